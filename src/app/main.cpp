@@ -1,0 +1,15 @@
+#include <QApplication>
+#include <QIcon>
+
+#include "app/main_window.h"
+#include "platform/locale_format.h"
+
+int main(int argc, char** argv) {
+    QApplication app(argc, argv);
+    QApplication::setApplicationName(QStringLiteral("Lifetally"));
+    QApplication::setWindowIcon(QIcon(QStringLiteral(":/lifetally.png")));
+    lt::loc::initProgramLocale();
+    lt::TfrmMain window;
+    window.show();
+    return QApplication::exec();
+}

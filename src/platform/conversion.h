@@ -1,0 +1,26 @@
+#pragma once
+#include <QDate>
+#include <QString>
+#include <stdexcept>
+
+namespace lt {
+
+// A text that does not convert. Carries the message the user sees; it is caught
+// only at the event-handler boundary (see guarded() in message_boxes_ui.h).
+class ConversionError : public std::runtime_error {
+public:
+    explicit ConversionError(const QString& message);
+    QString message() const { return message_; }
+
+private:
+    QString message_;
+};
+
+// Locale short-date parsing; throws "'%s' is not a valid date".
+QDate strToDate(const QString& text);
+// Strict 32-bit decimal integer; throws "'%s' is not a valid integer value".
+int strToInt(const QString& text);
+// Locale floating point; throws "'%s' is not a valid floating point value".
+double strToFloat(const QString& text);
+
+}  // namespace lt

@@ -1,0 +1,154 @@
+#include "platform/locale_format.h"
+
+#include <QRegularExpression>
+#include <cmath>
+
+#include "platform/clock.h"
+
+namespace lt::loc {
+
+void initProgramLocale() {
+    QLocale sys = QLocale::system();
+    if (sys.language() == QLocale::C) sys = QLocale(QLocale::English, QLocale::UnitedStates);
+    QLocale::setDefault(sys);
+}
+
+void setProgramLocale(const QLocale& locale) { QLocale::setDefault(locale); }
+
+QLocale programLocale() { return QLocale(); }
+
+QString shortDateFormat() {
+    QString f = programLocale().dateFormat(QLocale::ShortFormat);
+    // Widen a two-digit year ("yy" not part of "yyyy") to four digits.
+    static const QRegularExpression twoDigitYear(QStringLiteral("(?<!y)yy(?!y)"));
+    f.replace(twoDigitYear, QStringLiteral("yyyy"));
+    return f;
+}
+
+QString formatDate(const QDate& date) { return programLocale().toString(date, shortDateFormat()); }
+
+namespace {
+struct DateOrder {
+    char order[3] = {'M', 'd', 'y'};
+    QChar separator = u'/';
+};
+
+DateOrder dateOrder() {
+    DateOrder o;
+    const QString f = shortDateFormat();
+    int n = 0;
+    QChar last;
+    bool sepFound = false;
+    for (int i = 0; i < f.size(); ++i) {
+        const QChar c = f[i];
+        if (c == u'd' || c == u'M' || c == u'y') {
+            if (c != last && n < 3) o.order[n++] = static_cast<char>(c.unicode());
+            last = c;
+        } else if (n == 1 && !sepFound && !c.isSpace()) {
+            o.separator = c;
+            sepFound = true;
+        }
+    }
+    return o;
+}
+
+bool allDigits(const QString& s) {
+    if (s.isEmpty()) return false;
+    for (QChar c : s)
+        if (c < u'0' || c > u'9') return false;
+    return true;
+}
+}  // namespace
+
+std::optional<QDate> parseDate(const QString& text) {
+    const DateOrder o = dateOrder();
+    QStringList parts = text.trimmed().split(o.separator);
+    if (parts.size() != 3) return std::nullopt;
+    int day = 0, month = 0, year = 0;
+    bool twoDigitYear = false;
+    for (int i = 0; i < 3; ++i) {
+        const QString p = parts[i].trimmed();
+        if (!allDigits(p)) return std::nullopt;
+        const int v = p.toInt();
+        switch (o.order[i]) {
+            case 'd':
+                if (p.size() > 2) return std::nullopt;
+                day = v;
+                break;
+            case 'M':
+                if (p.size() > 2) return std::nullopt;
+                month = v;
+                break;
+            default:
+                if (p.size() == 2)
+                    twoDigitYear = true;
+                else if (p.size() != 4)
+                    return std::nullopt;
+                year = v;
+        }
+    }
+    if (twoDigitYear) {
+        const int threshold = today().year() - 50;
+        year += threshold / 100 * 100;
+        if (year < threshold) year += 100;
+    }
+    const QDate d(year, month, day);
+    if (!d.isValid()) return std::nullopt;
+    return d;
+}
+
+QString longTimeFormat() {
+    QString f = programLocale().timeFormat(QLocale::LongFormat);
+    static const QRegularExpression zone(QStringLiteral("\\s*t+\\s*"));
+    f.replace(zone, QStringLiteral(" "));
+    return f.trimmed();
+}
+
+QString formatLongTime(const QTime& time) { return programLocale().toString(time, longTimeFormat()); }
+
+double roundHalfAway(double value, int decimals) {
+    const double scale = std::pow(10.0, decimals);
+    // The small nudge keeps values such as 2.675 (stored as 2.67499...) rounding up as written.
+    const double scaled = value * scale;
+    const double r = std::round(scaled + (scaled >= 0 ? 1e-9 : -1e-9));
+    return r / scale;
+}
+
+QString formatNumber(double value, int decimals) {
+    return programLocale().toString(roundHalfAway(value, decimals), 'f', decimals);
+}
+
+QString formatMoney0(double value) {
+    return programLocale().toCurrencyString(roundHalfAway(value, 0), currencySymbol(), 0);
+}
+
+std::optional<double> parseNumber(const QString& text) {
+    QLocale l = programLocale();
+    l.setNumberOptions(QLocale::RejectGroupSeparator);
+    bool ok = false;
+    const double v = l.toDouble(text.trimmed(), &ok);
+    if (!ok) return std::nullopt;
+    return v;
+}
+
+QString plainNumber(double value, int decimals) {
+    QLocale l = programLocale();
+    l.setNumberOptions(QLocale::OmitGroupSeparator);
+    return l.toString(roundHalfAway(value, decimals), 'f', decimals);
+}
+
+QChar decimalSeparator() {
+    const QString s = programLocale().decimalPoint();
+    return s.isEmpty() ? QChar(u'.') : s.front();
+}
+
+QChar groupSeparator() {
+    const QString s = programLocale().groupSeparator();
+    return s.isEmpty() ? QChar(u',') : s.front();
+}
+
+QString currencySymbol() { return programLocale().currencySymbol(QLocale::CurrencySymbol); }
+
+QString monthName(int month) { return programLocale().monthName(month, QLocale::LongFormat); }
+
+}  // namespace lt::loc

@@ -1,0 +1,45 @@
+#pragma once
+#include <QDate>
+#include <QLocale>
+#include <QString>
+#include <QTime>
+#include <optional>
+
+// Every locale rule of the program lives here; nothing else asks QLocale for formats.
+namespace lt::loc {
+
+// Makes the system locale the program's default; the C/POSIX locale becomes en_US.
+void initProgramLocale();
+// Sets the program's locale (tests).
+void setProgramLocale(const QLocale& locale);
+QLocale programLocale();
+
+// The locale's short date format with the year widened to four digits.
+QString shortDateFormat();
+QString formatDate(const QDate& date);
+// Day, month and year in the locale's order, separated by its date separator.
+// Two-digit years fall in the window [this year - 50, this year + 49].
+std::optional<QDate> parseDate(const QString& text);
+
+// The locale's long time format without the time-zone part.
+QString longTimeFormat();
+QString formatLongTime(const QTime& time);
+
+// "%.0n" / "%.2n": grouped, fixed decimals, halves rounded away from zero.
+QString formatNumber(double value, int decimals);
+// "%.0m": the locale's currency format without decimals.
+QString formatMoney0(double value);
+// A number in the locale's notation (decimal separator, no grouping); nullopt when it
+// does not convert.
+std::optional<double> parseNumber(const QString& text);
+// A number with decimals written without grouping, as numeric fields read it back.
+QString plainNumber(double value, int decimals);
+
+QChar decimalSeparator();
+QChar groupSeparator();
+QString currencySymbol();
+QString monthName(int month);  // full name, 1..12
+
+double roundHalfAway(double value, int decimals);
+
+}  // namespace lt::loc

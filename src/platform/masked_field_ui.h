@@ -1,0 +1,33 @@
+#pragma once
+#include <QDoubleSpinBox>
+
+namespace lt {
+
+// A numeric field shaped by a picture mask: "$" is the locale's currency sign (one
+// character), "," turns on the locale's grouping, ".##" gives two decimals. The text
+// it shows is what the program stores and prints.
+class MaskedNumberField : public QDoubleSpinBox {
+    Q_OBJECT
+public:
+    explicit MaskedNumberField(QWidget* parent = nullptr);
+
+    void setPictureMask(const QString& mask);
+    QString pictureMask() const { return mask_; }
+    // Loads a number written with the locale's decimal separator and no grouping.
+    void setValueText(const QString& text);
+
+    QString textFromValue(double value) const override;
+    double valueFromText(const QString& text) const override;
+    QValidator::State validate(QString& input, int& pos) const override;
+
+protected:
+    void focusOutEvent(QFocusEvent* event) override;
+
+private:
+    // Takes a typed value in, refusing one outside the range with an error box.
+    bool acceptTyped();
+    QString mask_;
+    QString sign_;
+};
+
+}  // namespace lt

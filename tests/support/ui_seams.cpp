@@ -1,0 +1,47 @@
+#include "support/ui_seams.h"
+
+#include <QDialog>
+#include <gtest/gtest.h>
+
+#include "platform/message_boxes_ui.h"
+
+namespace lt::test {
+
+void installFailingSeams() {
+    MessageSeams& s = messageSeams();
+    s.error = [](QWidget*, const QString& m) { ADD_FAILURE() << "unexpected error box: " << m.toStdString(); };
+    s.quietError = s.error;
+    s.defaultReport = [](QWidget*, const QString& m) {
+        ADD_FAILURE() << "unexpected error report: " << m.toStdString();
+    };
+    s.confirm = [](QWidget*, const QString& m) {
+        ADD_FAILURE() << "unexpected confirmation: " << m.toStdString();
+        return false;
+    };
+    s.execDialog = [](QDialog& d) {
+        ADD_FAILURE() << "unexpected modal dialog: " << d.metaObject()->className();
+        return int(QDialog::Rejected);
+    };
+}
+
+ScriptedBoxes::ScriptedBoxes() {
+    MessageSeams& s = messageSeams();
+    s.error = [this](QWidget*, const QString& m) { errors << m; };
+    s.quietError = [this](QWidget*, const QString& m) { quietErrors << m; };
+    s.defaultReport = [this](QWidget*, const QString& m) { reports << m; };
+    s.confirm = [this](QWidget*, const QString& m) {
+        confirmations << m;
+        return confirmAnswer;
+    };
+    s.execDialog = [this](QDialog& d) {
+        if (!onDialog) {
+            ADD_FAILURE() << "unexpected modal dialog: " << d.metaObject()->className();
+            return int(QDialog::Rejected);
+        }
+        return onDialog(d);
+    };
+}
+
+ScriptedBoxes::~ScriptedBoxes() { installFailingSeams(); }
+
+}  // namespace lt::test

@@ -1,0 +1,28 @@
+#pragma once
+#include <QString>
+#include <QStringList>
+#include <functional>
+
+class QDialog;
+
+namespace lt::test {
+
+// Makes every modal box fail the test instead of blocking (the default in ui_tests).
+void installFailingSeams();
+
+// Records the boxes a test expects and answers them; restores the failing seams when
+// it goes out of scope.
+class ScriptedBoxes {
+public:
+    ScriptedBoxes();
+    ~ScriptedBoxes();
+    QStringList errors;          // showError
+    QStringList reports;         // default error report
+    QStringList quietErrors;     // error box without beep
+    QStringList confirmations;   // Yes/No questions asked
+    bool confirmAnswer = true;   // what every confirmation answers
+    // Called for each modal dialog; returns its result. Unset: the test fails.
+    std::function<int(QDialog&)> onDialog;
+};
+
+}  // namespace lt::test
