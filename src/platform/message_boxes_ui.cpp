@@ -3,6 +3,8 @@
 #include <QApplication>
 #include <QDialog>
 #include <QMessageBox>
+#include <QPrintDialog>
+#include <QPrinter>
 
 namespace lt {
 namespace {
@@ -25,6 +27,10 @@ MessageSeams realSeams() {
         return b.exec() == QMessageBox::Yes;
     };
     s.execDialog = [](QDialog& d) { return d.exec(); };
+    s.printDialog = [](QPrinter& printer, QWidget* p) {
+        QPrintDialog dialog(&printer, p);
+        return dialog.exec() == QDialog::Accepted;
+    };
     return s;
 }
 }  // namespace
@@ -50,6 +56,8 @@ void reportDefaultError(const QString& message, QWidget* parent) {
 void showQuietError(const QString& message, QWidget* parent) { messageSeams().quietError(parent, message); }
 
 int execDialog(QDialog& dialog) { return messageSeams().execDialog(dialog); }
+
+bool runPrintDialog(QPrinter& printer, QWidget* parent) { return messageSeams().printDialog(printer, parent); }
 
 WaitCursor::WaitCursor() { QApplication::setOverrideCursor(Qt::WaitCursor); }
 WaitCursor::~WaitCursor() { QApplication::restoreOverrideCursor(); }

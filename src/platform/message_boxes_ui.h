@@ -6,6 +6,7 @@
 
 class QWidget;
 class QDialog;
+class QPrinter;
 
 namespace lt {
 
@@ -21,6 +22,8 @@ struct MessageSeams {
     std::function<void(QWidget* parent, const QString& message)> quietError;
     // Runs a modal dialog and returns its result (QDialog::exec by default).
     std::function<int(QDialog& dialog)> execDialog;
+    // The standard print dialog on `printer`; true when the user confirms.
+    std::function<bool(QPrinter& printer, QWidget* parent)> printDialog;
 };
 MessageSeams& messageSeams();
 // Puts the real boxes back.
@@ -32,6 +35,7 @@ bool confirmYesNo(const QString& message, QWidget* parent = nullptr);
 void reportDefaultError(const QString& message, QWidget* parent = nullptr);
 void showQuietError(const QString& message, QWidget* parent = nullptr);
 int execDialog(QDialog& dialog);
+bool runPrintDialog(QPrinter& printer, QWidget* parent = nullptr);
 
 // Runs an event handler's body; a conversion failure ends it and goes to the
 // default error report. Nothing ever escapes into Qt's event loop.

@@ -22,6 +22,10 @@ void installFailingSeams() {
         ADD_FAILURE() << "unexpected modal dialog: " << d.metaObject()->className();
         return int(QDialog::Rejected);
     };
+    s.printDialog = [](QPrinter&, QWidget*) {
+        ADD_FAILURE() << "unexpected print dialog";
+        return false;
+    };
 }
 
 ScriptedBoxes::ScriptedBoxes() {
@@ -39,6 +43,13 @@ ScriptedBoxes::ScriptedBoxes() {
             return int(QDialog::Rejected);
         }
         return onDialog(d);
+    };
+    s.printDialog = [this](QPrinter& printer, QWidget*) {
+        if (!onPrintDialog) {
+            ADD_FAILURE() << "unexpected print dialog";
+            return false;
+        }
+        return onPrintDialog(printer);
     };
 }
 

@@ -4,6 +4,7 @@
 #include <functional>
 
 class QDialog;
+class QPrinter;
 
 namespace lt::test {
 
@@ -23,6 +24,8 @@ public:
     bool confirmAnswer = true;   // what every confirmation answers
     // Called for each modal dialog; returns its result. Unset: the test fails.
     std::function<int(QDialog&)> onDialog;
+    // Called for the print dialog; returns whether the user confirmed. Unset: the test fails.
+    std::function<bool(QPrinter&)> onPrintDialog;
 };
 
 }  // namespace lt::test
