@@ -32,7 +32,7 @@ void MaskedNumberField::setValueText(const QString& text) {
 }
 
 QString MaskedNumberField::textFromValue(double v) const {
-    QString digits = groupSeparatorIsShown() ? loc::formatNumber(v, decimals()) : loc::plainNumber(v, decimals());
+    QString digits = isGroupSeparatorShown() ? loc::formatNumber(v, decimals()) : loc::plainNumber(v, decimals());
     return sign_ + digits;
 }
 

@@ -1,0 +1,62 @@
+#include "app/intro_page_ui.h"
+
+#include <QPainter>
+#include <QPainterPath>
+
+#include "output/credits.h"
+
+namespace lt {
+
+IntroPage::IntroPage(QWidget* parent) : QWidget(parent) {
+    setAccessibleName(QStringLiteral("Lifetally"));
+    setAccessibleDescription(QStringLiteral("How much time and money have you spent in your lifetime? "
+                                            "This program will help you find that out."));
+}
+
+void IntroPage::paintEvent(QPaintEvent*) {
+    QPainter p(this);
+    p.setRenderHint(QPainter::Antialiasing);
+    p.setRenderHint(QPainter::TextAntialiasing);
+    const int w = width();
+
+    // Title: a grey shadow extruded down and to the right, the blue face on top.
+    QFont title(QStringLiteral("Times New Roman"));
+    title.setPixelSize(72);
+    title.setBold(true);
+    title.setItalic(true);
+    const QString name = QStringLiteral("Lifetally");
+    const QFontMetrics tm(title);
+    const int tx = (w - tm.horizontalAdvance(name)) / 2;
+    const int ty = 92;
+    QPainterPath path;
+    path.addText(tx, ty, title, name);
+    for (int d = 7; d >= 1; --d) p.fillPath(path.translated(d, d), QColor(120 + d * 8, 120 + d * 8, 120 + d * 8));
+    p.fillPath(path, QColor(0, 64, 224));
+    p.strokePath(path, QPen(QColor(0, 0, 128), 1));
+
+    auto centred = [&](const QString& text, const QFont& font, const QColor& color, int y) {
+        p.setFont(font);
+        p.setPen(color);
+        p.drawText(QRect(0, y, w, QFontMetrics(font).height()), Qt::AlignHCenter | Qt::AlignTop, text);
+    };
+
+    QFont psalm(QStringLiteral("Times New Roman"));
+    psalm.setPixelSize(17);
+    psalm.setItalic(true);
+    psalm.setCapitalization(QFont::SmallCaps);
+    psalm.setLetterSpacing(QFont::PercentageSpacing, 104);
+    centred(QStringLiteral("As for man, his days are as grass: as a flower of the field,"), psalm, QColor(0, 0, 128), 132);
+    centred(QStringLiteral("so he flourisheth.  Psalm 103:15"), psalm, QColor(0, 0, 128), 156);
+
+    QFont plain(QStringLiteral("Arial"));
+    plain.setPixelSize(16);
+    centred(QStringLiteral("How much time and money have you spent in your lifetime?"), plain, Qt::black, 214);
+    centred(QStringLiteral("This program will help you find that out."), plain, Qt::black, 238);
+
+    QFont credit(QStringLiteral("Arial"));
+    credit.setPixelSize(12);
+    credit.setBold(true);
+    centred(creditLine(), credit, QColor(0, 0, 128), height() - 28);
+}
+
+}  // namespace lt

@@ -1,0 +1,11 @@
+#include "output/credits.h"
+
+namespace lt {
+
+QString makerName() { return QStringLiteral("Korvo Software"); }
+
+QString makerWebAddress() { return QStringLiteral("https://korvo.example"); }
+
+QString creditLine() { return QStringLiteral("Lifetally from %1 - %2").arg(makerName(), makerWebAddress()); }
+
+}  // namespace lt

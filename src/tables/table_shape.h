@@ -1,0 +1,27 @@
+#pragma once
+#include <QString>
+#include <QStringList>
+#include <vector>
+
+namespace lt {
+
+// A table's texts as the user sees them: row 0 the headings, rows 1 to 50 the
+// activities, six cells per row (activity, amount, period, start, end, total).
+using TableTexts = std::vector<QStringList>;
+
+constexpr int kTableRows = 51;
+constexpr int kTableCols = 6;
+
+enum class TableKind { Hours, Money, Freq };
+
+// The six heading texts of a table.
+QStringList headingTexts(TableKind kind);
+// An empty table with its heading row.
+TableTexts emptyTable(TableKind kind);
+
+// The first blank row among rows 1 to 49 (row 50 is never offered), or -1.
+int findFirstBlankRow(const TableTexts& table);
+// How many of rows 1 to 50 are filled.
+int numNonBlankRows(const TableTexts& table);
+
+}  // namespace lt
