@@ -1,0 +1,186 @@
+#include <QFile>
+#include <QFocusEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QStackedWidget>
+#include <QTemporaryDir>
+#include <QTextStream>
+#include <gtest/gtest.h>
+
+#include "app/main_window.h"
+#include "platform/masked_field_ui.h"
+#include "support/test_env.h"
+#include "support/ui_seams.h"
+#include "tables/activity_grid_ui.h"
+
+namespace lt {
+namespace {
+
+class MainWindowTest : public ::testing::Test {
+protected:
+    void writeIni(const QString& text) {
+        QFile f(dir.filePath(QStringLiteral("lifetally.ini")));
+        ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+        f.write(text.toUtf8());
+    }
+    std::unique_ptr<TfrmMain> start() {
+        auto w = std::make_unique<TfrmMain>(dir.path());
+        w->show();
+        return w;
+    }
+    static void leave(QWidget* field) {
+        QFocusEvent out(QEvent::FocusOut, Qt::TabFocusReason);
+        QCoreApplication::sendEvent(field, &out);
+    }
+    test::PinnedEnv env;
+    QTemporaryDir dir;
+};
+
+TEST_F(MainWindowTest, FirstStartShowsDefaultsOnTheIntroPage) {
+    auto w = start();
+    EXPECT_EQ(w->windowTitle(), QStringLiteral("Lifetally"));
+    EXPECT_EQ(w->size(), QSize(623, 419));
+    EXPECT_EQ(w->Notebook1->currentIndex(), 0);
+    EXPECT_FALSE(w->btPrev->isEnabled());
+    EXPECT_TRUE(w->btNext->isEnabled());
+    EXPECT_EQ(w->edName->text(), QStringLiteral("Your name"));
+    EXPECT_EQ(w->edDOB->text(), QStringLiteral("12/6/2026"));
+    EXPECT_EQ(w->numIncome->value(), 250000);
+    EXPECT_EQ(w->numIncome->text(), QStringLiteral("$250,000"));
+    for (ActivityGrid* g : {w->gridHours, w->gridMoney, w->gridFreq}) {
+        EXPECT_EQ(g->cell(0, 0), QStringLiteral("Activity"));
+        EXPECT_EQ(g->cell(0, 1), QString());
+    }
+    EXPECT_EQ(w->gridHours->cell(5, 0), QStringLiteral("Total Hrs"));
+    EXPECT_EQ(w->gridMoney->cell(1, 0), QStringLiteral("Amount"));
+    EXPECT_EQ(w->gridFreq->cell(5, 0), QStringLiteral("Total Freq"));
+    // Born "today" at start-up: whole hours since midnight.
+    EXPECT_EQ(w->hoursLived, 10);
+}
+
+TEST_F(MainWindowTest, CaptionsAndAccessKeys) {
+    auto w = start();
+    EXPECT_EQ(w->btPrev->text(), QStringLiteral("<<&Prev"));
+    EXPECT_EQ(w->btNext->text(), QStringLiteral("&Next>>"));
+    EXPECT_EQ(w->btAbout->text(), QStringLiteral("&About"));
+    EXPECT_EQ(w->btClose->text(), QStringLiteral("Close"));
+    EXPECT_EQ(w->btGrHour->text(), QStringLiteral("Graph results of hours"));
+    EXPECT_EQ(w->btReport->text(), QStringLiteral("Print report"));
+    EXPECT_EQ(w->SpeedButton1->toolTip(), QStringLiteral("Popup calendar"));
+    EXPECT_EQ(w->gridHours->toolTip(), QStringLiteral("Double click to edit"));
+}
+
+TEST_F(MainWindowTest, NextAndPrevFollowTheStateTable) {
+    auto w = start();
+    struct Step {
+        bool next;
+        int page;
+        bool prevEnabled, nextEnabled;
+    };
+    const Step steps[] = {
+        {true, 1, true, true},  {true, 2, true, true},  {true, 3, true, true},  {true, 4, true, true},
+        {true, 5, true, false}, {false, 4, true, true}, {true, 5, true, false}, {false, 4, true, true},
+        {false, 3, true, true}, {false, 2, true, true}, {false, 1, true, true}, {false, 0, false, true},
+        {false, 0, false, true},
+    };
+    for (const Step& s : steps) {
+        (s.next ? w->btNext : w->btPrev)->click();
+        EXPECT_EQ(w->Notebook1->currentIndex(), s.page);
+        EXPECT_EQ(w->btPrev->isEnabled(), s.prevEnabled) << "page " << s.page;
+        EXPECT_EQ(w->btNext->isEnabled(), s.nextEnabled) << "page " << s.page;
+    }
+}
+
+TEST_F(MainWindowTest, NextFromBioNeedsAValidBirthDate) {
+    auto w = start();
+    w->btNext->click();
+    for (const QString& bad : {QString(), QStringLiteral("2/30/1990"), QStringLiteral("yesterday")}) {
+        test::ScriptedBoxes boxes;
+        w->edDOB->setText(bad);
+        w->btNext->click();
+        ASSERT_EQ(boxes.errors.size(), 1) << bad.toStdString();
+        EXPECT_EQ(boxes.errors[0], QStringLiteral("Your birthdate is mandatory to proceed to the next step."));
+        EXPECT_EQ(w->Notebook1->currentIndex(), 1);
+        EXPECT_TRUE(w->btPrev->isEnabled());
+        EXPECT_TRUE(w->btNext->isEnabled());
+    }
+}
+
+TEST_F(MainWindowTest, LeavingTheBirthDateTakesItIn) {
+    auto w = start();
+    w->edDOB->setText(QStringLiteral("3/1/1990"));
+    leave(w->edDOB);
+    // 1 March 1990 to 6 December 2026 10:00, counted with Python's datetime.
+    EXPECT_EQ(w->hoursLived, 322306);
+    EXPECT_EQ(w->dateOfBirth, toDateTime(QDate(1990, 3, 1)));
+    // An unparsable text leaves both values alone.
+    w->edDOB->setText(QStringLiteral("3/1/19x0"));
+    leave(w->edDOB);
+    EXPECT_EQ(w->hoursLived, 322306);
+}
+
+TEST_F(MainWindowTest, ResultsLinesAndGraphButtons) {
+    writeIni(QStringLiteral("[DOB]\nDate=3/1/1990\n[Income]\nincome=50000\n"
+                            "[Hours]\nCount=0\n[Money]\nCount=1\n[Money1]\nDesc=Books\nAmount=$12.50\nPer=Month\n"
+                            "Start=1/15/2020\nEnd=3/15/2020\n[Freq]\nCount=1\n[Freq1]\nDesc=Moved\nAmount=3\n"
+                            "Per=Once\nStart=1/1/2000\nEnd=Now\n"));
+    auto w = start();
+    EXPECT_EQ(w->Label10->text(), QStringLiteral("Age: 36 years 9 months 5 days  Hours: 322,306"));
+    EXPECT_EQ(w->label11->text(), QStringLiteral("Lifetime income: $50,000"));
+    EXPECT_EQ(w->gridMoney->cell(5, 1), QStringLiteral("$25 (0.05%)"));
+    EXPECT_EQ(w->gridFreq->cell(5, 1), QStringLiteral("3"));
+    for (int i = 0; i < 5; ++i) w->btNext->click();
+    ASSERT_EQ(w->Notebook1->currentIndex(), 5);
+    EXPECT_FALSE(w->btGrHour->isEnabled());
+    EXPECT_TRUE(w->btGrMoney->isEnabled());
+    EXPECT_TRUE(w->btGrFreq->isEnabled());
+}
+
+TEST_F(MainWindowTest, UnparsableStoredBirthDateIsReportedOnceAndTheIntroPageShows) {
+    writeIni(QStringLiteral("[DOB]\nDate=13/45/2020\n"));
+    test::ScriptedBoxes boxes;
+    auto w = start();
+    EXPECT_EQ(boxes.reports, QStringList{QStringLiteral("'13/45/2020' is not a valid date")});
+    EXPECT_EQ(w->Notebook1->currentIndex(), 0);
+    EXPECT_FALSE(w->btPrev->isEnabled());
+    EXPECT_EQ(w->hoursLived, 0);
+    EXPECT_EQ(w->edDOB->text(), QStringLiteral("13/45/2020"));
+}
+
+TEST_F(MainWindowTest, CloseSavesAndTheTitleBarDoesNot) {
+    {
+        auto w = start();
+        w->edName->setText(QStringLiteral("Ada"));
+        w->close();  // title bar, Alt+F4, system menu
+    }
+    EXPECT_FALSE(QFile::exists(dir.filePath(QStringLiteral("lifetally.ini"))));
+    {
+        auto w = start();
+        w->edName->setText(QStringLiteral("Ada"));
+        w->btClose->click();
+        EXPECT_FALSE(w->isVisible());
+    }
+    auto again = start();
+    EXPECT_EQ(again->edName->text(), QStringLiteral("Ada"));
+}
+
+TEST_F(MainWindowTest, FailedSaveKeepsTheWindowOpen) {
+    QTemporaryDir other;
+    QFile blocker(other.filePath(QStringLiteral("file")));
+    ASSERT_TRUE(blocker.open(QIODevice::WriteOnly));
+    blocker.close();
+    // The settings folder is a regular file, so nothing can be written inside it.
+    TfrmMain w(other.filePath(QStringLiteral("file")));
+    w.show();
+    test::ScriptedBoxes boxes;
+    w.btClose->click();
+    ASSERT_EQ(boxes.reports.size(), 1);
+    EXPECT_EQ(boxes.reports[0],
+              QStringLiteral("Unable to write to %1").arg(other.filePath(QStringLiteral("file/lifetally.ini"))));
+    EXPECT_TRUE(w.isVisible());
+    EXPECT_FALSE(QApplication::overrideCursor());
+}
+
+}  // namespace
+}  // namespace lt
