@@ -1,0 +1,23 @@
+// Cell texts from a hand-edited settings file: the readers either convert or throw
+// the conversion error, nothing else.
+#include "fuzz_common.h"
+#include "platform/conversion.h"
+#include "tables/cell_text.h"
+
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
+    fuzzSetUp();
+    const QString text = fuzzText(data, size);
+    try {
+        lt::hoursOf(text);
+    } catch (const lt::ConversionError&) {
+    }
+    try {
+        lt::minutesOf(text);
+    } catch (const lt::ConversionError&) {
+    }
+    for (int n = -1; n < 5; ++n) lt::nthWord(text, n);
+    lt::periodIndex(text);
+    lt::numberChars(text);
+    lt::safeStrToInt(text);
+    return 0;
+}
