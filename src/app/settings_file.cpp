@@ -50,8 +50,8 @@ StoredSettings readSettingsFile(const QString& path) {
     const PrivateProfile ini = PrivateProfile::loadFile(path).value_or(PrivateProfile());
 
     StoredSettings s;
-    s.name = ini.readString(QStringLiteral("Name"), QStringLiteral("name"),
-                            QStringLiteral("Your name"));
+    s.name =
+        ini.readString(QStringLiteral("Name"), QStringLiteral("name"), QStringLiteral("Your name"));
     s.birthDateText = ini.readString(QStringLiteral("DOB"), QStringLiteral("Date"), QString());
     if (s.birthDateText.isEmpty()) s.birthDateText = loc::formatDate(today());
     // The income field holds 0..99,999,999; a hand-edited value outside is brought in.
@@ -61,9 +61,8 @@ StoredSettings readSettingsFile(const QString& path) {
 
     for (size_t t = 0; t < kTables.size(); ++t) {
         const TableLayout& layout = kTables[t];
-        const qint64 count =
-            ini.readInteger(QLatin1String(layout.countSection), QStringLiteral("Count"),
-                            kDefaultCount);
+        const qint64 count = ini.readInteger(QLatin1String(layout.countSection),
+                                             QStringLiteral("Count"), kDefaultCount);
         // Rows past the table's 50 have nowhere to go, so they are not read.
         const int rows = int(std::clamp(count, qint64(0), qint64(kDataRows)));
         auto& table = s.tables[t];
@@ -92,8 +91,7 @@ void writeSettingsFile(const QString& path, const StoredSettings& s) {
     for (size_t t = 0; t < kTables.size(); ++t) {
         const TableLayout& layout = kTables[t];
         const auto& table = s.tables[t];
-        ini.writeInteger(QLatin1String(layout.countSection), QStringLiteral("Count"),
-                         kStoredCount);
+        ini.writeInteger(QLatin1String(layout.countSection), QStringLiteral("Count"), kStoredCount);
         // Row 51 is not a table row; it is written with empty values.
         for (int row = 1; row <= kStoredCount; ++row) {
             const QString section = rowSection(layout, row);
