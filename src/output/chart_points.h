@@ -1,0 +1,75 @@
+#pragma once
+#include <QColor>
+#include <QString>
+#include <QStringList>
+#include <array>
+#include <cstdint>
+#include <vector>
+
+namespace lt {
+
+// One colour per data row of a table: data row r uses entry r - 1.
+constexpr int kColorCount = 50;
+// Colours are kept as Windows colour values, 0x00BBGGRR.
+using ColorTable = std::array<std::uint32_t, kColorCount>;
+
+// The program's colour table; it lives for the whole run.
+ColorTable& aColors();
+// Refills aColors(): with `randomChoice` every entry gets a uniform whole number from
+// 0 to 9,999,998 (the random source is seeded from the clock once per run); without
+// it every entry gets `color`.
+void initAColors(bool randomChoice, std::uint32_t color);
+// The same for any table.
+void fillColors(ColorTable& colors, bool randomChoice, std::uint32_t color);
+
+// 0x00BBGGRR to a QColor.
+QColor windowsColor(std::uint32_t value);
+
+// The two cells of a table row the chart reads.
+struct ChartRow {
+    QString activity;
+    QString total;  // as displayed: "131 (0.04%)", "$1,234 (2.47%)", "3"
+};
+
+// Rows 1 to n of a table's texts (row 0 the headings; column 0 the activity,
+// column 5 the total).
+std::vector<ChartRow> chartRows(const std::vector<QStringList>& table, int n);
+
+// One point of a chart.
+struct ChartPoint {
+    double value = 0;
+    QString label;
+    QColor color;
+
+    bool operator==(const ChartPoint&) const = default;
+};
+
+// Sum of the displayed totals of `rows`. Throws ConversionError for a total that
+// leaves no number.
+double chartSubTotal(const std::vector<ChartRow>& rows);
+
+// The points of a chart: "Other" (white, base - subTotal) first when subTotal is above
+// 0 and below `base`, then one point per row whose displayed total is above 0, in the
+// colour of entry r - 1 for the table's row r (rows[0] is row 1). A base of 0 means no
+// lifetime figure (frequency). Throws ConversionError for a total that leaves no number.
+std::vector<ChartPoint> chartPoints(const std::vector<ChartRow>& rows, double base, double subTotal,
+                                    const ColorTable& colors);
+
+// The points of a table as the main window charts it: its filled rows, coloured from
+// aColors(). Throws ConversionError for a total that leaves no number.
+std::vector<ChartPoint> buildChartPoints(const std::vector<QStringList>& table, double base,
+                                         double subTotal);
+
+// Title lines of the three charts.
+QString hoursChartTitle(const QString& name, const QString& ageCaption);
+QString moneyChartTitle(const QString& name, const QString& incomeCaption);
+QString freqChartTitle(const QString& name);
+
+// A pie mark, "##0.## %": up to two decimals, a blank and a percent sign.
+QString percentMark(double percent);
+// A legend value, "#,##0.###": grouped, up to three decimals.
+QString legendValue(double value);
+// A legend entry: the value, then the label.
+QString legendText(double value, const QString& label);
+
+}  // namespace lt
