@@ -19,7 +19,8 @@ TDateDiff rowSpan(const ActivityRow& row, DateTime now) {
 
 QString hourTotalText(const ActivityRow& row, double hoursLived, DateTime now) {
     const TDateDiff span = rowSpan(row, now);
-    const int perPeriod = hoursOf(row.amount) * 60 + minutesOf(row.amount);
+    // In floating point: a hand-edited hours word may be too large for an int times 60.
+    const double perPeriod = hoursOf(row.amount) * 60.0 + minutesOf(row.amount);
     // A period word none of the tests knows (only from a hand-edited file) totals 0.
     double minutes = 0;
     if (hasDay(row.period)) minutes = perPeriod * span.totalDays;

@@ -1,5 +1,6 @@
 #include "calc/utility.h"
 
+#include <cmath>
 
 namespace lt {
 namespace {
@@ -72,13 +73,14 @@ QString dateWhenAge(DateTime d, DateTime b) {
     const DateWhen birth = dateWhen(d, b);
     QString age;
     const int ago = birth.text.indexOf(QStringLiteral("ago"));
-    if (ago >= 0) {
+    if (birth.days < 14 || ago < 0) {
+        // Under two weeks old, count days: the calendar-week wording would say "Last week"
+        // or, for a birth on a Saturday eight days back, already "2 wks".
+        age = QStringLiteral("%1 day%2 old").arg(birth.days).arg(pluralSuffix(birth.days));
+    } else {
         age = birth.text;
         age.remove(ago, 3);
         age += QStringLiteral("old");
-    } else {
-        // Under two weeks the wording has no "ago" ("Yesterday", "Last week"): count days.
-        age = QStringLiteral("%1 day%2 old").arg(birth.days).arg(pluralSuffix(birth.days));
     }
     const double dayD = wholeDay(d);
     const double dayNow = wholeDay(nowDateTime());
