@@ -356,5 +356,18 @@ TEST_F(MoneyDialog, CancelChecksNothing) {
     EXPECT_EQ(d.result(), QDialog::Rejected);
 }
 
+TEST_F(MoneyDialog, TypedAmountCountsWhenOkIsClicked) {
+    presetNew(true);
+    d.edName->setText(QStringLiteral("Lunch"));
+    test::showActive(d);
+    d.numMoney->setFocus(Qt::TabFocusReason);
+    d.numMoney->selectAll();
+    QTest::keyClicks(d.numMoney, QStringLiteral("1234.5"));
+    QTest::mouseClick(d.btOK, Qt::LeftButton);
+    EXPECT_TRUE(boxes.errors.isEmpty()) << boxes.errors.join(u'|').toStdString();
+    EXPECT_EQ(d.result(), QDialog::Accepted);
+    EXPECT_EQ(d.numMoney->text(), QStringLiteral("$1,234.50"));
+}
+
 }  // namespace
 }  // namespace lt
