@@ -3,10 +3,12 @@
 
 #include "app/main_window.h"
 #include "platform/locale_format.h"
+#include "platform/resources_ui.h"
 
 int main(int argc, char** argv) {
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Lifetally"));
+    lt::loadResources();
     QApplication::setWindowIcon(QIcon(QStringLiteral(":/lifetally.png")));
     lt::loc::initProgramLocale();
     lt::TfrmMain window;

@@ -30,6 +30,7 @@
 #include "platform/locale_format.h"
 #include "platform/masked_field_ui.h"
 #include "platform/message_boxes_ui.h"
+#include "platform/resources_ui.h"
 #include "tables/activity_grid_ui.h"
 #include "tables/table_editing_ui.h"
 #include "tables/table_sort.h"
@@ -65,6 +66,7 @@ void tile(QWidget* w) {
 
 TfrmMain::TfrmMain(const QString& dataFolder, QWidget* parent)
     : QWidget(parent, Qt::Window | Qt::MSWindowsFixedSizeDialogHint), dataFolder_(dataFolder) {
+    loadResources();
     setWindowTitle(QStringLiteral("Lifetally"));
     setFixedSize(623, 419);
     tile(this);

@@ -13,15 +13,7 @@
 #include "platform/clock.h"
 #include "platform/conversion.h"
 #include "platform/locale_format.h"
-
-// The resources live in a static library; nothing else would pull them in.
-static void loadResources() {
-    static const bool loaded = [] {
-        Q_INIT_RESOURCE(lifetally);
-        return true;
-    }();
-    (void)loaded;
-}
+#include "platform/resources_ui.h"
 
 namespace lt::form {
 

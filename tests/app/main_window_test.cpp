@@ -1,3 +1,5 @@
+#include <QApplication>
+#include <QCoreApplication>
 #include <QFile>
 #include <QFocusEvent>
 #include <QLabel>
@@ -6,6 +8,7 @@
 #include <QStackedWidget>
 #include <QTemporaryDir>
 #include <QTextStream>
+#include <QToolButton>
 #include <gtest/gtest.h>
 
 #include "app/main_window.h"

@@ -1,0 +1,38 @@
+// Quits as soon as its window has been painted once. Built twice: with the program's
+// main window, and with an empty window as the yardstick.
+#include <QApplication>
+#include <QEvent>
+#include <QTemporaryDir>
+#include <QTimer>
+#include <QWidget>
+
+#ifndef LT_EMPTY_WINDOW
+#include "app/main_window.h"
+#include "platform/locale_format.h"
+#endif
+
+namespace {
+class QuitOnPaint : public QObject {
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        if (event->type() == QEvent::Paint) QTimer::singleShot(0, qApp, &QApplication::quit);
+        return QObject::eventFilter(watched, event);
+    }
+};
+}  // namespace
+
+int main(int argc, char** argv) {
+    QApplication app(argc, argv);
+    QuitOnPaint quit;
+#ifdef LT_EMPTY_WINDOW
+    QWidget window;
+    window.resize(623, 419);
+#else
+    lt::loc::initProgramLocale();
+    // The settings folder is given on the command line (the probe's, not the program's).
+    lt::TfrmMain window(argc > 1 ? QString::fromLocal8Bit(argv[1]) : QString());
+#endif
+    window.installEventFilter(&quit);
+    window.show();
+    return QApplication::exec();
+}

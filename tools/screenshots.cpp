@@ -1,0 +1,81 @@
+// Usage: lifetally_screenshots <sample settings file> <output folder>
+// Run under a real X server (scripts/screenshots.sh uses Xvfb).
+#include <QApplication>
+#include <QDialog>
+#include <QDir>
+#include <QFile>
+#include <QPushButton>
+#include <QStackedWidget>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QToolButton>
+
+#include "app/main_window.h"
+#include "platform/clock.h"
+#include "platform/locale_format.h"
+#include "platform/message_boxes_ui.h"
+#include "tables/activity_grid_ui.h"
+
+namespace {
+QString outDir;
+
+void save(QWidget* w, const QString& name) {
+    w->show();
+    w->raise();
+    QTest::qWait(400);
+    w->grab().save(QDir(outDir).filePath(name + QStringLiteral(".png")));
+}
+}  // namespace
+
+int main(int argc, char** argv) {
+    QApplication app(argc, argv);
+    if (argc < 3) return 2;
+    outDir = QString::fromLocal8Bit(argv[2]);
+    QDir().mkpath(outDir);
+    lt::loc::setProgramLocale(QLocale(QLocale::English, QLocale::UnitedStates));
+    const QDateTime fixed(QDate(2026, 12, 6), QTime(10, 0));
+    lt::setClock([fixed] { return fixed; });
+
+    QTemporaryDir data;
+    QFile::copy(QString::fromLocal8Bit(argv[1]), data.filePath(QStringLiteral("lifetally.ini")));
+
+    QString next;  // name of the next dialog picture
+    lt::messageSeams().execDialog = [&next](QDialog& d) {
+        if (d.windowState() & Qt::WindowMaximized) {
+            d.setWindowState(Qt::WindowNoState);
+            d.resize(1000, 640);
+        }
+        save(&d, next);
+        return int(QDialog::Rejected);
+    };
+
+    lt::TfrmMain w(data.path());
+    w.show();
+    QTest::qWait(300);
+    const char* const pages[] = {"page0-intro", "page1-bio", "page2-hours", "page3-dollars", "page4-items",
+                                 "page5-results"};
+    for (int i = 0; i < 6; ++i) {
+        if (i > 0) w.btNext->click();
+        save(&w, QString::fromLatin1(pages[i]));
+        if (i == 1) {
+            next = QStringLiteral("date-picker");
+            w.SpeedButton1->click();
+        }
+        if (i == 2) {
+            next = QStringLiteral("activity-time-dialog");
+            w.gridHours->selectRow(2);
+            w.btEdit1->click();
+        }
+        if (i == 3) {
+            next = QStringLiteral("activity-money-dialog");
+            w.btAdd2->click();
+        }
+    }
+    next = QStringLiteral("chart-hours");
+    w.btGrHour->click();
+    next = QStringLiteral("chart-money");
+    w.btGrMoney->click();
+    next = QStringLiteral("about");
+    w.btAbout->click();
+    return 0;
+}
