@@ -302,7 +302,7 @@ void TfrmMain::readSettings() {
     }
 }
 
-bool TfrmMain::writeSettings() {
+void TfrmMain::writeSettings() {
     StoredSettings s;
     s.name = edName->text();
     s.birthDateText = edDOB->text();
@@ -315,23 +315,19 @@ bool TfrmMain::writeSettings() {
             s.tables[t].push_back(cells);
         }
     }
-    try {
-        writeSettingsFile(settingsFilePath(), s);
-    } catch (const SettingsWriteError& e) {
-        QApplication::restoreOverrideCursor();
-        reportDefaultError(QString::fromStdString(e.what()), this);
-        return false;
-    }
-    return true;
+    writeSettingsFile(settingsFilePath(), s);
 }
 
 void TfrmMain::btCloseClick() {
-    bool saved = false;
-    {
+    try {
         WaitCursor wait;
-        saved = writeSettings();
+        writeSettings();
+    } catch (const SettingsWriteError& e) {
+        // The old file is untouched; the window stays open with everything entered.
+        reportDefaultError(e.message(), this);
+        return;
     }
-    if (saved) close();
+    close();
 }
 
 void TfrmMain::btAboutClick() { showAboutBox(this); }

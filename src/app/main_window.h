@@ -55,8 +55,8 @@ public:
     void initGrids();
     void adjustColWidths();
     void readSettings();
-    // Writes the settings file; false (after reporting) when it could not be written.
-    bool writeSettings();
+    // Writes the settings file; throws SettingsWriteError when it cannot.
+    void writeSettings();
 
 public slots:
     void btPrevClick();
