@@ -1,5 +1,6 @@
 #include "platform/masked_field_ui.h"
 
+#include <QKeyEvent>
 #include <QLineEdit>
 
 #include "platform/locale_format.h"
@@ -12,7 +13,6 @@ MaskedNumberField::MaskedNumberField(QWidget* parent) : QDoubleSpinBox(parent) {
     setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     setCorrectionMode(QAbstractSpinBox::CorrectToPreviousValue);
     setPictureMask(QStringLiteral("###"));
-    connect(lineEdit(), &QLineEdit::returnPressed, this, [this] { acceptTyped(); });
 }
 
 void MaskedNumberField::setPictureMask(const QString& mask) {
@@ -78,6 +78,15 @@ bool MaskedNumberField::acceptTyped() {
     }
     interpretText();
     return true;
+}
+
+void MaskedNumberField::keyPressEvent(QKeyEvent* event) {
+    // The spin box would quietly clamp a typed value on Enter; refuse it instead.
+    if ((event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) && !acceptTyped()) {
+        event->accept();
+        return;
+    }
+    QDoubleSpinBox::keyPressEvent(event);
 }
 
 void MaskedNumberField::focusOutEvent(QFocusEvent* event) {

@@ -22,6 +22,7 @@ public:
 
 protected:
     void focusOutEvent(QFocusEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
 
 private:
     // Takes a typed value in, refusing one outside the range with an error box.
