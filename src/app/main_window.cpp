@@ -338,12 +338,12 @@ void TfrmMain::btNextClick() {
     const int p = Notebook1->currentIndex();
     btNext->setEnabled(true);
     btPrev->setEnabled(true);
-    bool ok = true;
+    // A refused birth date or a row that does not convert ends the handler: the page stays.
+    bool passed = false;
     guarded(this, [&] {
         if (p == 1) {
             if (!checkBioPage()) {
                 showError(QStringLiteral("Your birthdate is mandatory to proceed to the next step."), this);
-                ok = false;
                 return;
             }
             computeTotals();
@@ -355,8 +355,9 @@ void TfrmMain::btNextClick() {
             btGrFreq->setEnabled(!gridFreq->cell(0, 1).isEmpty());
             computeTotals();
         }
+        passed = true;
     });
-    if (!ok) return;
+    if (!passed) return;
     if (p < kLastPage) Notebook1->setCurrentIndex(p + 1);
     if (Notebook1->currentIndex() == kLastPage) btNext->setEnabled(false);
 }

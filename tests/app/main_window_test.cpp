@@ -151,6 +151,24 @@ TEST_F(MainWindowTest, UnparsableStoredBirthDateIsReportedOnceAndTheIntroPageSho
     EXPECT_EQ(w->edDOB->text(), QStringLiteral("13/45/2020"));
 }
 
+TEST_F(MainWindowTest, ARowThatDoesNotConvertEndsNextOnThatPage) {
+    writeIni(QStringLiteral("[DOB]\nDate=3/1/1990\n[Hours]\nCount=2\n[Hour1]\nDesc=Walk\nHrMin=1 Hr\nPer=Day\n"
+                            "Start=1/1/2026\nEnd=1/3/2026\n[Hour2]\nDesc=Run\nHrMin=1 Hr\nPer=Day\nStart=soon\nEnd=Now\n"));
+    test::ScriptedBoxes boxes;
+    auto w = start();
+    EXPECT_EQ(boxes.reports, QStringList{QStringLiteral("'soon' is not a valid date")});
+    EXPECT_EQ(w->gridHours->cell(5, 1), QStringLiteral("2 (0.00%)"));
+    EXPECT_EQ(w->gridHours->cell(5, 2), QString());
+    w->btNext->click();
+    w->btNext->click();
+    EXPECT_EQ(boxes.reports.size(), 2);
+    EXPECT_EQ(w->Notebook1->currentIndex(), 1);
+    EXPECT_TRUE(w->btPrev->isEnabled());
+    EXPECT_TRUE(w->btNext->isEnabled());
+    // The labels come before the rows, so they are already up to date.
+    EXPECT_EQ(w->Label10->text(), QStringLiteral("Age: 36 years 9 months 5 days  Hours: 322,306"));
+}
+
 TEST_F(MainWindowTest, CloseSavesAndTheTitleBarDoesNot) {
     {
         auto w = start();
