@@ -13,38 +13,16 @@
 #include <QTemporaryDir>
 #include <QTest>
 
-#include "platform/shell_open.h"
 #include "support/ui_seams.h"
+#include "support/url_opener_stub.h"
 
 namespace {
 using namespace lt;
+using test::readFile;
+using test::RecordingOpener;
+using test::writeFile;
 
 const QByteArray kShortcut = "[InternetShortcut]\nURL=https://korvo.example\n";
-
-// Stands in for the browser.
-class RecordingOpener {
-public:
-    explicit RecordingOpener(bool answer = true) {
-        setUrlOpener([this, answer](const QUrl& url) {
-            opened << url;
-            return answer;
-        });
-    }
-    ~RecordingOpener() { setUrlOpener({}); }
-    QList<QUrl> opened;
-};
-
-QByteArray readFile(const QString& path) {
-    QFile f(path);
-    if (!f.open(QIODevice::ReadOnly)) return "<unreadable>";
-    return f.readAll();
-}
-
-void writeFile(const QString& path, const QByteArray& content) {
-    QFile f(path);
-    ASSERT_TRUE(f.open(QIODevice::WriteOnly));
-    ASSERT_EQ(f.write(content), content.size());
-}
 
 template <class T>
 T* child(QDialog& d, const char* name) {

@@ -313,6 +313,20 @@ QSizeF pdfPageSize(const QByteArray& pdf) {
     return QSizeF(nums[2].toDouble() - nums[0].toDouble(), nums[3].toDouble() - nums[1].toDouble());
 }
 
+// Scripts the print dialog: it points the printer at `file` as an A4 PDF in
+// `orientation` and answers `confirm`. Counts its runs in `dialogs`.
+void scriptPrintDialog(test::ScriptedBoxes& boxes, const QString& file,
+                       QPageLayout::Orientation orientation, bool confirm, int* dialogs = nullptr) {
+    boxes.onPrintDialog = [=](QPrinter& printer) {
+        if (dialogs) ++*dialogs;
+        printer.setOutputFormat(QPrinter::PdfFormat);
+        printer.setOutputFileName(file);
+        printer.setPageSize(QPageSize(QPageSize::A4));
+        printer.setPageOrientation(orientation);
+        return confirm;
+    };
+}
+
 TEST(GraphWindow, PrintsTheChartLandscapeIntoAPdf) {
     ShownGraph g(4);
     QTemporaryDir dir;
@@ -320,14 +334,7 @@ TEST(GraphWindow, PrintsTheChartLandscapeIntoAPdf) {
     const QString file = dir.filePath("chart.pdf");
     test::ScriptedBoxes boxes;
     int dialogs = 0;
-    boxes.onPrintDialog = [&](QPrinter& printer) {
-        ++dialogs;
-        printer.setOutputFormat(QPrinter::PdfFormat);
-        printer.setOutputFileName(file);
-        printer.setPageSize(QPageSize(QPageSize::A4));
-        printer.setPageOrientation(QPageLayout::Portrait);
-        return true;
-    };
+    scriptPrintDialog(boxes, file, QPageLayout::Portrait, true, &dialogs);
     QTest::mouseClick(g.frm.btPrint, Qt::LeftButton);
     EXPECT_EQ(dialogs, 1);
     EXPECT_TRUE(boxes.reports.isEmpty());
@@ -353,12 +360,7 @@ TEST(GraphWindow, PrintingKeepsALandscapePrinterLandscape) {
     QTemporaryDir dir;
     const QString file = dir.filePath("chart.pdf");
     test::ScriptedBoxes boxes;
-    boxes.onPrintDialog = [&](QPrinter& printer) {
-        printer.setOutputFormat(QPrinter::PdfFormat);
-        printer.setOutputFileName(file);
-        printer.setPageOrientation(QPageLayout::Landscape);
-        return true;
-    };
+    scriptPrintDialog(boxes, file, QPageLayout::Landscape, true);
     g.frm.btPrintClick();
     EXPECT_TRUE(QFile::exists(file));
     EXPECT_EQ(g.frm.printer().pageLayout().orientation(), QPageLayout::Landscape);
@@ -369,11 +371,7 @@ TEST(GraphWindow, CancelledPrintDialogPrintsNothing) {
     QTemporaryDir dir;
     const QString file = dir.filePath("chart.pdf");
     test::ScriptedBoxes boxes;
-    boxes.onPrintDialog = [&](QPrinter& printer) {
-        printer.setOutputFormat(QPrinter::PdfFormat);
-        printer.setOutputFileName(file);
-        return false;
-    };
+    scriptPrintDialog(boxes, file, QPageLayout::Portrait, false);
     g.frm.btPrintClick();
     EXPECT_FALSE(QFile::exists(file));
     EXPECT_TRUE(boxes.reports.isEmpty());
@@ -383,12 +381,7 @@ TEST(GraphWindow, APrinterThatCannotStartIsReportedAndTheWindowStays) {
     ShownGraph g(3);
     QTemporaryDir dir;
     test::ScriptedBoxes boxes;
-    boxes.onPrintDialog = [&](QPrinter& printer) {
-        printer.setOutputFormat(QPrinter::PdfFormat);
-        printer.setOutputFileName(dir.filePath("no/such/folder/chart.pdf"));
-        printer.setPageOrientation(QPageLayout::Portrait);
-        return true;
-    };
+    scriptPrintDialog(boxes, dir.filePath("no/such/folder/chart.pdf"), QPageLayout::Portrait, true);
     g.frm.btPrintClick();
     EXPECT_EQ(boxes.reports, QStringList{"The chart could not be printed."});
     EXPECT_TRUE(g.frm.isVisible());

@@ -6,33 +6,13 @@
 #include <QFile>
 #include <QTemporaryDir>
 
+#include "support/url_opener_stub.h"
+
 namespace {
 using namespace lt;
-
-void writeFile(const QString& path, const QByteArray& content) {
-    QFile f(path);
-    ASSERT_TRUE(f.open(QIODevice::WriteOnly));
-    ASSERT_EQ(f.write(content), content.size());
-}
-
-QByteArray readFile(const QString& path) {
-    QFile f(path);
-    if (!f.open(QIODevice::ReadOnly)) return {};
-    return f.readAll();
-}
-
-// Records what would have gone to the browser.
-class RecordingOpener {
-public:
-    explicit RecordingOpener(bool answer = true) {
-        setUrlOpener([this, answer](const QUrl& url) {
-            opened << url;
-            return answer;
-        });
-    }
-    ~RecordingOpener() { setUrlOpener({}); }
-    QList<QUrl> opened;
-};
+using test::readFile;
+using test::RecordingOpener;
+using test::writeFile;
 
 TEST(InternetShortcut, WritesTheTwoLines) {
     QTemporaryDir dir;
