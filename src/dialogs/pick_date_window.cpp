@@ -298,6 +298,8 @@ void TfrmPickDate::buildControls() {
     lifeLabels->setVisible(m_lifeLine);
 
     connect(Calendar, &QCalendarWidget::selectionChanged, this, &TfrmPickDate::CalendarChange);
+    connect(Calendar, &QCalendarWidget::currentPageChanged, this,
+            &TfrmPickDate::calendarPageChanged);
 
     setFixedSize(pickerWidth, pickerClientHeight(m_lifeLine));
 }
@@ -346,10 +348,8 @@ bool TfrmPickDate::eventFilter(QObject* watched, QEvent* event) {
         case QEvent::MouseButtonDblClick: {
             auto* view = Calendar->findChild<QAbstractItemView*>();
             if (view && watched == view->viewport()) {
-                const auto* mouse = static_cast<QMouseEvent*>(event);
-                const QModelIndex cell = view->indexAt(mouse->position().toPoint());
-                // Row 0 is the day-name heading.
-                if (mouse->button() == Qt::LeftButton && cell.isValid() && cell.row() > 0) {
+                // Anywhere on the calendar, the day-name heading included.
+                if (static_cast<QMouseEvent*>(event)->button() == Qt::LeftButton) {
                     CalendarDblClick();
                     return true;
                 }
@@ -398,6 +398,19 @@ void TfrmPickDate::setTrackBar(int position) {
 void TfrmPickDate::CalendarChange() {
     updatePanels();
     positionTrackBar();
+}
+
+void TfrmPickDate::calendarPageChanged(int year, int month) {
+    // The mouse wheel turns the calendar's page without selecting a day; the month shown
+    // and the date chosen must stay one, so the day follows the page like a month step.
+    const QDate selected = Calendar->selectedDate();
+    const int months = (year - selected.year()) * 12 + (month - selected.month());
+    if (months == 0) return;
+    const QDate stepped = stepMonths(selected, months);
+    if (stepped != selected)
+        setCalendarDate(stepped);
+    else
+        Calendar->setCurrentPage(selected.year(), selected.month());
 }
 
 void TfrmPickDate::CalendarDblClick() { accept(); }

@@ -39,6 +39,7 @@ protected:
 private slots:
     void FormShow();
     void CalendarChange();
+    void calendarPageChanged(int year, int month);
     void CalendarDblClick();
     void MonthSpinnerClick(bool upButton);
     void YearSpinnerClick(bool upButton);

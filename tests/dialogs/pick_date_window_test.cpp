@@ -14,6 +14,7 @@
 #include <QSlider>
 #include <QTest>
 #include <QToolButton>
+#include <QWheelEvent>
 #include <functional>
 
 #include "dialogs/pick_date_window_p.h"
@@ -422,6 +423,51 @@ TEST_F(PickDateWindow, DoubleClickOnADayAccepts) {
         QTest::mouseDClick(view->viewport(), Qt::LeftButton, {}, centre);
     });
     EXPECT_EQ(run.result, day(2026, 12, 15));
+}
+
+TEST_F(PickDateWindow, DoubleClickOnTheDayNameHeadingAccepts) {
+    const PickerRun run =
+        runPicker(nullptr, moment(2026, 12, 6, 15, 30), birth, [](TfrmPickDate& f) {
+            QAbstractItemView* view = viewOf(f);
+            const QPoint heading = view->visualRect(view->model()->index(0, 3)).center();
+            QTest::mouseDClick(view->viewport(), Qt::LeftButton, {}, heading);
+        });
+    EXPECT_EQ(run.result, day(2026, 12, 6));  // OK gives the day at midnight
+}
+
+// One notch of the mouse wheel over the day cells; up turns back a month.
+void wheel(TfrmPickDate& f, bool up) {
+    QWidget* port = viewOf(f)->viewport();
+    const QPoint at = port->rect().center();
+    QWheelEvent notch(QPointF(at), QPointF(port->mapToGlobal(at)), QPoint(),
+                      QPoint(0, up ? 120 : -120), Qt::NoButton, Qt::NoModifier, Qt::NoScrollPhase,
+                      false);
+    QApplication::sendEvent(port, &notch);
+}
+
+TEST_F(PickDateWindow, WheelTurnsTheMonthAndTheDayFollowsIt) {
+    const PickerRun run = runPicker(nullptr, day(2021, 3, 31), birth, [](TfrmPickDate& f) {
+        ASSERT_EQ(trackBarOf(f)->value(), 85);  // 11412 days after the birth, step 134
+        wheel(f, true);
+        EXPECT_EQ(calendarOf(f)->monthShown(), 2);
+        EXPECT_EQ(calendarOf(f)->selectedDate(), QDate(2021, 2, 28));
+        EXPECT_EQ(panel(f, "pnlMonth"), "February");
+        EXPECT_EQ(trackBarOf(f)->value(), 84);  // 11381 days
+        wheel(f, false);
+        EXPECT_EQ(calendarOf(f)->selectedDate(), QDate(2021, 3, 28));
+        EXPECT_EQ(calendarOf(f)->monthShown(), 3);
+        QTest::keyClick(viewOf(f), Qt::Key_Return);
+    });
+    EXPECT_EQ(run.result, day(2021, 3, 28));
+}
+
+TEST_F(PickDateWindow, WheelStopsAtTheCalendarsLastMonth) {
+    runPicker(nullptr, day(3999, 11, 15), birth, [](TfrmPickDate& f) {
+        wheel(f, false);
+        EXPECT_EQ(calendarOf(f)->selectedDate(), QDate(3999, 11, 15));
+        EXPECT_EQ(calendarOf(f)->monthShown(), 11);
+        EXPECT_EQ(calendarOf(f)->yearShown(), 3999);
+    });
 }
 
 // ---- wording and locale ----
