@@ -149,6 +149,9 @@ QChar groupSeparator() {
 
 QString currencySymbol() { return programLocale().currencySymbol(QLocale::CurrencySymbol); }
 
-QString monthName(int month) { return programLocale().monthName(month, QLocale::LongFormat); }
+// The name as it stands alone (Russian "март"), not the form inside a date ("марта").
+QString monthName(int month) {
+    return programLocale().standaloneMonthName(month, QLocale::LongFormat);
+}
 
 }  // namespace lt::loc

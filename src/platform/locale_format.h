@@ -38,7 +38,7 @@ QString plainNumber(double value, int decimals);
 QChar decimalSeparator();
 QChar groupSeparator();
 QString currencySymbol();
-QString monthName(int month);  // full name, 1..12
+QString monthName(int month);  // full name on its own, 1..12
 
 double roundHalfAway(double value, int decimals);
 

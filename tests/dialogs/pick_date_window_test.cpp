@@ -487,6 +487,14 @@ TEST_F(PickDateWindow, MonthNameFollowsTheLocale) {
     });
 }
 
+TEST_F(PickDateWindow, MonthPanelNamesTheMonthOnItsOwn) {
+    // Russian writes "10 марта" in a date but names the month alone "март".
+    test::PinnedEnv russian(test::PinnedEnv::defaultNow(),
+                            QLocale(QLocale::Russian, QLocale::Russia));
+    runPicker(nullptr, day(2026, 3, 10), birth,
+              [](TfrmPickDate& f) { EXPECT_EQ(panel(f, "pnlMonth"), QString::fromUtf8("март")); });
+}
+
 // ---- placement ----
 
 TEST_F(PickDateWindow, OpensBelowTheFieldOrAboveItAtTheScreensBottom) {
