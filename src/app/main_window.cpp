@@ -338,12 +338,15 @@ void TfrmMain::btNextClick() {
     const int p = Notebook1->currentIndex();
     btNext->setEnabled(true);
     btPrev->setEnabled(true);
-    // A refused birth date or a row that does not convert ends the handler: the page stays.
-    bool passed = false;
+    // A refused birth date keeps the page. A row that does not convert (only from a
+    // hand-edited file) is reported and the page still changes: every Next computes all
+    // three tables, so staying would keep the user from ever reaching the row to mend it.
+    bool refused = false;
     guarded(this, [&] {
         if (p == 1) {
             if (!checkBioPage()) {
                 showError(QStringLiteral("Your birthdate is mandatory to proceed to the next step."), this);
+                refused = true;
                 return;
             }
             computeTotals();
