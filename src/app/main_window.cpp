@@ -168,6 +168,12 @@ QWidget* TfrmMain::buildTablePage(int index) {
 
     auto* grid = new ActivityGrid(page);
     grid->setGeometry(8, 49, 577, 263);
+    // No label sits beside the table; its name tells a screen reader what it holds.
+    static const char* const names[] = {"Hours spent on activities", "Money spent on activities",
+                                        "Frequency of activities"};
+    grid->setAccessibleName(QString::fromLatin1(names[index - 2]));
+    // Tab leaves the table for its buttons; the arrow keys move between rows.
+    grid->setTabKeyNavigation(false);
     grid->setFont(pixelFont(QStringLiteral("Times New Roman"), 13));
     grid->horizontalHeader()->setFont(pixelFont(QStringLiteral("Times New Roman"), 13));
     grid->setToolTip(QStringLiteral("Double click to edit"));
@@ -358,9 +364,8 @@ void TfrmMain::btNextClick() {
             btGrFreq->setEnabled(!gridFreq->cell(0, 1).isEmpty());
             computeTotals();
         }
-        passed = true;
     });
-    if (!passed) return;
+    if (refused) return;
     if (p < kLastPage) Notebook1->setCurrentIndex(p + 1);
     if (Notebook1->currentIndex() == kLastPage) btNext->setEnabled(false);
 }

@@ -32,7 +32,13 @@ QLabel* placeLabel(QWidget* parent, const QString& text, int left, int top, QWid
     l->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     l->move(left, top);
     l->adjustSize();
-    if (buddy) l->setBuddy(buddy);
+    if (buddy) {
+        l->setBuddy(buddy);
+        // Screen readers find a label only beside its control; one outside the control's
+        // panel gives its text as the control's name instead.
+        if (buddy->parentWidget() != parent && buddy->accessibleName().isEmpty())
+            buddy->setAccessibleName(text);
+    }
     return l;
 }
 

@@ -202,6 +202,8 @@ void TfrmPickDate::buildControls() {
     Calendar->setDateRange(pickerFirstDate(), pickerLastDate());
     Calendar->setFixedSize(353, 190);
     Calendar->setAccessibleName(QStringLiteral("Calendar"));
+    // The table of days inside takes the focus, so it is what a screen reader names.
+    if (QWidget* days = Calendar->focusProxy()) days->setAccessibleName(Calendar->accessibleName());
     // The heading row is black on the button face, weekends included.
     QTextCharFormat heading;
     heading.setBackground(palette().brush(QPalette::Button));

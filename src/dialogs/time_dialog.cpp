@@ -1,5 +1,6 @@
 #include "dialogs/time_dialog.h"
 
+#include <QButtonGroup>
 #include <QFocusEvent>
 #include <QFrame>
 #include <QLabel>
@@ -68,6 +69,11 @@ TfrmTime::TfrmTime(QWidget* owner, DateTime dateOfBirth, const QString& birthDat
     rbNow = radio(Panel1, QStringLiteral("Indefinite"), 126, 9);
     rbSpecific = radio(Panel1, QStringLiteral("Specific date"), 8, 9);
     rbNow->setChecked(true);
+    // A group of their own: Qt otherwise counts them with the period buttons, whose Tab
+    // stop would then leave the ending-date choice out of reach of the keyboard.
+    auto* endChoice = new QButtonGroup(Panel1);
+    endChoice->addButton(rbNow);
+    endChoice->addButton(rbSpecific);
     edEndDate = new QLineEdit(Panel1);
     edEndDate->setGeometry(8, 38, 121, 24);
     edEndDate->setEnabled(false);
