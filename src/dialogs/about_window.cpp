@@ -167,7 +167,7 @@ TfrmAbout::TfrmAbout(QWidget* owner, const QString& folder)
     Label7 = makeLabel(Panel1, "Label7",
                        QStringLiteral("Look for more programs from ") + makerName() +
                            QStringLiteral(" and news of Lifetally on our home page:"),
-                       QRect(inner, 130, lineWidth, 50), centred, kNavy);
+                       QRect(inner, 130, lineWidth, 50), left, kNavy);
     Label7->setWordWrap(true);
     Label5 =
         makeLabel(Panel1, "Label5", makerWebAddress(), QRect(inner, 188, lineWidth, 18), centred);

@@ -66,6 +66,14 @@ TEST_F(AboutBox, LaysOutItsControls) {
     EXPECT_EQ(child<QLabel>(box, "Label1")->text(), QStringLiteral("Korvo Software"));
     EXPECT_EQ(child<QLabel>(box, "Label5")->text(), QStringLiteral("https://korvo.example"));
     EXPECT_TRUE(child<QLabel>(box, "Label7")->wordWrap());
+    // Only the product line, "Compliments of:" and the web address are centred.
+    for (const char* name : {"ProductName", "Label4", "Label5"})
+        EXPECT_EQ(child<QLabel>(box, name)->alignment() & Qt::AlignHorizontal_Mask,
+                  Qt::AlignHCenter)
+            << name;
+    for (const char* name : {"Label1", "Label2", "Label3", "Label7"})
+        EXPECT_EQ(child<QLabel>(box, name)->alignment() & Qt::AlignHorizontal_Mask, Qt::AlignLeft)
+            << name;
     EXPECT_EQ(child<QLabel>(box, "Label7")->palette().color(QPalette::WindowText),
               QColor(0, 0, 128));
     EXPECT_EQ(child<QLabel>(box, "Label4")->palette().color(QPalette::WindowText),
