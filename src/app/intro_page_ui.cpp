@@ -1,7 +1,6 @@
 #include "app/intro_page_ui.h"
 
 #include <QPainter>
-#include <QPainterPath>
 
 #include "output/credits.h"
 
@@ -19,20 +18,20 @@ void IntroPage::paintEvent(QPaintEvent*) {
     p.setRenderHint(QPainter::TextAntialiasing);
     const int w = width();
 
-    // Title: a grey shadow extruded down and to the right, the blue face on top.
+    // Title: a grey shadow extruded down and to the right, the blue face on top. Plain
+    // text drawing reuses the cached glyphs for every layer.
     QFont title(QStringLiteral("Times New Roman"));
     title.setPixelSize(72);
     title.setBold(true);
     title.setItalic(true);
-    const QString name = QStringLiteral("Lifetally");
-    const QFontMetrics tm(title);
-    const int tx = (w - tm.horizontalAdvance(name)) / 2;
-    const int ty = 92;
-    QPainterPath path;
-    path.addText(tx, ty, title, name);
-    for (int d = 7; d >= 1; --d) p.fillPath(path.translated(d, d), QColor(120 + d * 8, 120 + d * 8, 120 + d * 8));
-    p.fillPath(path, QColor(0, 64, 224));
-    p.strokePath(path, QPen(QColor(0, 0, 128), 1));
+    p.setFont(title);
+    const QRect titleBox(0, 20, w, 90);
+    for (int d = 7; d >= 1; --d) {
+        p.setPen(QColor(120 + d * 8, 120 + d * 8, 120 + d * 8));
+        p.drawText(titleBox.translated(d, d), Qt::AlignHCenter | Qt::AlignTop, QStringLiteral("Lifetally"));
+    }
+    p.setPen(QColor(0, 64, 224));
+    p.drawText(titleBox, Qt::AlignHCenter | Qt::AlignTop, QStringLiteral("Lifetally"));
 
     auto centred = [&](const QString& text, const QFont& font, const QColor& color, int y) {
         p.setFont(font);

@@ -56,9 +56,9 @@ QLabel* heading(const QString& text, QWidget* parent) {
     return l;
 }
 
-void tile(QWidget* w) {
+void tile(QWidget* w, const QBrush& background) {
     QPalette pal = w->palette();
-    pal.setBrush(QPalette::Window, QBrush(QPixmap(QStringLiteral(":/background.png"))));
+    pal.setBrush(QPalette::Window, background);
     w->setPalette(pal);
     w->setAutoFillBackground(true);
 }
@@ -69,7 +69,8 @@ TfrmMain::TfrmMain(const QString& dataFolder, QWidget* parent)
     loadResources();
     setWindowTitle(QStringLiteral("Lifetally"));
     setFixedSize(623, 419);
-    tile(this);
+    background_ = QBrush(QPixmap(QStringLiteral(":/background.png")));
+    tile(this, background_);
 
     Notebook1 = new QStackedWidget(this);
     Notebook1->setGeometry(16, 8, 590, 361);
@@ -110,13 +111,13 @@ QString TfrmMain::settingsFilePath() const {
 
 QWidget* TfrmMain::buildIntroPage() {
     auto* page = new IntroPage;
-    tile(page);
+    tile(page, background_);
     return page;
 }
 
 QWidget* TfrmMain::buildBioPage() {
     auto* page = new QWidget;
-    tile(page);
+    tile(page, background_);
     heading(QStringLiteral("Step 1: Personal Biographical Information"), page)->move(16, 16);
 
     const QFont labelFont = pixelFont(QStringLiteral("Arial"), 15);
@@ -163,7 +164,7 @@ QWidget* TfrmMain::buildTablePage(int index) {
                                            "Step 3: Money spent on various activities",
                                            "Step 4: Frequency of various activities"};
     auto* page = new QWidget;
-    tile(page);
+    tile(page, background_);
     heading(QString::fromLatin1(headings[index - 2]), page)->move(8, 12);
 
     auto* grid = new ActivityGrid(page);
@@ -241,7 +242,7 @@ QWidget* TfrmMain::buildTablePage(int index) {
 
 QWidget* TfrmMain::buildResultsPage() {
     auto* page = new QWidget;
-    tile(page);
+    tile(page, background_);
     heading(QStringLiteral("Results"), page)->move(16, 16);
     const QFont lineFont = pixelFont(QStringLiteral("Arial"), 15, true);
     Label10 = new QLabel(QStringLiteral("You are: xx Years, xx Months, xx Days old"), page);

@@ -1,4 +1,5 @@
 #pragma once
+#include <QBrush>
 #include <QWidget>
 
 #include "calc/date_time.h"
@@ -110,6 +111,7 @@ private:
     QWidget* buildResultsPage();
 
     QString dataFolder_;
+    QBrush background_;  // the tiled picture behind the window and every page
     bool shown_ = false;
 };
 
