@@ -1,41 +1,36 @@
 #include "dialogs/money_dialog.h"
 
 #include <QComboBox>
-#include <QFocusEvent>
-#include <QFrame>
 #include <QLabel>
 #include <QLineEdit>
-#include <QPushButton>
 #include <QRadioButton>
 #include <QToolButton>
-#include <utility>
 
-#include "dialogs/activity_form_ui.h"
 #include "platform/masked_field_ui.h"
-#include "platform/message_boxes_ui.h"
 
 namespace lt {
 namespace {
-QRadioButton* radio(QWidget* parent, const QString& text, int left, int top) {
-    auto* b = new QRadioButton(text, parent);
-    b->setGeometry(left, top, b->sizeHint().width(), 17);
-    return b;
-}
-
 const QString moneyMask = QStringLiteral("$###,###.##");
 const QString numberMask = QStringLiteral("###,###");
+
+const form::FormLayout moneyForm{
+    .caption = QStringLiteral("Activity "),
+    .size = {441, 311},
+    .startTop = 107,
+    .startWordingTop = 136,
+    .panelTop = 164,
+    .panelHeight = 97,
+    .endCaptionTop = 199,
+    .ok = {272, 280},
+    .indefiniteFirst = false,
+};
 }  // namespace
 
 TfrmMoney::TfrmMoney(QWidget* owner, DateTime dateOfBirth, const QString& birthDateText)
-    : QDialog(owner), dateOfBirth_(dateOfBirth), birthDateText_(birthDateText) {
-    setWindowTitle(QStringLiteral("Activity "));
-    setFont(form::sansFont(13));
-    setFixedSize(441, 311);
-
-    edName = new QLineEdit(this);
-    edName->setGeometry(184, 10, 249, 24);
-    edName->setMaxLength(30);
-    Label1 = form::placeLabel(this, QStringLiteral("Description of activity"), 16, 12, edName);
+    : ActivityForm(owner, dateOfBirth, birthDateText, moneyForm) {
+    SpeedButton1 = startCalendar_;
+    Label4 = startWording_;
+    Label7 = endWording_;
 
     cbWhen = new QComboBox(this);
     cbWhen->addItems({QStringLiteral("Day"), QStringLiteral("Week"), QStringLiteral("Month"),
@@ -49,90 +44,30 @@ TfrmMoney::TfrmMoney(QWidget* owner, DateTime dateOfBirth, const QString& birthD
     numMoney->setSingleStep(1);
     numMoney->setGeometry(325, 66, 90, 24);
     Label3 = form::placeLabel(this, QStringLiteral("Money"), 325, 44, numMoney);
+    amountField_ = numMoney;
 
-    edDate = new QLineEdit(this);
-    edDate->setGeometry(184, 107, 121, 24);
-    Label6 = form::placeLabel(this, QStringLiteral("Starting date of activity:"), 16, 109, edDate);
-    SpeedButton1 = form::calendarButton(this, 308, 107);
-    Label4 = form::wordingLabel(this, 184, 136);
+    form::nameControls({{cbWhen, "cbWhen"},
+                        {numMoney, "numMoney"},
+                        {Label3, "Label3"},
+                        {Label4, "Label4"},
+                        {Label5, "Label5"},
+                        {Label7, "Label7"},
+                        {SpeedButton1, "SpeedButton1"}});
+    chainTabs({cbWhen, numMoney});
 
-    Panel1 = new QFrame(this);
-    Panel1->setFrameStyle(QFrame::Panel | QFrame::Raised);
-    Panel1->setGeometry(184, 164, 249, 97);
-    Panel1->setAccessibleName(QStringLiteral("Ending date of activity"));
-    rbSpecific = radio(Panel1, QStringLiteral("Specific date"), 8, 9);
-    rbNow = radio(Panel1, QStringLiteral("Indefinite"), 126, 9);
-    rbNow->setChecked(true);
-    edEndDate = new QLineEdit(Panel1);
-    edEndDate->setGeometry(8, 38, 121, 24);
-    edEndDate->setEnabled(false);
-    btEnd = form::calendarButton(Panel1, 131, 38);
-    btEnd->setEnabled(false);
-    Label7 = form::wordingLabel(Panel1, 8, 72);
-    Label2 = form::placeLabel(this, QStringLiteral("Ending date of activity:"), 16, 199, edEndDate);
-
-    btOK = new QPushButton(QStringLiteral("OK"), this);
-    btOK->setGeometry(272, 280, 75, 25);
-    btOK->setDefault(true);
-    btCancel = new QPushButton(QStringLiteral("Cancel"), this);
-    btCancel->setGeometry(360, 280, 75, 25);
-    for (QPushButton* b : {btOK, btCancel}) b->setFont(form::sansFont(11));
-
-    // The design's names, for tests and for accessibility tools.
-    const std::pair<QWidget*, const char*> named[] = {
-        {edName, "edName"},     {cbWhen, "cbWhen"},
-        {numMoney, "numMoney"}, {edDate, "edDate"},
-        {Panel1, "Panel1"},     {rbSpecific, "rbSpecific"},
-        {rbNow, "rbNow"},       {edEndDate, "edEndDate"},
-        {Label1, "Label1"},     {Label2, "Label2"},
-        {Label3, "Label3"},     {Label4, "Label4"},
-        {Label5, "Label5"},     {Label6, "Label6"},
-        {Label7, "Label7"},     {SpeedButton1, "SpeedButton1"},
-        {btEnd, "btEnd"},       {btOK, "btOK"},
-        {btCancel, "btCancel"},
-    };
-    for (const auto& [w, n] : named) w->setObjectName(QLatin1String(n));
-
-    QWidget* order[] = {edName, cbWhen,    numMoney, edDate,  rbSpecific,
-                        rbNow,  edEndDate, btOK,     btCancel};
-    for (std::size_t i = 1; i < std::size(order); ++i) setTabOrder(order[i - 1], order[i]);
-
-    edDate->installEventFilter(this);
-    edEndDate->installEventFilter(this);
     connect(SpeedButton1, &QToolButton::clicked, this, &TfrmMoney::SpeedButton1Click);
     connect(btEnd, &QToolButton::clicked, this, &TfrmMoney::btEndClick);
-    // rbSpecific toggles whenever either button of the pair becomes selected, also
-    // when the caller selects one before the dialog is shown.
-    connect(rbSpecific, &QRadioButton::toggled, this, &TfrmMoney::rbSpecificClick);
-    connect(btOK, &QPushButton::clicked, this, &TfrmMoney::btOKClick);
-    connect(btCancel, &QPushButton::clicked, this, &QDialog::reject);
 
     FormCreate();
 }
 
 void TfrmMoney::FormCreate() { cbWhen->setCurrentIndex(0); }
 
-void TfrmMoney::showEvent(QShowEvent* event) {
-    if (!shown_) {
-        shown_ = true;
-        form::centreOnScreen(this);
-        FormShow();
-    }
-    QDialog::showEvent(event);
-}
-
 bool TfrmMoney::eventFilter(QObject* watched, QEvent* event) {
-    if (event->type() == QEvent::FocusOut && (watched == edDate || watched == edEndDate)) {
-        // Only a move to another control counts, not the window losing activation.
-        const auto reason = static_cast<QFocusEvent*>(event)->reason();
-        if (reason != Qt::ActiveWindowFocusReason && reason != Qt::PopupFocusReason) {
-            if (watched == edDate)
-                edDateExit();
-            else
-                edEndDateExit();
-        }
-    }
-    return QDialog::eventFilter(watched, event);
+    // Each date field refreshes only its own wording.
+    if (watched == edDate && form::leftByUser(event)) edDateExit();
+    if (watched == edEndDate && form::leftByUser(event)) edEndDateExit();
+    return ActivityForm::eventFilter(watched, event);
 }
 
 void TfrmMoney::FormShow() {
@@ -152,37 +87,14 @@ void TfrmMoney::FormShow() {
     updateEndDateWhen();
 }
 
-void TfrmMoney::updateDateWhen() { form::showDateWording(Label4, edDate->text(), dateOfBirth_); }
-
-void TfrmMoney::updateEndDateWhen() {
-    form::showDateWording(Label7, edEndDate->text(), dateOfBirth_);
-}
-
 void TfrmMoney::edDateExit() { updateDateWhen(); }
 
 void TfrmMoney::edEndDateExit() { updateEndDateWhen(); }
 
-void TfrmMoney::SpeedButton1Click() {
-    guarded(this, [this] {
-        form::pickInto(edDate, dateOfBirth_);
-        edDate->setFocus();
-        updateDateWhen();
-        updateEndDateWhen();
-    });
-}
+void TfrmMoney::SpeedButton1Click() { pickStartDate(); }
 
 void TfrmMoney::btEndClick() {
-    guarded(this, [this] {
-        if (edEndDate->text() == u"Now") edEndDate->setText(form::todayText());
-        form::pickInto(edEndDate, dateOfBirth_);
-        edEndDate->setFocus();
-        lastEndDate = edEndDate->text();
-        updateEndDateWhen();
-    });
-}
-
-void TfrmMoney::rbSpecificClick() {
-    form::switchEndDate(rbSpecific, edEndDate, btEnd, lastEndDate);
+    if (pickEndDate()) updateEndDateWhen();
 }
 
 CheckResult TfrmMoney::qKosher() const {
@@ -193,34 +105,6 @@ CheckResult TfrmMoney::qKosher() const {
     e.endDate = edEndDate->text();
     e.specificEnd = rbSpecific->isChecked();
     return lt::qKosher(e, birthDateText_);
-}
-
-void TfrmMoney::btOKClick() {
-    guarded(this, [this] {
-        const CheckResult r = qKosher();
-        if (!r.passed) {
-            showError(r.message, this);
-            switch (r.focus) {
-                case CheckFocus::Name:
-                    edName->setFocus();
-                    break;
-                case CheckFocus::StartDate:
-                    edDate->setFocus();
-                    break;
-                case CheckFocus::EndDate:
-                    edEndDate->setFocus();
-                    break;
-                case CheckFocus::Amount:
-                    numMoney->setFocus();
-                    break;
-                case CheckFocus::Unchanged:
-                    break;
-            }
-            return;
-        }
-        if (rbNow->isChecked()) edEndDate->setText(QStringLiteral("Now"));
-        accept();
-    });
 }
 
 }  // namespace lt
