@@ -5,13 +5,16 @@
 #include <QBarSet>
 #include <QChart>
 #include <QChartView>
+#include <QDir>
 #include <QFile>
 #include <QGraphicsSimpleTextItem>
 #include <QHorizontalBarSeries>
+#include <QImage>
 #include <QPieSeries>
 #include <QPieSlice>
 #include <QPointer>
 #include <QPrinter>
+#include <QProcess>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTemporaryDir>
@@ -353,6 +356,49 @@ TEST(GraphWindow, PrintsTheChartLandscapeIntoAPdf) {
     // The window is as it was.
     EXPECT_EQ(g.frm.chart()->size(), QSizeF(g.frm.Chart1->viewport()->size()));
     EXPECT_EQ(g.frm.piePoints(), somePoints(4));
+}
+
+// The box around everything drawn on the first page, in parts of the page's width and
+// height; empty when the page could not be rendered or is blank.
+QRectF inkBox(const QString& pdf, const QString& workDir) {
+    const QString prefix = QDir(workDir).filePath("page");
+    QProcess p;
+    p.start("pdftoppm", {"-r", "36", "-gray", "-png", "-singlefile", pdf, prefix});
+    if (!p.waitForFinished(30000) || p.exitCode() != 0) return {};
+    const QImage page(prefix + ".png");
+    if (page.isNull()) return {};
+    int left = page.width(), top = page.height(), right = -1, bottom = -1;
+    for (int y = 0; y < page.height(); ++y)
+        for (int x = 0; x < page.width(); ++x)
+            if (qGray(page.pixel(x, y)) < 250) {
+                left = std::min(left, x), right = std::max(right, x);
+                top = std::min(top, y), bottom = std::max(bottom, y);
+            }
+    if (right < 0) return {};
+    return QRectF(double(left) / page.width(), double(top) / page.height(),
+                  double(right + 1 - left) / page.width(),
+                  double(bottom + 1 - top) / page.height());
+}
+
+TEST(GraphWindow, PrintedChartKeepsFivePerCentMargins) {
+    ShownGraph g(4);
+    QTemporaryDir dir;
+    const QString file = dir.filePath("chart.pdf");
+    test::ScriptedBoxes boxes;
+    scriptPrintDialog(boxes, file, QPageLayout::Portrait, true);
+    g.frm.btPrintClick();
+    const QRectF ink = inkBox(file, dir.path());
+    ASSERT_FALSE(ink.isEmpty());
+    // Nothing in the outer 5 per cent of the page on any side ...
+    EXPECT_GE(ink.left(), 0.05);
+    EXPECT_GE(ink.top(), 0.05);
+    EXPECT_LE(ink.right(), 0.95);
+    EXPECT_LE(ink.bottom(), 0.95);
+    // ... while the chart (title at the top, legend at the right, credit line at the
+    // bottom) fills what is inside.
+    EXPECT_LE(ink.top(), 0.15);
+    EXPECT_GE(ink.right(), 0.85);
+    EXPECT_GE(ink.bottom(), 0.85);
 }
 
 TEST(GraphWindow, PrintingKeepsALandscapePrinterLandscape) {
