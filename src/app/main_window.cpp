@@ -584,7 +584,7 @@ void TfrmMain::btReportClick() {
     in.incomeLine = label11->text();
     in.tables = {gridHours->texts(), gridMoney->texts(), gridFreq->texts()};
     for (int c = 0; c < kTableCols; ++c) in.columnWidths[c] = gridHours->columnWidth(c);
-    printReport(this, in);
+    printReport(this, PrintDialog1, in);
 }
 
 }  // namespace lt

@@ -1,5 +1,6 @@
 #pragma once
 #include <QBrush>
+#include <QPrinter>
 #include <QWidget>
 
 #include "calc/date_time.h"
@@ -42,6 +43,8 @@ public:
     QPushButton* btReport = nullptr;
     QPushButton *btGrHour = nullptr, *btGrMoney = nullptr, *btGrFreq = nullptr;
     QMenu* PopupMenu1 = nullptr;
+    // The printer chosen in the print dialog; kept so the next report starts from it.
+    QPrinter PrintDialog1{QPrinter::HighResolution};
 
     DateTime dateOfBirth = 0;
     double hoursLived = 0;

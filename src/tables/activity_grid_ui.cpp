@@ -30,7 +30,8 @@ ActivityGrid::ActivityGrid(QWidget* parent) : QTableWidget(kTableRows - 1, kTabl
     verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
     verticalHeader()->setDefaultSectionSize(21);
     horizontalHeader()->setFixedHeight(21);
-    horizontalHeader()->setSectionResizeMode(QHeaderView::Interactive);
+    // Columns keep their set widths; the report's field widths are taken from them.
+    horizontalHeader()->setSectionResizeMode(QHeaderView::Fixed);
     horizontalHeader()->setHighlightSections(false);
     horizontalHeader()->setSectionsClickable(false);
     setWordWrap(false);
