@@ -21,7 +21,9 @@ void IntroPage::paintEvent(QPaintEvent*) {
     // Title: a grey shadow extruded down and to the right, the blue face on top. Plain
     // text drawing reuses the cached glyphs for every layer.
     QFont title(QStringLiteral("Times New Roman"));
-    title.setPixelSize(72);
+    // Below 64 pixels the raster engine keeps the glyphs in its cache; larger text is
+    // filled as outlines, once per shadow layer.
+    title.setPixelSize(62);
     title.setBold(true);
     title.setItalic(true);
     p.setFont(title);

@@ -11,6 +11,7 @@
 #include <QLineEdit>
 #include <QMenu>
 #include <QPainter>
+#include <QPrinter>
 #include <QPushButton>
 #include <QScreen>
 #include <QStackedWidget>
@@ -103,6 +104,8 @@ TfrmMain::TfrmMain(const QString& dataFolder, QWidget* parent)
 
     FormCreate();
 }
+
+TfrmMain::~TfrmMain() = default;
 
 QString TfrmMain::settingsFilePath() const {
     const QString folder = dataFolder_.isEmpty() ? QCoreApplication::applicationDirPath() : dataFolder_;
@@ -584,7 +587,8 @@ void TfrmMain::btReportClick() {
     in.incomeLine = label11->text();
     in.tables = {gridHours->texts(), gridMoney->texts(), gridFreq->texts()};
     for (int c = 0; c < kTableCols; ++c) in.columnWidths[c] = gridHours->columnWidth(c);
-    printReport(this, PrintDialog1, in);
+    if (!PrintDialog1) PrintDialog1 = std::make_unique<QPrinter>(QPrinter::HighResolution);
+    printReport(this, *PrintDialog1, in);
 }
 
 }  // namespace lt

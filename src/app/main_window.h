@@ -1,7 +1,7 @@
 #pragma once
 #include <QBrush>
-#include <QPrinter>
 #include <QWidget>
+#include <memory>
 
 #include "calc/date_time.h"
 #include "tables/table_shape.h"
@@ -13,6 +13,7 @@ class QPushButton;
 class QStackedWidget;
 class QToolButton;
 class QPainter;
+class QPrinter;
 
 namespace lt {
 
@@ -25,6 +26,7 @@ class TfrmMain : public QWidget {
 public:
     // `dataFolder` holds the settings file; empty means the executable's folder.
     explicit TfrmMain(const QString& dataFolder = QString(), QWidget* parent = nullptr);
+    ~TfrmMain() override;
 
     QString settingsFilePath() const;
 
@@ -43,8 +45,9 @@ public:
     QPushButton* btReport = nullptr;
     QPushButton *btGrHour = nullptr, *btGrMoney = nullptr, *btGrFreq = nullptr;
     QMenu* PopupMenu1 = nullptr;
-    // The printer chosen in the print dialog; kept so the next report starts from it.
-    QPrinter PrintDialog1{QPrinter::HighResolution};
+    // The printer chosen in the print dialog, kept so the next report starts from it.
+    // Made on first use: setting up printing takes time that start-up need not spend.
+    std::unique_ptr<QPrinter> PrintDialog1;
 
     DateTime dateOfBirth = 0;
     double hoursLived = 0;
