@@ -8,8 +8,9 @@ namespace lt {
 
 IntroPage::IntroPage(QWidget* parent) : QWidget(parent) {
     setAccessibleName(QStringLiteral("Lifetally"));
-    setAccessibleDescription(QStringLiteral("How much time and money have you spent in your lifetime? "
-                                            "This program will help you find that out."));
+    setAccessibleDescription(
+        QStringLiteral("How much time and money have you spent in your lifetime? "
+                       "This program will help you find that out."));
 }
 
 void IntroPage::paintEvent(QPaintEvent*) {
@@ -30,7 +31,8 @@ void IntroPage::paintEvent(QPaintEvent*) {
     const QRect titleBox(0, 20, w, 90);
     for (int d = 7; d >= 1; --d) {
         p.setPen(QColor(120 + d * 8, 120 + d * 8, 120 + d * 8));
-        p.drawText(titleBox.translated(d, d), Qt::AlignHCenter | Qt::AlignTop, QStringLiteral("Lifetally"));
+        p.drawText(titleBox.translated(d, d), Qt::AlignHCenter | Qt::AlignTop,
+                   QStringLiteral("Lifetally"));
     }
     p.setPen(QColor(0, 64, 224));
     p.drawText(titleBox, Qt::AlignHCenter | Qt::AlignTop, QStringLiteral("Lifetally"));
@@ -38,7 +40,8 @@ void IntroPage::paintEvent(QPaintEvent*) {
     auto centred = [&](const QString& text, const QFont& font, const QColor& color, int y) {
         p.setFont(font);
         p.setPen(color);
-        p.drawText(QRect(0, y, w, QFontMetrics(font).height()), Qt::AlignHCenter | Qt::AlignTop, text);
+        p.drawText(QRect(0, y, w, QFontMetrics(font).height()), Qt::AlignHCenter | Qt::AlignTop,
+                   text);
     };
 
     QFont psalm(QStringLiteral("Times New Roman"));
@@ -46,12 +49,14 @@ void IntroPage::paintEvent(QPaintEvent*) {
     psalm.setItalic(true);
     psalm.setCapitalization(QFont::SmallCaps);
     psalm.setLetterSpacing(QFont::PercentageSpacing, 104);
-    centred(QStringLiteral("As for man, his days are as grass: as a flower of the field,"), psalm, QColor(0, 0, 128), 132);
+    centred(QStringLiteral("As for man, his days are as grass: as a flower of the field,"), psalm,
+            QColor(0, 0, 128), 132);
     centred(QStringLiteral("so he flourisheth.  Psalm 103:15"), psalm, QColor(0, 0, 128), 156);
 
     QFont plain(QStringLiteral("Arial"));
     plain.setPixelSize(16);
-    centred(QStringLiteral("How much time and money have you spent in your lifetime?"), plain, Qt::black, 214);
+    centred(QStringLiteral("How much time and money have you spent in your lifetime?"), plain,
+            Qt::black, 214);
     centred(QStringLiteral("This program will help you find that out."), plain, Qt::black, 238);
 
     QFont credit(QStringLiteral("Arial"));

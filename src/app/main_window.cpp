@@ -108,7 +108,8 @@ TfrmMain::TfrmMain(const QString& dataFolder, QWidget* parent)
 TfrmMain::~TfrmMain() = default;
 
 QString TfrmMain::settingsFilePath() const {
-    const QString folder = dataFolder_.isEmpty() ? QCoreApplication::applicationDirPath() : dataFolder_;
+    const QString folder =
+        dataFolder_.isEmpty() ? QCoreApplication::applicationDirPath() : dataFolder_;
     return QDir(folder).filePath(QStringLiteral("lifetally.ini"));
 }
 
@@ -163,83 +164,97 @@ QWidget* TfrmMain::buildBioPage() {
 }
 
 QWidget* TfrmMain::buildTablePage(int index) {
-    static const char* const headings[] = {"Step 2: Number of hours spent on various activities",
-                                           "Step 3: Money spent on various activities",
-                                           "Step 4: Frequency of various activities"};
+    using Slot = void (TfrmMain::*)();
+    struct PageDesign {
+        const char* heading;
+        const char* accessibleName;  // no label sits beside the table
+        const char* note;
+        ActivityGrid* TfrmMain::*grid;
+        QPushButton* TfrmMain::*buttons[5];  // Sort, Add, Edit, Delete, Clear
+        Slot add, edit, del, clear;
+    };
+    static const PageDesign designs[] = {
+        {"Step 2: Number of hours spent on various activities",
+         "Hours spent on activities",
+         "Note that the percentage is based on the number of hours you have been alive.  "
+         "Percentages may not "
+         "add up to 100 due to overlap.",
+         &TfrmMain::gridHours,
+         {&TfrmMain::btSort1, &TfrmMain::btAdd1, &TfrmMain::btEdit1, &TfrmMain::btDel1,
+          &TfrmMain::btClear},
+         &TfrmMain::btAdd1Click,
+         &TfrmMain::btEdit1Click,
+         &TfrmMain::btDel1Click,
+         &TfrmMain::btClearClick},
+        {"Step 3: Money spent on various activities",
+         "Money spent on activities",
+         "Note that the percentage is based on your lifetime income.",
+         &TfrmMain::gridMoney,
+         {&TfrmMain::btSort2, &TfrmMain::btAdd2, &TfrmMain::btEdit2, &TfrmMain::btDel2,
+          &TfrmMain::btClear2},
+         &TfrmMain::btAdd2Click,
+         &TfrmMain::btEdit2Click,
+         &TfrmMain::btDel2Click,
+         &TfrmMain::btClear2Click},
+        {"Step 4: Frequency of various activities",
+         "Frequency of activities",
+         nullptr,
+         &TfrmMain::gridFreq,
+         {&TfrmMain::btSort3, &TfrmMain::btAdd3, &TfrmMain::btEdit3, &TfrmMain::btDel3,
+          &TfrmMain::btClear3},
+         &TfrmMain::btAdd3Click,
+         &TfrmMain::btEdit3Click,
+         &TfrmMain::btDel3Click,
+         &TfrmMain::btClear3Click},
+    };
+    const PageDesign& d = designs[index - 2];
+    const bool hours = index == 2;
+
     auto* page = new QWidget;
     tile(page, background_);
-    heading(QString::fromLatin1(headings[index - 2]), page)->move(8, 12);
+    heading(QString::fromLatin1(d.heading), page)->move(8, 12);
 
     auto* grid = new ActivityGrid(page);
+    this->*d.grid = grid;
     grid->setGeometry(8, 49, 577, 263);
-    // No label sits beside the table; its name tells a screen reader what it holds.
-    static const char* const names[] = {"Hours spent on activities", "Money spent on activities",
-                                        "Frequency of activities"};
-    grid->setAccessibleName(QString::fromLatin1(names[index - 2]));
+    grid->setAccessibleName(QString::fromLatin1(d.accessibleName));
     // Tab leaves the table for its buttons; the arrow keys move between rows.
     grid->setTabKeyNavigation(false);
     grid->setFont(pixelFont(QStringLiteral("Times New Roman"), 13));
     grid->horizontalHeader()->setFont(pixelFont(QStringLiteral("Times New Roman"), 13));
     grid->setToolTip(QStringLiteral("Double click to edit"));
-    const bool hours = index == 2;
     grid->setRightAligned(hours ? QList<int>{5} : QList<int>{1, 5});
-    if (hours)
+    if (hours) {
         grid->setDrawCell([this](QPainter* p, int c, int r, const QRect& rect, bool sel) {
             gridHoursDrawCell(p, c, r, rect, sel);
         });
-    else
+        for (int c = 0; c < kTableCols; ++c) grid->setColumnWidth(c, kColumnWidths[c]);
+    } else {
         grid->setDrawCell([this, grid](QPainter* p, int c, int r, const QRect& rect, bool sel) {
             gridMoneyDrawCell(grid, p, c, r, rect, sel);
         });
-    for (int c = 0; c < kTableCols; ++c)
-        if (hours) grid->setColumnWidth(c, kColumnWidths[c]);
+    }
 
-    QPushButton* buttons[5];
     const char* const captions[] = {"Sort", "Add", "Edit", "Delete", "Clear"};
+    const Slot handlers[] = {&TfrmMain::btSort1Click, d.add, d.edit, d.del, d.clear};
+    QWidget* previous = grid;
     for (int i = 0; i < 5; ++i) {
-        buttons[i] = new QPushButton(QString::fromLatin1(captions[i]), page);
-        buttons[i]->setGeometry(270 + 64 * i, 323, 60, 25);
-        buttons[i]->setFont(pixelFont(QStringLiteral("Arial"), 11));
+        auto* b = new QPushButton(QString::fromLatin1(captions[i]), page);
+        this->*d.buttons[i] = b;
+        b->setGeometry(270 + 64 * i, 323, 60, 25);
+        b->setFont(pixelFont(QStringLiteral("Arial"), 11));
+        connect(b, &QPushButton::clicked, this, handlers[i]);
+        QWidget::setTabOrder(previous, b);
+        previous = b;
     }
-    QWidget::setTabOrder(grid, buttons[0]);
-    for (int i = 0; i < 4; ++i) QWidget::setTabOrder(buttons[i], buttons[i + 1]);
+    connect(grid, &QTableWidget::cellDoubleClicked, this, d.edit);
 
-    if (index == 2) {
-        gridHours = grid;
-        btSort1 = buttons[0], btAdd1 = buttons[1], btEdit1 = buttons[2], btDel1 = buttons[3], btClear = buttons[4];
-        connect(btAdd1, &QPushButton::clicked, this, &TfrmMain::btAdd1Click);
-        connect(btEdit1, &QPushButton::clicked, this, &TfrmMain::btEdit1Click);
-        connect(btDel1, &QPushButton::clicked, this, &TfrmMain::btDel1Click);
-        connect(btClear, &QPushButton::clicked, this, &TfrmMain::btClearClick);
-        connect(grid, &QTableWidget::cellDoubleClicked, this, &TfrmMain::btEdit1Click);
-        auto* note = new QLabel(QStringLiteral("Note that the percentage is based on the number of hours you have "
-                                               "been alive.  Percentages may not add up to 100 due to overlap."),
-                                page);
+    if (d.note) {
+        auto* note = new QLabel(QString::fromLatin1(d.note), page);
         note->setWordWrap(true);
         note->setFont(pixelFont(QStringLiteral("Arial"), 11));
         note->setGeometry(8, 316, 250, 42);
-    } else if (index == 3) {
-        gridMoney = grid;
-        btSort2 = buttons[0], btAdd2 = buttons[1], btEdit2 = buttons[2], btDel2 = buttons[3], btClear2 = buttons[4];
-        connect(btAdd2, &QPushButton::clicked, this, &TfrmMain::btAdd2Click);
-        connect(btEdit2, &QPushButton::clicked, this, &TfrmMain::btEdit2Click);
-        connect(btDel2, &QPushButton::clicked, this, &TfrmMain::btDel2Click);
-        connect(btClear2, &QPushButton::clicked, this, &TfrmMain::btClear2Click);
-        connect(grid, &QTableWidget::cellDoubleClicked, this, &TfrmMain::btEdit2Click);
-        auto* note = new QLabel(QStringLiteral("Note that the percentage is based on your lifetime income."), page);
-        note->setWordWrap(true);
-        note->setFont(pixelFont(QStringLiteral("Arial"), 11));
-        note->setGeometry(8, 316, 250, 42);
-    } else {
-        gridFreq = grid;
-        btSort3 = buttons[0], btAdd3 = buttons[1], btEdit3 = buttons[2], btDel3 = buttons[3], btClear3 = buttons[4];
-        connect(btAdd3, &QPushButton::clicked, this, &TfrmMain::btAdd3Click);
-        connect(btEdit3, &QPushButton::clicked, this, &TfrmMain::btEdit3Click);
-        connect(btDel3, &QPushButton::clicked, this, &TfrmMain::btDel3Click);
-        connect(btClear3, &QPushButton::clicked, this, &TfrmMain::btClear3Click);
-        connect(grid, &QTableWidget::cellDoubleClicked, this, &TfrmMain::btEdit3Click);
     }
-    connect(buttons[0], &QPushButton::clicked, this, &TfrmMain::btSort1Click);
     return page;
 }
 
@@ -355,7 +370,9 @@ void TfrmMain::btNextClick() {
     guarded(this, [&] {
         if (p == 1) {
             if (!checkBioPage()) {
-                showError(QStringLiteral("Your birthdate is mandatory to proceed to the next step."), this);
+                showError(
+                    QStringLiteral("Your birthdate is mandatory to proceed to the next step."),
+                    this);
                 refused = true;
                 return;
             }
@@ -381,7 +398,9 @@ void TfrmMain::btPrevClick() {
     if (Notebook1->currentIndex() == 0) btPrev->setEnabled(false);
 }
 
-bool TfrmMain::checkBioPage() const { return !edDOB->text().isEmpty() && loc::parseDate(edDOB->text()).has_value(); }
+bool TfrmMain::checkBioPage() const {
+    return !edDOB->text().isEmpty() && loc::parseDate(edDOB->text()).has_value();
+}
 
 bool TfrmMain::eventFilter(QObject* watched, QEvent* event) {
     if (watched == edDOB && event->type() == QEvent::FocusOut) edDOBExit();
@@ -410,12 +429,15 @@ void TfrmMain::SpeedButton1Click() {
 // ---- totals -------------------------------------------------------------------
 
 void TfrmMain::computeHourTotal(int row) {
-    gridHours->setCell(5, row, hourTotalText(gridHours->activityRow(row), hoursLived, nowDateTime()));
+    gridHours->setCell(5, row,
+                       hourTotalText(gridHours->activityRow(row), hoursLived, nowDateTime()));
 }
 
 void TfrmMain::computeMoneyTotal(int row, bool moneyMode) {
     ActivityGrid* grid = moneyMode ? gridMoney : gridFreq;
-    grid->setCell(5, row, moneyTotalText(grid->activityRow(row), moneyMode, numIncome->value(), nowDateTime()));
+    grid->setCell(
+        5, row,
+        moneyTotalText(grid->activityRow(row), moneyMode, numIncome->value(), nowDateTime()));
 }
 
 void TfrmMain::computeTotals() {
@@ -424,13 +446,16 @@ void TfrmMain::computeTotals() {
     Label10->setText(age);
     label11->setText(incomeLine(numIncome->text()));
     for (int r = 1, n = numNonBlankRows(gridHours->texts()); r <= n; ++r) computeHourTotal(r);
-    for (int r = 1, n = numNonBlankRows(gridMoney->texts()); r <= n; ++r) computeMoneyTotal(r, true);
-    for (int r = 1, n = numNonBlankRows(gridFreq->texts()); r <= n; ++r) computeMoneyTotal(r, false);
+    for (int r = 1, n = numNonBlankRows(gridMoney->texts()); r <= n; ++r)
+        computeMoneyTotal(r, true);
+    for (int r = 1, n = numNonBlankRows(gridFreq->texts()); r <= n; ++r)
+        computeMoneyTotal(r, false);
 }
 
 double TfrmMain::computeSubTotal(const ActivityGrid* grid) const {
     double sum = 0;
-    for (int r = 1, n = numNonBlankRows(grid->texts()); r <= n; ++r) sum += totalCellValue(grid->cell(5, r));
+    for (int r = 1, n = numNonBlankRows(grid->texts()); r <= n; ++r)
+        sum += totalCellValue(grid->cell(5, r));
     return sum;
 }
 
@@ -449,7 +474,8 @@ void TfrmMain::adjustColWidths() {
     }
 }
 
-void TfrmMain::drawCell(ActivityGrid* grid, QPainter* p, int col, int row, const QRect& rect, bool selected) {
+void TfrmMain::drawCell(ActivityGrid* grid, QPainter* p, int col, int row, const QRect& rect,
+                        bool selected) {
     const QPalette& pal = grid->palette();
     p->save();
     p->setClipRect(rect);
@@ -467,8 +493,8 @@ void TfrmMain::gridHoursDrawCell(QPainter* p, int col, int row, const QRect& rec
     drawCell(gridHours, p, col, row, rect, selected);
 }
 
-void TfrmMain::gridMoneyDrawCell(ActivityGrid* grid, QPainter* p, int col, int row, const QRect& rect,
-                                 bool selected) {
+void TfrmMain::gridMoneyDrawCell(ActivityGrid* grid, QPainter* p, int col, int row,
+                                 const QRect& rect, bool selected) {
     drawCell(grid, p, col, row, rect, selected);
 }
 
@@ -524,10 +550,14 @@ void TfrmMain::btSort1Click() {
 
 ActivityGrid* TfrmMain::shownGrid() const {
     switch (Notebook1->currentIndex()) {
-        case 2: return gridHours;
-        case 3: return gridMoney;
-        case 4: return gridFreq;
-        default: return nullptr;
+        case 2:
+            return gridHours;
+        case 3:
+            return gridMoney;
+        case 4:
+            return gridFreq;
+        default:
+            return nullptr;
     }
 }
 
@@ -537,9 +567,15 @@ void TfrmMain::sortShown(int kind) {
     TableTexts rows = grid->texts();
     const SortRange range = sortRangeOf(rows);
     switch (kind) {
-        case 0: sortByText(rows, range.lo, range.hi, 0, false); break;
-        case 1: sortByDate(rows, range.lo, range.hi, 3, false); break;
-        default: sortByNumber(rows, range.lo, range.hi, 5, true); break;
+        case 0:
+            sortByText(rows, range.lo, range.hi, 0, false);
+            break;
+        case 1:
+            sortByDate(rows, range.lo, range.hi, 3, false);
+            break;
+        default:
+            sortByNumber(rows, range.lo, range.hi, 5, true);
+            break;
     }
     grid->setTexts(rows, range.lo, range.hi);
     grid->viewport()->update();

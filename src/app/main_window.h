@@ -38,9 +38,12 @@ public:
     QToolButton* SpeedButton1 = nullptr;
     MaskedNumberField* numIncome = nullptr;
     ActivityGrid *gridHours = nullptr, *gridMoney = nullptr, *gridFreq = nullptr;
-    QPushButton *btSort1 = nullptr, *btAdd1 = nullptr, *btEdit1 = nullptr, *btDel1 = nullptr, *btClear = nullptr;
-    QPushButton *btSort2 = nullptr, *btAdd2 = nullptr, *btEdit2 = nullptr, *btDel2 = nullptr, *btClear2 = nullptr;
-    QPushButton *btSort3 = nullptr, *btAdd3 = nullptr, *btEdit3 = nullptr, *btDel3 = nullptr, *btClear3 = nullptr;
+    QPushButton *btSort1 = nullptr, *btAdd1 = nullptr, *btEdit1 = nullptr, *btDel1 = nullptr,
+                *btClear = nullptr;
+    QPushButton *btSort2 = nullptr, *btAdd2 = nullptr, *btEdit2 = nullptr, *btDel2 = nullptr,
+                *btClear2 = nullptr;
+    QPushButton *btSort3 = nullptr, *btAdd3 = nullptr, *btEdit3 = nullptr, *btDel3 = nullptr,
+                *btClear3 = nullptr;
     QLabel *Label10 = nullptr, *label11 = nullptr;
     QPushButton* btReport = nullptr;
     QPushButton *btGrHour = nullptr, *btGrMoney = nullptr, *btGrFreq = nullptr;
@@ -105,8 +108,10 @@ private:
     void DeleteGrid(ActivityGrid* grid);
     void ClearGrid(ActivityGrid* grid);
     void gridHoursDrawCell(QPainter* p, int col, int row, const QRect& rect, bool selected);
-    void gridMoneyDrawCell(ActivityGrid* grid, QPainter* p, int col, int row, const QRect& rect, bool selected);
-    void drawCell(ActivityGrid* grid, QPainter* p, int col, int row, const QRect& rect, bool selected);
+    void gridMoneyDrawCell(ActivityGrid* grid, QPainter* p, int col, int row, const QRect& rect,
+                           bool selected);
+    void drawCell(ActivityGrid* grid, QPainter* p, int col, int row, const QRect& rect,
+                  bool selected);
     void graphit(bool hours, bool money, bool freq);
     ActivityGrid* shownGrid() const;
     void sortShown(int kind);

@@ -7,7 +7,8 @@
 namespace lt {
 namespace {
 QString percentText(double percentage) {
-    return percentage > 0 ? QStringLiteral(" (%1%)").arg(loc::formatNumber(percentage, 2)) : QString();
+    return percentage > 0 ? QStringLiteral(" (%1%)").arg(loc::formatNumber(percentage, 2))
+                          : QString();
 }
 }  // namespace
 

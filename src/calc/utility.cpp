@@ -4,7 +4,9 @@
 
 namespace lt {
 namespace {
-QString mons(int months) { return QStringLiteral("%1 mon%2").arg(months).arg(months > 1 ? "s" : ""); }
+QString mons(int months) {
+    return QStringLiteral("%1 mon%2").arg(months).arg(months > 1 ? "s" : "");
+}
 }  // namespace
 
 DateWhen dateWhen(DateTime r, DateTime d) {

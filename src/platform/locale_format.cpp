@@ -104,7 +104,9 @@ QString longTimeFormat() {
     return f.trimmed();
 }
 
-QString formatLongTime(const QTime& time) { return programLocale().toString(time, longTimeFormat()); }
+QString formatLongTime(const QTime& time) {
+    return programLocale().toString(time, longTimeFormat());
+}
 
 double roundHalfAway(double value, int decimals) {
     const double scale = std::pow(10.0, decimals);

@@ -32,7 +32,8 @@ void MaskedNumberField::setValueText(const QString& text) {
 }
 
 QString MaskedNumberField::textFromValue(double v) const {
-    QString digits = isGroupSeparatorShown() ? loc::formatNumber(v, decimals()) : loc::plainNumber(v, decimals());
+    QString digits = isGroupSeparatorShown() ? loc::formatNumber(v, decimals())
+                                             : loc::plainNumber(v, decimals());
     return sign_ + digits;
 }
 
@@ -70,8 +71,9 @@ bool MaskedNumberField::acceptTyped() {
     t.remove(loc::groupSeparator());
     const auto v = loc::parseNumber(t.trimmed());
     if (v && (*v < minimum() || *v > maximum())) {
-        const QString msg = QStringLiteral("%1 is not a valid value. It must be between %2 and %3.")
-                                .arg(lineEdit()->text(), textFromValue(minimum()), textFromValue(maximum()));
+        const QString msg =
+            QStringLiteral("%1 is not a valid value. It must be between %2 and %3.")
+                .arg(lineEdit()->text(), textFromValue(minimum()), textFromValue(maximum()));
         lineEdit()->setText(textFromValue(value()));
         reportDefaultError(msg, this);
         return false;

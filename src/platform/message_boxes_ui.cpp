@@ -15,7 +15,9 @@ void box(QWidget* parent, QMessageBox::Icon icon, const QString& title, const QS
 
 MessageSeams realSeams() {
     MessageSeams s;
-    s.error = [](QWidget* p, const QString& m) { box(p, QMessageBox::Critical, QStringLiteral("Error"), m); };
+    s.error = [](QWidget* p, const QString& m) {
+        box(p, QMessageBox::Critical, QStringLiteral("Error"), m);
+    };
     s.quietError = s.error;
     s.defaultReport = [](QWidget* p, const QString& m) {
         box(p, QMessageBox::Critical, QStringLiteral("Lifetally"), m);
@@ -47,17 +49,23 @@ void showError(const QString& message, QWidget* parent) {
     messageSeams().error(parent, message);
 }
 
-bool confirmYesNo(const QString& message, QWidget* parent) { return messageSeams().confirm(parent, message); }
+bool confirmYesNo(const QString& message, QWidget* parent) {
+    return messageSeams().confirm(parent, message);
+}
 
 void reportDefaultError(const QString& message, QWidget* parent) {
     messageSeams().defaultReport(parent, message);
 }
 
-void showQuietError(const QString& message, QWidget* parent) { messageSeams().quietError(parent, message); }
+void showQuietError(const QString& message, QWidget* parent) {
+    messageSeams().quietError(parent, message);
+}
 
 int execDialog(QDialog& dialog) { return messageSeams().execDialog(dialog); }
 
-bool runPrintDialog(QPrinter& printer, QWidget* parent) { return messageSeams().printDialog(printer, parent); }
+bool runPrintDialog(QPrinter& printer, QWidget* parent) {
+    return messageSeams().printDialog(printer, parent);
+}
 
 WaitCursor::WaitCursor() { QApplication::setOverrideCursor(Qt::WaitCursor); }
 WaitCursor::~WaitCursor() { QApplication::restoreOverrideCursor(); }

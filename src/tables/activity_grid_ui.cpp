@@ -8,7 +8,8 @@ namespace {
 class CellDelegate : public QStyledItemDelegate {
 public:
     explicit CellDelegate(ActivityGrid* grid) : QStyledItemDelegate(grid), grid_(grid) {}
-    void paint(QPainter* p, const QStyleOptionViewItem& option, const QModelIndex& index) const override {
+    void paint(QPainter* p, const QStyleOptionViewItem& option,
+               const QModelIndex& index) const override {
         const bool selected = option.state.testFlag(QStyle::State_Selected);
         if (grid_->drawCell())
             grid_->drawCell()(p, index.column(), index.row() + 1, option.rect, selected);
@@ -73,13 +74,15 @@ void ActivityGrid::setTexts(const TableTexts& table, int lo, int hi) {
 
 int ActivityGrid::selectedRow() const { return currentRow() < 0 ? 1 : currentRow() + 1; }
 
-void ActivityGrid::selectRow(int row) { setCurrentCell(row - 1, currentColumn() < 0 ? 0 : currentColumn()); }
+void ActivityGrid::selectRow(int row) {
+    setCurrentCell(row - 1, currentColumn() < 0 ? 0 : currentColumn());
+}
 
 void ActivityGrid::setRightAligned(QList<int> columns) {
     rightAligned_ = std::move(columns);
     for (int c = 0; c < kTableCols; ++c)
-        horizontalHeaderItem(c)->setTextAlignment((isRightAligned(c) ? Qt::AlignRight : Qt::AlignLeft) |
-                                                  Qt::AlignVCenter);
+        horizontalHeaderItem(c)->setTextAlignment(
+            (isRightAligned(c) ? Qt::AlignRight : Qt::AlignLeft) | Qt::AlignVCenter);
 }
 
 }  // namespace lt

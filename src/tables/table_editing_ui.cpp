@@ -27,8 +27,11 @@ void presetEnd(Dialog& d, const QString& endText) {
 
 void writeTimeRow(ActivityGrid* grid, int r, const TfrmTime& d) {
     grid->setCell(0, r, d.edName->text());
-    grid->setCell(1, r, timeText(static_cast<int>(d.numHours->value()), static_cast<int>(d.numMin->value())));
-    grid->setCell(2, r, periodFromButtons(d.rbDay->isChecked(), d.rbWeek->isChecked(), d.rbMonth->isChecked()));
+    grid->setCell(
+        1, r, timeText(static_cast<int>(d.numHours->value()), static_cast<int>(d.numMin->value())));
+    grid->setCell(
+        2, r,
+        periodFromButtons(d.rbDay->isChecked(), d.rbWeek->isChecked(), d.rbMonth->isChecked()));
     grid->setCell(3, r, d.edDate->text());
     grid->setCell(4, r, d.edEndDate->text());
 }
@@ -130,7 +133,9 @@ int editMoneyRow(ActivityGrid* grid, bool moneyMode, const EditContext& ctx) {
 void deleteSelectedRow(ActivityGrid* grid, QWidget* owner) {
     const int r = grid->selectedRow();
     if (refuseBlank(grid, r, QStringLiteral("Nothing to delete"), owner)) return;
-    if (!confirmYesNo(QStringLiteral("Really delete %1?").arg(grid->cell(0, r)), owner ? owner : grid)) return;
+    if (!confirmYesNo(QStringLiteral("Really delete %1?").arg(grid->cell(0, r)),
+                      owner ? owner : grid))
+        return;
     const int last = kTableRows - 1;
     for (int i = r; i < last; ++i)
         for (int c = 0; c < kTableCols; ++c) grid->setCell(c, i, grid->cell(c, i + 1));
