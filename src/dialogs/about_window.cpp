@@ -178,7 +178,7 @@ TfrmAbout::TfrmAbout(QWidget* owner, const QString& folder)
     OKButton->setDefault(true);
     connect(OKButton, &QPushButton::clicked, this, &QDialog::accept);
 
-    btWeb = new QPushButton(QStringLiteral("Korvo &home page"), this);
+    btWeb = new QPushButton(QStringLiteral("Tallyhouse &home page"), this);
     btWeb->setObjectName(QStringLiteral("btWeb"));
     btWeb->setGeometry(200, 256, 160, 27);
     const QString hint = QStringLiteral("Open the ") + makerName() +

@@ -2,9 +2,9 @@
 
 namespace lt {
 
-QString makerName() { return QStringLiteral("Korvo Software"); }
+QString makerName() { return QStringLiteral("Tallyhouse Software"); }
 
-QString makerWebAddress() { return QStringLiteral("https://korvo.example"); }
+QString makerWebAddress() { return QStringLiteral("https://tallyhouse.example"); }
 
 QString creditLine() { return QStringLiteral("Lifetally from %1 - %2").arg(makerName(), makerWebAddress()); }
 

@@ -22,7 +22,7 @@ using test::readFile;
 using test::RecordingOpener;
 using test::writeFile;
 
-const QByteArray kShortcut = "[InternetShortcut]\nURL=https://korvo.example\n";
+const QByteArray kShortcut = "[InternetShortcut]\nURL=https://tallyhouse.example\n";
 
 template <class T>
 T* child(QDialog& d, const char* name) {
@@ -63,8 +63,8 @@ TEST_F(AboutBox, LaysOutItsControls) {
     EXPECT_EQ(box.palette().color(QPalette::Window), QColor(Qt::black));
     EXPECT_EQ(child<QLabel>(box, "ProductName")->text(), QStringLiteral("Lifetally version 1.1"));
     EXPECT_EQ(child<QLabel>(box, "Label4")->text(), QStringLiteral("Compliments of:"));
-    EXPECT_EQ(child<QLabel>(box, "Label1")->text(), QStringLiteral("Korvo Software"));
-    EXPECT_EQ(child<QLabel>(box, "Label5")->text(), QStringLiteral("https://korvo.example"));
+    EXPECT_EQ(child<QLabel>(box, "Label1")->text(), QStringLiteral("Tallyhouse Software"));
+    EXPECT_EQ(child<QLabel>(box, "Label5")->text(), QStringLiteral("https://tallyhouse.example"));
     EXPECT_TRUE(child<QLabel>(box, "Label7")->wordWrap());
     // Only the product line, "Compliments of:" and the web address are centred.
     for (const char* name : {"ProductName", "Label4", "Label5"})
@@ -133,7 +133,7 @@ TEST_F(AboutBox, LineScrollsLeftAndComesBack) {
     // It went right off the left edge before coming back in at the right.
     EXPECT_LE(lowest, -textWidth + 1);
     EXPECT_EQ(marquee->offset(), 420);
-    EXPECT_TRUE(marquee->text().contains(QStringLiteral("https://korvo.example")));
+    EXPECT_TRUE(marquee->text().contains(QStringLiteral("https://tallyhouse.example")));
 }
 
 TEST_F(AboutBox, LineMovesOnItsTimerWhileShown) {
@@ -181,7 +181,7 @@ TEST_F(AboutBox, HomePageWritesTheShortcutAndOpensIt) {
     EXPECT_EQ(dialogs, 1);
     EXPECT_EQ(readFile(shortcut()), kShortcut);
     ASSERT_EQ(opener.opened.size(), 1);
-    EXPECT_EQ(opener.opened[0], QUrl(QStringLiteral("https://korvo.example")));
+    EXPECT_EQ(opener.opened[0], QUrl(QStringLiteral("https://tallyhouse.example")));
     EXPECT_TRUE(boxes.errors.isEmpty());
     EXPECT_TRUE(boxes.reports.isEmpty());
     EXPECT_FALSE(stillVisible);
@@ -193,12 +193,12 @@ TEST_F(AboutBox, ShortcutIsWrittenOnceAndNeverRewritten) {
     pressHomePage(dir.path());
     ASSERT_EQ(readFile(shortcut()), kShortcut);
     // The user points it elsewhere; the box leaves it as it is.
-    const QByteArray edited = "[InternetShortcut]\r\nURL=https://mirror.example/korvo\r\n";
+    const QByteArray edited = "[InternetShortcut]\r\nURL=https://mirror.example/tallyhouse\r\n";
     writeFile(shortcut(), edited);
     pressHomePage(dir.path());
     EXPECT_EQ(readFile(shortcut()), edited);
     ASSERT_EQ(opener.opened.size(), 2);
-    EXPECT_EQ(opener.opened[1], QUrl(QStringLiteral("https://mirror.example/korvo")));
+    EXPECT_EQ(opener.opened[1], QUrl(QStringLiteral("https://mirror.example/tallyhouse")));
     EXPECT_TRUE(boxes.errors.isEmpty());
 }
 

@@ -87,7 +87,7 @@ TEST(GraphWindow, DesignedControls) {
     EXPECT_TRUE(title.bold());
     EXPECT_EQ(frm.chart()->titleBrush().color(), QColor(0, 0, 128));
 
-    EXPECT_EQ(frm.footer()->text(), "Lifetally from Korvo Software - https://korvo.example");
+    EXPECT_EQ(frm.footer()->text(), "Lifetally from Tallyhouse Software - https://tallyhouse.example");
     EXPECT_EQ(frm.footer()->font().family(), "Arial");
     EXPECT_EQ(frm.footer()->font().pixelSize(), 11);
     EXPECT_TRUE(frm.footer()->font().italic());

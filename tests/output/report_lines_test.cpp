@@ -62,7 +62,7 @@ TEST(ReportLines, HeadingLines) {
     EXPECT_EQ(lines[1], kPerson);
     EXPECT_EQ(lines[2], kIncome);
     EXPECT_EQ(lines[3], QStringLiteral("Printed : 12/6/2026  10:00:00 AM"));
-    EXPECT_EQ(lines[4], QStringLiteral("Lifetally from Korvo Software - https://korvo.example"));
+    EXPECT_EQ(lines[4], QStringLiteral("Lifetally from Tallyhouse Software - https://tallyhouse.example"));
 }
 
 TEST(ReportLines, PrintedLineFollowsTheLocale) {
@@ -91,7 +91,7 @@ TEST(ReportLines, EmptyTablesGiveHeadingAndTitleLines) {
         kPerson,
         kIncome,
         QStringLiteral("Printed : 12/6/2026  10:00:00 AM"),
-        QStringLiteral("Lifetally from Korvo Software - https://korvo.example"),
+        QStringLiteral("Lifetally from Tallyhouse Software - https://tallyhouse.example"),
         QString(),
         QString(),
         kHoursTitle,

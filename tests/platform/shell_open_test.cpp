@@ -18,9 +18,9 @@ TEST(InternetShortcut, WritesTheTwoLines) {
     QTemporaryDir dir;
     const QString path = dir.filePath(QStringLiteral("KORVO.URL"));
     QString error;
-    ASSERT_TRUE(writeInternetShortcut(path, QStringLiteral("https://korvo.example"), &error))
+    ASSERT_TRUE(writeInternetShortcut(path, QStringLiteral("https://tallyhouse.example"), &error))
         << error.toStdString();
-    EXPECT_EQ(readFile(path), QByteArray("[InternetShortcut]\nURL=https://korvo.example\n"));
+    EXPECT_EQ(readFile(path), QByteArray("[InternetShortcut]\nURL=https://tallyhouse.example\n"));
 }
 
 TEST(InternetShortcut, NeverReplacesAFile) {
@@ -28,7 +28,7 @@ TEST(InternetShortcut, NeverReplacesAFile) {
     const QString path = dir.filePath(QStringLiteral("KORVO.URL"));
     writeFile(path, "edited by hand");
     QString error;
-    EXPECT_FALSE(writeInternetShortcut(path, QStringLiteral("https://korvo.example"), &error));
+    EXPECT_FALSE(writeInternetShortcut(path, QStringLiteral("https://tallyhouse.example"), &error));
     EXPECT_EQ(readFile(path), QByteArray("edited by hand"));
 }
 
@@ -38,7 +38,7 @@ TEST(InternetShortcut, UnwritableFolderIsReportedWithThePath) {
     writeFile(dir.filePath(QStringLiteral("plain")), "x");
     const QString path = dir.filePath(QStringLiteral("plain/sub/KORVO.URL"));
     QString error;
-    EXPECT_FALSE(writeInternetShortcut(path, QStringLiteral("https://korvo.example"), &error));
+    EXPECT_FALSE(writeInternetShortcut(path, QStringLiteral("https://tallyhouse.example"), &error));
     EXPECT_TRUE(error.contains(path)) << error.toStdString();
     EXPECT_FALSE(QFile::exists(path));
 }
@@ -66,8 +66,8 @@ TEST_P(ShortcutUrlTest, ReadsTheUrlKey) {
 
 INSTANTIATE_TEST_SUITE_P(
     Files, ShortcutUrlTest,
-    ::testing::Values(UrlCase{"Plain", "[InternetShortcut]\nURL=https://korvo.example\n",
-                              "https://korvo.example"},
+    ::testing::Values(UrlCase{"Plain", "[InternetShortcut]\nURL=https://tallyhouse.example\n",
+                              "https://tallyhouse.example"},
                       UrlCase{"WindowsLineEnds", "[InternetShortcut]\r\nURL=http://a.example/x\r\n",
                               "http://a.example/x"},
                       UrlCase{"CaseAndBlanks", "[internetshortcut]\n\n url = https://b.example \n",
@@ -84,17 +84,17 @@ INSTANTIATE_TEST_SUITE_P(
 TEST(ShellOpen, OpensAWebAddress) {
     QTemporaryDir dir;
     const QString path = dir.filePath(QStringLiteral("KORVO.URL"));
-    writeFile(path, "[InternetShortcut]\nURL=https://korvo.example\n");
+    writeFile(path, "[InternetShortcut]\nURL=https://tallyhouse.example\n");
     RecordingOpener opener;
     EXPECT_TRUE(shellOpen(path));
     ASSERT_EQ(opener.opened.size(), 1);
-    EXPECT_EQ(opener.opened[0], QUrl(QStringLiteral("https://korvo.example")));
+    EXPECT_EQ(opener.opened[0], QUrl(QStringLiteral("https://tallyhouse.example")));
 }
 
 TEST(ShellOpen, DesktopRefusalIsAFailure) {
     QTemporaryDir dir;
     const QString path = dir.filePath(QStringLiteral("KORVO.URL"));
-    writeFile(path, "[InternetShortcut]\nURL=http://korvo.example/\n");
+    writeFile(path, "[InternetShortcut]\nURL=http://tallyhouse.example/\n");
     RecordingOpener opener(false);
     EXPECT_FALSE(shellOpen(path));
     EXPECT_EQ(opener.opened.size(), 1);
@@ -113,8 +113,8 @@ TEST_P(RefusedAddressTest, NothingIsOpened) {
 
 INSTANTIATE_TEST_SUITE_P(Schemes, RefusedAddressTest,
                          ::testing::Values("file:///bin/sh", "javascript:alert(1)",
-                                           "ftp://korvo.example/", "/usr/bin/xterm", "https://",
-                                           "mailto:a@korvo.example", ""));
+                                           "ftp://tallyhouse.example/", "/usr/bin/xterm", "https://",
+                                           "mailto:a@tallyhouse.example", ""));
 
 TEST(ShellOpen, MissingOrForeignFileIsAFailure) {
     QTemporaryDir dir;
