@@ -9,7 +9,7 @@ packages=(
   libgtest-dev libgmock-dev libbenchmark-dev
   fonts-liberation2
   xvfb xauth imagemagick poppler-utils
-  clang
+  clang libclang-rt-14-dev
 )
 
 missing=()
