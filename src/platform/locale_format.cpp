@@ -52,6 +52,21 @@ DateOrder dateOrder() {
     return o;
 }
 
+// The literal after the format's last field, quotes removed and trimmed: "." in
+// Hungarian "yyyy. MM. dd.", the abbreviated year word and "." in Bulgarian.
+QString trailingLiteral(const QString& format) {
+    qsizetype last = -1;
+    bool quoted = false;
+    for (qsizetype i = 0; i < format.size(); ++i) {
+        const QChar c = format[i];
+        if (c == u'\'')
+            quoted = !quoted;
+        else if (!quoted && (c == u'd' || c == u'M' || c == u'y'))
+            last = i;
+    }
+    return format.mid(last + 1).remove(u'\'').trimmed();
+}
+
 bool allDigits(const QString& s) {
     if (s.isEmpty()) return false;
     for (QChar c : s)
@@ -62,7 +77,11 @@ bool allDigits(const QString& s) {
 
 std::optional<QDate> parseDate(const QString& text) {
     const DateOrder o = dateOrder();
-    QStringList parts = text.trimmed().split(o.separator);
+    QString t = text.trimmed();
+    // Dates this program writes end in that literal; a date typed without it reads too.
+    const QString tail = trailingLiteral(shortDateFormat());
+    if (!tail.isEmpty() && t.endsWith(tail)) t = t.chopped(tail.size()).trimmed();
+    QStringList parts = t.split(o.separator);
     if (parts.size() != 3) return std::nullopt;
     int day = 0, month = 0, year = 0;
     bool twoDigitYear = false;

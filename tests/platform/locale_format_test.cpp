@@ -105,6 +105,37 @@ TEST(LocaleFormat, FormattedDatesReadBack) {
     }
 }
 
+// Some short formats end in a literal after the last field (Hungarian "2026. 12. 06.",
+// Korean "2026. 12. 6.", Bulgarian "6.12.2026 г."); today's date written by the program
+// must pass the birth-date check in those locales too.
+TEST(LocaleFormat, DatesEndingInALiteralReadBack) {
+    struct Case {
+        QLocale locale;
+        const char* formatted;  // 6 December 2026
+    };
+    const Case cases[] = {{QLocale(QLocale::Hungarian, QLocale::Hungary), "2026. 12. 06."},
+                          {QLocale(QLocale::Korean, QLocale::SouthKorea), "2026. 12. 6."},
+                          {QLocale(QLocale::Croatian, QLocale::Croatia), "06. 12. 2026."},
+                          {QLocale(QLocale::Bulgarian, QLocale::Bulgaria), "6.12.2026 \u0433."}};
+    for (const Case& c : cases) {
+        PinnedEnv env(PinnedEnv::defaultNow(), c.locale);
+        const QString name = c.locale.name();
+        EXPECT_EQ(loc::formatDate(QDate(2026, 12, 6)), QString::fromUtf8(c.formatted))
+            << qPrintable(name);
+        EXPECT_EQ(loc::parseDate(QString::fromUtf8(c.formatted)), QDate(2026, 12, 6))
+            << qPrintable(name);
+        for (const QDate d : {QDate(1900, 1, 1), QDate(1990, 3, 20), QDate(2024, 2, 29)})
+            EXPECT_EQ(loc::parseDate(loc::formatDate(d)), d) << qPrintable(name);
+    }
+    // The literal may be left off, but nothing else may follow the last field.
+    PinnedEnv env(PinnedEnv::defaultNow(), QLocale(QLocale::Hungarian, QLocale::Hungary));
+    EXPECT_EQ(loc::parseDate(QStringLiteral("2026. 12. 6")), QDate(2026, 12, 6));
+    EXPECT_EQ(loc::parseDate(QStringLiteral("2026.12.6.")), QDate(2026, 12, 6));
+    EXPECT_EQ(loc::parseDate(QStringLiteral("2026. 12.")), std::nullopt);
+    EXPECT_EQ(loc::parseDate(QStringLiteral("2026. 12. 6..")), std::nullopt);
+    EXPECT_EQ(loc::parseDate(QStringLiteral("2026. 12. 6. 1")), std::nullopt);
+}
+
 TEST(LocaleFormat, LongTimeHasNoZone) {
     {
         PinnedEnv env;
