@@ -360,6 +360,9 @@ void TfrmMain::btAboutClick() { showAboutBox(this); }
 // ---- wizard -------------------------------------------------------------------
 
 void TfrmMain::btNextClick() {
+    // Alt+N clicks without moving the focus; move it as a mouse click does, so that the
+    // field being typed in takes its entry in (income, birth date) before anything is read.
+    btNext->setFocus(Qt::ShortcutFocusReason);
     const int p = Notebook1->currentIndex();
     btNext->setEnabled(true);
     btPrev->setEnabled(true);

@@ -358,6 +358,21 @@ TEST_F(Keyboard, TablesExposeTheirCells) {
 
 // ---- the keyboard alone ---------------------------------------------------------------
 
+// An access key clicks its button without moving the focus, so the income typed last
+// is still in its field when Next computes the results lines.
+TEST_F(Keyboard, IncomeTypedJustBeforeAltNCounts) {
+    auto w = start();
+    w->btNext->click();
+    w->numIncome->setFocus();
+    ASSERT_EQ(test::focusedControl(), w->numIncome);
+    w->numIncome->selectAll();
+    QTest::keyClicks(w->numIncome, QStringLiteral("50000"));
+    altKey(Qt::Key_N);
+    ASSERT_TRUE(QTest::qWaitFor([&] { return w->Notebook1->currentIndex() == 2; }, 2000));
+    EXPECT_EQ(w->numIncome->value(), 50000);
+    EXPECT_EQ(w->label11->text(), QStringLiteral("Lifetime income: $50,000"));
+}
+
 TEST_F(Keyboard, BioPageAndTimeDialogWithTheKeyboardOnly) {
     auto w = start();
     // Keys go where the focus is, as they do for a user.
