@@ -33,9 +33,18 @@ struct DateOrder {
     QChar separator = u'/';
 };
 
+// Arabic formats put right-to-left marks (U+200F) beside the separators;
+// they are not typed and carry no meaning for reading a date.
+QString withoutDirectionMarks(QString s) {
+    s.remove(QChar(0x200E));
+    s.remove(QChar(0x200F));
+    s.remove(QChar(0x061C));
+    return s;
+}
+
 DateOrder dateOrder() {
     DateOrder o;
-    const QString f = shortDateFormat();
+    const QString f = withoutDirectionMarks(shortDateFormat());
     int n = 0;
     QChar last;
     bool sepFound = false;
@@ -77,9 +86,9 @@ bool allDigits(const QString& s) {
 
 std::optional<QDate> parseDate(const QString& text) {
     const DateOrder o = dateOrder();
-    QString t = text.trimmed();
+    QString t = withoutDirectionMarks(text).trimmed();
     // Dates this program writes end in that literal; a date typed without it reads too.
-    const QString tail = trailingLiteral(shortDateFormat());
+    const QString tail = trailingLiteral(withoutDirectionMarks(shortDateFormat()));
     if (!tail.isEmpty() && t.endsWith(tail)) t = t.chopped(tail.size()).trimmed();
     QStringList parts = t.split(o.separator);
     if (parts.size() != 3) return std::nullopt;

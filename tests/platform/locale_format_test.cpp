@@ -136,6 +136,24 @@ TEST(LocaleFormat, DatesEndingInALiteralReadBack) {
     EXPECT_EQ(loc::parseDate(QStringLiteral("2026. 12. 6. 1")), std::nullopt);
 }
 
+// Arabic short formats carry right-to-left marks beside their separators; the dates the
+// program writes read back, and so do dates typed without the marks.
+TEST(LocaleFormat, DatesWithDirectionMarksReadBack) {
+    for (const QLocale& l :
+         {QLocale(QLocale::Arabic, QLocale::Algeria), QLocale(QLocale::Arabic, QLocale::Morocco)}) {
+        PinnedEnv env(PinnedEnv::defaultNow(), l);
+        const QString name = l.name();
+        const QString written = loc::formatDate(QDate(2026, 12, 6));
+        EXPECT_TRUE(written.contains(QChar(0x200F))) << qPrintable(name);
+        EXPECT_EQ(loc::parseDate(written), QDate(2026, 12, 6)) << qPrintable(name);
+        EXPECT_EQ(loc::parseDate(QStringLiteral("6/12/2026")), QDate(2026, 12, 6))
+            << qPrintable(name);
+        EXPECT_EQ(loc::parseDate(QStringLiteral("6-12-2026")), std::nullopt) << qPrintable(name);
+        for (const QDate d : {QDate(1900, 1, 1), QDate(1990, 3, 20), QDate(2024, 2, 29)})
+            EXPECT_EQ(loc::parseDate(loc::formatDate(d)), d) << qPrintable(name);
+    }
+}
+
 TEST(LocaleFormat, LongTimeHasNoZone) {
     {
         PinnedEnv env;
