@@ -248,6 +248,8 @@ QWidget* TfrmMain::buildTablePage(int index) {
         previous = b;
     }
     connect(grid, &QTableWidget::cellDoubleClicked, this, d.edit);
+    // The heading row is part of the table: a double click there edits the selected row.
+    connect(grid->horizontalHeader(), &QHeaderView::sectionDoubleClicked, this, d.edit);
 
     if (d.note) {
         auto* note = new QLabel(QString::fromLatin1(d.note), page);

@@ -1,6 +1,9 @@
+#include <gtest/gtest.h>
+
 #include <QAction>
 #include <QComboBox>
 #include <QFile>
+#include <QHeaderView>
 #include <QLineEdit>
 #include <QMenu>
 #include <QPrinter>
@@ -9,8 +12,8 @@
 #include <QRadioButton>
 #include <QStackedWidget>
 #include <QTemporaryDir>
+#include <QTest>
 #include <QToolButton>
-#include <gtest/gtest.h>
 
 #include "app/main_window.h"
 #include "dialogs/money_dialog.h"
@@ -38,8 +41,11 @@ protected:
     }
     void fill(ActivityGrid* g, int rows) {
         for (int r = 1; r <= rows; ++r) {
-            const QStringList cells = {QString(QChar(u'A' + (r - 1) % 26)) + QString::number(r), QStringLiteral("1 Hr"),
-                                       QStringLiteral("Day"), QStringLiteral("1/1/2026"), QStringLiteral("1/2/2026"),
+            const QStringList cells = {QString(QChar(u'A' + (r - 1) % 26)) + QString::number(r),
+                                       QStringLiteral("1 Hr"),
+                                       QStringLiteral("Day"),
+                                       QStringLiteral("1/1/2026"),
+                                       QStringLiteral("1/2/2026"),
                                        QStringLiteral("old")};
             for (int c = 0; c < 6; ++c) g->setCell(c, r, cells[c]);
         }
@@ -75,8 +81,8 @@ TEST_F(TableEditingTest, AddHoursRowPresetsTheDialogAndWritesTheRow) {
     };
     w->btAdd1->click();
     // 150 minutes x 366 days / 7 / 60 = 130.71 hours; 130.71 / 322,306 = 0.0406 %.
-    EXPECT_EQ(row(w->gridHours, 1), (QStringList{"Reading", "2 Hrs 30 Mins", "Week", "1/1/2020", "1/1/2021",
-                                                 "131 (0.04%)"}));
+    EXPECT_EQ(row(w->gridHours, 1), (QStringList{"Reading", "2 Hrs 30 Mins", "Week", "1/1/2020",
+                                                 "1/1/2021", "131 (0.04%)"}));
     EXPECT_TRUE(boxes.errors.isEmpty());
 }
 
@@ -141,7 +147,8 @@ TEST_F(TableEditingTest, EditThenOkWithoutChangesWritesTheSameTexts) {
     };
     w->btEdit1->click();
     // monthCount of 45 days is 2: 130 minutes.
-    EXPECT_EQ(row(w->gridHours, 1), (QStringList{"Walk", "1 Hr 5 Mins", "Month", "3/1/2020", "4/15/2020", "2 (0.00%)"}));
+    EXPECT_EQ(row(w->gridHours, 1),
+              (QStringList{"Walk", "1 Hr 5 Mins", "Month", "3/1/2020", "4/15/2020", "2 (0.00%)"}));
 }
 
 TEST_F(TableEditingTest, BlankRowsRefuseEditAndDelete) {
@@ -150,6 +157,38 @@ TEST_F(TableEditingTest, BlankRowsRefuseEditAndDelete) {
     w->btDel3->click();
     EXPECT_EQ(boxes.errors, (QStringList{"Nothing to edit", "Nothing to delete"}));
     EXPECT_TRUE(boxes.confirmations.isEmpty());
+}
+
+// A double click anywhere on a table does what its page's Edit does: on a data row it
+// selects that row first; on the heading row it edits the row already selected.
+TEST_F(TableEditingTest, DoubleClickOnTheTableEdits) {
+    fill(w->gridHours, 2);
+    fill(w->gridFreq, 1);
+    QStringList opened;
+    test::ScriptedBoxes boxes;
+    boxes.onDialog = [&](QDialog& dlg) {
+        if (auto* t = dynamic_cast<TfrmTime*>(&dlg)) opened << t->edName->text();
+        if (auto* m = dynamic_cast<TfrmMoney*>(&dlg)) opened << m->edName->text();
+        return int(QDialog::Rejected);
+    };
+    // As on screen: a press and release, then the second press arrives as a double click.
+    auto doubleClick = [](QWidget* target, QPoint at) {
+        QTest::mouseClick(target, Qt::LeftButton, {}, at);
+        QTest::mouseDClick(target, Qt::LeftButton, {}, at);
+    };
+    auto cellCentre = [](ActivityGrid* g, int row) {
+        return g->visualRect(g->model()->index(row - 1, 0)).center();
+    };
+    doubleClick(w->gridHours->viewport(), cellCentre(w->gridHours, 2));
+    EXPECT_EQ(w->gridHours->selectedRow(), 2);
+    doubleClick(w->gridHours->viewport(), cellCentre(w->gridHours, 3));
+    QHeaderView* heading = w->gridFreq->horizontalHeader();
+    doubleClick(heading->viewport(),
+                QPoint(heading->sectionViewportPosition(1) + 10, heading->height() / 2));
+    EXPECT_EQ(opened, (QStringList{"B2", "A1"}));
+    EXPECT_EQ(boxes.errors, QStringList{"Nothing to edit"});
+    EXPECT_EQ(w->gridFreq->selectedRow(), 1);
+    EXPECT_EQ(w->gridFreq->cell(0, 0), QStringLiteral("Activity"));
 }
 
 TEST_F(TableEditingTest, DeleteMovesTheFollowingRowsUp) {
@@ -177,7 +216,8 @@ TEST_F(TableEditingTest, ClearEmptiesEveryRowAndKeepsTheHeadings) {
     w->btClear3->click();
     EXPECT_EQ(boxes.confirmations, QStringList{QStringLiteral("Really clear out the table?")});
     for (int r = 1; r <= 50; ++r) EXPECT_EQ(row(w->gridFreq, r), QStringList(6, QString()));
-    EXPECT_EQ(row(w->gridFreq, 0), (QStringList{"Activity", "Frequency", "Per", "Start date", "End date", "Total Freq"}));
+    EXPECT_EQ(row(w->gridFreq, 0), (QStringList{"Activity", "Frequency", "Per", "Start date",
+                                                "End date", "Total Freq"}));
 }
 
 TEST_F(TableEditingTest, MoneyRowsGoThroughTheMoneyDialog) {
@@ -259,7 +299,9 @@ TEST_F(TableEditingTest, HoursChartGetsTheDisplayedTotalsAndOther) {
     EXPECT_EQ(points[0].color, QColor(Qt::white));
     EXPECT_EQ(points[1].label, QStringLiteral("Reading"));
     EXPECT_EQ(points[1].value, 131);
-    EXPECT_EQ(title, QStringLiteral("Hours spent for Your name  Age: 36 years 9 months 5 days  Hours: 322,306"));
+    EXPECT_EQ(
+        title,
+        QStringLiteral("Hours spent for Your name  Age: 36 years 9 months 5 days  Hours: 322,306"));
 }
 
 TEST_F(TableEditingTest, ReportPrintsToAPdf) {
@@ -280,14 +322,17 @@ TEST_F(TableEditingTest, ReportPrintsToAPdf) {
     ASSERT_TRUE(text.waitForFinished(10000));
     // The text extractor folds runs of blanks; the exact lines are checked where they are built.
     const QString out = QString::fromUtf8(text.readAllStandardOutput()).simplified();
-    EXPECT_TRUE(out.contains(QStringLiteral("Lifetally - version 1.0 Your name 3/1/1990 Age: 36 years 9 months 5 days "
-                                            "Hours: 322,306 Lifetime income: $50,000")))
+    EXPECT_TRUE(out.contains(
+        QStringLiteral("Lifetally - version 1.0 Your name 3/1/1990 Age: 36 years 9 months 5 days "
+                       "Hours: 322,306 Lifetime income: $50,000")))
         << out.toStdString();
-    EXPECT_TRUE(out.contains(QStringLiteral("Reading 2 Hrs 30 Mins Week 1/1/2020 1/1/2021 131 (0.04%)")));
+    EXPECT_TRUE(
+        out.contains(QStringLiteral("Reading 2 Hrs 30 Mins Week 1/1/2020 1/1/2021 131 (0.04%)")));
 }
 
 TEST_F(TableEditingTest, BirthDateCalendarWritesTheDateBackNormalised) {
-    test::PinnedEnv german(test::PinnedEnv::defaultNow(), QLocale(QLocale::German, QLocale::Germany));
+    test::PinnedEnv german(test::PinnedEnv::defaultNow(),
+                           QLocale(QLocale::German, QLocale::Germany));
     test::ScriptedBoxes boxes;
     int opened = 0;
     boxes.onDialog = [&](QDialog&) {
