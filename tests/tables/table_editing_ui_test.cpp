@@ -151,6 +151,50 @@ TEST_F(TableEditingTest, EditThenOkWithoutChangesWritesTheSameTexts) {
               (QStringList{"Walk", "1 Hr 5 Mins", "Month", "3/1/2020", "4/15/2020", "2 (0.00%)"}));
 }
 
+// The period buttons are set in turn from the period word; a word none of them knows
+// (a hand-edited file) leaves none selected, and OK then stores "Month". An end cell of
+// "Now" opens with "Indefinite" and the ending date field disabled.
+TEST_F(TableEditingTest, EditPresetsThePeriodButtonsAndTheIndefiniteEnd) {
+    const QStringList week = {"Walk", "2 Hrs 30 Mins", "Week", "3/1/2020", "Now", "x"};
+    const QStringList odd = {"Swim", "45 Mins", "Fortnight", "3/1/2020", "Now", "x"};
+    for (int c = 0; c < 6; ++c) {
+        w->gridHours->setCell(c, 1, week[c]);
+        w->gridHours->setCell(c, 2, odd[c]);
+    }
+    test::ScriptedBoxes boxes;
+    boxes.onDialog = [](QDialog& dlg) {
+        auto& d = dynamic_cast<TfrmTime&>(dlg);
+        EXPECT_FALSE(d.rbDay->isChecked());
+        EXPECT_TRUE(d.rbWeek->isChecked());
+        EXPECT_FALSE(d.rbMonth->isChecked());
+        EXPECT_EQ(d.numHours->value(), 2);
+        EXPECT_EQ(d.numMin->value(), 30);
+        EXPECT_TRUE(d.rbNow->isChecked());
+        EXPECT_FALSE(d.rbSpecific->isChecked());
+        EXPECT_EQ(d.edEndDate->text(), QStringLiteral("Now"));
+        EXPECT_FALSE(d.edEndDate->isEnabled());
+        return int(QDialog::Rejected);
+    };
+    w->gridHours->selectRow(1);
+    w->btEdit1->click();
+
+    boxes.onDialog = [](QDialog& dlg) {
+        auto& d = dynamic_cast<TfrmTime&>(dlg);
+        EXPECT_FALSE(d.rbDay->isChecked());
+        EXPECT_FALSE(d.rbWeek->isChecked());
+        EXPECT_FALSE(d.rbMonth->isChecked());
+        d.btOK->click();
+        return d.result();
+    };
+    w->gridHours->selectRow(2);
+    w->btEdit1->click();
+    // 45 minutes a month from 1 March 2020 to 6 December 2026 (2471 days: 82 firsts of
+    // months from 30 December 1899) = 61.5 hours, 0.019 % of 322,306.
+    EXPECT_EQ(row(w->gridHours, 2),
+              (QStringList{"Swim", "45 Mins", "Month", "3/1/2020", "Now", "62 (0.02%)"}));
+    EXPECT_TRUE(boxes.errors.isEmpty());
+}
+
 TEST_F(TableEditingTest, BlankRowsRefuseEditAndDelete) {
     test::ScriptedBoxes boxes;
     w->btEdit2->click();
