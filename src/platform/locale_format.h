@@ -17,7 +17,9 @@ QLocale programLocale();
 // The locale's short date format with the year widened to four digits.
 QString shortDateFormat();
 QString formatDate(const QDate& date);
-// Day, month and year in the locale's order, separated by its date separator.
+// Day, month and year in the locale's order, separated by its date separator; the
+// format's closing literal (Hungarian "2026. 12. 06.") may follow, and right-to-left
+// marks are ignored.
 // Two-digit years fall in the window [this year - 50, this year + 49].
 std::optional<QDate> parseDate(const QString& text);
 
