@@ -31,6 +31,7 @@ namespace {
 struct DateOrder {
     char order[3] = {'M', 'd', 'y'};
     QChar separator = u'/';
+    QString tail;  // the literal after the last field, if any
 };
 
 // Arabic formats put right-to-left marks (U+200F) beside the separators;
@@ -40,6 +41,21 @@ QString withoutDirectionMarks(QString s) {
     s.remove(QChar(0x200F));
     s.remove(QChar(0x061C));
     return s;
+}
+
+// The literal after the format's last field, quotes removed and trimmed: "." in
+// Hungarian "yyyy. MM. dd.", the abbreviated year word and "." in Bulgarian.
+QString trailingLiteral(const QString& format) {
+    qsizetype last = -1;
+    bool quoted = false;
+    for (qsizetype i = 0; i < format.size(); ++i) {
+        const QChar c = format[i];
+        if (c == u'\'')
+            quoted = !quoted;
+        else if (!quoted && (c == u'd' || c == u'M' || c == u'y'))
+            last = i;
+    }
+    return format.mid(last + 1).remove(u'\'').trimmed();
 }
 
 DateOrder dateOrder() {
@@ -58,22 +74,8 @@ DateOrder dateOrder() {
             sepFound = true;
         }
     }
+    o.tail = trailingLiteral(f);
     return o;
-}
-
-// The literal after the format's last field, quotes removed and trimmed: "." in
-// Hungarian "yyyy. MM. dd.", the abbreviated year word and "." in Bulgarian.
-QString trailingLiteral(const QString& format) {
-    qsizetype last = -1;
-    bool quoted = false;
-    for (qsizetype i = 0; i < format.size(); ++i) {
-        const QChar c = format[i];
-        if (c == u'\'')
-            quoted = !quoted;
-        else if (!quoted && (c == u'd' || c == u'M' || c == u'y'))
-            last = i;
-    }
-    return format.mid(last + 1).remove(u'\'').trimmed();
 }
 
 bool allDigits(const QString& s) {
@@ -88,8 +90,7 @@ std::optional<QDate> parseDate(const QString& text) {
     const DateOrder o = dateOrder();
     QString t = withoutDirectionMarks(text).trimmed();
     // Dates this program writes end in that literal; a date typed without it reads too.
-    const QString tail = trailingLiteral(withoutDirectionMarks(shortDateFormat()));
-    if (!tail.isEmpty() && t.endsWith(tail)) t = t.chopped(tail.size()).trimmed();
+    if (!o.tail.isEmpty() && t.endsWith(o.tail)) t = t.chopped(o.tail.size()).trimmed();
     QStringList parts = t.split(o.separator);
     if (parts.size() != 3) return std::nullopt;
     int day = 0, month = 0, year = 0;
