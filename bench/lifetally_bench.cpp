@@ -4,14 +4,14 @@
 #include <QTemporaryDir>
 #include <benchmark/benchmark.h>
 
-#include "app/settings_file.h"
-#include "calc/totals.h"
-#include "output/chart_points.h"
-#include "output/report_lines.h"
-#include "platform/clock.h"
-#include "platform/locale_format.h"
-#include "tables/cell_text.h"
-#include "tables/table_sort.h"
+#include "core/settings_file.h"
+#include "core/totals.h"
+#include "core/chart_points.h"
+#include "core/report_lines.h"
+#include "core/clock.h"
+#include "core/locale_format.h"
+#include "core/cell_text.h"
+#include "core/table_sort.h"
 
 namespace {
 using namespace lt;

@@ -8,7 +8,7 @@
 
 #ifndef LT_EMPTY_WINDOW
 #include "app/main_window.h"
-#include "platform/locale_format.h"
+#include "core/locale_format.h"
 #endif
 
 namespace {

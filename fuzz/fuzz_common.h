@@ -6,8 +6,8 @@
 #include <cstddef>
 #include <cstdint>
 
-#include "platform/clock.h"
-#include "platform/locale_format.h"
+#include "core/clock.h"
+#include "core/locale_format.h"
 
 // Pins the clock and the locale once, so a crash input reproduces exactly.
 inline void fuzzSetUp() {

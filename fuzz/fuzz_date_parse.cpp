@@ -2,8 +2,8 @@
 // must come back unchanged through the short date format.
 #include <cstdlib>
 
-#include "calc/date_span.h"
-#include "calc/utility.h"
+#include "core/date_span.h"
+#include "core/utility.h"
 #include "fuzz_common.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {

@@ -3,7 +3,7 @@
 #include <cstdlib>
 
 #include "fuzz_common.h"
-#include "platform/private_profile.h"
+#include "core/private_profile.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     fuzzSetUp();

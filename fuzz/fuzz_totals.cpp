@@ -1,9 +1,9 @@
 // A row's total from arbitrary cell texts: a total text or the conversion error.
 #include <cstdlib>
 
-#include "calc/totals.h"
+#include "core/totals.h"
 #include "fuzz_common.h"
-#include "platform/conversion.h"
+#include "core/conversion.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     fuzzSetUp();

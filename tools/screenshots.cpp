@@ -11,10 +11,10 @@
 #include <QToolButton>
 
 #include "app/main_window.h"
-#include "platform/clock.h"
-#include "platform/locale_format.h"
-#include "platform/message_boxes_ui.h"
-#include "tables/activity_grid_ui.h"
+#include "core/clock.h"
+#include "core/locale_format.h"
+#include "ui/message_boxes.h"
+#include "ui/activity_grid.h"
 
 namespace {
 QString outDir;

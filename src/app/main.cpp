@@ -2,8 +2,8 @@
 #include <QIcon>
 
 #include "app/main_window.h"
-#include "platform/locale_format.h"
-#include "platform/resources_ui.h"
+#include "core/locale_format.h"
+#include "ui/resources.h"
 
 int main(int argc, char** argv) {
     QApplication app(argc, argv);

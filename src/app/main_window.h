@@ -3,8 +3,8 @@
 #include <QWidget>
 #include <memory>
 
-#include "calc/date_time.h"
-#include "tables/table_shape.h"
+#include "core/date_time.h"
+#include "core/table_shape.h"
 
 class QLabel;
 class QLineEdit;

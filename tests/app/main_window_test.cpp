@@ -12,10 +12,10 @@
 #include <gtest/gtest.h>
 
 #include "app/main_window.h"
-#include "platform/masked_field_ui.h"
+#include "ui/masked_field.h"
 #include "support/test_env.h"
 #include "support/ui_seams.h"
-#include "tables/activity_grid_ui.h"
+#include "ui/activity_grid.h"
 
 namespace lt {
 namespace {

@@ -1,7 +1,7 @@
 #include "support/test_env.h"
 
-#include "platform/clock.h"
-#include "platform/locale_format.h"
+#include "core/clock.h"
+#include "core/locale_format.h"
 
 namespace lt::test {
 

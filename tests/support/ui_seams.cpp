@@ -3,7 +3,7 @@
 #include <QDialog>
 #include <gtest/gtest.h>
 
-#include "platform/message_boxes_ui.h"
+#include "ui/message_boxes.h"
 
 namespace lt::test {
 

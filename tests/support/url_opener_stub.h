@@ -7,7 +7,7 @@
 #include <QString>
 #include <QUrl>
 
-#include "platform/shell_open.h"
+#include "core/shell_open.h"
 
 namespace lt::test {
 

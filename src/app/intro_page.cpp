@@ -1,0 +1,68 @@
+#include "app/intro_page.h"
+
+#include <QPainter>
+
+#include "core/credits.h"
+
+namespace lt {
+
+IntroPage::IntroPage(QWidget* parent) : QWidget(parent) {
+    setAccessibleName(QStringLiteral("Lifetally"));
+    setAccessibleDescription(
+        QStringLiteral("How much time and money have you spent in your lifetime? "
+                       "This program will help you find that out."));
+}
+
+void IntroPage::paintEvent(QPaintEvent*) {
+    QPainter p(this);
+    p.setRenderHint(QPainter::Antialiasing);
+    p.setRenderHint(QPainter::TextAntialiasing);
+    const int w = width();
+
+    // Title: a grey shadow extruded down and to the right, the blue face on top. Plain
+    // text drawing reuses the cached glyphs for every layer.
+    QFont title(QStringLiteral("Times New Roman"));
+    // Below 64 pixels the raster engine keeps the glyphs in its cache; larger text is
+    // filled as outlines, once per shadow layer.
+    title.setPixelSize(62);
+    title.setBold(true);
+    title.setItalic(true);
+    p.setFont(title);
+    const QRect titleBox(0, 20, w, 90);
+    for (int d = 7; d >= 1; --d) {
+        p.setPen(QColor(120 + d * 8, 120 + d * 8, 120 + d * 8));
+        p.drawText(titleBox.translated(d, d), Qt::AlignHCenter | Qt::AlignTop,
+                   QStringLiteral("Lifetally"));
+    }
+    p.setPen(QColor(0, 64, 224));
+    p.drawText(titleBox, Qt::AlignHCenter | Qt::AlignTop, QStringLiteral("Lifetally"));
+
+    auto centred = [&](const QString& text, const QFont& font, const QColor& color, int y) {
+        p.setFont(font);
+        p.setPen(color);
+        p.drawText(QRect(0, y, w, QFontMetrics(font).height()), Qt::AlignHCenter | Qt::AlignTop,
+                   text);
+    };
+
+    QFont psalm(QStringLiteral("Times New Roman"));
+    psalm.setPixelSize(17);
+    psalm.setItalic(true);
+    psalm.setCapitalization(QFont::SmallCaps);
+    psalm.setLetterSpacing(QFont::PercentageSpacing, 104);
+    centred(QStringLiteral("As for man, his days are as grass: as a flower of the field,"), psalm,
+            QColor(0, 0, 128), 132);
+    centred(QStringLiteral("so he flourisheth.  Psalm 103:15"), psalm, QColor(0, 0, 128), 156);
+
+    QFont plain(QStringLiteral("Arial"));
+    plain.setPixelSize(16);
+    centred(QStringLiteral("How much time and money have you spent in your lifetime?"), plain,
+            Qt::black, 214);
+    centred(QStringLiteral("This program will help you find that out."), plain, Qt::black, 238);
+
+    QFont credit(QStringLiteral("Arial"));
+    credit.setPixelSize(12);
+    credit.setBold(true);
+    centred(creditLine(), credit, QColor(0, 0, 128), height() - 28);
+}
+
+}  // namespace lt

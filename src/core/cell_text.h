@@ -1,0 +1,29 @@
+#pragma once
+#include <QString>
+
+#include "core/utility.h"  // pluralSuffix
+
+namespace lt {
+
+// "2 Hrs 30 Mins", "1 Hr", "45 Mins", "0 Hr 0 Min".
+QString timeText(int hours, int minutes);
+// Read a time text back; throw ConversionError when the chosen word is not an integer.
+int hoursOf(const QString& text);
+int minutesOf(const QString& text);
+// Word n (1-based) of a text whose words are separated by single blanks.
+QString nthWord(const QString& text, int n);
+
+QString periodFromButtons(bool day, bool week, bool month);
+QString periodFromIndex(int index);
+int periodIndex(const QString& word);
+
+bool hasDay(const QString& text);
+bool hasWeek(const QString& text);
+bool hasMonth(const QString& text);
+bool hasYear(const QString& text);
+bool hasOnce(const QString& text);
+
+// Only the digits and the locale's decimal separator, in order.
+QString numberChars(const QString& text);
+
+}  // namespace lt

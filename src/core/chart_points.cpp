@@ -1,0 +1,102 @@
+#include "core/chart_points.h"
+
+#include "core/totals.h"
+#include "core/locale_format.h"
+#include "core/random_source.h"
+#include "core/table_shape.h"
+
+namespace lt {
+namespace {
+
+// Random colour values run from 0 to 9,999,998.
+constexpr std::uint32_t kRandomColorLimit = 9'999'999;
+constexpr std::uint32_t kWhite = 0xFFFFFF;
+
+// Drops trailing zeros of the decimal part, and the separator when nothing is left.
+QString trimDecimals(QString text) {
+    const QChar sep = loc::decimalSeparator();
+    if (!text.contains(sep)) return text;
+    while (text.endsWith(u'0')) text.chop(1);
+    if (text.endsWith(sep)) text.chop(1);
+    return text;
+}
+
+}  // namespace
+
+ColorTable& aColors() {
+    static ColorTable colors{};
+    return colors;
+}
+
+void initAColors(bool randomChoice, std::uint32_t color) {
+    fillColors(aColors(), randomChoice, color);
+}
+
+void fillColors(ColorTable& colors, bool randomChoice, std::uint32_t color) {
+    for (std::uint32_t& entry : colors)
+        entry = randomChoice ? randomBelow(kRandomColorLimit) : color;
+}
+
+QColor windowsColor(std::uint32_t value) {
+    return QColor(int(value & 0xFF), int((value >> 8) & 0xFF), int((value >> 16) & 0xFF));
+}
+
+std::vector<ChartRow> chartRows(const std::vector<QStringList>& table, int n) {
+    std::vector<ChartRow> rows;
+    for (int r = 1; r <= n && r < int(table.size()); ++r)
+        rows.push_back({table[r].value(0), table[r].value(5)});
+    return rows;
+}
+
+double chartSubTotal(const std::vector<ChartRow>& rows) {
+    double sum = 0;
+    for (const ChartRow& row : rows) sum += totalCellValue(row.total);
+    return sum;
+}
+
+std::vector<ChartPoint> chartPoints(const std::vector<ChartRow>& rows, double base, double subTotal,
+                                    const ColorTable& colors) {
+    std::vector<ChartPoint> points;
+    if (subTotal > 0 && subTotal < base)
+        points.push_back({base - subTotal, QStringLiteral("Other"), windowsColor(kWhite)});
+    for (std::size_t i = 0; i < rows.size(); ++i) {
+        const double value = totalCellValue(rows[i].total);
+        // A zero row adds nothing but keeps its colour slot.
+        if (value > 0) {
+            const std::uint32_t color = i < colors.size() ? colors[i] : 0;
+            points.push_back({value, rows[i].activity, windowsColor(color)});
+        }
+    }
+    return points;
+}
+
+std::vector<ChartPoint> buildChartPoints(const std::vector<QStringList>& table, double base,
+                                         double subTotal) {
+    return chartPoints(chartRows(table, numNonBlankRows(table)), base, subTotal, aColors());
+}
+
+QString hoursChartTitle(const QString& name, const QString& ageCaption) {
+    return QStringLiteral("Hours spent for ") + name + QStringLiteral("  ") + ageCaption;
+}
+
+QString moneyChartTitle(const QString& name, const QString& incomeCaption) {
+    return QStringLiteral("Money spent for ") + name + QStringLiteral("  ") + incomeCaption;
+}
+
+QString freqChartTitle(const QString& name) {
+    return QStringLiteral("Frequency of activities for ") + name;
+}
+
+QString percentMark(double percent) {
+    QString digits = trimDecimals(loc::plainNumber(percent, 2));
+    if (digits == QStringLiteral("-0")) digits = QStringLiteral("0");
+    return digits + QStringLiteral(" %");
+}
+
+QString legendValue(double value) { return trimDecimals(loc::formatNumber(value, 3)); }
+
+QString legendText(double value, const QString& label) {
+    return legendValue(value) + QStringLiteral("  ") + label;
+}
+
+}  // namespace lt

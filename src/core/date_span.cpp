@@ -1,0 +1,89 @@
+#include "core/date_span.h"
+
+#include <QDate>
+
+#include "core/utility.h"
+
+namespace lt {
+
+void computedatediff(TDateDiff& r, DateTime a, DateTime b) {
+    r = TDateDiff{};
+    r.reversed = b > a;
+    const DateTime later = r.reversed ? b : a;
+    const DateTime earlier = r.reversed ? a : b;
+    const DecodedDateTime l = decode(later);
+    const DecodedDateTime e = decode(earlier);
+
+    r.seconds = l.second - e.second;
+    r.minutes = l.minute - e.minute;
+    r.hours = l.hour - e.hour;
+    r.days = l.day - e.day;
+    if (r.seconds < 0) {
+        r.seconds += 60;
+        --r.minutes;
+    }
+    if (r.minutes < 0) {
+        r.minutes += 60;
+        --r.hours;
+    }
+    bool hoursBorrowed = false;
+    if (r.hours < 0) {
+        r.hours += 24;
+        --r.days;
+        hoursBorrowed = true;
+    }
+
+    // Whole units from the two moments in whole milliseconds, so that a span ending
+    // exactly on an hour counts that hour.
+    const std::int64_t ms = toMilliseconds(later) - toMilliseconds(earlier);
+    r.totalSeconds = static_cast<double>(ms / 1000);
+    r.totalMinutes = static_cast<double>(ms / 60000);
+    r.totalHours = static_cast<double>(ms / 3600000);
+
+    const int wdL = dayOfWeek(later);
+    const int wdE = dayOfWeek(earlier);
+    r.totalWeeks = static_cast<double>(ms / 86400000 / 7);
+    if (wdL > 1 && wdE < 7 && wdL < wdE) r.totalWeeks += 1;
+
+    r.totalDays = wholeDay(later) - wholeDay(earlier);
+
+    int m = (l.year * 12 + l.month) - (e.year * 12 + e.month);
+    if (r.days < 0) {
+        // Borrow a month: count the days from E's day of month in the month before
+        // L's month (cut to that month's length) up to L's date.
+        --m;
+        const QDate lDate(l.year, l.month, l.day);
+        const QDate prevMonth = lDate.addMonths(-1);
+        const int day = std::min(e.day, prevMonth.daysInMonth());
+        const QDate from(prevMonth.year(), prevMonth.month(), day);
+        r.days = static_cast<std::int32_t>(from.daysTo(lDate)) - (hoursBorrowed ? 1 : 0);
+    }
+    r.years = m / 12;
+    r.months = m % 12;
+
+    const QDate mc = QDate(1899, 12, 30).addDays(static_cast<qint64>(r.totalDays));
+    r.monthCount = (mc.year() - 1900) * 12.0 + mc.month();
+}
+
+TDateDiff computedatediff(DateTime a, DateTime b) {
+    TDateDiff r;
+    computedatediff(r, a, b);
+    return r;
+}
+
+QString ymd(const TDateDiff& d, bool shortForm) {
+    static const char* const longUnits[] = {"year", "month", "day"};
+    static const char* const shortUnits[] = {"yr", "mo", "dy"};
+    const int values[] = {d.years, d.months, d.days};
+    QString text;
+    for (int i = 0; i < 3; ++i) {
+        if (values[i] <= 0) continue;
+        text += QStringLiteral("%1 %2%3 ")
+                    .arg(values[i])
+                    .arg(QLatin1String(shortForm ? shortUnits[i] : longUnits[i]))
+                    .arg(pluralSuffix(values[i]));
+    }
+    return text;
+}
+
+}  // namespace lt

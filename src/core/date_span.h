@@ -1,0 +1,33 @@
+#pragma once
+#include <QString>
+#include <cstdint>
+
+#include "core/date_time.h"
+
+namespace lt {
+
+// The span between two moments, later (L) minus earlier (E).
+struct TDateDiff {
+    std::int32_t years = 0;
+    std::int32_t months = 0;
+    std::int32_t days = 0;
+    std::int32_t hours = 0;
+    std::int32_t minutes = 0;
+    std::int32_t seconds = 0;
+    double totalSeconds = 0;
+    double totalMinutes = 0;
+    double totalHours = 0;
+    double monthCount = 0;
+    double totalWeeks = 0;
+    double totalDays = 0;
+    bool reversed = false;
+};
+
+// Fills the span between a and b in either order (reversed = b is later than a).
+void computedatediff(TDateDiff& diff, DateTime a, DateTime b);
+TDateDiff computedatediff(DateTime a, DateTime b);
+
+// "36 years 1 month 5 days " (or "yr/mo/dy" when shortForm); every part ends in a blank.
+QString ymd(const TDateDiff& diff, bool shortForm);
+
+}  // namespace lt

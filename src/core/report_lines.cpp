@@ -1,0 +1,59 @@
+#include "core/report_lines.h"
+
+#include <algorithm>
+
+#include "core/credits.h"
+#include "core/locale_format.h"
+
+namespace lt {
+
+QString reportTitleLine() { return QStringLiteral("Lifetally  - version 1.0"); }
+
+QString personLine(const QString& name, const QString& dobText, const QString& ageCaption) {
+    return name + QLatin1Char(' ') + dobText + QLatin1Char(' ') + ageCaption;
+}
+
+QString printedLine(const QDateTime& when) {
+    return QStringLiteral("Printed : ") + loc::formatDate(when.date()) + QStringLiteral("  ") +
+           loc::formatLongTime(when.time());
+}
+
+QStringList reportHeadingLines(const QString& personLine, const QString& incomeLine,
+                               const QDateTime& when) {
+    return {reportTitleLine(), personLine, incomeLine, printedLine(when), creditLine()};
+}
+
+int fieldWidth(int pixels) { return std::max(pixels, 0) / 6; }
+
+QString cellField(const QString& text, int pixels) {
+    return text.leftJustified(fieldWidth(pixels), QLatin1Char(' '), false) + QLatin1Char(' ');
+}
+
+QString cellOf(const QStringList& row, int col) {
+    return col >= 0 && col < row.size() ? row.at(col) : QString();
+}
+
+QString tableLine(const QStringList& row, const ColumnWidths& pixels) {
+    QString line;
+    for (int c = 0; c < kTableCols; ++c) line += cellField(cellOf(row, c), pixels[c]);
+    return line;
+}
+
+int printedRowCount(const TableTexts& table) {
+    const int last = std::min(static_cast<int>(table.size()), kTableRows);
+    int count = 0;
+    while (count < last && !cellOf(table[count], 0).isEmpty()) ++count;
+    return count;
+}
+
+QStringList reportLines(const ReportInput& input, const QDateTime& when) {
+    QStringList lines = reportHeadingLines(input.personLine, input.incomeLine, when);
+    for (const TableTexts& table : input.tables) {
+        lines << QString() << QString();
+        const int rows = printedRowCount(table);
+        for (int r = 0; r < rows; ++r) lines << tableLine(table[r], input.columnWidths);
+    }
+    return lines;
+}
+
+}  // namespace lt

@@ -1,0 +1,49 @@
+#pragma once
+#include <QDateTime>
+#include <QString>
+#include <QStringList>
+#include <array>
+
+#include "core/table_shape.h"
+
+// The texts of the printed report: the heading and one line per table row.
+namespace lt {
+
+// Column widths on screen, in pixels.
+using ColumnWidths = std::array<int, kTableCols>;
+
+// Everything one report prints.
+struct ReportInput {
+    QString personLine;
+    QString incomeLine;
+    // Hours, money, frequency; each row 0 (titles) to 50, six cells per row.
+    std::array<TableTexts, 3> tables;
+    // The hours table's widths, which the other two share.
+    ColumnWidths columnWidths{};
+};
+
+// "Lifetally  - version 1.0".
+QString reportTitleLine();
+// Name, date of birth text and age caption, each joined by one blank, as they stand.
+QString personLine(const QString& name, const QString& dobText, const QString& ageCaption);
+// "Printed : " + short date + two blanks + long time.
+QString printedLine(const QDateTime& when);
+// Lines 1 to 5; the fifth is the maker's credit line.
+QStringList reportHeadingLines(const QString& personLine, const QString& incomeLine,
+                               const QDateTime& when);
+
+// Field width in characters of a column `pixels` wide on screen.
+int fieldWidth(int pixels);
+// "%-<w>s ": the text left-aligned in its field, then one blank; a longer text is kept
+// whole and pushes the rest of the line right.
+QString cellField(const QString& text, int pixels);
+// Cell `col` of a table row; missing cells are empty.
+QString cellOf(const QStringList& row, int col);
+QString tableLine(const QStringList& row, const ColumnWidths& pixels);
+// Row 0 and every row after it, up to row 50, until the first empty activity cell.
+int printedRowCount(const TableTexts& table);
+
+// The whole report, line by line (empty strings for empty lines).
+QStringList reportLines(const ReportInput& input, const QDateTime& when);
+
+}  // namespace lt

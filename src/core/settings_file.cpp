@@ -1,0 +1,108 @@
+#include "core/settings_file.h"
+
+#include <QCoreApplication>
+#include <QFileInfo>
+#include <algorithm>
+
+#include "core/clock.h"
+#include "core/locale_format.h"
+#include "core/private_profile.h"
+
+namespace lt {
+
+namespace {
+
+constexpr int kDataRows = 50;
+// The tables have 51 rows counting the heading row; that is what "Count" stores.
+constexpr int kStoredCount = 51;
+constexpr qint64 kDefaultIncome = 250000;
+constexpr qint64 kMaxIncome = 99999999;
+constexpr qint64 kDefaultCount = 5;
+
+struct TableLayout {
+    const char* countSection;
+    const char* rowSection;
+    std::array<const char*, 5> keys;
+};
+
+const std::array<TableLayout, 3> kTables = {{
+    {"Hours", "Hour", {"Desc", "HrMin", "Per", "Start", "End"}},
+    {"Money", "Money", {"Desc", "Amount", "Per", "Start", "End"}},
+    {"Freq", "Freq", {"Desc", "Amount", "Per", "Start", "End"}},
+}};
+
+QString rowSection(const TableLayout& t, int row) {
+    return QLatin1String(t.rowSection) + QString::number(row);
+}
+
+}  // namespace
+
+SettingsWriteError::SettingsWriteError(const QString& path)
+    : std::runtime_error(QStringLiteral("Unable to write to %1").arg(path).toStdString()),
+      message_(QStringLiteral("Unable to write to %1").arg(path)) {}
+
+QString settingsPath() {
+    return QCoreApplication::applicationDirPath() + QStringLiteral("/lifetally.ini");
+}
+
+StoredSettings readSettingsFile(const QString& path) {
+    // A file that cannot be read gives the defaults, as a missing one does.
+    const PrivateProfile ini = PrivateProfile::loadFile(path).value_or(PrivateProfile());
+
+    StoredSettings s;
+    s.name =
+        ini.readString(QStringLiteral("Name"), QStringLiteral("name"), QStringLiteral("Your name"));
+    s.birthDateText = ini.readString(QStringLiteral("DOB"), QStringLiteral("Date"), QString());
+    if (s.birthDateText.isEmpty()) s.birthDateText = loc::formatDate(today());
+    // The income field holds 0..99,999,999; a hand-edited value outside is brought in.
+    s.income = std::clamp(
+        ini.readInteger(QStringLiteral("Income"), QStringLiteral("income"), kDefaultIncome),
+        qint64(0), kMaxIncome);
+
+    for (size_t t = 0; t < kTables.size(); ++t) {
+        const TableLayout& layout = kTables[t];
+        const qint64 count = ini.readInteger(QLatin1String(layout.countSection),
+                                             QStringLiteral("Count"), kDefaultCount);
+        // Rows past the table's 50 have nowhere to go, so they are not read.
+        const int rows = int(std::clamp(count, qint64(0), qint64(kDataRows)));
+        auto& table = s.tables[t];
+        table.resize(size_t(rows));
+        for (int row = 1; row <= rows; ++row) {
+            const QString section = rowSection(layout, row);
+            for (size_t c = 0; c < layout.keys.size(); ++c)
+                table[size_t(row - 1)][c] =
+                    ini.readString(section, QLatin1String(layout.keys[c]), QString());
+        }
+    }
+    return s;
+}
+
+void writeSettingsFile(const QString& path, const StoredSettings& s) {
+    const QString fullPath = QFileInfo(path).absoluteFilePath();
+    // Keep what the file already holds; an existing file that cannot be read must not
+    // be replaced by one without its other contents.
+    std::optional<PrivateProfile> loaded = PrivateProfile::loadFile(path);
+    if (!loaded) throw SettingsWriteError(fullPath);
+    PrivateProfile& ini = *loaded;
+
+    ini.writeString(QStringLiteral("DOB"), QStringLiteral("Date"), s.birthDateText);
+    ini.writeString(QStringLiteral("Name"), QStringLiteral("name"), s.name);
+    ini.writeInteger(QStringLiteral("Income"), QStringLiteral("income"), s.income);
+    for (size_t t = 0; t < kTables.size(); ++t) {
+        const TableLayout& layout = kTables[t];
+        const auto& table = s.tables[t];
+        ini.writeInteger(QLatin1String(layout.countSection), QStringLiteral("Count"), kStoredCount);
+        // Row 51 is not a table row; it is written with empty values.
+        for (int row = 1; row <= kStoredCount; ++row) {
+            const QString section = rowSection(layout, row);
+            const bool hasRow = row <= kDataRows && size_t(row) <= table.size();
+            for (size_t c = 0; c < layout.keys.size(); ++c)
+                ini.writeString(section, QLatin1String(layout.keys[c]),
+                                hasRow ? table[size_t(row - 1)][c] : QString());
+        }
+    }
+
+    if (!ini.saveFile(path)) throw SettingsWriteError(fullPath);
+}
+
+}  // namespace lt

@@ -1,0 +1,83 @@
+#include "core/shell_open.h"
+
+#include <QDesktopServices>
+#include <QDir>
+#include <QFile>
+#include <QStringList>
+
+namespace lt {
+namespace {
+// A shortcut is a few lines; anything bigger is not one.
+constexpr qint64 kMaxShortcutSize = 64 * 1024;
+
+UrlOpener& opener() {
+    static UrlOpener o;
+    return o;
+}
+}  // namespace
+
+std::optional<QUrl> internetShortcutUrl(const QString& path) {
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly) || file.size() > kMaxShortcutSize) return std::nullopt;
+    const QString text = QString::fromUtf8(file.read(kMaxShortcutSize));
+    bool inSection = false;
+    // Section and key names are matched without regard to case, as private-profile
+    // files are.
+    for (const QString& raw : text.split(QLatin1Char('\n'))) {
+        const QString line = raw.trimmed();
+        if (line.startsWith(QLatin1Char('[')) && line.endsWith(QLatin1Char(']'))) {
+            inSection = line.mid(1, line.size() - 2)
+                            .trimmed()
+                            .compare(QLatin1String("InternetShortcut"), Qt::CaseInsensitive) == 0;
+            continue;
+        }
+        if (!inSection) continue;
+        const qsizetype eq = line.indexOf(QLatin1Char('='));
+        if (eq < 0) continue;
+        if (line.left(eq).trimmed().compare(QLatin1String("URL"), Qt::CaseInsensitive) != 0)
+            continue;
+        const QUrl url(line.mid(eq + 1).trimmed(), QUrl::StrictMode);
+        if (!url.isValid()) return std::nullopt;
+        return url;
+    }
+    return std::nullopt;
+}
+
+bool writeInternetShortcut(const QString& path, const QString& url, QString* error) {
+    const QString shown = QDir::toNativeSeparators(path);
+    QFile file(path);
+    // NewOnly: whatever is already there stays as it is.
+    if (!file.open(QIODevice::WriteOnly | QIODevice::NewOnly)) {
+        if (error)
+            *error = QStringLiteral("Cannot create file \"%1\". %2").arg(shown, file.errorString());
+        return false;
+    }
+    const QByteArray content = "[InternetShortcut]\nURL=" + url.toUtf8() + "\n";
+    const bool written = file.write(content) == content.size() && file.flush();
+    file.close();
+    if (!written || file.error() != QFileDevice::NoError) {
+        if (error)
+            *error = QStringLiteral("Cannot write file \"%1\". %2").arg(shown, file.errorString());
+        // A partial shortcut would never be rewritten; better none at all.
+        file.remove();
+        return false;
+    }
+    return true;
+}
+
+bool isWebAddress(const QUrl& url) {
+    const QString scheme = url.scheme().toLower();
+    return url.isValid() && (scheme == QLatin1String("http") || scheme == QLatin1String("https")) &&
+           !url.host().isEmpty();
+}
+
+bool shellOpen(const QString& path) {
+    const std::optional<QUrl> url = internetShortcutUrl(path);
+    if (!url || !isWebAddress(*url)) return false;
+    if (opener()) return opener()(*url);
+    return QDesktopServices::openUrl(*url);
+}
+
+void setUrlOpener(UrlOpener o) { opener() = std::move(o); }
+
+}  // namespace lt

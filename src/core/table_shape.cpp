@@ -1,0 +1,36 @@
+#include "core/table_shape.h"
+
+namespace lt {
+
+QStringList headingTexts(TableKind kind) {
+    const QString amount = kind == TableKind::Hours   ? QStringLiteral("Time")
+                           : kind == TableKind::Money ? QStringLiteral("Amount")
+                                                      : QStringLiteral("Frequency");
+    const QString total = kind == TableKind::Hours   ? QStringLiteral("Total Hrs")
+                          : kind == TableKind::Money ? QStringLiteral("Total Amt")
+                                                     : QStringLiteral("Total Freq");
+    return {QStringLiteral("Activity"), amount, QStringLiteral("Per"), QStringLiteral("Start date"),
+            QStringLiteral("End date"), total};
+}
+
+TableTexts emptyTable(TableKind kind) {
+    TableTexts t(kTableRows, QStringList(kTableCols, QString()));
+    t[0] = headingTexts(kind);
+    return t;
+}
+
+int findFirstBlankRow(const TableTexts& table) {
+    const int last = static_cast<int>(table.size()) - 2;
+    for (int r = 1; r <= last; ++r)
+        if (table[r].value(0).isEmpty()) return r;
+    return -1;
+}
+
+int numNonBlankRows(const TableTexts& table) {
+    int n = 0;
+    for (int r = 1; r < static_cast<int>(table.size()); ++r)
+        if (!table[r].value(0).isEmpty()) ++n;
+    return n;
+}
+
+}  // namespace lt

@@ -1,0 +1,283 @@
+#include "ui/activity_form.h"
+
+#include <QFocusEvent>
+#include <QFont>
+#include <QFrame>
+#include <QIcon>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QScreen>
+#include <QToolButton>
+#include <vector>
+
+#include "core/utility.h"
+#include "ui/pick_date_window.h"
+#include "core/clock.h"
+#include "core/conversion.h"
+#include "core/locale_format.h"
+#include "ui/message_boxes.h"
+#include "ui/resources.h"
+
+namespace lt::form {
+
+QFont sansFont(int pixelSize) {
+    // Liberation Sans keeps the narrow proportions the layout was drawn for.
+    QFont f;
+    f.setFamilies({QStringLiteral("MS Sans Serif"), QStringLiteral("Liberation Sans"),
+                   QStringLiteral("Arial")});
+    f.setStyleHint(QFont::SansSerif);
+    f.setPixelSize(pixelSize);
+    return f;
+}
+
+QLabel* placeLabel(QWidget* parent, const QString& text, int left, int top, QWidget* buddy) {
+    auto* l = new QLabel(text, parent);
+    l->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    l->move(left, top);
+    l->adjustSize();
+    if (buddy) {
+        l->setBuddy(buddy);
+        // Screen readers find a label only beside its control; one outside the control's
+        // panel gives its text as the control's name instead.
+        if (buddy->parentWidget() != parent && buddy->accessibleName().isEmpty())
+            buddy->setAccessibleName(text);
+    }
+    return l;
+}
+
+QLabel* wordingLabel(QWidget* parent, int left, int top) {
+    auto* l = new QLabel(parent);
+    l->setFont(sansFont(11));
+    l->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    const int right = parent->contentsRect().right();  // inside a panel's bevel
+    l->setGeometry(left, top, right - left, l->fontMetrics().height() + 2);
+    return l;
+}
+
+QToolButton* calendarButton(QWidget* parent, int left, int top) {
+    loadResources();
+    auto* b = new QToolButton(parent);
+    b->setGeometry(left, top, 25, 25);
+    b->setIcon(QIcon(QStringLiteral(":/calendar.png")));
+    b->setFocusPolicy(Qt::NoFocus);
+    b->setToolTip(QStringLiteral("Popup calendar"));
+    b->setAccessibleName(QStringLiteral("Popup calendar"));
+    return b;
+}
+
+QRadioButton* radioButton(QWidget* parent, const QString& text, int left, int top) {
+    auto* b = new QRadioButton(text, parent);
+    b->setGeometry(left, top, b->sizeHint().width(), 17);
+    return b;
+}
+
+void nameControls(std::initializer_list<std::pair<QWidget*, const char*>> named) {
+    for (const auto& [w, n] : named) w->setObjectName(QLatin1String(n));
+}
+
+void showDateWording(QLabel* label, const QString& dateText, DateTime dateOfBirth) {
+    const auto d = loc::parseDate(dateText);
+    const QString text = d ? dateWhenAge(toDateTime(*d), dateOfBirth) : QString();
+    label->setText(text);
+    // The longest wordings can run past the panel's edge; the hint shows them whole.
+    const bool clipped = label->fontMetrics().horizontalAdvance(text) > label->width();
+    label->setToolTip(clipped ? text : QString());
+}
+
+QString todayText() { return loc::formatDate(today()); }
+
+void switchEndDate(QRadioButton* rbSpecific, QLineEdit* edEndDate, QToolButton* btEnd,
+                   const QString& lastEndDate) {
+    const bool specific = rbSpecific->isChecked();
+    edEndDate->setEnabled(specific);
+    btEnd->setEnabled(specific);
+    if (specific) {
+        edEndDate->setText(lastEndDate);
+        if (edEndDate->text() == u"Now") edEndDate->setText(todayText());
+    } else {
+        edEndDate->setText(QStringLiteral("Now"));
+    }
+    if (edEndDate->text().isEmpty()) edEndDate->setText(todayText());
+}
+
+void pickInto(QLineEdit* field, DateTime dateOfBirth) {
+    const QDate start = strToDate(field->text());
+    const DateTime chosen = pickDate(field, toDateTime(start), dateOfBirth);
+    field->setText(loc::formatDate(dateOf(chosen)));
+}
+
+void centreOnScreen(QWidget* window) {
+    const QScreen* s = window->screen();
+    if (!s) return;
+    const QRect area = s->availableGeometry();
+    window->move(area.center() - QPoint(window->width() / 2, window->height() / 2));
+}
+
+bool leftByUser(const QEvent* event) {
+    if (event->type() != QEvent::FocusOut) return false;
+    const auto reason = static_cast<const QFocusEvent*>(event)->reason();
+    return reason != Qt::ActiveWindowFocusReason && reason != Qt::PopupFocusReason;
+}
+
+ActivityForm::ActivityForm(QWidget* owner, DateTime dateOfBirth, const QString& birthDateText,
+                           const FormLayout& layout)
+    : QDialog(owner),
+      dateOfBirth_(dateOfBirth),
+      birthDateText_(birthDateText),
+      indefiniteFirst_(layout.indefiniteFirst) {
+    setWindowTitle(layout.caption);
+    setFont(sansFont(13));
+    setFixedSize(layout.size);
+
+    edName = new QLineEdit(this);
+    edName->setGeometry(184, 10, 249, 24);
+    edName->setMaxLength(30);
+    Label1 = placeLabel(this, QStringLiteral("Description of activity"), 16, 12, edName);
+
+    edDate = new QLineEdit(this);
+    edDate->setGeometry(184, layout.startTop, 121, 24);
+    Label6 = placeLabel(this, QStringLiteral("Starting date of activity:"), 16, layout.startTop + 2,
+                        edDate);
+    startCalendar_ = calendarButton(this, 308, layout.startTop);
+    startWording_ = wordingLabel(this, 184, layout.startWordingTop);
+
+    Panel1 = new QFrame(this);
+    Panel1->setFrameStyle(QFrame::Panel | QFrame::Raised);
+    Panel1->setGeometry(184, layout.panelTop, 249, layout.panelHeight);
+    Panel1->setAccessibleName(QStringLiteral("Ending date of activity"));
+    // Made in tab order, so that the panel's own order of children matches it.
+    const auto indefinite = [this] {
+        rbNow = radioButton(Panel1, QStringLiteral("Indefinite"), 126, 9);
+    };
+    const auto specific = [this] {
+        rbSpecific = radioButton(Panel1, QStringLiteral("Specific date"), 8, 9);
+    };
+    if (indefiniteFirst_) {
+        indefinite();
+        specific();
+    } else {
+        specific();
+        indefinite();
+    }
+    rbNow->setChecked(true);
+    edEndDate = new QLineEdit(Panel1);
+    edEndDate->setGeometry(8, 38, 121, 24);
+    edEndDate->setEnabled(false);
+    btEnd = calendarButton(Panel1, 131, 38);
+    btEnd->setEnabled(false);
+    endWording_ = wordingLabel(Panel1, 8, 72);
+    Label2 = placeLabel(this, QStringLiteral("Ending date of activity:"), 16, layout.endCaptionTop,
+                        edEndDate);
+
+    btOK = new QPushButton(QStringLiteral("OK"), this);
+    btOK->setGeometry(layout.ok.x(), layout.ok.y(), 75, 25);
+    btOK->setDefault(true);
+    btCancel = new QPushButton(QStringLiteral("Cancel"), this);
+    btCancel->setGeometry(layout.ok.x() + 88, layout.ok.y(), 75, 25);
+    for (QPushButton* b : {btOK, btCancel}) b->setFont(sansFont(11));
+
+    nameControls({{edName, "edName"},
+                  {edDate, "edDate"},
+                  {Panel1, "Panel1"},
+                  {rbNow, "rbNow"},
+                  {rbSpecific, "rbSpecific"},
+                  {edEndDate, "edEndDate"},
+                  {Label1, "Label1"},
+                  {Label2, "Label2"},
+                  {Label6, "Label6"},
+                  {btEnd, "btEnd"},
+                  {btOK, "btOK"},
+                  {btCancel, "btCancel"}});
+
+    edDate->installEventFilter(this);
+    edEndDate->installEventFilter(this);
+    // rbSpecific toggles whenever either button of the pair becomes selected, also
+    // when the caller selects one before the dialog is shown.
+    connect(rbSpecific, &QRadioButton::toggled, this, &ActivityForm::rbSpecificClick);
+    connect(btOK, &QPushButton::clicked, this, &ActivityForm::btOKClick);
+    connect(btCancel, &QPushButton::clicked, this, &QDialog::reject);
+}
+
+void ActivityForm::chainTabs(std::initializer_list<QWidget*> amount) {
+    std::vector<QWidget*> order{edName};
+    order.insert(order.end(), amount);
+    order.push_back(edDate);
+    if (indefiniteFirst_)
+        order.insert(order.end(), {rbNow, rbSpecific});
+    else
+        order.insert(order.end(), {rbSpecific, rbNow});
+    order.insert(order.end(), {edEndDate, btOK, btCancel});
+    for (std::size_t i = 1; i < order.size(); ++i) setTabOrder(order[i - 1], order[i]);
+}
+
+void ActivityForm::showEvent(QShowEvent* event) {
+    if (!shown_) {
+        shown_ = true;
+        centreOnScreen(this);
+        FormShow();
+    }
+    QDialog::showEvent(event);
+}
+
+void ActivityForm::updateDateWhen() {
+    showDateWording(startWording_, edDate->text(), dateOfBirth_);
+}
+
+void ActivityForm::updateEndDateWhen() {
+    showDateWording(endWording_, edEndDate->text(), dateOfBirth_);
+}
+
+void ActivityForm::pickStartDate() {
+    guarded(this, [this] {
+        pickInto(edDate, dateOfBirth_);
+        edDate->setFocus();
+        updateDateWhen();
+        updateEndDateWhen();
+    });
+}
+
+bool ActivityForm::pickEndDate() {
+    bool picked = false;
+    guarded(this, [&] {
+        if (edEndDate->text() == u"Now") edEndDate->setText(todayText());
+        pickInto(edEndDate, dateOfBirth_);
+        edEndDate->setFocus();
+        lastEndDate = edEndDate->text();
+        picked = true;
+    });
+    return picked;
+}
+
+void ActivityForm::rbSpecificClick() { switchEndDate(rbSpecific, edEndDate, btEnd, lastEndDate); }
+
+void ActivityForm::btOKClick() {
+    guarded(this, [this] {
+        const CheckResult r = qKosher();
+        if (!r.passed) {
+            showError(r.message, this);
+            switch (r.focus) {
+                case CheckFocus::Name:
+                    edName->setFocus();
+                    break;
+                case CheckFocus::StartDate:
+                    edDate->setFocus();
+                    break;
+                case CheckFocus::EndDate:
+                    edEndDate->setFocus();
+                    break;
+                case CheckFocus::Amount:
+                    if (amountField_) amountField_->setFocus();
+                    break;
+                case CheckFocus::Unchanged:
+                    break;
+            }
+            return;
+        }
+        if (rbNow->isChecked()) edEndDate->setText(QStringLiteral("Now"));
+        accept();
+    });
+}
+
+}  // namespace lt::form

@@ -1,0 +1,88 @@
+#include "ui/activity_grid.h"
+
+#include <QHeaderView>
+#include <QPainter>
+
+namespace lt {
+namespace {
+class CellDelegate : public QStyledItemDelegate {
+public:
+    explicit CellDelegate(ActivityGrid* grid) : QStyledItemDelegate(grid), grid_(grid) {}
+    void paint(QPainter* p, const QStyleOptionViewItem& option,
+               const QModelIndex& index) const override {
+        const bool selected = option.state.testFlag(QStyle::State_Selected);
+        if (grid_->drawCell())
+            grid_->drawCell()(p, index.column(), index.row() + 1, option.rect, selected);
+        else
+            QStyledItemDelegate::paint(p, option, index);
+    }
+
+private:
+    ActivityGrid* grid_;
+};
+}  // namespace
+
+ActivityGrid::ActivityGrid(QWidget* parent) : QTableWidget(kTableRows - 1, kTableCols, parent) {
+    setItemDelegate(new CellDelegate(this));
+    setSelectionBehavior(QAbstractItemView::SelectRows);
+    setSelectionMode(QAbstractItemView::SingleSelection);
+    setEditTriggers(QAbstractItemView::NoEditTriggers);
+    verticalHeader()->hide();
+    verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
+    verticalHeader()->setDefaultSectionSize(21);
+    horizontalHeader()->setFixedHeight(21);
+    // Columns keep their set widths; the report's field widths are taken from them.
+    horizontalHeader()->setSectionResizeMode(QHeaderView::Fixed);
+    horizontalHeader()->setHighlightSections(false);
+    horizontalHeader()->setSectionsClickable(false);
+    setWordWrap(false);
+    setShowGrid(true);
+    for (int c = 0; c < kTableCols; ++c) setHorizontalHeaderItem(c, new QTableWidgetItem);
+    for (int r = 0; r < rowCount(); ++r)
+        for (int c = 0; c < kTableCols; ++c) setItem(r, c, new QTableWidgetItem);
+    setCurrentCell(0, 0);
+}
+
+QTableWidgetItem* ActivityGrid::itemAt(int col, int row) const {
+    return row == 0 ? horizontalHeaderItem(col) : item(row - 1, col);
+}
+
+QString ActivityGrid::cell(int col, int row) const {
+    const QTableWidgetItem* i = itemAt(col, row);
+    return i ? i->text() : QString();
+}
+
+void ActivityGrid::setCell(int col, int row, const QString& text) {
+    if (QTableWidgetItem* i = itemAt(col, row)) i->setText(text);
+}
+
+ActivityRow ActivityGrid::activityRow(int row) const {
+    return {cell(0, row), cell(1, row), cell(2, row), cell(3, row), cell(4, row)};
+}
+
+TableTexts ActivityGrid::texts() const {
+    TableTexts t(kTableRows, QStringList(kTableCols, QString()));
+    for (int r = 0; r < kTableRows; ++r)
+        for (int c = 0; c < kTableCols; ++c) t[r][c] = cell(c, r);
+    return t;
+}
+
+void ActivityGrid::setTexts(const TableTexts& table, int lo, int hi) {
+    for (int r = lo; r <= hi && r < static_cast<int>(table.size()); ++r)
+        for (int c = 0; c < kTableCols; ++c) setCell(c, r, table[r].value(c));
+}
+
+int ActivityGrid::selectedRow() const { return currentRow() < 0 ? 1 : currentRow() + 1; }
+
+void ActivityGrid::selectRow(int row) {
+    setCurrentCell(row - 1, currentColumn() < 0 ? 0 : currentColumn());
+}
+
+void ActivityGrid::setRightAligned(QList<int> columns) {
+    rightAligned_ = std::move(columns);
+    for (int c = 0; c < kTableCols; ++c)
+        horizontalHeaderItem(c)->setTextAlignment(
+            (isRightAligned(c) ? Qt::AlignRight : Qt::AlignLeft) | Qt::AlignVCenter);
+}
+
+}  // namespace lt

@@ -1,0 +1,491 @@
+#include "ui/graph_window.h"
+
+#include <QBarCategoryAxis>
+#include <QBarSet>
+#include <QChart>
+#include <QChartView>
+#include <QEvent>
+#include <QGraphicsEllipseItem>
+#include <QGraphicsLayout>
+#include <QGraphicsSimpleTextItem>
+#include <QHorizontalBarSeries>
+#include <QKeyEvent>
+#include <QMouseEvent>
+#include <QPainter>
+#include <QPieSeries>
+#include <QPieSlice>
+#include <QPrinter>
+#include <QPushButton>
+#include <QRadialGradient>
+#include <QRadioButton>
+#include <QTimer>
+#include <QVBoxLayout>
+#include <QValueAxis>
+#include <cmath>
+
+#include "core/credits.h"
+#include "ui/message_boxes.h"
+
+namespace lt {
+namespace {
+
+constexpr int kPanelHeight = 41;
+constexpr int kRotationStep = 3;         // degrees per tick: a full turn in 120 ticks
+constexpr qreal kLegendTopShare = 0.08;  // legend top below the chart's top, of its height
+constexpr qreal kPrintMargin = 0.05;     // of the page, on every side
+constexpr qreal kLabelArm = 8;           // pixels from the pie to a slice mark
+constexpr qreal kPieSize = 0.7;          // of the plot area's smaller side
+constexpr qreal kShadowOffset = 6;       // pixels, right and down
+constexpr qreal kGap = 10;               // pixels between legend and chart edge
+const char* const kLabelProperty = "pointLabel";
+const char* const kColorProperty = "pointColor";
+
+QFont pixelFont(const QString& family, int pixels, bool bold = false, bool italic = false) {
+    QFont f(family);
+    f.setPixelSize(pixels);
+    f.setBold(bold);
+    f.setItalic(italic);
+    return f;
+}
+
+QColor navy() { return QColor(0, 0, 128); }
+
+}  // namespace
+
+// ---- legend ---------------------------------------------------------------------
+
+ChartLegend::ChartLegend(QGraphicsItem* parent)
+    : QGraphicsObject(parent), font_(pixelFont(QStringLiteral("Arial"), 11)) {}
+
+void ChartLegend::setPoints(const std::vector<ChartPoint>& points) {
+    prepareGeometryChange();
+    entries_.clear();
+    for (auto it = points.rbegin(); it != points.rend(); ++it)
+        entries_.append({it->color, legendValue(it->value), it->label});
+    update();
+}
+
+QStringList ChartLegend::texts() const {
+    QStringList out;
+    for (const Entry& e : entries_) out << e.value + QStringLiteral("  ") + e.label;
+    return out;
+}
+
+qreal ChartLegend::rowHeight() const { return QFontMetricsF(font_).height() + 4; }
+
+qreal ChartLegend::valueColumnWidth() const {
+    const QFontMetricsF fm(font_);
+    qreal w = 0;
+    for (const Entry& e : entries_) w = std::max(w, fm.horizontalAdvance(e.value));
+    return w;
+}
+
+qreal ChartLegend::preferredWidth() const {
+    if (entries_.isEmpty()) return 0;
+    const QFontMetricsF fm(font_);
+    qreal labels = 0;
+    for (const Entry& e : entries_) labels = std::max(labels, fm.horizontalAdvance(e.label));
+    const qreal box = fm.height();
+    // frame, box, gap, values, gap, labels, frame
+    return 6 + box + 6 + valueColumnWidth() + 8 + labels + 6;
+}
+
+void ChartLegend::place(const QPointF& topLeft, qreal maxHeight) {
+    prepareGeometryChange();
+    setPos(topLeft);
+    const qreal wanted = entries_.size() * rowHeight() + 6;
+    size_ = entries_.isEmpty() ? QSizeF() : QSizeF(preferredWidth(), std::min(wanted, maxHeight));
+    update();
+}
+
+QRectF ChartLegend::boundingRect() const { return QRectF(QPointF(0, 0), size_); }
+
+void ChartLegend::paint(QPainter* painter, const QStyleOptionGraphicsItem*, QWidget*) {
+    if (entries_.isEmpty() || size_.isEmpty()) return;
+    painter->save();
+    painter->setPen(QPen(Qt::black, 1));
+    painter->setBrush(Qt::white);
+    painter->drawRect(boundingRect().adjusted(0.5, 0.5, -0.5, -0.5));
+    painter->setFont(font_);
+    const QFontMetricsF fm(font_);
+    const qreal box = fm.height() - 2;
+    const qreal valuesRight = 6 + box + 6 + valueColumnWidth();
+    qreal y = 3;
+    for (const Entry& e : entries_) {
+        // Entries that do not fit are left out rather than drawn over the frame.
+        if (y + rowHeight() > size_.height()) break;
+        const qreal mid = y + rowHeight() / 2;
+        painter->setPen(QPen(Qt::black, 1));
+        painter->setBrush(e.color);
+        painter->drawRect(QRectF(6, mid - box / 2, box, box));
+        painter->setPen(Qt::black);
+        const QRectF row(0, y, size_.width(), rowHeight());
+        painter->drawText(QRectF(6 + box + 6, y, valuesRight - (6 + box + 6), rowHeight()),
+                          Qt::AlignRight | Qt::AlignVCenter, e.value);
+        painter->drawText(QRectF(valuesRight + 8, y, row.width() - valuesRight - 8, rowHeight()),
+                          Qt::AlignLeft | Qt::AlignVCenter, e.label);
+        y += rowHeight();
+    }
+    painter->restore();
+}
+
+// ---- window ---------------------------------------------------------------------
+
+TfrmGraph::TfrmGraph(QWidget* owner) : QDialog(owner) {
+    setWindowTitle(QStringLiteral("Activity Graph"));
+    setFont(pixelFont(QStringLiteral("MS Sans Serif"), 11));
+    resize(648, 445);
+    setWindowFlags(windowFlags() | Qt::WindowMinMaxButtonsHint);
+
+    chart_ = new QChart;
+    chart_->setTheme(QChart::ChartThemeLight);
+    chart_->setBackgroundRoundness(0);
+    chart_->layout()->setContentsMargins(0, 0, 0, 0);
+    chart_->setBackgroundPen(Qt::NoPen);
+    chart_->setBackgroundBrush(Qt::white);
+    chart_->setTitleFont(pixelFont(QStringLiteral("Times New Roman"), 16, true));
+    chart_->setTitleBrush(navy());
+    chart_->legend()->hide();
+    chart_->setAnimationOptions(QChart::NoAnimation);
+
+    Series1 = new QPieSeries;
+    Series1->setPieSize(kPieSize);
+    chart_->addSeries(Series1);
+
+    Series2 = new QHorizontalBarSeries;
+    Series2->setLabelsVisible(false);
+    Series2->setBarWidth(0.9);
+    chart_->addSeries(Series2);
+    // The bars need a value range starting at 0; the axes themselves stay hidden.
+    barAxis_ = new QValueAxis;
+    barAxis_->setVisible(false);
+    auto* categories = new QBarCategoryAxis;
+    categories->append(QStringLiteral(" "));
+    categories->setVisible(false);
+    chart_->addAxis(barAxis_, Qt::AlignBottom);
+    chart_->addAxis(categories, Qt::AlignLeft);
+    Series2->attachAxis(barAxis_);
+    Series2->attachAxis(categories);
+
+    pieShadow_ = new QGraphicsEllipseItem(chart_);
+    pieShadow_->setPen(Qt::NoPen);
+    pieShadow_->setBrush(QColor(0, 0, 0, 90));
+    pieShadow_->setZValue(0.5);  // above the plot area, below the series
+
+    legend_ = new ChartLegend(chart_);
+    legend_->setZValue(10);
+
+    footer_ = new QGraphicsSimpleTextItem(creditLine(), chart_);
+    footer_->setFont(pixelFont(QStringLiteral("Arial"), 11, false, true));
+    footer_->setBrush(Qt::red);
+    footer_->setZValue(10);
+
+    Chart1 = new QChartView(chart_, this);
+    Chart1->setObjectName(QStringLiteral("Chart1"));
+    Chart1->setFrameShape(QFrame::NoFrame);
+    Chart1->setRenderHint(QPainter::Antialiasing);
+    Chart1->setRubberBand(QChartView::NoRubberBand);
+    Chart1->setFocusPolicy(Qt::StrongFocus);
+    Chart1->setAccessibleName(
+        QStringLiteral("Chart; click or press Space to start or stop the pie"));
+    Chart1->viewport()->installEventFilter(this);
+    Chart1->installEventFilter(this);
+
+    Panel1 = new QWidget(this);
+    Panel1->setObjectName(QStringLiteral("Panel1"));
+    Panel1->setFixedHeight(kPanelHeight);
+    Panel1->installEventFilter(this);
+
+    rbPie = new QRadioButton(QStringLiteral("Pie"), Panel1);
+    rbPie->setChecked(true);
+    rbBar = new QRadioButton(QStringLiteral("Bar"), Panel1);
+    SpeedButton1 = new QPushButton(QStringLiteral("Reduce # visible points"), Panel1);
+    btPrint = new QPushButton(QStringLiteral("&Print"), Panel1);
+    btClose = new QPushButton(QStringLiteral("Close"), Panel1);
+    for (QPushButton* b : {SpeedButton1, btPrint, btClose}) {
+        b->setAutoDefault(false);
+        b->setDefault(false);
+    }
+    rbPie->setGeometry(8, 12, 60, 17);
+    rbBar->setGeometry(75, 12, 60, 17);
+    SpeedButton1->setGeometry(224, 8, 169, 25);
+    btPrint->setGeometry(0, 8, 75, 25);
+    btClose->setGeometry(0, 8, 75, 25);
+
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->setSpacing(0);
+    layout->addWidget(Chart1, 1);
+    layout->addWidget(Panel1);
+
+    Timer1 = new QTimer(this);
+    Timer1->setInterval(50);
+
+    connect(rbPie, &QRadioButton::clicked, this, &TfrmGraph::rbPieClick);
+    connect(rbBar, &QRadioButton::clicked, this, &TfrmGraph::rbBarClick);
+    connect(SpeedButton1, &QPushButton::clicked, this, &TfrmGraph::SpeedButton1Click);
+    connect(btPrint, &QPushButton::clicked, this, &TfrmGraph::btPrintClick);
+    connect(btClose, &QPushButton::clicked, this, &QDialog::reject);
+    connect(Timer1, &QTimer::timeout, this, &TfrmGraph::Timer1Timer);
+    connect(chart_, &QGraphicsWidget::geometryChanged, this, &TfrmGraph::layoutOverlays);
+    connect(chart_, &QChart::plotAreaChanged, this, &TfrmGraph::layoutOverlays);
+
+    setTabOrder(Chart1, rbPie);
+    setTabOrder(rbPie, rbBar);
+    setTabOrder(rbBar, SpeedButton1);
+    setTabOrder(SpeedButton1, btPrint);
+    setTabOrder(btPrint, btClose);
+
+    setPieActive(true);
+    layoutOverlays();
+}
+
+TfrmGraph::~TfrmGraph() = default;
+
+QPrinter& TfrmGraph::printer() {
+    if (!printer_) printer_ = std::make_unique<QPrinter>(QPrinter::HighResolution);
+    return *printer_;
+}
+
+void TfrmGraph::setTitle(const QString& title) {
+    title_ = title;
+    // The chart shows its title as rich text: keep the name's characters and the blanks
+    // as they are.
+    QString html = title.toHtmlEscaped();
+    html.replace(u' ', QStringLiteral("&nbsp;"));
+    chart_->setTitle(html);
+}
+
+void TfrmGraph::clearSeries() {
+    Series1->clear();
+    Series2->clear();
+    points_.clear();
+    refreshMarks();
+}
+
+void TfrmGraph::addPoint(const ChartPoint& point) {
+    auto* slice = new QPieSlice(QString(), point.value);
+    slice->setProperty(kLabelProperty, point.label);
+    slice->setProperty(kColorProperty, point.color);
+    Series1->append(slice);
+    slice->setBrush(point.color);
+    // The chart's theme restyles every slice whose pen still equals the default one;
+    // the round join keeps this outline our own.
+    slice->setPen(QPen(Qt::black, 1, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+    slice->setLabelVisible(true);
+    slice->setLabelFont(pixelFont(QStringLiteral("Arial"), 11));
+    slice->setLabelPosition(QPieSlice::LabelOutside);
+
+    auto* set = new QBarSet(point.label);
+    set->append(point.value);
+    Series2->append(set);
+    set->setBrush(point.color);
+    set->setPen(QPen(Qt::black, 1));
+
+    points_.push_back(point);
+    refreshMarks();
+}
+
+void TfrmGraph::setPoints(const std::vector<ChartPoint>& points) {
+    clearSeries();
+    for (const ChartPoint& p : points) addPoint(p);
+}
+
+int TfrmGraph::pieCount() const { return Series1->count(); }
+int TfrmGraph::barCount() const { return Series2->count(); }
+
+std::vector<ChartPoint> TfrmGraph::piePoints() const {
+    std::vector<ChartPoint> out;
+    for (const QPieSlice* s : Series1->slices())
+        out.push_back({s->value(), s->property(kLabelProperty).toString(),
+                       s->property(kColorProperty).value<QColor>()});
+    return out;
+}
+
+std::vector<ChartPoint> TfrmGraph::barPoints() const {
+    std::vector<ChartPoint> out;
+    for (QBarSet* s : Series2->barSets()) out.push_back({s->at(0), s->label(), s->brush().color()});
+    return out;
+}
+
+void TfrmGraph::deletePoint(int index) {
+    if (index < 0 || index >= int(points_.size())) return;
+    Series1->remove(Series1->slices().at(index));
+    Series2->remove(Series2->barSets().at(index));
+    points_.erase(points_.begin() + index);
+    refreshMarks();
+}
+
+bool TfrmGraph::pieActive() const { return Series1->isVisible(); }
+bool TfrmGraph::barActive() const { return Series2->isVisible(); }
+
+bool TfrmGraph::rotatePie(int degrees) {
+    if (degrees < 0 || degrees > 360) return false;
+    const qreal start = std::fmod(Series1->pieStartAngle() + degrees, 360.0);
+    Series1->setPieStartAngle(start);
+    Series1->setPieEndAngle(start + 360);
+    return true;
+}
+
+qreal TfrmGraph::pieAngle() const { return Series1->pieStartAngle(); }
+
+void TfrmGraph::setPieActive(bool active) {
+    Series1->setVisible(active);
+    Series2->setVisible(!active);
+    pieShadow_->setVisible(active && !points_.empty());
+    refreshLegend();
+}
+
+// Percentages change whenever a point comes or goes.
+void TfrmGraph::refreshMarks() {
+    for (QPieSlice* s : Series1->slices()) s->setLabel(percentMark(s->percentage() * 100));
+    qreal most = 0;
+    for (const ChartPoint& p : points_) most = std::max(most, p.value);
+    barAxis_->setRange(0, most > 0 ? most * 1.05 : 1);
+    pieShadow_->setVisible(pieActive() && !points_.empty());
+    refreshLegend();
+}
+
+void TfrmGraph::refreshLegend() {
+    legend_->setPoints(pieActive() ? piePoints() : barPoints());
+    layoutOverlays();
+}
+
+// Legend, footer and pie shadow follow the chart's size; the plot area leaves room for
+// the legend and the footer.
+void TfrmGraph::layoutOverlays() {
+    if (layingOut_) return;
+    layingOut_ = true;
+    const QRectF area = chart_->rect();
+    const qreal footerHeight = footer_->boundingRect().height();
+    const qreal legendWidth = legend_->preferredWidth();
+    chart_->setMargins(QMargins(20, 10, int(legendWidth > 0 ? legendWidth + 2 * kGap : 20),
+                                int(footerHeight + 12)));
+    const qreal legendTop = area.top() + area.height() * kLegendTopShare;
+    legend_->place(QPointF(area.right() - legendWidth - kGap, legendTop),
+                   area.bottom() - footerHeight - 8 - legendTop);
+    footer_->setPos(area.left() + (area.width() - footer_->boundingRect().width()) / 2,
+                    area.bottom() - footerHeight - 4);
+
+    const QRectF plot = chart_->plotArea();
+    const qreal radius = std::min(plot.width(), plot.height()) / 2 * Series1->pieSize();
+    if (radius > 0) {
+        const QPointF centre = plot.center();
+        pieShadow_->setRect(QRectF(centre.x() - radius + kShadowOffset,
+                                   centre.y() - radius + kShadowOffset, 2 * radius, 2 * radius));
+        // The slices are drawn in the plot area's coordinates.
+        const QPointF local = centre - plot.topLeft();
+        for (QPieSlice* s : Series1->slices()) {
+            const QColor c = s->property(kColorProperty).value<QColor>();
+            QRadialGradient g(local, radius, local - QPointF(radius / 3, radius / 3));
+            g.setColorAt(0, c.lighter(125));
+            g.setColorAt(1, c.darker(125));
+            s->setBrush(g);
+            s->setLabelArmLengthFactor(kLabelArm / radius);
+        }
+    }
+    layingOut_ = false;
+}
+
+void TfrmGraph::showEvent(QShowEvent* event) {
+    QDialog::showEvent(event);
+    if (!event->spontaneous()) FormShow();
+}
+
+bool TfrmGraph::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == Panel1 && event->type() == QEvent::Resize) {
+        Panel1Resize();
+    } else if (watched == Chart1->viewport() && event->type() == QEvent::MouseButtonRelease) {
+        auto* me = static_cast<QMouseEvent*>(event);
+        if (me->button() == Qt::LeftButton &&
+            Chart1->viewport()->rect().contains(me->position().toPoint()))
+            Chart1Click();
+    } else if (watched == Chart1 && event->type() == QEvent::KeyPress) {
+        if (static_cast<QKeyEvent*>(event)->key() == Qt::Key_Space) {
+            Chart1Click();
+            return true;
+        }
+    }
+    return QDialog::eventFilter(watched, event);
+}
+
+void TfrmGraph::FormShow() {
+    visiblePoints = Series1->count();
+    SpeedButton1->setVisible(visiblePoints > 3);
+    rbPieClick();
+}
+
+void TfrmGraph::rbPieClick() {
+    rbPie->setChecked(true);
+    setPieActive(true);
+}
+
+void TfrmGraph::rbBarClick() {
+    rbBar->setChecked(true);
+    setPieActive(false);
+}
+
+void TfrmGraph::Chart1Click() {
+    if (!pieActive()) return;
+    if (Timer1->isActive())
+        Timer1->stop();
+    else
+        Timer1->start();
+}
+
+void TfrmGraph::Timer1Timer() {
+    if (pieActive()) rotatePie(kRotationStep);
+}
+
+void TfrmGraph::SpeedButton1Click() {
+    if (visiblePoints > 3) {
+        deletePoint(visiblePoints - 1);
+        --visiblePoints;
+    }
+    if (visiblePoints <= 3) SpeedButton1->hide();
+}
+
+void TfrmGraph::Panel1Resize() {
+    const int width = Panel1->width();
+    btClose->move(width - btClose->width() - 5, btClose->y());
+    btPrint->move(btClose->x() - btPrint->width() - 5, btPrint->y());
+}
+
+void TfrmGraph::btPrintClick() {
+    if (!runPrintDialog(printer(), this)) return;
+    if (!printChart(printer()))
+        reportDefaultError(QStringLiteral("The chart could not be printed."), this);
+}
+
+bool TfrmGraph::printChart(QPrinter& printer) {
+    const QPageLayout::Orientation before = printer.pageLayout().orientation();
+    printer.setPageOrientation(QPageLayout::Landscape);
+    QPainter painter;
+    bool ok = painter.begin(&printer);
+    if (ok) {
+        const QRectF page(0, 0, printer.width(), printer.height());
+        const QRectF target(page.width() * kPrintMargin, page.height() * kPrintMargin,
+                            page.width() * (1 - 2 * kPrintMargin),
+                            page.height() * (1 - 2 * kPrintMargin));
+        // Lay the chart out at the page's proportions for the print, then put it back.
+        const QRectF shown = chart_->geometry();
+        const QSizeF printed(shown.height() * target.width() / target.height(), shown.height());
+        chart_->resize(printed);
+        Chart1->scene()->render(&painter, target, QRectF(shown.topLeft(), printed),
+                                Qt::IgnoreAspectRatio);
+        chart_->resize(shown.size());
+        ok = painter.end();
+    }
+    printer.setPageOrientation(before);
+    return ok;
+}
+
+void showGraph(QWidget* owner, const QString& title, const std::vector<ChartPoint>& points) {
+    TfrmGraph frm(owner);
+    frm.setTitle(title);
+    frm.setPoints(points);
+    frm.setWindowState(frm.windowState() | Qt::WindowMaximized);
+    execDialog(frm);
+}
+
+}  // namespace lt

@@ -1,0 +1,147 @@
+#pragma once
+#include <QDialog>
+#include <QGraphicsObject>
+#include <QList>
+#include <memory>
+#include <vector>
+
+#include "core/chart_points.h"
+
+class QChart;
+class QChartView;
+class QGraphicsEllipseItem;
+class QGraphicsSimpleTextItem;
+class QHorizontalBarSeries;
+class QPieSeries;
+class QPrinter;
+class QPushButton;
+class QRadioButton;
+class QTimer;
+class QValueAxis;
+
+namespace lt {
+
+// The legend at the right of a chart: one entry per point of the shown series, last
+// point first, each a colour box, the value ("#,##0.###") and the label. Qt's own
+// legend cannot both reverse its entries and sit at a chosen height.
+class ChartLegend : public QGraphicsObject {
+    Q_OBJECT
+public:
+    struct Entry {
+        QColor color;
+        QString value;
+        QString label;
+    };
+
+    explicit ChartLegend(QGraphicsItem* parent = nullptr);
+
+    // Shows `points` in reverse order.
+    void setPoints(const std::vector<ChartPoint>& points);
+    const QList<Entry>& entries() const { return entries_; }
+    // "value  label" of each entry, top to bottom.
+    QStringList texts() const;
+
+    // Width needed by the widest entry, frame included.
+    qreal preferredWidth() const;
+    // Places the legend with its top-left corner at `topLeft`, at most `maxHeight` high.
+    void place(const QPointF& topLeft, qreal maxHeight);
+
+    QRectF boundingRect() const override;
+    void paint(QPainter* painter, const QStyleOptionGraphicsItem* option, QWidget* widget) override;
+
+private:
+    qreal rowHeight() const;
+    qreal valueColumnWidth() const;
+
+    QList<Entry> entries_;
+    QFont font_;
+    QSizeF size_;
+};
+
+// The chart window: one table's points as a pie or as horizontal bars.
+class TfrmGraph : public QDialog {
+    Q_OBJECT
+public:
+    explicit TfrmGraph(QWidget* owner = nullptr);
+    ~TfrmGraph() override;
+
+    // The chart control's operations.
+    void setTitle(const QString& title);  // replaces the title lines
+    QString title() const { return title_; }
+    void clearSeries();  // empties both series
+    void addPoint(const ChartPoint& point);
+    // Empties both series and adds `points` to each, in order.
+    void setPoints(const std::vector<ChartPoint>& points);
+    int pieCount() const;
+    int barCount() const;
+    // The points each series holds, read back from the series.
+    std::vector<ChartPoint> piePoints() const;
+    std::vector<ChartPoint> barPoints() const;
+    void deletePoint(int index);  // from both series; later points move down
+    bool pieActive() const;
+    bool barActive() const;
+    // The start angle becomes (angle + degrees) mod 360; false (and no change) for
+    // degrees outside 0 to 360.
+    bool rotatePie(int degrees);
+    qreal pieAngle() const;
+    // Prints the chart alone on one landscape page within 5% margins, then puts the
+    // printer's orientation back. False when the printer could not be used.
+    bool printChart(QPrinter& printer);
+
+    QChart* chart() const { return chart_; }
+    ChartLegend* legend() const { return legend_; }
+    QGraphicsSimpleTextItem* footer() const { return footer_; }
+    // The printer the print dialog works on; it keeps its settings while the window lives.
+    QPrinter& printer();
+
+    // Controls, under their design names.
+    QChartView* Chart1 = nullptr;
+    QPieSeries* Series1 = nullptr;
+    QHorizontalBarSeries* Series2 = nullptr;
+    QWidget* Panel1 = nullptr;
+    QRadioButton* rbPie = nullptr;
+    QRadioButton* rbBar = nullptr;
+    QPushButton* SpeedButton1 = nullptr;
+    QPushButton* btPrint = nullptr;
+    QPushButton* btClose = nullptr;
+    QTimer* Timer1 = nullptr;
+
+    // Points each series still holds; set when the window is shown.
+    int visiblePoints = 0;
+
+public slots:
+    void FormShow();
+    void rbPieClick();
+    void rbBarClick();
+    void Chart1Click();
+    void Timer1Timer();
+    void SpeedButton1Click();
+    void Panel1Resize();
+    void btPrintClick();
+
+protected:
+    void showEvent(QShowEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    void layoutOverlays();
+    void refreshMarks();
+    void refreshLegend();
+    void setPieActive(bool active);
+
+    QChart* chart_ = nullptr;
+    QValueAxis* barAxis_ = nullptr;
+    ChartLegend* legend_ = nullptr;
+    QGraphicsSimpleTextItem* footer_ = nullptr;
+    QGraphicsEllipseItem* pieShadow_ = nullptr;
+    std::vector<ChartPoint> points_;
+    QString title_;
+    std::unique_ptr<QPrinter> printer_;
+    bool layingOut_ = false;
+};
+
+// Builds the chart window for `points` with `owner` as owner, shows it modally and
+// maximised, and destroys it when it closes.
+void showGraph(QWidget* owner, const QString& title, const std::vector<ChartPoint>& points);
+
+}  // namespace lt

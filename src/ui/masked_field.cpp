@@ -1,0 +1,99 @@
+#include "ui/masked_field.h"
+
+#include <QKeyEvent>
+#include <QLineEdit>
+
+#include "core/locale_format.h"
+#include "ui/message_boxes.h"
+
+namespace lt {
+
+MaskedNumberField::MaskedNumberField(QWidget* parent) : QDoubleSpinBox(parent) {
+    setKeyboardTracking(false);
+    setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    setCorrectionMode(QAbstractSpinBox::CorrectToPreviousValue);
+    setPictureMask(QStringLiteral("###"));
+}
+
+void MaskedNumberField::setPictureMask(const QString& mask) {
+    mask_ = mask;
+    sign_ = mask.contains(u'$') ? loc::currencySymbol().left(1) : QString();
+    const int dot = mask.indexOf(u'.');
+    setDecimals(dot < 0 ? 0 : static_cast<int>(mask.size() - dot - 1));
+    setGroupSeparatorShown(mask.contains(u','));
+    const double v = value();
+    setValue(v);  // re-render with the new shape
+    lineEdit()->setText(textFromValue(value()));
+}
+
+void MaskedNumberField::setValueText(const QString& text) {
+    if (text.isEmpty()) return;
+    if (const auto v = loc::parseNumber(text)) setValue(*v);
+}
+
+QString MaskedNumberField::textFromValue(double v) const {
+    QString digits = isGroupSeparatorShown() ? loc::formatNumber(v, decimals())
+                                             : loc::plainNumber(v, decimals());
+    return sign_ + digits;
+}
+
+double MaskedNumberField::valueFromText(const QString& text) const {
+    QString t = text;
+    if (!sign_.isEmpty()) t.remove(sign_);
+    t.remove(loc::groupSeparator());
+    t = t.trimmed();
+    return loc::parseNumber(t).value_or(0);
+}
+
+QValidator::State MaskedNumberField::validate(QString& input, int& /*pos*/) const {
+    QString t = input;
+    if (!sign_.isEmpty()) t.remove(sign_);
+    t.remove(loc::groupSeparator());
+    t = t.trimmed();
+    if (t.isEmpty()) return QValidator::Intermediate;
+    const QChar dec = loc::decimalSeparator();
+    int decimalsSeen = -1;
+    for (QChar c : t) {
+        if (c == dec && decimals() > 0 && decimalsSeen < 0) {
+            decimalsSeen = 0;
+            continue;
+        }
+        if (c < u'0' || c > u'9') return QValidator::Invalid;
+        if (decimalsSeen >= 0 && ++decimalsSeen > decimals()) return QValidator::Invalid;
+    }
+    // Out-of-range values stay editable; leaving the field refuses them.
+    return loc::parseNumber(t) ? QValidator::Acceptable : QValidator::Intermediate;
+}
+
+bool MaskedNumberField::acceptTyped() {
+    QString t = lineEdit()->text();
+    if (!sign_.isEmpty()) t.remove(sign_);
+    t.remove(loc::groupSeparator());
+    const auto v = loc::parseNumber(t.trimmed());
+    if (v && (*v < minimum() || *v > maximum())) {
+        const QString msg =
+            QStringLiteral("%1 is not a valid value. It must be between %2 and %3.")
+                .arg(lineEdit()->text(), textFromValue(minimum()), textFromValue(maximum()));
+        lineEdit()->setText(textFromValue(value()));
+        reportDefaultError(msg, this);
+        return false;
+    }
+    interpretText();
+    return true;
+}
+
+void MaskedNumberField::keyPressEvent(QKeyEvent* event) {
+    // The spin box would quietly clamp a typed value on Enter; refuse it instead.
+    if ((event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) && !acceptTyped()) {
+        event->accept();
+        return;
+    }
+    QDoubleSpinBox::keyPressEvent(event);
+}
+
+void MaskedNumberField::focusOutEvent(QFocusEvent* event) {
+    acceptTyped();
+    QDoubleSpinBox::focusOutEvent(event);
+}
+
+}  // namespace lt

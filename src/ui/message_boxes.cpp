@@ -1,0 +1,73 @@
+#include "ui/message_boxes.h"
+
+#include <QApplication>
+#include <QDialog>
+#include <QMessageBox>
+#include <QPrintDialog>
+#include <QPrinter>
+
+namespace lt {
+namespace {
+void box(QWidget* parent, QMessageBox::Icon icon, const QString& title, const QString& message) {
+    QMessageBox b(icon, title, message, QMessageBox::Ok, parent);
+    b.exec();
+}
+
+MessageSeams realSeams() {
+    MessageSeams s;
+    s.error = [](QWidget* p, const QString& m) {
+        box(p, QMessageBox::Critical, QStringLiteral("Error"), m);
+    };
+    s.quietError = s.error;
+    s.defaultReport = [](QWidget* p, const QString& m) {
+        box(p, QMessageBox::Critical, QStringLiteral("Lifetally"), m);
+    };
+    s.confirm = [](QWidget* p, const QString& m) {
+        QMessageBox b(QMessageBox::Question, QStringLiteral("Confirm"), m,
+                      QMessageBox::Yes | QMessageBox::No, p);
+        b.setDefaultButton(QMessageBox::Yes);
+        return b.exec() == QMessageBox::Yes;
+    };
+    s.execDialog = [](QDialog& d) { return d.exec(); };
+    s.printDialog = [](QPrinter& printer, QWidget* p) {
+        QPrintDialog dialog(&printer, p);
+        return dialog.exec() == QDialog::Accepted;
+    };
+    return s;
+}
+}  // namespace
+
+MessageSeams& messageSeams() {
+    static MessageSeams s = realSeams();
+    return s;
+}
+
+void resetMessageSeams() { messageSeams() = realSeams(); }
+
+void showError(const QString& message, QWidget* parent) {
+    QApplication::beep();
+    messageSeams().error(parent, message);
+}
+
+bool confirmYesNo(const QString& message, QWidget* parent) {
+    return messageSeams().confirm(parent, message);
+}
+
+void reportDefaultError(const QString& message, QWidget* parent) {
+    messageSeams().defaultReport(parent, message);
+}
+
+void showQuietError(const QString& message, QWidget* parent) {
+    messageSeams().quietError(parent, message);
+}
+
+int execDialog(QDialog& dialog) { return messageSeams().execDialog(dialog); }
+
+bool runPrintDialog(QPrinter& printer, QWidget* parent) {
+    return messageSeams().printDialog(printer, parent);
+}
+
+WaitCursor::WaitCursor() { QApplication::setOverrideCursor(Qt::WaitCursor); }
+WaitCursor::~WaitCursor() { QApplication::restoreOverrideCursor(); }
+
+}  // namespace lt

@@ -1,0 +1,87 @@
+#include "ui/report_print.h"
+
+#include <QPrinter>
+
+#include "core/clock.h"
+#include "ui/message_boxes.h"
+#include "ui/printer_stream.h"
+
+namespace lt {
+
+void showPrintError(QWidget* parent) {
+    showQuietError(QStringLiteral("Error printing report ... quitting"), parent);
+}
+
+QFont reportFont() {
+    QFont font(QStringLiteral("Courier New"));
+    font.setPointSize(9);
+    font.setStyleHint(QFont::TypeWriter);
+    font.setFixedPitch(true);
+    return font;
+}
+
+bool printGrid(LineStream& stream, const TableTexts& table, const ColumnWidths& widths,
+               const QString& personLine, const QString& incomeLine, bool heading, bool closing,
+               QWidget* parent) {
+    if (heading) {
+        stream.setFont(reportFont());
+        bool ok = stream.open();
+        // The stream is left open on failure; it abandons the job when it goes.
+        const QStringList lines = reportHeadingLines(personLine, incomeLine, now());
+        for (const QString& line : lines) ok = ok && stream.writeLine(line);
+        if (!ok) {
+            showPrintError(parent);
+            return false;
+        }
+    }
+
+    // Failures here and in closing are not the report's own: they go to the default
+    // error report and end the report.
+    if (!stream.writeLine() || !stream.writeLine()) {
+        reportDefaultError(stream.errorString(), parent);
+        return false;
+    }
+
+    {
+        WaitCursor wait;
+        const int rows = printedRowCount(table);
+        for (int r = 0; r < rows; ++r) {
+            bool ok = true;
+            for (int c = 0; c < kTableCols && ok; ++c)
+                ok = stream.write(cellField(cellOf(table[r], c), widths[c]));
+            if (!ok || !stream.writeLine()) {
+                showPrintError(parent);
+                break;
+            }
+        }
+    }
+
+    if (closing && !stream.close()) {
+        reportDefaultError(stream.errorString(), parent);
+        return false;
+    }
+    return true;
+}
+
+void writeReport(LineStream& stream, const ReportInput& input, QWidget* parent) {
+    const std::array<bool, 3> heading{true, false, false};
+    const std::array<bool, 3> closing{false, false, true};
+    for (int t = 0; t < 3; ++t) {
+        if (!printGrid(stream, input.tables[t], input.columnWidths, input.personLine,
+                       input.incomeLine, heading[t], closing[t], parent))
+            return;
+    }
+}
+
+void printReport(QWidget* parent, QPrinter& printer, const ReportInput& input) {
+    if (!runPrintDialog(printer, parent)) return;
+    PrinterTextStream stream(printer);
+    writeReport(stream, input, parent);
+}
+
+void printReport(QWidget* parent, const ReportInput& input) {
+    QPrinter printer(QPrinter::HighResolution);
+    printReport(parent, printer, input);
+}
+
+}  // namespace lt

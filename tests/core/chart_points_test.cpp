@@ -1,0 +1,240 @@
+#include "core/chart_points.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+
+#include "core/conversion.h"
+#include "core/random_source.h"
+#include "support/test_env.h"
+
+namespace lt {
+namespace {
+
+const QColor kWhite(255, 255, 255);
+
+// Entry i holds a value whose colour is easy to tell apart: red = i + 1.
+ColorTable numberedColors() {
+    ColorTable t{};
+    for (int i = 0; i < kColorCount; ++i) t[i] = std::uint32_t(i + 1) | 0x203000;
+    return t;
+}
+
+QColor numbered(int row) { return QColor(row, 0x30, 0x20); }
+
+// ---- colours ----------------------------------------------------------------------
+
+TEST(ChartColors, WindowsValueIsBlueGreenRed) {
+    EXPECT_EQ(windowsColor(0x0000FF), QColor(255, 0, 0));
+    EXPECT_EQ(windowsColor(0x00FF00), QColor(0, 255, 0));
+    EXPECT_EQ(windowsColor(0xFF0000), QColor(0, 0, 255));
+    EXPECT_EQ(windowsColor(0xFFFFFF), kWhite);
+    // 9,999,998 is 0x98967E, the largest random colour.
+    EXPECT_EQ(windowsColor(9'999'998), QColor(0x7E, 0x96, 0x98));
+}
+
+TEST(ChartColors, FixedChoiceFillsEveryEntryWithTheColour) {
+    initAColors(false, 0xFF0000);
+    for (std::uint32_t c : aColors()) EXPECT_EQ(c, 0xFF0000u);
+    initAColors(false, 0x123456);
+    for (std::uint32_t c : aColors()) EXPECT_EQ(c, 0x123456u);
+}
+
+TEST(ChartColors, RandomChoiceIgnoresTheColourAndStaysInRange) {
+    reseedRandom(20261206);
+    initAColors(true, 0xFF0000);
+    const ColorTable first = aColors();
+    EXPECT_TRUE(std::any_of(first.begin(), first.end(), [](auto c) { return c != 0xFF0000u; }));
+    for (std::uint32_t c : first) EXPECT_LE(c, 9'999'998u);
+
+    // Drawn from the program's random source: the same seed gives the same table ...
+    reseedRandom(20261206);
+    initAColors(true, 0xFF0000);
+    EXPECT_EQ(aColors(), first);
+    // ... and a second chart without reseeding gets other colours.
+    initAColors(true, 0xFF0000);
+    EXPECT_NE(aColors(), first);
+}
+
+TEST(ChartColors, RandomValuesSpreadOverTheWholeRange) {
+    reseedRandom(7);
+    ColorTable t{};
+    int top = 0, bottom = 0, total = 0;
+    std::uint32_t most = 0;
+    for (int fill = 0; fill < 400; ++fill) {
+        fillColors(t, true, 0);
+        for (std::uint32_t c : t) {
+            ++total;
+            most = std::max(most, c);
+            if (c >= 9'000'000) ++top;  // the last tenth of 0..9,999,998
+            if (c < 1'000'000) ++bottom;
+        }
+    }
+    EXPECT_LE(most, 9'999'998u);
+    EXPECT_GE(most, 9'990'000u);
+    EXPECT_NEAR(double(top) / total, 0.1, 0.02);
+    EXPECT_NEAR(double(bottom) / total, 0.1, 0.02);
+}
+
+// ---- points -----------------------------------------------------------------------
+
+TEST(ChartPoints, HoursGetOtherFirstInWhiteUpToHoursLived) {
+    const std::vector<ChartRow> rows = {
+        {"Sleep", "131 (0.04%)"}, {"Chess", "0"}, {"Work", "2,000 (0.62%)"}};
+    const double sub = chartSubTotal(rows);
+    EXPECT_DOUBLE_EQ(sub, 2131);
+    const std::vector<ChartPoint> expected = {
+        {320175, "Other", kWhite},  // 322,306 - 2,131
+        {131, "Sleep", numbered(1)},
+        {2000, "Work", numbered(3)},  // row 3 keeps entry 2 although row 2 is not charted
+    };
+    EXPECT_EQ(chartPoints(rows, 322306, sub, numberedColors()), expected);
+}
+
+TEST(ChartPoints, MoneyTotalsAreTakenAsDisplayed) {
+    const std::vector<ChartRow> rows = {{"Car", "$1,234 (2.47%)"}, {"Food", "$25 (0.05%)"}};
+    const double sub = chartSubTotal(rows);
+    EXPECT_DOUBLE_EQ(sub, 1259);
+    const std::vector<ChartPoint> expected = {
+        {48741, "Other", kWhite},  // 50,000 - 1,259
+        {1234, "Car", numbered(1)},
+        {25, "Food", numbered(2)},
+    };
+    EXPECT_EQ(chartPoints(rows, 50000, sub, numberedColors()), expected);
+}
+
+TEST(ChartPoints, MoneyInAGermanLocale) {
+    test::PinnedEnv env(test::PinnedEnv::defaultNow(), QLocale(QLocale::German, QLocale::Germany));
+    const std::vector<ChartRow> rows = {{"Auto", QString::fromUtf8("1.234 \u20ac (2,47%)")}};
+    const auto points = chartPoints(rows, 0, chartSubTotal(rows), numberedColors());
+    ASSERT_EQ(points.size(), 1u);
+    EXPECT_DOUBLE_EQ(points[0].value, 1234);
+}
+
+TEST(ChartPoints, FrequencyNeverHasOther) {
+    const std::vector<ChartRow> rows = {{"Swim", "3"}, {"Run", "1,200"}};
+    // The frequency chart has neither subtotal nor base.
+    const std::vector<ChartPoint> expected = {{3, "Swim", numbered(1)}, {1200, "Run", numbered(2)}};
+    EXPECT_EQ(chartPoints(rows, 0, 0, numberedColors()), expected);
+}
+
+struct OtherCase {
+    const char* name;
+    double subTotal;
+    double base;
+    bool other;
+    double otherValue;
+};
+
+class ChartOther : public ::testing::TestWithParam<OtherCase> {};
+
+TEST_P(ChartOther, OnlyWhenTheSubtotalIsAboveZeroAndBelowTheBase) {
+    const OtherCase& c = GetParam();
+    const std::vector<ChartRow> rows = {{"A", "5"}};
+    const auto points = chartPoints(rows, c.base, c.subTotal, numberedColors());
+    ASSERT_EQ(points.size(), c.other ? 2u : 1u);
+    if (c.other) {
+        EXPECT_EQ(points[0], (ChartPoint{c.otherValue, "Other", kWhite}));
+    }
+    EXPECT_EQ(points.back().label, "A");
+}
+
+INSTANTIATE_TEST_SUITE_P(Cases, ChartOther,
+                         ::testing::Values(OtherCase{"below", 5, 100, true, 95},
+                                           OtherCase{"justBelow", 99.5, 100, true, 0.5},
+                                           OtherCase{"reaches", 100, 100, false, 0},
+                                           OtherCase{"passes", 150, 100, false, 0},
+                                           OtherCase{"baseZero", 5, 0, false, 0},
+                                           OtherCase{"subtotalZero", 0, 100, false, 0}),
+                         [](const auto& info) { return std::string(info.param.name); });
+
+TEST(ChartPoints, AllZeroTotalsGiveAnEmptyChart) {
+    const std::vector<ChartRow> rows = {{"A", "0"}, {"B", "$0"}};
+    const double sub = chartSubTotal(rows);
+    EXPECT_EQ(sub, 0);
+    EXPECT_TRUE(chartPoints(rows, 322306, sub, numberedColors()).empty());
+}
+
+TEST(ChartPoints, FiftyRowsUseFiftyColourSlots) {
+    std::vector<ChartRow> rows;
+    for (int r = 1; r <= 50; ++r) rows.push_back({QString::number(r), "1"});
+    const auto points = chartPoints(rows, 0, 0, numberedColors());
+    ASSERT_EQ(points.size(), 50u);
+    EXPECT_EQ(points.front().color, numbered(1));
+    EXPECT_EQ(points.back().color, numbered(50));
+}
+
+TEST(ChartPoints, AnEmptyTotalIsNotANumber) {
+    const std::vector<ChartRow> rows = {{"Sleep", "131 (0.04%)"}, {"Broken", ""}};
+    try {
+        chartSubTotal(rows);
+        FAIL() << "no error";
+    } catch (const ConversionError& e) {
+        EXPECT_EQ(e.message(), "'' is not a valid floating point value");
+    }
+    EXPECT_THROW(chartPoints(rows, 0, 0, numberedColors()), ConversionError);
+}
+
+TEST(ChartPoints, BuiltFromTheFilledRowsOfATable) {
+    std::vector<QStringList> table(51, QStringList(6, QString()));
+    table[0] = QStringList{"Activity", "Time", "Per", "Start date", "End date", "Total Hrs"};
+    table[1] = QStringList{"Sleep", "8 Hrs", "Day", "1/1/2020", "Now", "131 (0.04%)"};
+    table[2] = QStringList{"Read", "1 Hr", "Week", "1/1/2020", "Now", "0"};
+    table[3] = QStringList{"Work", "8 Hrs", "Day", "1/1/2020", "Now", "2,000 (0.62%)"};
+
+    const auto rows = chartRows(table, 3);
+    ASSERT_EQ(rows.size(), 3u);
+    EXPECT_EQ(rows[2].activity, "Work");
+    EXPECT_EQ(rows[2].total, "2,000 (0.62%)");
+
+    initAColors(false, 0x0000FF);
+    const std::vector<ChartPoint> expected = {{1000, "Other", kWhite},
+                                              {131, "Sleep", QColor(255, 0, 0)},
+                                              {2000, "Work", QColor(255, 0, 0)}};
+    EXPECT_EQ(buildChartPoints(table, 3131, 2131), expected);
+}
+
+// ---- texts ------------------------------------------------------------------------
+
+TEST(ChartTexts, Titles) {
+    EXPECT_EQ(hoursChartTitle("Ann", "Age: 36 years 9 months 5 days  Hours: 322,306"),
+              "Hours spent for Ann  Age: 36 years 9 months 5 days  Hours: 322,306");
+    EXPECT_EQ(moneyChartTitle("Ann", "Lifetime income: $50,000"),
+              "Money spent for Ann  Lifetime income: $50,000");
+    EXPECT_EQ(freqChartTitle("Ann"), "Frequency of activities for Ann");
+}
+
+struct FormatCase {
+    double value;
+    const char* percent;
+    const char* legend;
+};
+
+class ChartFormats : public ::testing::TestWithParam<FormatCase> {};
+
+TEST_P(ChartFormats, PercentMarkAndLegendValue) {
+    const FormatCase& c = GetParam();
+    EXPECT_EQ(percentMark(c.value), QString::fromUtf8(c.percent));
+    EXPECT_EQ(legendValue(c.value), QString::fromUtf8(c.legend));
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    UnitedStates, ChartFormats,
+    ::testing::Values(FormatCase{25, "25 %", "25"}, FormatCase{12.5, "12.5 %", "12.5"},
+                      FormatCase{100.0 / 3, "33.33 %", "33.333"},
+                      FormatCase{200.0 / 3, "66.67 %", "66.667"}, FormatCase{0.001, "0 %", "0.001"},
+                      FormatCase{0.0004, "0 %", "0"}, FormatCase{1234.5, "1234.5 %", "1,234.5"},
+                      FormatCase{320175, "320175 %", "320,175"},
+                      FormatCase{0.1236, "0.12 %", "0.124"}));
+
+TEST(ChartFormats, GermanSeparators) {
+    test::PinnedEnv env(test::PinnedEnv::defaultNow(), QLocale(QLocale::German, QLocale::Germany));
+    EXPECT_EQ(percentMark(12.5), "12,5 %");
+    EXPECT_EQ(percentMark(40), "40 %");
+    EXPECT_EQ(legendValue(320175), "320.175");
+    EXPECT_EQ(legendValue(1234.5), "1.234,5");
+    EXPECT_EQ(legendText(1234.5, "Auto"), "1.234,5  Auto");
+}
+
+}  // namespace
+}  // namespace lt

@@ -1,0 +1,484 @@
+#include "core/settings_file.h"
+
+#include <gtest/gtest.h>
+#include <sys/resource.h>
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QTemporaryDir>
+#include <csignal>
+
+#include "support/test_env.h"
+
+namespace lt {
+namespace {
+
+using Row = std::array<QString, 5>;
+
+QByteArray readAll(const QString& path) {
+    QFile f(path);
+    if (!f.open(QIODevice::ReadOnly)) return QByteArray("<unreadable>");
+    return f.readAll();
+}
+
+void writeAll(const QString& path, const QByteArray& bytes) {
+    QFile f(path);
+    ASSERT_TRUE(f.open(QIODevice::WriteOnly | QIODevice::Truncate));
+    ASSERT_EQ(f.write(bytes), bytes.size());
+}
+
+// What the main window hands over: every table with its 50 data rows.
+StoredSettings emptySession() {
+    StoredSettings s;
+    s.name = "Ann";
+    s.birthDateText = "1/2/1990";
+    s.income = 123;
+    for (auto& t : s.tables) t.assign(50, Row{});
+    return s;
+}
+
+class SettingsFileTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        ASSERT_TRUE(dir_.isValid());
+        path_ = dir_.filePath("lifetally.ini");
+    }
+    StoredSettings readBack(const QByteArray& content) {
+        writeAll(path_, content);
+        return readSettingsFile(path_);
+    }
+
+    test::PinnedEnv env_;
+    QTemporaryDir dir_;
+    QString path_;
+};
+
+// ---- Reading ----
+
+TEST_F(SettingsFileTest, MissingFileGivesTheDefaults) {
+    const StoredSettings s = readSettingsFile(path_);
+    EXPECT_EQ(s.name, "Your name");
+    EXPECT_EQ(s.birthDateText, "12/6/2026");  // the pinned today in en_US
+    EXPECT_EQ(s.income, 250000);
+    for (const auto& t : s.tables) {
+        ASSERT_EQ(t.size(), 5u);
+        for (const Row& r : t)
+            for (const QString& cell : r) EXPECT_TRUE(cell.isEmpty());
+    }
+    EXPECT_FALSE(QFileInfo::exists(path_));  // reading creates nothing
+}
+
+TEST_F(SettingsFileTest, TodayFollowsTheLocale) {
+    test::PinnedEnv german(test::PinnedEnv::defaultNow(),
+                           QLocale(QLocale::German, QLocale::Germany));
+    EXPECT_EQ(readSettingsFile(path_).birthDateText, "06.12.2026");
+}
+
+TEST_F(SettingsFileTest, MissingKeysTakeTheirDefaultsOthersAreRead) {
+    const StoredSettings s = readBack("[Name]\nname=Bob\n[Money]\nCount=1\n[Money1]\nDesc=Rent\n");
+    EXPECT_EQ(s.name, "Bob");
+    EXPECT_EQ(s.birthDateText, "12/6/2026");
+    EXPECT_EQ(s.income, 250000);
+    EXPECT_EQ(s.tables[kHoursTable].size(), 5u);
+    ASSERT_EQ(s.tables[kMoneyTable].size(), 1u);
+    EXPECT_EQ(s.tables[kMoneyTable][0], (Row{"Rent", "", "", "", ""}));
+    EXPECT_EQ(s.tables[kFreqTable].size(), 5u);
+}
+
+TEST_F(SettingsFileTest, EmptyNameStaysEmptyEmptyDateBecomesToday) {
+    const StoredSettings s = readBack("[DOB]\nDate=\n[Name]\nname=\n");
+    EXPECT_EQ(s.name, "");
+    EXPECT_EQ(s.birthDateText, "12/6/2026");
+}
+
+TEST_F(SettingsFileTest, DateIsLoadedAsItStands) {
+    // Not a date in this locale: loaded as is, the windows report it when they parse it.
+    EXPECT_EQ(readBack("[DOB]\nDate=31.12.1980\n").birthDateText, "31.12.1980");
+    EXPECT_EQ(readBack("[DOB]\nDate=not a date\n").birthDateText, "not a date");
+}
+
+TEST_F(SettingsFileTest, LookupsIgnoreCase) {
+    const StoredSettings s = readBack(
+        "[dob]\ndate=3/4/1975\n[NAME]\nNAME=Eve\n[income]\nINCOME=77\n"
+        "[HOURS]\ncount=1\n[hour1]\ndesc=Sleep\nhrmin=8 Hrs 0 Mins\nPER=Day\nstart=1/1/2000\n"
+        "END=Now\n");
+    EXPECT_EQ(s.birthDateText, "3/4/1975");
+    EXPECT_EQ(s.name, "Eve");
+    EXPECT_EQ(s.income, 77);
+    ASSERT_EQ(s.tables[kHoursTable].size(), 1u);
+    EXPECT_EQ(s.tables[kHoursTable][0], (Row{"Sleep", "8 Hrs 0 Mins", "Day", "1/1/2000", "Now"}));
+}
+
+struct CountCase {
+    const char* stored;
+    size_t rows;
+};
+
+class SettingsCountTest : public SettingsFileTest,
+                          public ::testing::WithParamInterface<CountCase> {};
+
+TEST_P(SettingsCountTest, CountDecidesHowManyRowsAreRead) {
+    QByteArray content = QByteArray("[Freq]\nCount=") + GetParam().stored + "\n";
+    for (int n = 1; n <= 51; ++n)
+        content += "[Freq" + QByteArray::number(n) + "]\nDesc=F" + QByteArray::number(n) +
+                   "\nAmount=" + QByteArray::number(n * 10) + "\n";
+    const StoredSettings s = readBack(content);
+    const auto& t = s.tables[kFreqTable];
+    ASSERT_EQ(t.size(), GetParam().rows);
+    for (size_t i = 0; i < t.size(); ++i) {
+        EXPECT_EQ(t[i][0], QStringLiteral("F%1").arg(i + 1));
+        EXPECT_EQ(t[i][1], QString::number((i + 1) * 10));
+        EXPECT_EQ(t[i][2], "");
+    }
+    // The other tables keep their default count.
+    EXPECT_EQ(s.tables[kHoursTable].size(), 5u);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Counts, SettingsCountTest,
+    ::testing::Values(CountCase{"2", 2},    // later sections ignored
+                      CountCase{"51", 50},  // section 51 ignored
+                      CountCase{"50", 50}, CountCase{"1000", 50}, CountCase{"0", 0},
+                      CountCase{"-3", 0}, CountCase{"0x3", 3},        // hexadecimal
+                      CountCase{"0X0A", 10}, CountCase{"", 5},        // empty: default
+                      CountCase{"two", 5},                            // not a number: default
+                      CountCase{"2 rows", 5}, CountCase{" 7 ", 7}));  // trimmed
+
+struct IncomeCase {
+    const char* stored;
+    qint64 income;
+};
+
+class SettingsIncomeTest : public SettingsFileTest,
+                           public ::testing::WithParamInterface<IncomeCase> {};
+
+TEST_P(SettingsIncomeTest, IncomeIsReadAndKeptInRange) {
+    const StoredSettings s = readBack(QByteArray("[Income]\nincome=") + GetParam().stored + "\n");
+    EXPECT_EQ(s.income, GetParam().income);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Incomes, SettingsIncomeTest,
+    ::testing::Values(IncomeCase{"0", 0}, IncomeCase{"1234567", 1234567},
+                      IncomeCase{"99999999", 99999999},
+                      IncomeCase{"100000000", 99999999},                          // clamped
+                      IncomeCase{"999999999999", 99999999}, IncomeCase{"-1", 0},  // clamped
+                      IncomeCase{"0x1E240", 123456}, IncomeCase{"0xFFFFFFFF", 99999999},
+                      IncomeCase{"", 250000}, IncomeCase{"$250,000", 250000},
+                      IncomeCase{"12.5", 250000}, IncomeCase{"99999999999999999999", 250000}));
+
+TEST_F(SettingsFileTest, LongValuesAreCutAt1023Characters) {
+    const QByteArray longName(1500, 'n');
+    const QByteArray longDesc = QByteArray(1023, 'd') + "tail";
+    const StoredSettings s = readBack("[Name]\nname=" + longName +
+                                      "\n[Hours]\nCount=1\n[Hour1]\nDesc=" + longDesc + "\n");
+    EXPECT_EQ(s.name, QString(1023, u'n'));
+    EXPECT_EQ(s.tables[kHoursTable][0][0], QString(1023, u'd'));
+}
+
+// ---- Writing ----
+
+TEST_F(SettingsFileTest, FreshFileHasExactlyTheSectionsKeysAndOrder) {
+    StoredSettings s = emptySession();
+    s.tables[kHoursTable][0] = Row{"Sleep", "8 Hrs 0 Mins", "Day", "1/2/1990", "Now"};
+    writeSettingsFile(path_, s);
+    const QByteArray bytes = readAll(path_);
+
+    EXPECT_TRUE(
+        bytes.startsWith("[DOB]\n"
+                         "Date=1/2/1990\n"
+                         "[Name]\n"
+                         "name=Ann\n"
+                         "[Income]\n"
+                         "income=123\n"
+                         "[Hours]\n"
+                         "Count=51\n"
+                         "[Hour1]\n"
+                         "Desc=Sleep\n"
+                         "HrMin=8 Hrs 0 Mins\n"
+                         "Per=Day\n"
+                         "Start=1/2/1990\n"
+                         "End=Now\n"
+                         "[Hour2]\n"
+                         "Desc=\n"
+                         "HrMin=\n"
+                         "Per=\n"
+                         "Start=\n"
+                         "End=\n"
+                         "[Hour3]\n"))
+        << bytes.left(400).constData();
+    EXPECT_TRUE(
+        bytes.contains("[Hour51]\nDesc=\nHrMin=\nPer=\nStart=\nEnd=\n"
+                       "[Money]\nCount=51\n"
+                       "[Money1]\nDesc=\nAmount=\nPer=\nStart=\nEnd=\n"));
+    EXPECT_TRUE(
+        bytes.contains("[Money51]\nDesc=\nAmount=\nPer=\nStart=\nEnd=\n"
+                       "[Freq]\nCount=51\n"
+                       "[Freq1]\nDesc=\nAmount=\nPer=\nStart=\nEnd=\n"));
+    EXPECT_TRUE(bytes.endsWith("[Freq51]\nDesc=\nAmount=\nPer=\nStart=\nEnd=\n"));
+    EXPECT_FALSE(bytes.contains('\r'));
+
+    // 6 lines for the six single sections, 6 per row section: 12 + 3 * 51 * 6.
+    QList<QByteArray> lines = bytes.split('\n');
+    ASSERT_EQ(lines.takeLast(), QByteArray());  // the last line ends too
+    ASSERT_EQ(lines.size(), 930);
+
+    // Every section in order, each followed by exactly its keys.
+    QList<QByteArray> expectedHeaders = {"[DOB]", "[Name]", "[Income]"};
+    const struct {
+        const char* count;
+        const char* row;
+    } tables[] = {{"[Hours]", "[Hour%1]"}, {"[Money]", "[Money%1]"}, {"[Freq]", "[Freq%1]"}};
+    for (const auto& t : tables) {
+        expectedHeaders << t.count;
+        for (int n = 1; n <= 51; ++n) expectedHeaders << QString(t.row).arg(n).toUtf8();
+    }
+    QList<QByteArray> headers;
+    for (const QByteArray& l : lines)
+        if (l.startsWith('[')) headers << l;
+    EXPECT_EQ(headers, expectedHeaders);
+    EXPECT_EQ(headers.size(), 6 + 3 * 51);
+    EXPECT_EQ(lines.count("Count=51"), 3);
+    EXPECT_EQ(lines.count("Desc="), 3 * 51 - 1);
+    EXPECT_EQ(lines.count("HrMin="), 50);
+    EXPECT_EQ(lines.count("Amount="), 2 * 51);
+    EXPECT_EQ(lines.count("End="), 3 * 51 - 1);
+}
+
+TEST_F(SettingsFileTest, WritingTwiceGivesTheSameFile) {
+    StoredSettings s = emptySession();
+    s.tables[kMoneyTable][0] = Row{"Rent", "$800", "Month", "1/1/2010", "Now"};
+    writeSettingsFile(path_, s);
+    const QByteArray first = readAll(path_);
+    writeSettingsFile(path_, s);
+    EXPECT_EQ(readAll(path_), first);
+}
+
+TEST_F(SettingsFileTest, ShortTablesAreWrittenWithEmptyRows) {
+    StoredSettings s = emptySession();
+    for (auto& t : s.tables) t.clear();
+    s.tables[kFreqTable] = {Row{"Run", "3", "Week", "1/1/2020", "Now"}};
+    writeSettingsFile(path_, s);
+    const QByteArray bytes = readAll(path_);
+    EXPECT_TRUE(
+        bytes.contains("[Freq1]\nDesc=Run\nAmount=3\nPer=Week\nStart=1/1/2020\nEnd=Now\n"
+                       "[Freq2]\nDesc=\nAmount=\n"));
+    EXPECT_EQ(bytes.split('\n').size() - 1, 930);
+}
+
+TEST_F(SettingsFileTest, RowsPastFiftyAreNotWritten) {
+    StoredSettings s = emptySession();
+    s.tables[kHoursTable].resize(52, Row{"Extra", "1 Hrs 0 Mins", "Day", "1/1/2000", "Now"});
+    writeSettingsFile(path_, s);
+    const QByteArray bytes = readAll(path_);
+    EXPECT_TRUE(bytes.contains("[Hour51]\nDesc=\nHrMin=\nPer=\nStart=\nEnd=\n[Money]\n"));
+    EXPECT_FALSE(bytes.contains("Extra"));
+}
+
+TEST_F(SettingsFileTest, FullSessionRoundTrip) {
+    StoredSettings s = emptySession();
+    s.name = "  Jo = Smith ";  // leading blanks and an equals sign
+    s.birthDateText = "7/15/1961";
+    s.income = 99999999;
+    for (int i = 0; i < 49; ++i)
+        s.tables[kHoursTable][i] =
+            Row{QStringLiteral("Activity %1").arg(i + 1),
+                QStringLiteral("%1 Hrs %2 Mins").arg(i % 24).arg(i), i % 2 ? "Week" : "Day",
+                "1/1/2000", i % 3 ? "Now" : "12/31/2020"};
+    s.tables[kMoneyTable][0] = Row{"a=b", "$1,200.50", "Once", "3/3/2003", "3/3/2003"};
+    s.tables[kMoneyTable][1] = Row{"\"Quoted\"", "$5", "Year", "1/1/1990", "Now"};
+    s.tables[kMoneyTable][2] =
+        Row{QString::fromUtf8("Caf\xc3\xa9 \xe2\x82\xac"), "$3", "Day", "1/1/2001", "Now"};
+    s.tables[kFreqTable][0] = Row{"Haircut", "1", "Month", "6/1/1970", "Now"};
+    writeSettingsFile(path_, s);
+
+    const StoredSettings r = readSettingsFile(path_);
+    // Surrounding blanks are trimmed on reading; the equals sign stays in the value.
+    EXPECT_EQ(r.name, "Jo = Smith");
+    EXPECT_EQ(r.birthDateText, "7/15/1961");
+    EXPECT_EQ(r.income, 99999999);
+    ASSERT_EQ(r.tables[kHoursTable].size(), 50u);  // Count 51 loads rows 1 to 50
+    for (int i = 0; i < 49; ++i) EXPECT_EQ(r.tables[kHoursTable][i], s.tables[kHoursTable][i]);
+    EXPECT_EQ(r.tables[kHoursTable][49], Row{});
+    EXPECT_EQ(r.tables[kHoursTable][48][1], "0 Hrs 48 Mins");  // 48 % 24, 48
+    ASSERT_EQ(r.tables[kMoneyTable].size(), 50u);
+    EXPECT_EQ(r.tables[kMoneyTable][0], s.tables[kMoneyTable][0]);
+    // One pair of enclosing quotes is removed on reading.
+    EXPECT_EQ(r.tables[kMoneyTable][1], (Row{"Quoted", "$5", "Year", "1/1/1990", "Now"}));
+    EXPECT_EQ(r.tables[kMoneyTable][2], s.tables[kMoneyTable][2]);
+    for (int i = 3; i < 50; ++i) EXPECT_EQ(r.tables[kMoneyTable][i], Row{});
+    EXPECT_EQ(r.tables[kFreqTable][0], s.tables[kFreqTable][0]);
+    EXPECT_EQ(r.tables[kFreqTable][1], Row{});
+
+    // The name is stored as given, after the first equals sign.
+    EXPECT_TRUE(readAll(path_).contains("\n[Name]\nname=  Jo = Smith \n"));
+}
+
+TEST_F(SettingsFileTest, CommentsAndUnknownSectionsAreKeptThroughASave) {
+    const QByteArray before =
+        "; written by hand\r\n"
+        "[Window]\r\n"
+        "Left=10\r\n"
+        "\r\n"
+        "[name]\r\n"
+        "NAME=Old\r\n"
+        "; keep me\r\n"
+        "Nick=Al\r\n"
+        "[hours]\r\n"
+        "Count=2\r\n"
+        "[HOUR1]\r\n"
+        "Desc=Old row\r\n"
+        "Note=mine\r\n";
+    writeAll(path_, before);
+    StoredSettings s = emptySession();
+    s.tables[kHoursTable][0] = Row{"Sleep", "8 Hrs 0 Mins", "Day", "1/2/1990", "Now"};
+    writeSettingsFile(path_, s);
+    const QByteArray after = readAll(path_);
+
+    EXPECT_TRUE(
+        after.startsWith("; written by hand\r\n"
+                         "[Window]\r\n"
+                         "Left=10\r\n"
+                         "\r\n"
+                         "[name]\r\n"
+                         "NAME=Ann\r\n"  // replaced in place, stored case kept
+                         "; keep me\r\n"
+                         "Nick=Al\r\n"
+                         "[hours]\r\n"
+                         "Count=51\r\n"
+                         "[HOUR1]\r\n"
+                         "Desc=Sleep\r\n"
+                         "Note=mine\r\n"  // new keys go after the section's last key
+                         "HrMin=8 Hrs 0 Mins\r\n"
+                         "Per=Day\r\n"
+                         "Start=1/2/1990\r\n"
+                         "End=Now\r\n"
+                         "[DOB]\r\n"  // missing sections follow at the end, in write order
+                         "Date=1/2/1990\r\n"
+                         "[Income]\r\n"
+                         "income=123\r\n"
+                         "[Hour2]\r\n"
+                         "Desc=\r\n"))
+        << after.left(500).constData();
+    // The file keeps its CRLF line ends throughout.
+    EXPECT_EQ(after.count("\r\n"), after.count('\n'));
+    EXPECT_EQ(after.count('\r'), after.count('\n'));
+    // 13 lines kept, 4 keys added to HOUR1, 4 for DOB and Income, and the rest of the
+    // row sections and the Money and Freq tables as in a fresh file.
+    EXPECT_EQ(after.count('\n'), 13 + 4 + 4 + (50 * 6) + 2 * (2 + 51 * 6));
+
+    const StoredSettings r = readSettingsFile(path_);
+    EXPECT_EQ(r.name, "Ann");
+    EXPECT_EQ(r.tables[kHoursTable][0][0], "Sleep");
+}
+
+// ---- Failures ----
+
+void expectWriteError(const QString& path, const StoredSettings& s, const QString& message) {
+    try {
+        writeSettingsFile(path, s);
+        ADD_FAILURE() << "no SettingsWriteError for " << path.toStdString();
+    } catch (const SettingsWriteError& e) {
+        EXPECT_EQ(e.message(), message);
+        EXPECT_EQ(QString::fromStdString(e.what()), message);
+    }
+}
+
+TEST_F(SettingsFileTest, FolderThatIsAFileThrowsWithTheFullPath) {
+    writeAll(dir_.filePath("plain"), "not a folder");
+    const QString path = dir_.filePath("plain/lifetally.ini");
+    expectWriteError(path, emptySession(), "Unable to write to " + path);
+    EXPECT_EQ(readAll(dir_.filePath("plain")), QByteArray("not a folder"));
+}
+
+TEST_F(SettingsFileTest, RelativePathIsReportedInFull) {
+    writeAll(dir_.filePath("plain"), "x");
+    const QString before = QDir::currentPath();
+    ASSERT_TRUE(QDir::setCurrent(dir_.path()));
+    expectWriteError("plain/lifetally.ini", emptySession(),
+                     "Unable to write to " + QDir::currentPath() + "/plain/lifetally.ini");
+    QDir::setCurrent(before);
+}
+
+TEST_F(SettingsFileTest, SettingsPathIsBesideTheExecutable) {
+    EXPECT_EQ(settingsPath(), QCoreApplication::applicationDirPath() + "/lifetally.ini");
+}
+
+const QByteArray kOldFile = "; my file\n[DOB]\nDate=1/1/1950\n[Name]\nname=Old\n[Other]\nx=1\n";
+
+TEST_F(SettingsFileTest, FailedWriteLeavesTheOldFileByteForByte) {
+    // A file size limit makes the write fail part-way, as a full disk would; it works
+    // for every user, root included.
+    writeAll(path_, kOldFile);
+    struct rlimit old {};
+    ASSERT_EQ(getrlimit(RLIMIT_FSIZE, &old), 0);
+    auto* oldHandler = std::signal(SIGXFSZ, SIG_IGN);
+    struct rlimit small = old;
+    small.rlim_cur = 256;
+    ASSERT_EQ(setrlimit(RLIMIT_FSIZE, &small), 0);
+    bool thrown = false;
+    QString message;
+    try {
+        writeSettingsFile(path_, emptySession());
+    } catch (const SettingsWriteError& e) {
+        thrown = true;
+        message = e.message();
+    }
+    setrlimit(RLIMIT_FSIZE, &old);
+    std::signal(SIGXFSZ, oldHandler);
+
+    EXPECT_TRUE(thrown);
+    EXPECT_EQ(message, "Unable to write to " + path_);
+    EXPECT_EQ(readAll(path_), kOldFile);
+    // No temporary file is left behind.
+    EXPECT_EQ(QDir(dir_.path()).entryList(QDir::Files | QDir::Hidden),
+              QStringList{"lifetally.ini"});
+}
+
+TEST_F(SettingsFileTest, ReadOnlyFolderLeavesTheOldFileByteForByte) {
+    writeAll(path_, kOldFile);
+    QFile::setPermissions(dir_.path(), QFile::ReadOwner | QFile::ExeOwner);
+    bool thrown = false;
+    QString message;
+    try {
+        writeSettingsFile(path_, emptySession());
+    } catch (const SettingsWriteError& e) {
+        thrown = true;
+        message = e.message();
+    }
+    QFile::setPermissions(dir_.path(), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+    if (!thrown) GTEST_SKIP() << "the folder stays writable for this user (root)";
+    EXPECT_EQ(message, "Unable to write to " + path_);
+    EXPECT_EQ(readAll(path_), kOldFile);
+}
+
+TEST_F(SettingsFileTest, UnreadableOldFileIsNotReplaced) {
+    // Its other contents would be lost if it were overwritten without being read.
+    writeAll(path_, kOldFile);
+    QFile::setPermissions(path_, QFile::WriteOwner);
+    QFile probe(path_);
+    const bool readable = probe.open(QIODevice::ReadOnly);
+    probe.close();
+    if (readable) {
+        QFile::setPermissions(path_, QFile::ReadOwner | QFile::WriteOwner);
+        GTEST_SKIP() << "the file stays readable for this user (root)";
+    }
+    expectWriteError(path_, emptySession(), "Unable to write to " + path_);
+    QFile::setPermissions(path_, QFile::ReadOwner | QFile::WriteOwner);
+    EXPECT_EQ(readAll(path_), kOldFile);
+}
+
+TEST_F(SettingsFileTest, FolderInPlaceOfTheFileIsLeftAlone) {
+    ASSERT_TRUE(QDir(dir_.path()).mkdir("lifetally.ini"));
+    writeAll(dir_.filePath("lifetally.ini/inside"), "kept");
+    expectWriteError(path_, emptySession(), "Unable to write to " + path_);
+    EXPECT_TRUE(QFileInfo(path_).isDir());
+    EXPECT_EQ(readAll(dir_.filePath("lifetally.ini/inside")), QByteArray("kept"));
+    // Reading it gives the defaults.
+    EXPECT_EQ(readSettingsFile(path_).name, "Your name");
+}
+
+}  // namespace
+}  // namespace lt

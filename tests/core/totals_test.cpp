@@ -1,0 +1,214 @@
+#include "core/totals.h"
+
+#include <gtest/gtest.h>
+
+#include "core/conversion.h"
+#include "support/test_env.h"
+
+namespace lt {
+namespace {
+
+using test::PinnedEnv;
+
+const DateTime kNow = toDateTime(PinnedEnv::defaultNow());  // Sunday 6 Dec 2026 10:00
+constexpr double kHoursLived = 322306;
+constexpr double kIncome = 50000;
+
+ActivityRow row(const char* amount, const char* period, const char* start, const char* end) {
+    return ActivityRow{QStringLiteral("Activity"), QString::fromUtf8(amount),
+                       QString::fromUtf8(period), QString::fromUtf8(start), QString::fromUtf8(end)};
+}
+
+struct HourCase {
+    const char* name;
+    ActivityRow row;
+    double hoursLived;
+    const char* text;
+};
+
+void PrintTo(const HourCase& c, std::ostream* os) { *os << c.name; }
+
+class HourTotal : public ::testing::TestWithParam<HourCase> {};
+
+TEST_P(HourTotal, WritesTotalAndShare) {
+    PinnedEnv env;
+    const HourCase& c = GetParam();
+    EXPECT_EQ(hourTotalText(c.row, c.hoursLived, kNow), QString::fromUtf8(c.text));
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Rows, HourTotal,
+    ::testing::Values(
+        // 150 min x 366 days / 7 / 60 = 130.71 h; 130.71 / 322306 = 0.0406 %.
+        HourCase{"WorkedExample", row("2 Hrs 30 Mins", "Week", "1/1/2020", "1/1/2021"), kHoursLived,
+                 "131 (0.04%)"},
+        HourCase{"ReversedDates", row("2 Hrs 30 Mins", "Week", "1/1/2021", "1/1/2020"), kHoursLived,
+                 "131 (0.04%)"},
+        HourCase{"NoBaseNoShare", row("2 Hrs 30 Mins", "Week", "1/1/2020", "1/1/2021"), 0, "131"},
+        HourCase{"SameDayDay", row("1 Hr", "Day", "3/1/2026", "3/1/2026"), kHoursLived, "0"},
+        HourCase{"SameDayWeek", row("5 Hrs", "Week", "3/1/2026", "3/1/2026"), kHoursLived, "0"},
+        HourCase{"TodayToNow", row("8 Hrs", "Day", "12/6/2026", "Now"), kHoursLived, "0"},
+        // 1 January 2024 to now is 1070 whole days; 1070 / 322306 = 0.332 %.
+        HourCase{"UntilNow", row("1 Hr", "Day", "1/1/2024", "Now"), kHoursLived, "1,070 (0.33%)"},
+        HourCase{"MonthOverOneDay", row("10 Hrs", "Month", "3/1/2026", "3/2/2026"), kHoursLived,
+                 "0"},
+        // 10 h of 322306 is 0.0031 %: above zero, shown as 0.00.
+        HourCase{"MonthOverTwoDays", row("10 Hrs", "Month", "3/1/2026", "3/3/2026"), kHoursLived,
+                 "10 (0.00%)"},
+        HourCase{"WeekOverTenDays", row("7 Hrs", "Week", "3/1/2026", "3/11/2026"), 100,
+                 "10 (10.00%)"},
+        HourCase{"TinyShare", row("1 Min", "Day", "3/1/2026", "3/2/2026"), kHoursLived,
+                 "0 (0.00%)"},
+        HourCase{"OverAHundredPercent", row("24 Hrs", "Day", "3/1/2026", "3/11/2026"), 100,
+                 "240 (240.00%)"},
+        HourCase{"UnknownPeriod", row("2 Hrs", "Fortnight", "1/1/2020", "1/1/2021"), kHoursLived,
+                 "0"},
+        // 35,791,395 x 60 minutes is past the 32-bit range.
+        HourCase{"HugeHoursWord", row("35791395 Hrs", "Day", "3/1/2026", "3/2/2026"), 0,
+                 "35,791,395"},
+        HourCase{"LowerCasePeriod", row("2 Hrs", "day", "1/1/2020", "1/1/2021"), kHoursLived,
+                 "0"}));
+
+struct MoneyCase {
+    const char* name;
+    ActivityRow row;
+    bool moneyMode;
+    double income;
+    const char* text;
+};
+
+void PrintTo(const MoneyCase& c, std::ostream* os) { *os << c.name; }
+
+class MoneyTotal : public ::testing::TestWithParam<MoneyCase> {};
+
+TEST_P(MoneyTotal, WritesTotalAndShare) {
+    PinnedEnv env;
+    const MoneyCase& c = GetParam();
+    EXPECT_EQ(moneyTotalText(c.row, c.moneyMode, c.income, kNow), QString::fromUtf8(c.text));
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Rows, MoneyTotal,
+    ::testing::Values(
+        // 60 days reach 2 firsts of months: 2 x 12.50 = 25, 0.05 % of 50,000.
+        MoneyCase{"WorkedExample", row("$12.50", "Month", "1/15/2020", "3/15/2020"), true, kIncome,
+                  "$25 (0.05%)"},
+        MoneyCase{"FrequencyOnce", row("3", "Once", "1/1/2020", "1/1/2021"), false, kIncome, "3"},
+        MoneyCase{"NoIncomeNoShare", row("$12.50", "Month", "1/15/2020", "3/15/2020"), true, 0,
+                  "$25"},
+        MoneyCase{"SameDayDay", row("$5.00", "Day", "3/1/2026", "3/1/2026"), true, kIncome, "$0"},
+        MoneyCase{"SameDayWeekFrequency", row("4", "Week", "3/1/2026", "3/1/2026"), false, kIncome,
+                  "0"},
+        MoneyCase{"SameDayOnce", row("$5.00", "Once", "3/1/2026", "3/1/2026"), true, kIncome,
+                  "$5 (0.01%)"},
+        MoneyCase{"MonthOverOneDay", row("$10.00", "Month", "3/1/2026", "3/2/2026"), true, kIncome,
+                  "$0"},
+        MoneyCase{"MonthOverTwoDays", row("$10.00", "Month", "3/1/2026", "3/3/2026"), true, kIncome,
+                  "$10 (0.02%)"},
+        // 1000 x 10 / 7 = 1428.57; 2.857 % of 50,000.
+        MoneyCase{"WeekOverTenDays", row("$1,000.00", "Week", "3/1/2026", "3/11/2026"), true,
+                  kIncome, "$1,429 (2.86%)"},
+        MoneyCase{"WeekOverTenDaysFrequency", row("70", "Week", "3/1/2026", "3/11/2026"), false,
+                  kIncome, "100"},
+        // 13 calendar months from 15 Dec 2024 to 1 Jan 2026 hold one whole year.
+        MoneyCase{"WholeYears", row("$100.00", "Year", "12/15/2024", "1/1/2026"), true, kIncome,
+                  "$100 (0.20%)"},
+        MoneyCase{"WholeYearsReversed", row("$100.00", "Year", "1/1/2026", "12/15/2024"), true,
+                  kIncome, "$100 (0.20%)"},
+        MoneyCase{"UnderAYear", row("12", "Year", "1/1/2025", "12/31/2025"), false, kIncome, "0"},
+        MoneyCase{"DayUntilNow", row("2", "Day", "1/1/2024", "Now"), false, kIncome, "2,140"},
+        MoneyCase{"OverAHundredPercent", row("$2,000.00", "Once", "1/1/2020", "1/1/2020"), true,
+                  100, "$2,000 (2,000.00%)"},
+        MoneyCase{"TinyShare", row("$0.01", "Once", "1/1/2020", "1/1/2020"), true, kIncome,
+                  "$0 (0.00%)"},
+        MoneyCase{"BlanksAndGroups", row("   1,000", "Once", "1/1/2020", "1/1/2020"), false,
+                  kIncome, "1,000"},
+        MoneyCase{"UnknownPeriodMoney", row("$10.00", "Fortnight", "1/1/2020", "1/1/2021"), true,
+                  kIncome, "$0"},
+        MoneyCase{"UnknownPeriodFrequency", row("10", "", "1/1/2020", "1/1/2021"), false, kIncome,
+                  "0"}));
+
+QString failureOf(const std::function<void()>& f) {
+    try {
+        f();
+    } catch (const ConversionError& e) {
+        return e.message();
+    }
+    return QStringLiteral("(no error)");
+}
+
+TEST(Totals, NowIsOnlyTheExactWord) {
+    PinnedEnv env;
+    EXPECT_EQ(
+        failureOf([] { hourTotalText(row("1 Hr", "Day", "1/1/2024", "now"), kHoursLived, kNow); }),
+        QStringLiteral("'now' is not a valid date"));
+    EXPECT_EQ(failureOf([] {
+                  moneyTotalText(row("1", "Day", "1/1/2024", " Now"), false, kIncome, kNow);
+              }),
+              QStringLiteral("' Now' is not a valid date"));
+}
+
+TEST(Totals, ConversionFailuresEndTheRow) {
+    PinnedEnv env;
+    EXPECT_EQ(failureOf([] {
+                  moneyTotalText(row("$12.50", "Day", "2/30/2020", "Now"), true, kIncome, kNow);
+              }),
+              QStringLiteral("'2/30/2020' is not a valid date"));
+    EXPECT_EQ(
+        failureOf([] { moneyTotalText(row("$", "Once", "1/1/2020", "Now"), true, kIncome, kNow); }),
+        QStringLiteral("'' is not a valid floating point value"));
+    EXPECT_EQ(
+        failureOf([] { hourTotalText(row("x Hrs", "Day", "1/1/2020", "Now"), kHoursLived, kNow); }),
+        QStringLiteral("'x' is not a valid integer value"));
+}
+
+TEST(Totals, TheStartAndEndGiveTheSpan) {
+    PinnedEnv env;
+    const TDateDiff s = rowSpan(row("1", "Day", "1/15/2020", "3/15/2020"), kNow);
+    EXPECT_EQ(s.totalDays, 60);
+    EXPECT_EQ(s.monthCount, 2);
+    const TDateDiff n = rowSpan(row("1", "Day", "12/6/2026", "Now"), kNow);
+    EXPECT_EQ(n.totalDays, 0);
+    EXPECT_EQ(n.totalHours, 10);
+}
+
+TEST(Totals, CellValueStopsBeforeTheShare) {
+    PinnedEnv env;
+    EXPECT_EQ(totalCellValue(QStringLiteral("$1,234 (2.47%)")), 1234);
+    EXPECT_EQ(totalCellValue(QStringLiteral("131 (0.04%)")), 131);
+    EXPECT_EQ(totalCellValue(QStringLiteral("1,070")), 1070);
+    EXPECT_EQ(totalCellValue(QStringLiteral("$0")), 0);
+    EXPECT_THROW(totalCellValue(QString()), ConversionError);
+}
+
+TEST(Totals, ResultsLines) {
+    PinnedEnv env;
+    // Two blanks stand before "Hours:": the age text ends in one.
+    EXPECT_EQ(ageLine(QStringLiteral("3/1/1990"), kNow),
+              QStringLiteral("Age: 36 years 9 months 5 days  Hours: 322,306"));
+    EXPECT_EQ(ageLine(QStringLiteral("3/20/1990"), kNow),
+              QStringLiteral("Age: 36 years 8 months 16 days  Hours: 321,850"));
+    EXPECT_EQ(ageLine(QStringLiteral("12/6/1990"), kNow),
+              QStringLiteral("Age: 36 years  Hours: 315,586"));
+    EXPECT_THROW(ageLine(QStringLiteral("13/1/1990"), kNow), ConversionError);
+    EXPECT_EQ(incomeLine(QStringLiteral("$50,000")), QStringLiteral("Lifetime income: $50,000"));
+}
+
+TEST(Totals, GermanFormats) {
+    PinnedEnv env(PinnedEnv::defaultNow(), QLocale(QLocale::German, QLocale::Germany));
+    EXPECT_EQ(
+        hourTotalText(row("2 Hrs 30 Mins", "Week", "01.01.2020", "01.01.2021"), kHoursLived, kNow),
+        QStringLiteral("131 (0,04%)"));
+    EXPECT_EQ(
+        moneyTotalText(row("12,50 €", "Month", "15.01.2020", "15.03.2020"), true, kIncome, kNow),
+        QString::fromUtf8("25\u00a0€ (0,05%)"));
+    EXPECT_EQ(moneyTotalText(row("1.500", "Once", "1.1.2020", "1.1.2020"), false, kIncome, kNow),
+              QStringLiteral("1.500"));
+    EXPECT_EQ(totalCellValue(QString::fromUtf8("1.234\u00a0€ (2,47%)")), 1234);
+    EXPECT_EQ(ageLine(QStringLiteral("01.03.1990"), kNow),
+              QStringLiteral("Age: 36 years 9 months 5 days  Hours: 322.306"));
+    EXPECT_THROW(ageLine(QStringLiteral("3/1/1990"), kNow), ConversionError);
+}
+
+}  // namespace
+}  // namespace lt

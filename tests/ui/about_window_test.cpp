@@ -1,0 +1,255 @@
+#include "ui/about_window.h"
+
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QCoreApplication>
+#include <QDir>
+#include <QFile>
+#include <QLabel>
+#include <QPointer>
+#include <QPushButton>
+#include <QScreen>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include "support/ui_seams.h"
+#include "support/url_opener_stub.h"
+
+namespace {
+using namespace lt;
+using test::readFile;
+using test::RecordingOpener;
+using test::writeFile;
+
+const QByteArray kShortcut = "[InternetShortcut]\nURL=https://tallyhouse.example\n";
+
+template <class T>
+T* child(QDialog& d, const char* name) {
+    T* w = d.findChild<T*>(QLatin1String(name));
+    EXPECT_NE(w, nullptr) << name;
+    return w;
+}
+
+class AboutBox : public ::testing::Test {
+protected:
+    QTemporaryDir dir;
+    test::ScriptedBoxes boxes;
+    int dialogs = 0;
+    int result = -1;
+    bool stillVisible = true;
+
+    QString shortcut() const { return dir.filePath(QStringLiteral("KORVO.URL")); }
+
+    // Opens the box through its entry on `folder` and presses the home-page button.
+    void pressHomePage(const QString& folder) {
+        boxes.onDialog = [this](QDialog& d) {
+            ++dialogs;
+            d.show();
+            child<QPushButton>(d, "btWeb")->click();
+            stillVisible = d.isVisible();
+            result = d.result();
+            return d.result();
+        };
+        showAboutBox(nullptr, folder);
+    }
+};
+
+TEST_F(AboutBox, LaysOutItsControls) {
+    TfrmAbout box(nullptr, dir.path());
+    EXPECT_EQ(box.size(), QSize(420, 337));
+    EXPECT_EQ(box.minimumSize(), box.maximumSize());
+    EXPECT_EQ(box.font().pixelSize(), 13);
+    EXPECT_EQ(box.palette().color(QPalette::Window), QColor(Qt::black));
+    EXPECT_EQ(child<QLabel>(box, "ProductName")->text(), QStringLiteral("Lifetally version 1.1"));
+    EXPECT_EQ(child<QLabel>(box, "Label4")->text(), QStringLiteral("Compliments of:"));
+    EXPECT_EQ(child<QLabel>(box, "Label1")->text(), QStringLiteral("Tallyhouse Software"));
+    EXPECT_EQ(child<QLabel>(box, "Label5")->text(), QStringLiteral("https://tallyhouse.example"));
+    EXPECT_TRUE(child<QLabel>(box, "Label7")->wordWrap());
+    // Only the product line, "Compliments of:" and the web address are centred.
+    for (const char* name : {"ProductName", "Label4", "Label5"})
+        EXPECT_EQ(child<QLabel>(box, name)->alignment() & Qt::AlignHorizontal_Mask,
+                  Qt::AlignHCenter)
+            << name;
+    for (const char* name : {"Label1", "Label2", "Label3", "Label7"})
+        EXPECT_EQ(child<QLabel>(box, name)->alignment() & Qt::AlignHorizontal_Mask, Qt::AlignLeft)
+            << name;
+    EXPECT_EQ(child<QLabel>(box, "Label7")->palette().color(QPalette::WindowText),
+              QColor(0, 0, 128));
+    EXPECT_EQ(child<QLabel>(box, "Label4")->palette().color(QPalette::WindowText),
+              QColor(0, 0, 128));
+    EXPECT_TRUE(child<QLabel>(box, "ProductName")->font().bold());
+    EXPECT_TRUE(child<QLabel>(box, "ProductName")->alignment() & Qt::AlignHCenter);
+    auto* ok = child<QPushButton>(box, "OKButton");
+    EXPECT_EQ(ok->text(), QStringLiteral("OK"));
+    EXPECT_TRUE(ok->isDefault());
+    auto* web = child<QPushButton>(box, "btWeb");
+    EXPECT_FALSE(web->text().isEmpty());
+    EXPECT_FALSE(web->toolTip().isEmpty());
+    auto* marquee = child<ScrollingLine>(box, "EsScrollingMarquee1");
+    EXPECT_EQ(marquee->geometry(), QRect(0, 305, 420, 32));
+    EXPECT_EQ(marquee->font().family(), QStringLiteral("Times New Roman"));
+    EXPECT_EQ(child<QWidget>(box, "EsGradient1")->geometry(), QRect(0, 0, 420, 305));
+    EXPECT_EQ(box.shortcutPath(), dir.filePath(QStringLiteral("KORVO.URL")));
+}
+
+TEST_F(AboutBox, IsCentredOnTheScreen) {
+    TfrmAbout box(nullptr, dir.path());
+    const QRect area = QGuiApplication::primaryScreen()->availableGeometry();
+    const QPoint centre = box.geometry().center();
+    EXPECT_LE(std::abs(centre.x() - area.center().x()), 1);
+    EXPECT_LE(std::abs(centre.y() - area.center().y()), 1);
+}
+
+TEST_F(AboutBox, PaintsGradientAndBlackStrip) {
+    TfrmAbout box(nullptr, dir.path());
+    const QImage shot = box.grab().toImage();
+    const QColor top = shot.pixelColor(2, 2);
+    EXPECT_GT(top.red(), 200);
+    EXPECT_GT(top.green(), 200);
+    EXPECT_LT(top.blue(), 40);
+    const QColor low = shot.pixelColor(2, 300);
+    EXPECT_LT(low.red(), 30);
+    EXPECT_LT(low.green(), 30);
+    // The scrolling text starts beyond the right edge, so the strip is all black.
+    EXPECT_EQ(shot.pixelColor(200, 320), QColor(Qt::black));
+}
+
+TEST_F(AboutBox, LineScrollsLeftAndComesBack) {
+    TfrmAbout box(nullptr, dir.path());
+    auto* marquee = child<ScrollingLine>(box, "EsScrollingMarquee1");
+    EXPECT_EQ(marquee->offset(), 420);
+    marquee->step();
+    EXPECT_LT(marquee->offset(), 420);
+    const int textWidth = marquee->fontMetrics().horizontalAdvance(marquee->text());
+    ASSERT_GT(textWidth, 0);
+    int steps = 1;
+    int lowest = marquee->offset();
+    while (marquee->offset() <= lowest && steps < 10000) {
+        lowest = marquee->offset();
+        marquee->step();
+        ++steps;
+    }
+    // It went right off the left edge before coming back in at the right.
+    EXPECT_LE(lowest, -textWidth + 1);
+    EXPECT_EQ(marquee->offset(), 420);
+    EXPECT_TRUE(marquee->text().contains(QStringLiteral("https://tallyhouse.example")));
+}
+
+TEST_F(AboutBox, LineMovesOnItsTimerWhileShown) {
+    TfrmAbout box(nullptr, dir.path());
+    auto* marquee = child<ScrollingLine>(box, "EsScrollingMarquee1");
+    EXPECT_FALSE(marquee->isRunning());
+    box.show();
+    const int start = marquee->offset();
+    QTest::qWait(200);
+    EXPECT_LT(marquee->offset(), start);
+    box.hide();
+    EXPECT_FALSE(marquee->isRunning());
+}
+
+TEST_F(AboutBox, OkClosesAndWritesNothing) {
+    boxes.onDialog = [this](QDialog& d) {
+        ++dialogs;
+        d.show();
+        QTest::keyClick(&d, Qt::Key_Return);
+        stillVisible = d.isVisible();
+        return d.result();
+    };
+    RecordingOpener opener;
+    showAboutBox(nullptr, dir.path());
+    EXPECT_EQ(dialogs, 1);
+    EXPECT_FALSE(stillVisible);
+    EXPECT_FALSE(QFile::exists(shortcut()));
+    EXPECT_TRUE(opener.opened.isEmpty());
+}
+
+TEST_F(AboutBox, IsDestroyedWhenItReturns) {
+    QPointer<QDialog> seen;
+    boxes.onDialog = [&](QDialog& d) {
+        seen = &d;
+        return int(QDialog::Accepted);
+    };
+    QWidget owner;
+    showAboutBox(&owner, dir.path());
+    EXPECT_TRUE(seen.isNull());
+}
+
+TEST_F(AboutBox, HomePageWritesTheShortcutAndOpensIt) {
+    RecordingOpener opener;
+    pressHomePage(dir.path());
+    EXPECT_EQ(dialogs, 1);
+    EXPECT_EQ(readFile(shortcut()), kShortcut);
+    ASSERT_EQ(opener.opened.size(), 1);
+    EXPECT_EQ(opener.opened[0], QUrl(QStringLiteral("https://tallyhouse.example")));
+    EXPECT_TRUE(boxes.errors.isEmpty());
+    EXPECT_TRUE(boxes.reports.isEmpty());
+    EXPECT_FALSE(stillVisible);
+    EXPECT_EQ(result, int(QDialog::Accepted));
+}
+
+TEST_F(AboutBox, ShortcutIsWrittenOnceAndNeverRewritten) {
+    RecordingOpener opener;
+    pressHomePage(dir.path());
+    ASSERT_EQ(readFile(shortcut()), kShortcut);
+    // The user points it elsewhere; the box leaves it as it is.
+    const QByteArray edited = "[InternetShortcut]\r\nURL=https://mirror.example/tallyhouse\r\n";
+    writeFile(shortcut(), edited);
+    pressHomePage(dir.path());
+    EXPECT_EQ(readFile(shortcut()), edited);
+    ASSERT_EQ(opener.opened.size(), 2);
+    EXPECT_EQ(opener.opened[1], QUrl(QStringLiteral("https://mirror.example/tallyhouse")));
+    EXPECT_TRUE(boxes.errors.isEmpty());
+}
+
+TEST_F(AboutBox, EmptyShortcutIsKeptAndReportedAsNotOpening) {
+    writeFile(shortcut(), "");
+    RecordingOpener opener;
+    pressHomePage(dir.path());
+    EXPECT_EQ(readFile(shortcut()), QByteArray());
+    EXPECT_TRUE(opener.opened.isEmpty());
+    EXPECT_EQ(boxes.errors,
+              QStringList{QStringLiteral("Couldn't open web browser for home page ") + shortcut()});
+    EXPECT_FALSE(stillVisible);
+}
+
+TEST_F(AboutBox, RefusedSchemeOpensNothing) {
+    writeFile(shortcut(), "[InternetShortcut]\nURL=file:///bin/sh\n");
+    RecordingOpener opener;
+    pressHomePage(dir.path());
+    EXPECT_TRUE(opener.opened.isEmpty());
+    EXPECT_EQ(boxes.errors,
+              QStringList{QStringLiteral("Couldn't open web browser for home page ") + shortcut()});
+}
+
+TEST_F(AboutBox, BrowserThatDoesNotStartIsReported) {
+    RecordingOpener opener(false);
+    pressHomePage(dir.path());
+    EXPECT_EQ(opener.opened.size(), 1);
+    EXPECT_EQ(boxes.errors,
+              QStringList{QStringLiteral("Couldn't open web browser for home page ") + shortcut()});
+    EXPECT_FALSE(stillVisible);
+    EXPECT_EQ(result, int(QDialog::Accepted));
+}
+
+TEST_F(AboutBox, UnwritableFolderIsReportedAndOpensNothing) {
+    // A folder below a regular file cannot be written, not even by root.
+    writeFile(dir.filePath(QStringLiteral("plain")), "x");
+    const QString folder = dir.filePath(QStringLiteral("plain/sub"));
+    RecordingOpener opener;
+    pressHomePage(folder);
+    EXPECT_TRUE(opener.opened.isEmpty());
+    EXPECT_TRUE(boxes.errors.isEmpty());
+    ASSERT_EQ(boxes.reports.size(), 1);
+    EXPECT_TRUE(boxes.reports[0].contains(QDir(folder).filePath(QStringLiteral("KORVO.URL"))))
+        << boxes.reports[0].toStdString();
+    EXPECT_FALSE(stillVisible);  // the box still closes
+}
+
+TEST(AboutBoxFolder, DefaultsToTheExecutablesFolder) {
+    TfrmAbout box;
+    EXPECT_EQ(box.shortcutPath(),
+              QDir(QCoreApplication::applicationDirPath()).filePath(QStringLiteral("KORVO.URL")));
+}
+
+}  // namespace

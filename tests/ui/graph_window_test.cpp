@@ -1,0 +1,461 @@
+#include "ui/graph_window.h"
+
+#include <gtest/gtest.h>
+
+#include <QBarSet>
+#include <QChart>
+#include <QChartView>
+#include <QDir>
+#include <QFile>
+#include <QGraphicsSimpleTextItem>
+#include <QHorizontalBarSeries>
+#include <QImage>
+#include <QPieSeries>
+#include <QPieSlice>
+#include <QPointer>
+#include <QPrinter>
+#include <QProcess>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QTextDocumentFragment>
+#include <QTimer>
+
+#include "support/test_env.h"
+#include "support/ui_seams.h"
+
+namespace lt {
+namespace {
+
+const QColor kWhite(255, 255, 255);
+const QColor kRed(255, 0, 0);
+const QColor kGreen(0, 128, 0);
+const QColor kBlue(0, 0, 255);
+const QColor kGray(128, 128, 128);
+
+std::vector<ChartPoint> somePoints(int n) {
+    const std::vector<ChartPoint> all = {{320175, "Other", kWhite},
+                                         {131, "Sleep", kRed},
+                                         {2000, "Work", kGreen},
+                                         {1234.5, "Reading", kBlue},
+                                         {7, "Chess", kGray}};
+    return std::vector<ChartPoint>(all.begin(), all.begin() + n);
+}
+
+QStringList sliceMarks(const TfrmGraph& frm) {
+    QStringList out;
+    for (const QPieSlice* s : frm.Series1->slices()) out << s->label();
+    return out;
+}
+
+// A window with `n` points, shown offscreen at a fixed size.
+struct ShownGraph {
+    explicit ShownGraph(int n) : ShownGraph(somePoints(n)) {}
+    explicit ShownGraph(const std::vector<ChartPoint>& points) {
+        frm.setTitle("Hours spent for Ann");
+        frm.setPoints(points);
+        frm.resize(1000, 700);
+        frm.show();
+        QCoreApplication::processEvents();
+    }
+    test::PinnedEnv env;
+    TfrmGraph frm;
+};
+
+TEST(GraphWindow, DesignedControls) {
+    ShownGraph g(3);
+    TfrmGraph& frm = g.frm;
+    EXPECT_EQ(frm.windowTitle(), "Activity Graph");
+    EXPECT_EQ(frm.Panel1->height(), 41);
+    EXPECT_EQ(frm.rbPie->text(), "Pie");
+    EXPECT_TRUE(frm.rbPie->isChecked());
+    EXPECT_EQ(frm.rbBar->text(), "Bar");
+    EXPECT_EQ(frm.SpeedButton1->text(), "Reduce # visible points");
+    EXPECT_EQ(frm.SpeedButton1->width(), 169);
+    EXPECT_EQ(frm.btPrint->text(), "&Print");
+    EXPECT_EQ(frm.btClose->text(), "Close");
+    EXPECT_EQ(frm.Timer1->interval(), 50);
+    EXPECT_FALSE(frm.Timer1->isActive());
+    EXPECT_EQ(frm.chart()->series().indexOf(frm.Series1), 0);
+    EXPECT_EQ(frm.chart()->series().indexOf(frm.Series2), 1);
+    for (const QAbstractAxis* axis : frm.chart()->axes()) EXPECT_FALSE(axis->isVisible());
+
+    const QFont title = frm.chart()->titleFont();
+    EXPECT_EQ(title.family(), "Times New Roman");
+    EXPECT_EQ(title.pixelSize(), 16);
+    EXPECT_TRUE(title.bold());
+    EXPECT_EQ(frm.chart()->titleBrush().color(), QColor(0, 0, 128));
+
+    EXPECT_EQ(frm.footer()->text(), "Lifetally from Tallyhouse Software - https://tallyhouse.example");
+    EXPECT_EQ(frm.footer()->font().family(), "Arial");
+    EXPECT_EQ(frm.footer()->font().pixelSize(), 11);
+    EXPECT_TRUE(frm.footer()->font().italic());
+    EXPECT_EQ(frm.footer()->brush().color(), QColor(Qt::red));
+    // The footer sits at the bottom of the chart, below the plot area.
+    EXPECT_GE(frm.footer()->pos().y(), frm.chart()->plotArea().bottom());
+    EXPECT_LE(frm.footer()->pos().y() + frm.footer()->boundingRect().height(),
+              frm.chart()->size().height());
+}
+
+TEST(GraphWindow, TitleIsShownAsTyped) {
+    test::PinnedEnv env;
+    TfrmGraph frm;
+    const QString title = "Hours spent for <b>Ann</b> & co  Age: 36 years";
+    frm.setTitle(title);
+    EXPECT_EQ(frm.title(), title);
+    // The chart reads its title as rich text; it must come out as the plain title.
+    QString shown = QTextDocumentFragment::fromHtml(frm.chart()->title()).toPlainText();
+    shown.replace(QChar(0xA0), u' ');
+    EXPECT_EQ(shown, title);
+}
+
+TEST(GraphWindow, BothSeriesHoldThePointsInOrder) {
+    ShownGraph g(4);
+    EXPECT_EQ(g.frm.piePoints(), somePoints(4));
+    EXPECT_EQ(g.frm.barPoints(), somePoints(4));
+    EXPECT_EQ(g.frm.visiblePoints, 4);
+}
+
+TEST(GraphWindow, PieMarksArePercentagesOfTheWholePie) {
+    ShownGraph g(std::vector<ChartPoint>{{1, "A", kRed}, {2, "B", kGreen}, {5, "C", kBlue}});
+    // 1/8, 2/8, 5/8
+    EXPECT_EQ(sliceMarks(g.frm), (QStringList{"12.5 %", "25 %", "62.5 %"}));
+    for (const QPieSlice* s : g.frm.Series1->slices()) EXPECT_TRUE(s->isLabelVisible());
+    EXPECT_FALSE(g.frm.Series2->isLabelsVisible());
+}
+
+TEST(GraphWindow, AnEmptyChartHidesTheReduceButton) {
+    ShownGraph g(0);
+    EXPECT_EQ(g.frm.visiblePoints, 0);
+    EXPECT_FALSE(g.frm.SpeedButton1->isVisible());
+    EXPECT_EQ(g.frm.pieCount(), 0);
+    EXPECT_EQ(g.frm.barCount(), 0);
+    EXPECT_TRUE(g.frm.legend()->entries().isEmpty());
+}
+
+TEST(GraphWindow, ThreePointsHideTheReduceButtonFromTheStart) {
+    ShownGraph g(3);
+    EXPECT_EQ(g.frm.visiblePoints, 3);
+    EXPECT_FALSE(g.frm.SpeedButton1->isVisible());
+}
+
+TEST(GraphWindow, FourPointsReduceOnceToThree) {
+    ShownGraph g(4);
+    ASSERT_TRUE(g.frm.SpeedButton1->isVisible());
+    QTest::mouseClick(g.frm.SpeedButton1, Qt::LeftButton);
+    EXPECT_EQ(g.frm.visiblePoints, 3);
+    EXPECT_FALSE(g.frm.SpeedButton1->isVisible());
+    // The last point goes; the first three stay.
+    EXPECT_EQ(g.frm.piePoints(), somePoints(3));
+    EXPECT_EQ(g.frm.barPoints(), somePoints(3));
+}
+
+TEST(GraphWindow, PieAndBarsShowTheSamePointsAfterReducing) {
+    ShownGraph g(5);
+    g.frm.SpeedButton1Click();
+    EXPECT_TRUE(g.frm.SpeedButton1->isVisible());
+    g.frm.SpeedButton1Click();
+    EXPECT_FALSE(g.frm.SpeedButton1->isVisible());
+    // Further presses change nothing: at least three points always remain.
+    g.frm.SpeedButton1Click();
+    EXPECT_EQ(g.frm.visiblePoints, 3);
+
+    // The pie's marks are shares of what is left: 320175 + 131 + 2000 = 322306.
+    EXPECT_EQ(sliceMarks(g.frm), (QStringList{"99.34 %", "0.04 %", "0.62 %"}));
+    const QStringList pieLegend = g.frm.legend()->texts();
+
+    QTest::mouseClick(g.frm.rbBar, Qt::LeftButton);
+    EXPECT_TRUE(g.frm.barActive());
+    EXPECT_FALSE(g.frm.pieActive());
+    EXPECT_EQ(g.frm.barPoints(), somePoints(3));
+    EXPECT_EQ(g.frm.legend()->texts(), pieLegend);
+
+    QTest::mouseClick(g.frm.rbPie, Qt::LeftButton);
+    EXPECT_TRUE(g.frm.pieActive());
+    EXPECT_FALSE(g.frm.barActive());
+    EXPECT_EQ(g.frm.piePoints(), somePoints(3));
+    EXPECT_EQ(g.frm.legend()->texts(), pieLegend);
+}
+
+TEST(GraphWindow, LegendListsThePointsInReverseWithFormattedValues) {
+    ShownGraph g(4);
+    EXPECT_EQ(g.frm.legend()->texts(),
+              (QStringList{"1,234.5  Reading", "2,000  Work", "131  Sleep", "320,175  Other"}));
+    const auto& entries = g.frm.legend()->entries();
+    ASSERT_EQ(entries.size(), 4);
+    EXPECT_EQ(entries[0].color, kBlue);
+    EXPECT_EQ(entries[3].color, kWhite);
+}
+
+TEST(GraphWindow, LegendFollowsTheLocale) {
+    test::PinnedEnv env(test::PinnedEnv::defaultNow(), QLocale(QLocale::German, QLocale::Germany));
+    TfrmGraph frm;
+    frm.setPoints({{1234.5, "Lesen", kBlue}, {320175, "Schlaf", kRed}});
+    EXPECT_EQ(frm.legend()->texts(), (QStringList{"320.175  Schlaf", "1.234,5  Lesen"}));
+}
+
+TEST(GraphWindow, LegendSitsAtTheRightEightPercentDown) {
+    ShownGraph g(4);
+    const QRectF chart = g.frm.chart()->geometry();
+    const QRectF legend = g.frm.legend()->mapRectToScene(g.frm.legend()->boundingRect());
+    EXPECT_NEAR(legend.top() - chart.top(), chart.height() * 0.08, 1.0);
+    EXPECT_LE(legend.right(), chart.right());
+    EXPECT_GT(legend.left(), chart.center().x());
+    // The plot keeps clear of it.
+    EXPECT_LE(g.frm.chart()->mapRectToScene(g.frm.chart()->plotArea()).right(), legend.left());
+
+    g.frm.resize(800, 500);
+    QCoreApplication::processEvents();
+    const QRectF smaller = g.frm.chart()->geometry();
+    const QRectF moved = g.frm.legend()->mapRectToScene(g.frm.legend()->boundingRect());
+    EXPECT_NEAR(moved.top() - smaller.top(), smaller.height() * 0.08, 1.0);
+}
+
+TEST(GraphWindow, Panel1ResizeKeepsCloseAndPrintAtTheRight) {
+    ShownGraph g(3);
+    TfrmGraph& frm = g.frm;
+    EXPECT_EQ(frm.btClose->x(), 1000 - frm.btClose->width() - 5);
+    EXPECT_EQ(frm.btPrint->x(), frm.btClose->x() - frm.btPrint->width() - 5);
+    frm.resize(700, 500);
+    QCoreApplication::processEvents();
+    EXPECT_EQ(frm.btClose->x(), 700 - frm.btClose->width() - 5);
+    EXPECT_EQ(frm.btPrint->x(), frm.btClose->x() - frm.btPrint->width() - 5);
+    EXPECT_EQ(frm.rbPie->x(), 8);
+    EXPECT_EQ(frm.rbBar->x(), 75);
+    EXPECT_EQ(frm.SpeedButton1->x(), 224);
+}
+
+TEST(GraphWindow, AClickOnThePieStartsAndStopsTheRotation) {
+    ShownGraph g(3);
+    TfrmGraph& frm = g.frm;
+    const QPoint centre = frm.Chart1->viewport()->rect().center();
+    QTest::mouseClick(frm.Chart1->viewport(), Qt::LeftButton, {}, centre);
+    EXPECT_TRUE(frm.Timer1->isActive());
+    frm.Timer1Timer();
+    frm.Timer1Timer();
+    EXPECT_DOUBLE_EQ(frm.pieAngle(), 6);
+    // The running timer turns the pie by itself.
+    EXPECT_TRUE(QTest::qWaitFor([&] { return frm.pieAngle() > 6; }, 2000));
+    QTest::mouseClick(frm.Chart1->viewport(), Qt::LeftButton, {}, centre);
+    EXPECT_FALSE(frm.Timer1->isActive());
+    // The keyboard does the same.
+    QTest::keyClick(frm.Chart1, Qt::Key_Space);
+    EXPECT_TRUE(frm.Timer1->isActive());
+}
+
+TEST(GraphWindow, RotationOnlyWhileThePieIsShown) {
+    ShownGraph g(3);
+    TfrmGraph& frm = g.frm;
+    frm.Chart1Click();
+    ASSERT_TRUE(frm.Timer1->isActive());
+    frm.Timer1Timer();
+    EXPECT_DOUBLE_EQ(frm.pieAngle(), 3);
+
+    frm.rbBarClick();
+    // The timer keeps running but turns nothing, and a click no longer stops it.
+    frm.Timer1Timer();
+    EXPECT_DOUBLE_EQ(frm.pieAngle(), 3);
+    QTest::mouseClick(frm.Chart1->viewport(), Qt::LeftButton, {},
+                      frm.Chart1->viewport()->rect().center());
+    EXPECT_TRUE(frm.Timer1->isActive());
+
+    frm.rbPieClick();
+    frm.Timer1Timer();
+    EXPECT_DOUBLE_EQ(frm.pieAngle(), 6);
+    frm.Chart1Click();
+    EXPECT_FALSE(frm.Timer1->isActive());
+
+    // With the timer off, a click while the bars are shown does not start it either.
+    frm.rbBarClick();
+    frm.Chart1Click();
+    EXPECT_FALSE(frm.Timer1->isActive());
+}
+
+TEST(GraphWindow, AFullTurnTakesOneHundredTwentyTicks) {
+    ShownGraph g(3);
+    for (int i = 0; i < 119; ++i) g.frm.Timer1Timer();
+    EXPECT_DOUBLE_EQ(g.frm.pieAngle(), 357);
+    g.frm.Timer1Timer();
+    EXPECT_DOUBLE_EQ(g.frm.pieAngle(), 0);
+    EXPECT_DOUBLE_EQ(g.frm.Series1->pieEndAngle() - g.frm.Series1->pieStartAngle(), 360);
+}
+
+TEST(GraphWindow, RotationRefusesDegreesOutsideAFullTurn) {
+    ShownGraph g(3);
+    EXPECT_FALSE(g.frm.rotatePie(-3));
+    EXPECT_FALSE(g.frm.rotatePie(361));
+    EXPECT_DOUBLE_EQ(g.frm.pieAngle(), 0);
+    EXPECT_TRUE(g.frm.rotatePie(350));
+    EXPECT_TRUE(g.frm.rotatePie(20));
+    EXPECT_DOUBLE_EQ(g.frm.pieAngle(), 10);
+}
+
+TEST(GraphWindow, CloseAndEscapeCancel) {
+    {
+        ShownGraph g(3);
+        QTest::mouseClick(g.frm.btClose, Qt::LeftButton);
+        EXPECT_FALSE(g.frm.isVisible());
+        EXPECT_EQ(g.frm.result(), QDialog::Rejected);
+    }
+    {
+        ShownGraph g(3);
+        QTest::keyClick(&g.frm, Qt::Key_Escape);
+        EXPECT_FALSE(g.frm.isVisible());
+        EXPECT_EQ(g.frm.result(), QDialog::Rejected);
+    }
+}
+
+// The page size of the first page, in points, from the PDF's MediaBox.
+QSizeF pdfPageSize(const QByteArray& pdf) {
+    const int at = pdf.indexOf("/MediaBox");
+    if (at < 0) return {};
+    const int open = pdf.indexOf('[', at), close = pdf.indexOf(']', at);
+    const QList<QByteArray> nums = pdf.mid(open + 1, close - open - 1).simplified().split(' ');
+    if (nums.size() != 4) return {};
+    return QSizeF(nums[2].toDouble() - nums[0].toDouble(), nums[3].toDouble() - nums[1].toDouble());
+}
+
+// Scripts the print dialog: it points the printer at `file` as an A4 PDF in
+// `orientation` and answers `confirm`. Counts its runs in `dialogs`.
+void scriptPrintDialog(test::ScriptedBoxes& boxes, const QString& file,
+                       QPageLayout::Orientation orientation, bool confirm, int* dialogs = nullptr) {
+    boxes.onPrintDialog = [=](QPrinter& printer) {
+        if (dialogs) ++*dialogs;
+        printer.setOutputFormat(QPrinter::PdfFormat);
+        printer.setOutputFileName(file);
+        printer.setPageSize(QPageSize(QPageSize::A4));
+        printer.setPageOrientation(orientation);
+        return confirm;
+    };
+}
+
+TEST(GraphWindow, PrintsTheChartLandscapeIntoAPdf) {
+    ShownGraph g(4);
+    QTemporaryDir dir;
+    ASSERT_TRUE(dir.isValid());
+    const QString file = dir.filePath("chart.pdf");
+    test::ScriptedBoxes boxes;
+    int dialogs = 0;
+    scriptPrintDialog(boxes, file, QPageLayout::Portrait, true, &dialogs);
+    QTest::mouseClick(g.frm.btPrint, Qt::LeftButton);
+    EXPECT_EQ(dialogs, 1);
+    EXPECT_TRUE(boxes.reports.isEmpty());
+
+    QFile pdf(file);
+    ASSERT_TRUE(pdf.open(QIODevice::ReadOnly));
+    const QByteArray bytes = pdf.readAll();
+    EXPECT_GT(bytes.size(), 1000);
+    EXPECT_TRUE(bytes.startsWith("%PDF"));
+    // A4 landscape: 842 x 595 points.
+    const QSizeF page = pdfPageSize(bytes);
+    EXPECT_NEAR(page.width(), 842, 1);
+    EXPECT_NEAR(page.height(), 595, 1);
+    // The printer's orientation is put back.
+    EXPECT_EQ(g.frm.printer().pageLayout().orientation(), QPageLayout::Portrait);
+    // The window is as it was.
+    EXPECT_EQ(g.frm.chart()->size(), QSizeF(g.frm.Chart1->viewport()->size()));
+    EXPECT_EQ(g.frm.piePoints(), somePoints(4));
+}
+
+// The box around everything drawn on the first page, in parts of the page's width and
+// height; empty when the page could not be rendered or is blank.
+QRectF inkBox(const QString& pdf, const QString& workDir) {
+    const QString prefix = QDir(workDir).filePath("page");
+    QProcess p;
+    p.start("pdftoppm", {"-r", "36", "-gray", "-png", "-singlefile", pdf, prefix});
+    if (!p.waitForFinished(30000) || p.exitCode() != 0) return {};
+    const QImage page(prefix + ".png");
+    if (page.isNull()) return {};
+    int left = page.width(), top = page.height(), right = -1, bottom = -1;
+    for (int y = 0; y < page.height(); ++y)
+        for (int x = 0; x < page.width(); ++x)
+            if (qGray(page.pixel(x, y)) < 250) {
+                left = std::min(left, x), right = std::max(right, x);
+                top = std::min(top, y), bottom = std::max(bottom, y);
+            }
+    if (right < 0) return {};
+    return QRectF(double(left) / page.width(), double(top) / page.height(),
+                  double(right + 1 - left) / page.width(),
+                  double(bottom + 1 - top) / page.height());
+}
+
+TEST(GraphWindow, PrintedChartKeepsFivePerCentMargins) {
+    ShownGraph g(4);
+    QTemporaryDir dir;
+    const QString file = dir.filePath("chart.pdf");
+    test::ScriptedBoxes boxes;
+    scriptPrintDialog(boxes, file, QPageLayout::Portrait, true);
+    g.frm.btPrintClick();
+    const QRectF ink = inkBox(file, dir.path());
+    ASSERT_FALSE(ink.isEmpty());
+    // Nothing in the outer 5 per cent of the page on any side ...
+    EXPECT_GE(ink.left(), 0.05);
+    EXPECT_GE(ink.top(), 0.05);
+    EXPECT_LE(ink.right(), 0.95);
+    EXPECT_LE(ink.bottom(), 0.95);
+    // ... while the chart (title at the top, legend at the right, credit line at the
+    // bottom) fills what is inside.
+    EXPECT_LE(ink.top(), 0.15);
+    EXPECT_GE(ink.right(), 0.85);
+    EXPECT_GE(ink.bottom(), 0.85);
+}
+
+TEST(GraphWindow, PrintingKeepsALandscapePrinterLandscape) {
+    ShownGraph g(3);
+    QTemporaryDir dir;
+    const QString file = dir.filePath("chart.pdf");
+    test::ScriptedBoxes boxes;
+    scriptPrintDialog(boxes, file, QPageLayout::Landscape, true);
+    g.frm.btPrintClick();
+    EXPECT_TRUE(QFile::exists(file));
+    EXPECT_EQ(g.frm.printer().pageLayout().orientation(), QPageLayout::Landscape);
+}
+
+TEST(GraphWindow, CancelledPrintDialogPrintsNothing) {
+    ShownGraph g(3);
+    QTemporaryDir dir;
+    const QString file = dir.filePath("chart.pdf");
+    test::ScriptedBoxes boxes;
+    scriptPrintDialog(boxes, file, QPageLayout::Portrait, false);
+    g.frm.btPrintClick();
+    EXPECT_FALSE(QFile::exists(file));
+    EXPECT_TRUE(boxes.reports.isEmpty());
+}
+
+TEST(GraphWindow, APrinterThatCannotStartIsReportedAndTheWindowStays) {
+    ShownGraph g(3);
+    QTemporaryDir dir;
+    test::ScriptedBoxes boxes;
+    scriptPrintDialog(boxes, dir.filePath("no/such/folder/chart.pdf"), QPageLayout::Portrait, true);
+    g.frm.btPrintClick();
+    EXPECT_EQ(boxes.reports, QStringList{"The chart could not be printed."});
+    EXPECT_TRUE(g.frm.isVisible());
+    EXPECT_EQ(g.frm.printer().pageLayout().orientation(), QPageLayout::Portrait);
+}
+
+TEST(ShowGraph, RunsTheWindowMaximisedAndDestroysIt) {
+    test::PinnedEnv env;
+    test::ScriptedBoxes boxes;
+    QWidget owner;
+    QPointer<TfrmGraph> seen;
+    boxes.onDialog = [&](QDialog& d) {
+        seen = qobject_cast<TfrmGraph*>(&d);
+        EXPECT_FALSE(seen.isNull());
+        if (!seen) return int(QDialog::Rejected);
+        EXPECT_EQ(seen->parentWidget(), &owner);
+        EXPECT_TRUE(seen->windowState() & Qt::WindowMaximized);
+        EXPECT_EQ(seen->title(), "Frequency of activities for Ann");
+        EXPECT_EQ(seen->piePoints(), somePoints(4));
+        EXPECT_EQ(seen->barPoints(), somePoints(4));
+        seen->show();
+        EXPECT_TRUE(seen->SpeedButton1->isVisible());
+        EXPECT_EQ(seen->visiblePoints, 4);
+        return int(QDialog::Rejected);
+    };
+    showGraph(&owner, "Frequency of activities for Ann", somePoints(4));
+    EXPECT_TRUE(seen.isNull());
+}
+
+}  // namespace
+}  // namespace lt

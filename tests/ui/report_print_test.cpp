@@ -1,0 +1,366 @@
+#include "ui/report_print.h"
+
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QFile>
+#include <QPrinter>
+#include <QProcess>
+#include <QRegularExpression>
+#include <QTemporaryDir>
+#include <functional>
+
+#include "ui/printer_stream.h"
+#include "support/test_env.h"
+#include "support/ui_seams.h"
+
+// Readable failures.
+inline void PrintTo(const QString& s, std::ostream* os) { *os << '"' << s.toStdString() << '"'; }
+
+namespace {
+using namespace lt;
+
+const ColumnWidths kWidths{171, 87, 41, 66, 67, 119};
+const QString kPerson =
+    QStringLiteral("Ann Example 3/1/1990 Age: 36 years 9 months 5 days  Hours: 322,306");
+const QString kIncome = QStringLiteral("Lifetime income: 250,000");
+const QString kPrintError = QStringLiteral("Error printing report ... quitting");
+
+QStringList row(const QString& activity, const QString& amount, const QString& total) {
+    return {activity,
+            amount,
+            QStringLiteral("Week"),
+            QStringLiteral("1/15/2000"),
+            QStringLiteral("Now"),
+            total};
+}
+
+ReportInput sampleInput() {
+    ReportInput in;
+    in.personLine = kPerson;
+    in.incomeLine = kIncome;
+    in.tables = {emptyTable(TableKind::Hours), emptyTable(TableKind::Money),
+                 emptyTable(TableKind::Freq)};
+    in.columnWidths = kWidths;
+    in.tables[0][1] = row(QStringLiteral("Alpha walking"), QStringLiteral("2 Hrs 30 Mins"),
+                          QStringLiteral("1,305 (0.40%)"));
+    in.tables[0][2] = row(QStringLiteral("Practising the piano at nights"), QStringLiteral("1 Hr"),
+                          QStringLiteral("131 (0.04%)"));
+    in.tables[0][3] = row(QStringLiteral("Bravo reading"), QStringLiteral("45 Mins"),
+                          QStringLiteral("600 (0.19%)"));
+    in.tables[1][1] = row(QStringLiteral("Charlie coffee"), QStringLiteral("$3.50"),
+                          QStringLiteral("$4,563 (1.83%)"));
+    in.tables[2][1] =
+        row(QStringLiteral("Delta swims"), QStringLiteral("2"), QStringLiteral("2,608"));
+    return in;
+}
+
+ReportInput fullInput() {
+    ReportInput in = sampleInput();
+    const char* names[] = {"Hours", "Money", "Freq"};
+    for (int t = 0; t < 3; ++t)
+        for (int r = 1; r <= 50; ++r)
+            in.tables[t][r] =
+                row(QStringLiteral("%1 activity %2").arg(QLatin1String(names[t])).arg(r),
+                    QString::number(r), QString::number(r * 7));
+    return in;
+}
+
+// A stream that keeps what it is given, can be told to fail, and notes the cursor.
+class FakeStream : public LineStream {
+public:
+    // Returns true for the operation that is to fail: ("open"|"write"|"writeLine"|"close", text).
+    std::function<bool(const QString&, const QString&)> fails;
+    QStringList lines;
+    QString current;
+    QStringList ops;
+    QFont fontAtOpen;
+    QFont font;
+    bool closed = false;
+    QList<bool> waitWhileWriting;  // one entry per write()
+
+    void setFont(const QFont& f) override { font = f; }
+    bool open() override {
+        fontAtOpen = font;
+        return step(QStringLiteral("open"), QString());
+    }
+    bool write(const QString& text) override {
+        waitWhileWriting << (QApplication::overrideCursor() &&
+                             QApplication::overrideCursor()->shape() == Qt::WaitCursor);
+        if (!step(QStringLiteral("write"), text)) return false;
+        current += text;
+        return true;
+    }
+    bool writeLine(const QString& text) override {
+        if (!step(QStringLiteral("writeLine"), text)) return false;
+        lines << current + text;
+        current.clear();
+        return true;
+    }
+    bool close() override {
+        if (!step(QStringLiteral("close"), QString())) return false;
+        closed = true;
+        return true;
+    }
+    QString errorString() const override { return QStringLiteral("printer on fire"); }
+
+private:
+    bool step(const QString& op, const QString& text) {
+        ops << op;
+        return !(fails && fails(op, text));
+    }
+};
+
+TEST(ReportWriter, WritesTheSameLinesAsTheReportText) {
+    test::PinnedEnv env;
+    test::ScriptedBoxes boxes;
+    FakeStream stream;
+    const ReportInput in = sampleInput();
+    writeReport(stream, in);
+    EXPECT_EQ(stream.lines, reportLines(in, test::PinnedEnv::defaultNow()));
+    EXPECT_TRUE(stream.closed);
+    EXPECT_EQ(stream.ops.first(), QStringLiteral("open"));
+    EXPECT_EQ(stream.ops.last(), QStringLiteral("close"));
+    EXPECT_EQ(stream.fontAtOpen.family(), QStringLiteral("Courier New"));
+    EXPECT_EQ(stream.fontAtOpen.pointSize(), 9);
+    EXPECT_TRUE(boxes.quietErrors.isEmpty());
+    EXPECT_TRUE(boxes.reports.isEmpty());
+}
+
+TEST(ReportWriter, WaitCursorOnlyWhileRowsAreWritten) {
+    test::ScriptedBoxes boxes;
+    FakeStream stream;
+    writeReport(stream, sampleInput());
+    ASSERT_FALSE(stream.waitWhileWriting.isEmpty());
+    EXPECT_FALSE(stream.waitWhileWriting.contains(false));
+    EXPECT_EQ(QApplication::overrideCursor(), nullptr);
+}
+
+// A failure in any step of the heading ends the report at once.
+class HeadingFailureTest : public ::testing::TestWithParam<int> {};
+
+TEST_P(HeadingFailureTest, EndsTheReport) {
+    test::ScriptedBoxes boxes;
+    FakeStream stream;
+    const int failing = GetParam();  // 0 open, 1..5 the heading lines
+    int count = 0;
+    stream.fails = [&](const QString&, const QString&) { return count++ == failing; };
+    writeReport(stream, sampleInput());
+    EXPECT_EQ(boxes.quietErrors, QStringList{kPrintError});
+    EXPECT_TRUE(boxes.reports.isEmpty());
+    EXPECT_EQ(stream.ops.size(), failing + 1);  // nothing after the failure, no close
+    EXPECT_FALSE(stream.closed);
+    EXPECT_EQ(QApplication::overrideCursor(), nullptr);
+}
+
+INSTANTIATE_TEST_SUITE_P(Steps, HeadingFailureTest, ::testing::Range(0, 6));
+
+TEST(ReportWriter, RowFailureSkipsTheRestOfThatTableOnly) {
+    test::PinnedEnv env;
+    test::ScriptedBoxes boxes;
+    FakeStream stream;
+    stream.fails = [](const QString& op, const QString& text) {
+        return op == QStringLiteral("write") && text.startsWith(QStringLiteral("Practising"));
+    };
+    writeReport(stream, sampleInput());
+    EXPECT_EQ(boxes.quietErrors, QStringList{kPrintError});
+    EXPECT_TRUE(boxes.reports.isEmpty());
+    EXPECT_TRUE(stream.closed);
+    const QString all = stream.lines.join(QLatin1Char('\n'));
+    EXPECT_TRUE(all.contains(QStringLiteral("Alpha walking")));
+    EXPECT_FALSE(all.contains(QStringLiteral("Bravo reading")));  // after the failed row
+    EXPECT_TRUE(all.contains(QStringLiteral("Charlie coffee")));  // money table goes on
+    EXPECT_TRUE(all.contains(QStringLiteral("Delta swims")));
+    EXPECT_EQ(QApplication::overrideCursor(), nullptr);
+}
+
+TEST(ReportWriter, RowFailureInLastTableStillCloses) {
+    test::ScriptedBoxes boxes;
+    FakeStream stream;
+    stream.fails = [](const QString& op, const QString& text) {
+        return op == QStringLiteral("write") && text.startsWith(QStringLiteral("Delta"));
+    };
+    writeReport(stream, sampleInput());
+    EXPECT_EQ(boxes.quietErrors, QStringList{kPrintError});
+    EXPECT_TRUE(stream.closed);
+}
+
+TEST(ReportWriter, LeadingEmptyLineFailureGoesToTheDefaultReport) {
+    test::ScriptedBoxes boxes;
+    FakeStream stream;
+    int emptyLines = 0;
+    // The money table's first leading empty line (the hours table's are the first two).
+    stream.fails = [&](const QString& op, const QString& text) {
+        if (op != QStringLiteral("writeLine") || !text.isEmpty()) return false;
+        return ++emptyLines == 3 + 4;  // hours: 2 leading + 4 row ends, then money's first
+    };
+    writeReport(stream, sampleInput());
+    EXPECT_TRUE(boxes.quietErrors.isEmpty());
+    EXPECT_EQ(boxes.reports, QStringList{QStringLiteral("printer on fire")});
+    EXPECT_FALSE(stream.closed);
+    EXPECT_FALSE(stream.lines.join(QLatin1Char('\n')).contains(QStringLiteral("Charlie")));
+    EXPECT_EQ(stream.ops.last(), QStringLiteral("writeLine"));
+}
+
+TEST(ReportWriter, CloseFailureGoesToTheDefaultReport) {
+    test::ScriptedBoxes boxes;
+    FakeStream stream;
+    stream.fails = [](const QString& op, const QString&) { return op == QStringLiteral("close"); };
+    writeReport(stream, sampleInput());
+    EXPECT_TRUE(boxes.quietErrors.isEmpty());
+    EXPECT_EQ(boxes.reports, QStringList{QStringLiteral("printer on fire")});
+}
+
+TEST(ReportWriter, ShowPrintErrorIsTheQuietBox) {
+    test::ScriptedBoxes boxes;
+    showPrintError();
+    EXPECT_EQ(boxes.quietErrors, QStringList{kPrintError});
+    EXPECT_TRUE(boxes.errors.isEmpty());
+}
+
+// --- Real printing to a PDF file -------------------------------------------------------
+
+QString pdfText(const QString& pdf) {
+    QProcess p;
+    p.start(QStringLiteral("pdftotext"), {QStringLiteral("-layout"), pdf, QStringLiteral("-")});
+    if (!p.waitForFinished(30000) || p.exitCode() != 0) return QString();
+    return QString::fromUtf8(p.readAllStandardOutput());
+}
+
+QString pdfFonts(const QString& pdf) {
+    QProcess p;
+    p.start(QStringLiteral("pdffonts"), {pdf});
+    if (!p.waitForFinished(30000)) return QString();
+    return QString::fromUtf8(p.readAllStandardOutput());
+}
+
+// Whether every expected line turns up, in order, among the text's lines (runs of
+// blanks compared as one).
+::testing::AssertionResult linesInOrder(const QString& text, const QStringList& expected) {
+    QStringList got;
+    for (const QString& l : text.split(QRegularExpression(QStringLiteral("[\n\f]"))))
+        if (!l.simplified().isEmpty()) got << l.simplified();
+    qsizetype at = 0;
+    for (const QString& e : expected) {
+        if (e.simplified().isEmpty()) continue;
+        while (at < got.size() && got[at] != e.simplified()) ++at;
+        if (at == got.size())
+            return ::testing::AssertionFailure()
+                   << "missing or out of order: \"" << e.toStdString() << "\"\nin:\n"
+                   << text.toStdString();
+        ++at;
+    }
+    return ::testing::AssertionSuccess();
+}
+
+class PdfReport : public ::testing::Test {
+protected:
+    QTemporaryDir dir;
+    QString pdf = dir.filePath(QStringLiteral("report.pdf"));
+    test::PinnedEnv env;
+    test::ScriptedBoxes boxes;
+    int dialogs = 0;
+
+    void SetUp() override {
+        ASSERT_TRUE(dir.isValid());
+        boxes.onPrintDialog = [this](QPrinter& printer) {
+            ++dialogs;
+            printer.setOutputFormat(QPrinter::PdfFormat);
+            printer.setOutputFileName(pdf);
+            return true;
+        };
+    }
+};
+
+TEST_F(PdfReport, PrintsTheLinesInOrder) {
+    const ReportInput in = sampleInput();
+    printReport(nullptr, in);
+    EXPECT_EQ(dialogs, 1);
+    ASSERT_TRUE(QFile::exists(pdf));
+    const QString text = pdfText(pdf);
+    ASSERT_FALSE(text.isEmpty());
+    EXPECT_TRUE(linesInOrder(text, reportLines(in, test::PinnedEnv::defaultNow())));
+    // One page only.
+    EXPECT_EQ(text.count(QLatin1Char('\f')), 1);
+    EXPECT_TRUE(boxes.quietErrors.isEmpty());
+    EXPECT_TRUE(boxes.reports.isEmpty());
+}
+
+TEST_F(PdfReport, UsesTheMonospaceStandIn) {
+    printReport(nullptr, sampleInput());
+    EXPECT_TRUE(pdfFonts(pdf).contains(QStringLiteral("LiberationMono")))
+        << pdfFonts(pdf).toStdString();
+}
+
+TEST_F(PdfReport, FullTablesGoOnOverSeveralPagesWithoutABlankOne) {
+    const ReportInput in = fullInput();
+    printReport(nullptr, in);
+    const QString text = pdfText(pdf);
+    EXPECT_TRUE(linesInOrder(text, reportLines(in, test::PinnedEnv::defaultNow())));
+    QStringList pages = text.split(QLatin1Char('\f'));
+    ASSERT_TRUE(pages.last().trimmed().isEmpty());  // after the last page's form feed
+    pages.removeLast();
+    EXPECT_GE(pages.size(), 3);
+    for (const QString& page : pages) EXPECT_FALSE(page.trimmed().isEmpty());
+}
+
+TEST_F(PdfReport, TooWideALineGoesOnOnTheNextLine) {
+    ReportInput in = sampleInput();
+    const QString name(150, QLatin1Char('X'));
+    in.personLine = personLine(name, QStringLiteral("3/1/1990"), QStringLiteral("Age: 36"));
+    printReport(nullptr, in);
+    QStringList lines = pdfText(pdf).split(QLatin1Char('\n'));
+    const qsizetype first = lines.indexOf(QRegularExpression(QStringLiteral("^\\s*X+\\s*$")));
+    ASSERT_GE(first, 0);
+    const QString head = lines[first].trimmed();
+    EXPECT_LT(head.size(), 150);
+    EXPECT_GE(head.size(), 95);  // a full report line still fits on one
+    // The rest goes on at the start of the next line, and the income line follows.
+    EXPECT_EQ(lines[first + 1].simplified(),
+              QString(150 - head.size(), QLatin1Char('X')) + QStringLiteral(" 3/1/1990 Age: 36"));
+    EXPECT_EQ(lines[first + 2].simplified(), kIncome);
+}
+
+TEST_F(PdfReport, CancelPrintsNothing) {
+    boxes.onPrintDialog = [this](QPrinter& printer) {
+        ++dialogs;
+        printer.setOutputFormat(QPrinter::PdfFormat);
+        printer.setOutputFileName(pdf);
+        return false;
+    };
+    printReport(nullptr, sampleInput());
+    EXPECT_EQ(dialogs, 1);
+    EXPECT_FALSE(QFile::exists(pdf));
+    EXPECT_TRUE(boxes.quietErrors.isEmpty());
+}
+
+TEST_F(PdfReport, JobThatCannotStartShowsThePrintError) {
+    boxes.onPrintDialog = [this](QPrinter& printer) {
+        printer.setOutputFormat(QPrinter::PdfFormat);
+        printer.setOutputFileName(dir.filePath(QStringLiteral("no/such/folder/report.pdf")));
+        return true;
+    };
+    printReport(nullptr, sampleInput());
+    EXPECT_EQ(boxes.quietErrors, QStringList{kPrintError});
+    EXPECT_TRUE(boxes.reports.isEmpty());
+    EXPECT_EQ(QApplication::overrideCursor(), nullptr);
+}
+
+TEST(PrinterTextStream, RefusesToWriteBeforeOpenOrTwice) {
+    QTemporaryDir dir;
+    QPrinter printer(QPrinter::HighResolution);
+    printer.setOutputFormat(QPrinter::PdfFormat);
+    printer.setOutputFileName(dir.filePath(QStringLiteral("x.pdf")));
+    PrinterTextStream stream(printer);
+    EXPECT_FALSE(stream.write(QStringLiteral("early")));
+    EXPECT_FALSE(stream.errorString().isEmpty());
+    EXPECT_FALSE(stream.close());
+    ASSERT_TRUE(stream.open());
+    EXPECT_FALSE(stream.open());
+    EXPECT_TRUE(stream.writeLine(QStringLiteral("hello")));
+    EXPECT_TRUE(stream.close());
+    EXPECT_FALSE(stream.writeLine(QStringLiteral("late")));
+    EXPECT_TRUE(pdfText(dir.filePath(QStringLiteral("x.pdf"))).contains(QStringLiteral("hello")));
+}
+
+}  // namespace

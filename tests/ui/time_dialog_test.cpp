@@ -1,0 +1,428 @@
+#include "ui/time_dialog.h"
+
+#include <gtest/gtest.h>
+
+#include <QFrame>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QToolButton>
+
+#include "ui/activity_dialog_test_util.h"
+#include "ui/masked_field.h"
+#include "support/test_env.h"
+#include "support/ui_seams.h"
+
+namespace lt {
+namespace {
+
+using test::invoke;
+
+// Born 20 March 1990; today is pinned to Sunday 6 December 2026.
+const QString kBirthText = QStringLiteral("3/20/1990");
+DateTime birth() { return toDateTime(QDate(1990, 3, 20)); }
+
+class TimeDialog : public ::testing::Test {
+protected:
+    test::PinnedEnv env;
+    test::ScriptedBoxes boxes;
+    TfrmTime d{nullptr, birth(), kBirthText};
+
+    // What the main window does for a new row.
+    void presetNew() {
+        d.edName->clear();
+        d.numHours->setValue(0);
+        d.numMin->setValue(0);
+        d.edDate->setText(kBirthText);
+        d.rbNow->setChecked(true);
+        d.edEndDate->setText(QStringLiteral("Now"));
+    }
+    // What the main window does for an existing row, in its order.
+    void presetRow(const QString& name, int hours, int minutes, QRadioButton* period,
+                   const QString& start, const QString& end) {
+        d.edName->setText(name);
+        d.numHours->setValue(hours);
+        d.numMin->setValue(minutes);
+        period->setChecked(true);
+        d.edDate->setText(start);
+        d.edEndDate->setText(end);
+        d.lastEndDate = d.edEndDate->text();
+        d.rbNow->setChecked(end == u"Now");
+        d.rbSpecific->setChecked(end != u"Now");
+    }
+};
+
+TEST_F(TimeDialog, DesignedWindowAndControls) {
+    EXPECT_EQ(d.windowTitle(), QStringLiteral("Activity time"));
+    EXPECT_EQ(d.size(), QSize(444, 336));
+    EXPECT_EQ(d.minimumSize(), d.maximumSize());
+
+    struct Place {
+        QWidget* w;
+        QRect r;
+    };
+    const Place places[] = {
+        {d.edName, {184, 10, 249, 24}},  {d.rbDay, {184, 53, 69, 17}},
+        {d.rbWeek, {184, 77, 69, 17}},   {d.rbMonth, {184, 101, 69, 17}},
+        {d.numHours, {272, 85, 57, 24}}, {d.numMin, {352, 85, 57, 24}},
+        {d.edDate, {184, 135, 121, 24}}, {d.btStart, {308, 135, 25, 25}},
+        {d.Panel1, {184, 194, 249, 95}}, {d.edEndDate, {8, 38, 121, 24}},
+        {d.btOK, {264, 304, 75, 25}},    {d.btCancel, {352, 304, 75, 25}},
+    };
+    for (const Place& p : places) EXPECT_EQ(p.w->geometry(), p.r) << p.w->metaObject()->className();
+    const std::pair<QWidget*, QPoint> corners[] = {
+        {d.Label1, {16, 12}},  {d.Label5, {16, 77}},  {d.Label3, {272, 63}},
+        {d.Label4, {352, 63}}, {d.Label6, {16, 137}}, {d.lblStart, {184, 166}},
+        {d.Label2, {16, 228}}, {d.rbNow, {126, 9}},   {d.rbSpecific, {8, 9}},
+        {d.btEnd, {131, 38}},  {d.lblEnd, {8, 72}},
+    };
+    for (const auto& [w, at] : corners) EXPECT_EQ(w->pos(), at) << w->objectName().toStdString();
+    EXPECT_EQ(d.rbNow->parentWidget(), d.Panel1);
+    EXPECT_EQ(d.edEndDate->parentWidget(), d.Panel1);
+    EXPECT_EQ(d.lblEnd->parentWidget(), d.Panel1);
+
+    EXPECT_EQ(d.Label1->text(), QStringLiteral("Description of activity"));
+    EXPECT_EQ(d.Label5->text(), QStringLiteral("Amount of time spent per:"));
+    EXPECT_EQ(d.Label3->text(), QStringLiteral("Hours"));
+    EXPECT_EQ(d.Label4->text(), QStringLiteral("Minutes"));
+    EXPECT_EQ(d.Label6->text(), QStringLiteral("Starting date of activity:"));
+    EXPECT_EQ(d.Label2->text(), QStringLiteral("Ending date of activity:"));
+    EXPECT_EQ(d.rbDay->text(), QStringLiteral("Day"));
+    EXPECT_EQ(d.rbWeek->text(), QStringLiteral("Week"));
+    EXPECT_EQ(d.rbMonth->text(), QStringLiteral("Month"));
+    EXPECT_EQ(d.rbNow->text(), QStringLiteral("Indefinite"));
+    EXPECT_EQ(d.rbSpecific->text(), QStringLiteral("Specific date"));
+    EXPECT_EQ(d.btOK->text(), QStringLiteral("OK"));
+    EXPECT_EQ(d.btCancel->text(), QStringLiteral("Cancel"));
+    EXPECT_TRUE(d.btOK->isDefault());
+
+    EXPECT_EQ(d.edName->font().pixelSize(), 13);
+    EXPECT_EQ(d.btOK->font().pixelSize(), 11);
+    EXPECT_EQ(d.btCancel->font().pixelSize(), 11);
+    EXPECT_EQ(d.lblStart->font().pixelSize(), 11);
+    EXPECT_EQ(d.lblEnd->font().pixelSize(), 11);
+}
+
+TEST_F(TimeDialog, LimitsDefaultsAndScreenReaderNames) {
+    EXPECT_EQ(d.edName->maxLength(), 30);
+    EXPECT_EQ(d.numHours->pictureMask(), QStringLiteral("###"));
+    EXPECT_EQ(d.numHours->minimum(), 0);
+    EXPECT_EQ(d.numHours->maximum(), 720);
+    EXPECT_EQ(d.numHours->singleStep(), 1);
+    EXPECT_EQ(d.numMin->pictureMask(), QStringLiteral("##"));
+    EXPECT_EQ(d.numMin->maximum(), 59);
+    EXPECT_EQ(d.numMin->singleStep(), 1);
+    d.numHours->setValue(800);
+    EXPECT_EQ(d.numHours->value(), 720);
+
+    EXPECT_TRUE(d.rbDay->isChecked());
+    EXPECT_TRUE(d.rbNow->isChecked());
+    EXPECT_FALSE(d.edEndDate->isEnabled());
+    EXPECT_FALSE(d.btEnd->isEnabled());
+    EXPECT_TRUE(d.lastEndDate.isEmpty());
+
+    for (QToolButton* b : {d.btStart, d.btEnd}) {
+        EXPECT_EQ(b->toolTip(), QStringLiteral("Popup calendar"));
+        EXPECT_EQ(b->accessibleName(), QStringLiteral("Popup calendar"));
+        EXPECT_EQ(b->focusPolicy(), Qt::NoFocus);
+        EXPECT_FALSE(b->icon().isNull()) << "calendar glyph not loaded";
+    }
+    EXPECT_EQ(d.Label1->buddy(), d.edName);
+    EXPECT_EQ(d.Label3->buddy(), d.numHours);
+    EXPECT_EQ(d.Label4->buddy(), d.numMin);
+    EXPECT_EQ(d.Label6->buddy(), d.edDate);
+    EXPECT_EQ(d.Label2->buddy(), d.edEndDate);
+}
+
+TEST_F(TimeDialog, TabOrderPutsIndefiniteBeforeSpecific) {
+    const std::vector<QWidget*> want = {d.edName,     d.rbDay,     d.rbWeek, d.rbMonth,
+                                        d.numHours,   d.numMin,    d.edDate, d.rbNow,
+                                        d.rbSpecific, d.edEndDate, d.btOK,   d.btCancel};
+    EXPECT_EQ(test::tabChain(d.edName, static_cast<int>(want.size())), want);
+}
+
+TEST_F(TimeDialog, NewRowShowsOnlyTheBirthDateWording) {
+    presetNew();
+    test::showActive(d);
+    EXPECT_EQ(d.lastEndDate, QStringLiteral("Now"));
+    EXPECT_EQ(d.lblStart->text(), QStringLiteral("36 yrs 9 mons ago"));
+    EXPECT_EQ(d.lblEnd->text(), QString());
+    EXPECT_EQ(QApplication::focusWidget(), d.edName);
+    EXPECT_FALSE(d.edEndDate->isEnabled());
+}
+
+TEST_F(TimeDialog, SpecificDateOnNewRowIsTodayAndSwitchesBack) {
+    presetNew();
+    test::showActive(d);
+    d.rbSpecific->click();
+    EXPECT_EQ(d.edEndDate->text(), QStringLiteral("12/6/2026"));
+    EXPECT_TRUE(d.edEndDate->isEnabled());
+    EXPECT_TRUE(d.btEnd->isEnabled());
+    EXPECT_EQ(d.lblEnd->text(), QString()) << "the switch does not refresh the wording";
+    d.rbNow->click();
+    EXPECT_EQ(d.edEndDate->text(), QStringLiteral("Now"));
+    EXPECT_FALSE(d.edEndDate->isEnabled());
+    EXPECT_FALSE(d.btEnd->isEnabled());
+}
+
+TEST_F(TimeDialog, EditingASpecificEndDateOpensWithItAndRestoresIt) {
+    presetRow(QStringLiteral("Piano"), 2, 30, d.rbWeek, QStringLiteral("6/15/2000"),
+              QStringLiteral("6/1/2010"));
+    // Selecting "Specific date" already ran the switch before the dialog shows.
+    EXPECT_TRUE(d.rbSpecific->isChecked());
+    EXPECT_EQ(d.edEndDate->text(), QStringLiteral("6/1/2010"));
+    EXPECT_TRUE(d.edEndDate->isEnabled());
+    test::showActive(d);
+    EXPECT_EQ(d.lastEndDate, QStringLiteral("6/1/2010"));
+    EXPECT_EQ(d.lblStart->text(), QStringLiteral("26 yrs 6 mons ago   You were 10 yrs 3 mons old"));
+    EXPECT_FALSE(d.lblEnd->text().isEmpty());
+
+    // A typed date is not remembered across a switch.
+    d.edEndDate->setText(QStringLiteral("7/1/2010"));
+    d.rbNow->click();
+    EXPECT_EQ(d.edEndDate->text(), QStringLiteral("Now"));
+    d.rbSpecific->click();
+    EXPECT_EQ(d.edEndDate->text(), QStringLiteral("6/1/2010"));
+}
+
+TEST_F(TimeDialog, SelectingSpecificBeforeLastEndDateFallsBackToToday) {
+    // The reason the preset order matters: the switch reads lastEndDate at once.
+    d.edEndDate->setText(QStringLiteral("6/1/2010"));
+    d.rbSpecific->setChecked(true);
+    EXPECT_EQ(d.edEndDate->text(), QStringLiteral("12/6/2026"));
+}
+
+TEST_F(TimeDialog, EditThenOkWithoutChangesKeepsTheTexts) {
+    presetRow(QStringLiteral("Piano"), 2, 30, d.rbWeek, QStringLiteral("6/15/2000"),
+              QStringLiteral("6/1/2010"));
+    test::showActive(d);
+    invoke(&d, "btOKClick");
+    EXPECT_TRUE(boxes.errors.isEmpty()) << boxes.errors.join(u'|').toStdString();
+    EXPECT_EQ(d.result(), QDialog::Accepted);
+    EXPECT_EQ(d.edName->text(), QStringLiteral("Piano"));
+    EXPECT_EQ(d.numHours->value(), 2);
+    EXPECT_EQ(d.numMin->value(), 30);
+    EXPECT_TRUE(d.rbWeek->isChecked());
+    EXPECT_FALSE(d.rbDay->isChecked());
+    EXPECT_EQ(d.edDate->text(), QStringLiteral("6/15/2000"));
+    EXPECT_EQ(d.edEndDate->text(), QStringLiteral("6/1/2010"));
+}
+
+TEST_F(TimeDialog, IndefiniteAlwaysReturnsNow) {
+    presetNew();
+    d.edName->setText(QStringLiteral("Sleep"));
+    d.numHours->setValue(8);
+    d.edEndDate->setText(QStringLiteral("1/1/2020"));  // stale text under "Indefinite"
+    test::showActive(d);
+    invoke(&d, "btOKClick");
+    EXPECT_TRUE(boxes.errors.isEmpty());
+    EXPECT_EQ(d.result(), QDialog::Accepted);
+    EXPECT_FALSE(d.isVisible());
+    EXPECT_EQ(d.edEndDate->text(), QStringLiteral("Now"));
+}
+
+struct FailCase {
+    const char* label;
+    const char* name;
+    int hours;
+    const char* start;
+    bool specific;
+    const char* end;
+    const char* message;
+    int focus;  // 0 name, 1 start, 2 end, 3 unchanged (stays on numMin)
+};
+
+class TimeDialogFailures : public TimeDialog, public ::testing::WithParamInterface<FailCase> {};
+
+TEST_P(TimeDialogFailures, ShowsTheErrorMovesFocusAndStaysOpen) {
+    const FailCase& c = GetParam();
+    presetNew();
+    d.edName->setText(QString::fromUtf8(c.name));
+    d.numHours->setValue(c.hours);
+    d.edDate->setText(QString::fromUtf8(c.start));
+    if (c.specific) {
+        d.rbSpecific->setChecked(true);
+        d.edEndDate->setText(QString::fromUtf8(c.end));
+    }
+    test::showActive(d);
+    d.numMin->setFocus();
+    invoke(&d, "btOKClick");
+    EXPECT_EQ(boxes.errors, QStringList{QString::fromUtf8(c.message)});
+    EXPECT_TRUE(d.isVisible());
+    EXPECT_NE(d.result(), QDialog::Accepted);
+    QWidget* const focus[] = {d.edName, d.edDate, d.edEndDate, d.numMin};
+    EXPECT_EQ(QApplication::focusWidget(), focus[c.focus]);
+    // Entries stay as they were.
+    EXPECT_EQ(d.edName->text(), QString::fromUtf8(c.name));
+    EXPECT_EQ(d.edDate->text(), QString::fromUtf8(c.start));
+    if (c.specific) {
+        EXPECT_EQ(d.edEndDate->text(), QString::fromUtf8(c.end));
+    }
+}
+
+const FailCase kFailures[] = {
+    {"blank", "", 1, "1/1/2000", false, "", "Description cannot be blank", 0},
+    {"blank_and_bad_start", "", 1, "1/1/20000", false, "", "Description cannot be blank", 0},
+    {"bad_start", "Run", 1, "2/30/2000", false, "", "Starting date is not valid", 1},
+    {"bad_end", "Run", 1, "1/1/2000", true, "soon", "Ending date is not valid", 2},
+    {"day_hours", "Run", 25, "1/1/2000", false, "", "Number of hours incorrect for days", 3},
+    {"before_birth", "Run", 1, "3/19/1990", false, "",
+     "Starting date is earlier than date of birth", 1},
+    {"future", "Run", 1, "12/7/2026", false, "", "Starting date is in the future", 1},
+    {"end_before_start", "Run", 1, "6/2/2010", true, "6/1/2010",
+     "Starting date is after the ending date", 1},
+};
+
+INSTANTIATE_TEST_SUITE_P(Checks, TimeDialogFailures, ::testing::ValuesIn(kFailures),
+                         [](const auto& info) { return std::string(info.param.label); });
+
+TEST_F(TimeDialog, DayLimitAtItsBoundaryThroughTheFields) {
+    presetNew();
+    d.edName->setText(QStringLiteral("Sleep"));
+    d.numHours->setValue(24);
+    d.numMin->setValue(1);
+    test::showActive(d);
+    invoke(&d, "btOKClick");
+    EXPECT_EQ(boxes.errors, QStringList{QStringLiteral("Number of hours incorrect for days")});
+    d.numMin->setValue(0);
+    invoke(&d, "btOKClick");
+    EXPECT_EQ(boxes.errors.size(), 1);
+    EXPECT_EQ(d.result(), QDialog::Accepted);
+}
+
+TEST_F(TimeDialog, MonthTakesTheLargestTimeTheFieldsHold) {
+    presetNew();
+    d.edName->setText(QStringLiteral("Read"));
+    d.rbMonth->setChecked(true);
+    d.numHours->setValue(720);
+    d.numMin->setValue(59);
+    test::showActive(d);
+    invoke(&d, "btOKClick");
+    EXPECT_TRUE(boxes.errors.isEmpty());
+    EXPECT_EQ(d.result(), QDialog::Accepted);
+}
+
+TEST_F(TimeDialog, CancelChecksNothing) {
+    presetNew();  // blank description
+    test::showActive(d);
+    d.btCancel->click();
+    EXPECT_TRUE(boxes.errors.isEmpty());
+    EXPECT_EQ(d.result(), QDialog::Rejected);
+}
+
+TEST_F(TimeDialog, LeavingEitherDateFieldRefreshesBothWordings) {
+    presetNew();
+    test::showActive(d);
+    d.rbSpecific->click();  // end date today, wording not yet refreshed
+    ASSERT_EQ(d.lblEnd->text(), QString());
+    d.edDate->setFocus(Qt::TabFocusReason);
+    d.edDate->setText(QStringLiteral("6/15/2000"));
+    d.numHours->setFocus(Qt::TabFocusReason);
+    EXPECT_EQ(d.lblStart->text(), QStringLiteral("26 yrs 6 mons ago   You were 10 yrs 3 mons old"));
+    EXPECT_EQ(d.lblEnd->text(), QStringLiteral("Today   You are 36 yrs 9 mons old"));
+
+    d.edEndDate->setFocus(Qt::TabFocusReason);
+    d.edEndDate->setText(QStringLiteral("oops"));
+    d.edDate->setText(QStringLiteral("12/6/2026"));
+    d.btOK->setFocus(Qt::TabFocusReason);
+    EXPECT_EQ(d.lblEnd->text(), QString());
+    EXPECT_EQ(d.lblStart->text(), QStringLiteral("Today   You are 36 yrs 9 mons old"));
+}
+
+TEST_F(TimeDialog, StartCalendarWritesTheChosenDayAndRefreshesBoth) {
+    presetNew();
+    test::showActive(d);
+    d.rbSpecific->click();
+    boxes.onDialog = [](QDialog& picker) { return test::answerPicker(picker, QDate(2000, 6, 15)); };
+    d.btStart->click();
+    EXPECT_EQ(d.edDate->text(), QStringLiteral("6/15/2000"));
+    EXPECT_EQ(QApplication::focusWidget(), d.edDate);
+    EXPECT_EQ(d.lblStart->text(), QStringLiteral("26 yrs 6 mons ago   You were 10 yrs 3 mons old"));
+    EXPECT_EQ(d.lblEnd->text(), QStringLiteral("Today   You are 36 yrs 9 mons old"));
+}
+
+TEST_F(TimeDialog, CancelledCalendarRewritesTheDateInShortFormat) {
+    presetNew();
+    d.edDate->setText(QStringLiteral("06/15/2000"));
+    test::showActive(d);
+    boxes.onDialog = [](QDialog& picker) { return test::answerPicker(picker, QDate()); };
+    d.btStart->click();
+    EXPECT_EQ(d.edDate->text(), QStringLiteral("6/15/2000"));
+}
+
+TEST_F(TimeDialog, CalendarOnATextThatIsNoDateReportsAndChangesNothing) {
+    presetNew();
+    d.edDate->setText(QStringLiteral("someday"));
+    test::showActive(d);
+    d.btStart->click();  // no picker may open: onDialog is unset
+    EXPECT_EQ(boxes.reports, QStringList{QStringLiteral("'someday' is not a valid date")});
+    EXPECT_EQ(d.edDate->text(), QStringLiteral("someday"));
+    EXPECT_TRUE(boxes.errors.isEmpty());
+}
+
+TEST_F(TimeDialog, EndCalendarRemembersTheChosenDateAcrossSwitches) {
+    presetNew();
+    test::showActive(d);
+    d.rbSpecific->click();
+    d.edEndDate->setText(QStringLiteral("Now"));  // the button turns "Now" into today first
+    QDate seen;
+    boxes.onDialog = [&seen](QDialog& picker) {
+        seen = picker.findChild<QCalendarWidget*>()->selectedDate();
+        return test::answerPicker(picker, QDate(2011, 2, 3));
+    };
+    d.btEnd->click();
+    EXPECT_EQ(seen, QDate(2026, 12, 6));
+    EXPECT_EQ(d.edEndDate->text(), QStringLiteral("2/3/2011"));
+    EXPECT_EQ(d.lastEndDate, QStringLiteral("2/3/2011"));
+    EXPECT_EQ(QApplication::focusWidget(), d.edEndDate);
+    EXPECT_FALSE(d.lblEnd->text().isEmpty());
+    d.rbNow->click();
+    d.rbSpecific->click();
+    EXPECT_EQ(d.edEndDate->text(), QStringLiteral("2/3/2011"));
+}
+
+TEST_F(TimeDialog, ShowRunsItsSetupOnce) {
+    presetNew();
+    test::showActive(d);
+    d.hide();
+    d.edEndDate->setText(QStringLiteral("1/1/2001"));
+    d.show();
+    EXPECT_EQ(d.lastEndDate, QStringLiteral("Now"));
+}
+
+TEST_F(TimeDialog, AWordingTooLongForItsLabelIsKeptWholeInTheHint) {
+    TfrmTime dlg(nullptr, toDateTime(QDate(1989, 2, 1)), QStringLiteral("2/1/1989"));
+    dlg.edDate->setText(QStringLiteral("1/15/2000"));
+    dlg.edEndDate->setText(QStringLiteral("1/15/2000"));
+    dlg.lastEndDate = dlg.edEndDate->text();
+    dlg.rbSpecific->setChecked(true);
+    dlg.show();
+    const QString longest = QStringLiteral("26 yrs 11 mons ago   You were 10 yrs 11 mons old");
+    for (QLabel* l : {dlg.lblStart, dlg.lblEnd}) {
+        ASSERT_EQ(l->text(), longest);
+        const bool fits = l->fontMetrics().horizontalAdvance(longest) <= l->width();
+        EXPECT_EQ(l->toolTip(), fits ? QString() : longest);
+        EXPECT_LE(l->geometry().right(), l->parentWidget()->contentsRect().right());
+    }
+}
+
+TEST_F(TimeDialog, KeyboardTypingEnterAndEscape) {
+    presetNew();
+    test::showActive(d);
+    QTest::keyClicks(d.edName, QStringLiteral("A description longer than thirty chars"));
+    EXPECT_EQ(d.edName->text(), QStringLiteral("A description longer than thir"));
+    QTest::keyClick(d.edName, Qt::Key_Return);  // OK is the default button
+    EXPECT_EQ(d.result(), QDialog::Accepted);
+    EXPECT_TRUE(boxes.errors.isEmpty());
+
+    TfrmTime other(nullptr, birth(), kBirthText);
+    test::showActive(other);
+    QTest::keyClick(other.edName, Qt::Key_Escape);
+    EXPECT_EQ(other.result(), QDialog::Rejected);
+    EXPECT_FALSE(other.isVisible());
+    EXPECT_TRUE(boxes.errors.isEmpty());
+}
+
+}  // namespace
+}  // namespace lt
