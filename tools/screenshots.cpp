@@ -1,5 +1,6 @@
 // Usage: lifetally_screenshots <sample settings file> <output folder>
 // Run under a real X server (scripts/screenshots.sh uses Xvfb).
+#include <QAbstractButton>
 #include <QApplication>
 #include <QDialog>
 #include <QDir>
@@ -24,6 +25,11 @@ void save(QWidget* w, const QString& name) {
     w->raise();
     QTest::qWait(400);
     w->grab().save(QDir(outDir).filePath(name + QStringLiteral(".png")));
+}
+
+// Clicks the window's control of that name, as a user would.
+void click(QWidget& w, const char* name) {
+    w.findChild<QAbstractButton*>(QLatin1String(name))->click();
 }
 }  // namespace
 
@@ -55,27 +61,27 @@ int main(int argc, char** argv) {
     const char* const pages[] = {"page0-intro", "page1-bio", "page2-hours", "page3-dollars", "page4-items",
                                  "page5-results"};
     for (int i = 0; i < 6; ++i) {
-        if (i > 0) w.btNext->click();
+        if (i > 0) click(w, "btNext");
         save(&w, QString::fromLatin1(pages[i]));
         if (i == 1) {
             next = QStringLiteral("date-picker");
-            w.SpeedButton1->click();
+            click(w, "SpeedButton1");
         }
         if (i == 2) {
             next = QStringLiteral("activity-time-dialog");
-            w.gridHours->selectRow(2);
-            w.btEdit1->click();
+            w.findChild<lt::ActivityGrid*>(QStringLiteral("gridHours"))->selectRow(2);
+            click(w, "btEdit1");
         }
         if (i == 3) {
             next = QStringLiteral("activity-money-dialog");
-            w.btAdd2->click();
+            click(w, "btAdd2");
         }
     }
     next = QStringLiteral("chart-hours");
-    w.btGrHour->click();
+    click(w, "btGrHour");
     next = QStringLiteral("chart-money");
-    w.btGrMoney->click();
+    click(w, "btGrMoney");
     next = QStringLiteral("about");
-    w.btAbout->click();
+    click(w, "btAbout");
     return 0;
 }

@@ -1,5 +1,7 @@
 #include "core/chart_points.h"
 
+#include "core/table_spec.h"
+
 #include "core/totals.h"
 #include "core/locale_format.h"
 #include "core/random_source.h"
@@ -75,17 +77,22 @@ std::vector<ChartPoint> buildChartPoints(const std::vector<QStringList>& table, 
     return chartPoints(chartRows(table, numNonBlankRows(table)), base, subTotal, aColors());
 }
 
+QString chartTitle(TableKind kind, const QString& name, const QString& caption) {
+    const TableSpec& spec = tableSpec(kind);
+    QString title = QLatin1String(spec.chartTitleWords) + name;
+    if (spec.chartTitleHasCaption) title += QStringLiteral("  ") + caption;
+    return title;
+}
+
 QString hoursChartTitle(const QString& name, const QString& ageCaption) {
-    return QStringLiteral("Hours spent for ") + name + QStringLiteral("  ") + ageCaption;
+    return chartTitle(TableKind::Hours, name, ageCaption);
 }
 
 QString moneyChartTitle(const QString& name, const QString& incomeCaption) {
-    return QStringLiteral("Money spent for ") + name + QStringLiteral("  ") + incomeCaption;
+    return chartTitle(TableKind::Money, name, incomeCaption);
 }
 
-QString freqChartTitle(const QString& name) {
-    return QStringLiteral("Frequency of activities for ") + name;
-}
+QString freqChartTitle(const QString& name) { return chartTitle(TableKind::Freq, name, {}); }
 
 QString percentMark(double percent) {
     QString digits = trimDecimals(loc::plainNumber(percent, 2));

@@ -6,6 +6,8 @@
 #include <cstdint>
 #include <vector>
 
+#include "core/table_shape.h"
+
 namespace lt {
 
 // One colour per data row of a table: data row r uses entry r - 1.
@@ -64,6 +66,8 @@ std::vector<ChartPoint> buildChartPoints(const std::vector<QStringList>& table, 
 QString hoursChartTitle(const QString& name, const QString& ageCaption);
 QString moneyChartTitle(const QString& name, const QString& incomeCaption);
 QString freqChartTitle(const QString& name);
+// The title of the chart of table `kind`; `caption` is the age or income line.
+QString chartTitle(TableKind kind, const QString& name, const QString& caption);
 
 // A pie mark, "##0.## %": up to two decimals, a blank and a percent sign.
 QString percentMark(double percent);

@@ -1,16 +1,13 @@
 #include "core/table_shape.h"
 
+#include "core/table_spec.h"
+
 namespace lt {
 
 QStringList headingTexts(TableKind kind) {
-    const QString amount = kind == TableKind::Hours   ? QStringLiteral("Time")
-                           : kind == TableKind::Money ? QStringLiteral("Amount")
-                                                      : QStringLiteral("Frequency");
-    const QString total = kind == TableKind::Hours   ? QStringLiteral("Total Hrs")
-                          : kind == TableKind::Money ? QStringLiteral("Total Amt")
-                                                     : QStringLiteral("Total Freq");
-    return {QStringLiteral("Activity"), amount, QStringLiteral("Per"), QStringLiteral("Start date"),
-            QStringLiteral("End date"), total};
+    QStringList out;
+    for (const char* h : tableSpec(kind).headings) out << QLatin1String(h);
+    return out;
 }
 
 TableTexts emptyTable(TableKind kind) {

@@ -133,4 +133,20 @@ void sortByDate(TableTexts& table, int lo, int hi, int keyColumn, bool descendin
     sortBy(table, lo, hi, keyColumn, descending, quickSortDate);
 }
 
+SortRange sortTable(TableTexts& table, SortKey key) {
+    const SortRange range = sortRangeOf(table);
+    switch (key) {
+        case SortKey::Activity:
+            sortByText(table, range.lo, range.hi, 0, false);
+            break;
+        case SortKey::StartDate:
+            sortByDate(table, range.lo, range.hi, 3, false);
+            break;
+        case SortKey::Total:
+            sortByNumber(table, range.lo, range.hi, 5, true);
+            break;
+    }
+    return range;
+}
+
 }  // namespace lt

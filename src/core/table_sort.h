@@ -39,4 +39,10 @@ double numberValue(const QString& text);
 // The short date of a text; 1 January 1900 when it is not a valid date.
 DateTime dateValue(const QString& text);
 
+// The three orders the Sort menu offers: activity A to Z, start date oldest first,
+// total largest first.
+enum class SortKey { Activity, StartDate, Total };
+// Sorts the table's filled rows (its sort range) by `key`; returns the rows it sorted.
+SortRange sortTable(TableTexts& table, SortKey key);
+
 }  // namespace lt

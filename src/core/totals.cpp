@@ -62,4 +62,9 @@ QString incomeLine(const QString& incomeDisplayText) {
     return QStringLiteral("Lifetime income: ") + incomeDisplayText;
 }
 
+QString rowTotalText(TableKind kind, const ActivityRow& row, double base, DateTime now) {
+    if (kind == TableKind::Hours) return hourTotalText(row, base, now);
+    return moneyTotalText(row, kind == TableKind::Money, base, now);
+}
+
 }  // namespace lt

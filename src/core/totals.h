@@ -2,6 +2,7 @@
 #include <QString>
 
 #include "core/date_span.h"
+#include "core/table_shape.h"
 
 namespace lt {
 
@@ -18,6 +19,9 @@ TDateDiff rowSpan(const ActivityRow& row, DateTime now);
 QString hourTotalText(const ActivityRow& row, double hoursLived, DateTime now);
 // Total-cell text of a money row ("$25 (0.05%)") or a frequency row ("3").
 QString moneyTotalText(const ActivityRow& row, bool moneyMode, double income, DateTime now);
+// The total-cell text of a row of table `kind`; `base` is what its share is of (hours
+// lived, lifetime income; unused for frequency). Throws ConversionError.
+QString rowTotalText(TableKind kind, const ActivityRow& row, double base, DateTime now);
 
 // The number a total cell shows, without its percentage: "$1,234 (2.47%)" gives 1234.
 // Throws ConversionError when no number is left.

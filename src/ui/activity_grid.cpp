@@ -11,10 +11,7 @@ public:
     void paint(QPainter* p, const QStyleOptionViewItem& option,
                const QModelIndex& index) const override {
         const bool selected = option.state.testFlag(QStyle::State_Selected);
-        if (grid_->drawCell())
-            grid_->drawCell()(p, index.column(), index.row() + 1, option.rect, selected);
-        else
-            QStyledItemDelegate::paint(p, option, index);
+        grid_->drawCell(p, index.column(), index.row() + 1, option.rect, selected);
     }
 
 private:
@@ -83,6 +80,22 @@ void ActivityGrid::setRightAligned(QList<int> columns) {
     for (int c = 0; c < kTableCols; ++c)
         horizontalHeaderItem(c)->setTextAlignment(
             (isRightAligned(c) ? Qt::AlignRight : Qt::AlignLeft) | Qt::AlignVCenter);
+}
+
+void ActivityGrid::drawCell(QPainter* p, int col, int row, const QRect& rect,
+                            bool selected) const {
+    const QPalette& pal = palette();
+    p->save();
+    p->setClipRect(rect);
+    p->fillRect(rect, selected ? pal.brush(QPalette::Highlight) : pal.brush(QPalette::Base));
+    p->setPen(selected ? pal.color(QPalette::HighlightedText) : QColor(Qt::black));
+    p->setFont(font());
+    const QRect text = rect.adjusted(2, 2, -2, 0);
+    p->drawText(text,
+                (isRightAligned(col) ? Qt::AlignRight : Qt::AlignLeft) | Qt::AlignTop |
+                    Qt::TextSingleLine,
+                cell(col, row));
+    p->restore();
 }
 
 }  // namespace lt

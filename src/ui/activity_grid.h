@@ -1,7 +1,6 @@
 #pragma once
 #include <QStyledItemDelegate>
 #include <QTableWidget>
-#include <functional>
 
 #include "core/totals.h"
 #include "core/table_shape.h"
@@ -31,15 +30,12 @@ public:
     void setRightAligned(QList<int> columns);
     bool isRightAligned(int col) const { return rightAligned_.contains(col); }
 
-    // Draws one cell; installed by the owner so each table keeps its own handler.
-    using DrawCell = std::function<void(QPainter*, int col, int row, const QRect&, bool selected)>;
-    void setDrawCell(DrawCell draw) { drawCell_ = std::move(draw); }
-    const DrawCell& drawCell() const { return drawCell_; }
+    // Draws one cell: the cell's colour, then its text from the top, kept inside it.
+    void drawCell(QPainter* p, int col, int row, const QRect& rect, bool selected) const;
 
 private:
     QTableWidgetItem* itemAt(int col, int row) const;
     QList<int> rightAligned_;
-    DrawCell drawCell_;
 };
 
 }  // namespace lt

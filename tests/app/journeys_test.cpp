@@ -47,28 +47,13 @@ using test::Style;
 
 QDateTime at(int y, int m, int d, int h = 10) { return QDateTime(QDate(y, m, d), QTime(h, 0)); }
 
-class Journey : public ::testing::TestWithParam<Style> {
+class Journey : public ::testing::TestWithParam<Style>, public test::WizardHarness {
 protected:
+    Journey() : WizardHarness(GetParam().locale()) {}
     const Style& s = GetParam();
-    test::PinnedEnv env{test::PinnedEnv::defaultNow(), GetParam().locale()};
-    QTemporaryDir dir;
     test::ScriptedBoxes boxes;
 
-    QString iniPath() const { return dir.filePath(QStringLiteral("lifetally.ini")); }
-    void writeIni(const QByteArray& bytes) {
-        QFile f(iniPath());
-        ASSERT_TRUE(f.open(QIODevice::WriteOnly));
-        f.write(bytes);
-    }
-    QByteArray iniBytes() const {
-        QFile f(iniPath());
-        return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
-    }
-    std::unique_ptr<TfrmMain> start() {
-        auto w = std::make_unique<TfrmMain>(dir.path());
-        EXPECT_TRUE(test::activate(w.get()));
-        return w;
-    }
+    std::unique_ptr<test::Wizard> start() { return WizardHarness::start(true); }
     // Types into a field the way a user does: focus it, select what it holds, type,
     // then leave it with Tab.
     static void typeInto(QWidget* field, const QString& text) {
@@ -82,7 +67,7 @@ protected:
         for (int c = 0; c < 6; ++c) out << g->cell(c, r);
         return out;
     }
-    static void sortBy(TfrmMain& w, QPushButton* sortButton, const char* item) {
+    static void sortBy(test::Wizard& w, QPushButton* sortButton, const char* item) {
         sortButton->click();
         ASSERT_TRUE(w.PopupMenu1->isVisible());
         QAction* a = w.PopupMenu1->findChild<QAction*>(QLatin1String(item));
@@ -90,7 +75,7 @@ protected:
         a->trigger();
         w.PopupMenu1->hide();
     }
-    void goTo(TfrmMain& w, int page) {
+    void goTo(test::Wizard& w, int page) {
         while (w.Notebook1->currentIndex() < page) w.btNext->click();
         while (w.Notebook1->currentIndex() > page) w.btPrev->click();
         ASSERT_EQ(w.Notebook1->currentIndex(), page);
@@ -134,7 +119,7 @@ TEST_P(Journey, FirstRunFillsEveryPageAndTheNextStartRestoresIt) {
         typeInto(w->edName, QStringLiteral("Ann Example"));
         typeInto(w->edDOB, born);
         typeInto(w->numIncome, QStringLiteral("50000"));
-        EXPECT_EQ(w->hoursLived, 322306);
+        EXPECT_EQ(w->window->hoursLived(), 322306);
         EXPECT_EQ(w->numIncome->value(), 50000);
         EXPECT_EQ(w->numIncome->text(), s.field(QStringLiteral("$50,000")));
         w->btNext->click();
@@ -217,7 +202,7 @@ TEST_P(Journey, FirstRunFillsEveryPageAndTheNextStartRestoresIt) {
         EXPECT_TRUE(w->btGrFreq->isEnabled());
 
         w->btClose->click();
-        EXPECT_FALSE(w->isVisible());
+        EXPECT_FALSE(w->window->isVisible());
     }
     EXPECT_TRUE(boxes.errors.isEmpty()) << boxes.errors.join(u'|').toStdString();
     EXPECT_TRUE(boxes.reports.isEmpty()) << boxes.reports.join(u'|').toStdString();
@@ -243,14 +228,14 @@ TEST_P(Journey, FirstRunFillsEveryPageAndTheNextStartRestoresIt) {
     EXPECT_EQ(again->edName->text(), QStringLiteral("Ann Example"));
     EXPECT_EQ(again->edDOB->text(), born);
     EXPECT_EQ(again->numIncome->value(), 50000);
-    EXPECT_EQ(again->hoursLived, 322306);
+    EXPECT_EQ(again->window->hoursLived(), 322306);
     EXPECT_EQ(row(again->gridHours, 1), hoursRow);
     EXPECT_EQ(row(again->gridMoney, 1), moneyRow);
     EXPECT_EQ(row(again->gridFreq, 1), freqRow);
     EXPECT_EQ(again->gridHours->cell(0, 2), QString());
     EXPECT_EQ(again->Label10->text(), ageLine);
     EXPECT_EQ(again->label11->text(), incomeLine);
-    again->close();
+    again->window->close();
 }
 
 // ---- a returning user ----------------------------------------------------------------
@@ -498,8 +483,8 @@ TEST_P(Journey, ReturningUserSortsDeletesEditsChartsPrintsAndLeavesWithoutSaving
     EXPECT_TRUE(boxes.quietErrors.isEmpty());
 
     // Leaving through the title bar keeps the file as it was.
-    w->close();
-    EXPECT_FALSE(w->isVisible());
+    w->window->close();
+    EXPECT_FALSE(w->window->isVisible());
     EXPECT_EQ(iniBytes(), original);
     EXPECT_TRUE(boxes.reports.isEmpty()) << boxes.reports.join(u'|').toStdString();
 }
@@ -558,7 +543,7 @@ TEST_P(Journey, HandEditedFileWithBadValuesIsReportedWhereMetAndCloseWritesAClea
     boxes.errors.clear();
     EXPECT_EQ(w->Notebook1->currentIndex(), 1);
     typeInto(w->edDOB, s.date(1990, 3, 1));
-    EXPECT_EQ(w->hoursLived, 322306);
+    EXPECT_EQ(w->window->hoursLived(), 322306);
     // The totals stop at the time text that is not a number; the user still gets on to
     // the table to put it right.
     w->btNext->click();
@@ -618,7 +603,7 @@ TEST_P(Journey, HandEditedFileWithBadValuesIsReportedWhereMetAndCloseWritesAClea
     const QString binaryName = w->gridFreq->cell(0, 1);
 
     w->btClose->click();
-    EXPECT_FALSE(w->isVisible());
+    EXPECT_FALSE(w->window->isVisible());
     EXPECT_TRUE(boxes.errors.isEmpty()) << boxes.errors.join(u'|').toStdString();
     EXPECT_TRUE(boxes.reports.isEmpty()) << boxes.reports.join(u'|').toStdString();
 
@@ -653,7 +638,7 @@ TEST_P(Journey, HandEditedFileWithBadValuesIsReportedWhereMetAndCloseWritesAClea
     EXPECT_TRUE(boxes.reports.isEmpty()) << boxes.reports.join(u'|').toStdString();
     EXPECT_EQ(again->gridHours->cell(5, 1), QStringLiteral("0"));
     EXPECT_EQ(again->gridFreq->cell(0, 1), binaryName);
-    again->close();
+    again->window->close();
 }
 
 INSTANTIATE_TEST_SUITE_P(Locales, Journey, ::testing::Values(test::kEnglish, test::kGerman),

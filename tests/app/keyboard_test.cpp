@@ -112,17 +112,10 @@ void expectEveryControlAnnounced(QWidget* window) {
     }
 }
 
-class Keyboard : public ::testing::Test {
+class Keyboard : public ::testing::Test, public test::WizardHarness {
 protected:
-    test::PinnedEnv env;
-    QTemporaryDir dir;
     test::ScriptedBoxes boxes;
 
-    void writeIni(const QString& text) {
-        QFile f(dir.filePath(QStringLiteral("lifetally.ini")));
-        ASSERT_TRUE(f.open(QIODevice::WriteOnly));
-        f.write(text.toUtf8());
-    }
     // One row in each table, so every results button is enabled.
     void writeOneRowEach() {
         writeIni(QStringLiteral(
@@ -133,11 +126,7 @@ protected:
             "2020\nEnd=3/15/2020\n"
             "[Freq]\nCount=1\n[Freq1]\nDesc=Moved\nAmount=3\nPer=Once\nStart=1/1/2000\nEnd=Now\n"));
     }
-    std::unique_ptr<TfrmMain> start() {
-        auto w = std::make_unique<TfrmMain>(dir.path());
-        EXPECT_TRUE(test::activate(w.get()));
-        return w;
-    }
+    std::unique_ptr<test::Wizard> start() { return WizardHarness::start(true); }
     // An access key: Alt plus the letter, to the control that has the focus. The
     // button's click comes a moment later, as on screen.
     static void altKey(Qt::Key key) {
@@ -258,7 +247,7 @@ TEST_F(Keyboard, MainWindowControlsAreAnnouncedByTheirLabels) {
     EXPECT_EQ(announced(w->btGrFreq), QStringLiteral("Graph results of frequency"));
     for (ActivityGrid* g : {w->gridHours, w->gridMoney, w->gridFreq})
         EXPECT_FALSE(announced(g).isEmpty());
-    expectEveryControlAnnounced(w.get());
+    expectEveryControlAnnounced(w->window.get());
 }
 
 TEST_F(Keyboard, ActivityDialogControlsAreAnnouncedByTheirLabels) {
@@ -399,7 +388,7 @@ TEST_F(Keyboard, BioPageAndTimeDialogWithTheKeyboardOnly) {
     EXPECT_EQ(w->edName->text(), QStringLiteral("Ann Example"));
     EXPECT_EQ(w->edDOB->text(), QStringLiteral("3/1/1990"));
     EXPECT_EQ(w->numIncome->value(), 50000);
-    EXPECT_EQ(w->hoursLived, 322306);  // leaving the birth date took it in
+    EXPECT_EQ(w->window->hoursLived(), 322306);  // leaving the birth date took it in
 
     altKey(Qt::Key_N);
     ASSERT_TRUE(QTest::qWaitFor([&] { return w->Notebook1->currentIndex() == 2; }, 2000));
@@ -451,7 +440,7 @@ TEST_F(Keyboard, BioPageAndTimeDialogWithTheKeyboardOnly) {
     EXPECT_TRUE(boxes.reports.isEmpty()) << boxes.reports.join(u'|').toStdString();
 
     // The table is reached with Tab too, and its rows with the arrow keys.
-    ASSERT_TRUE(test::activate(w.get()));
+    ASSERT_TRUE(test::activate(w->window.get()));
     w->btClose->setFocus(Qt::TabFocusReason);
     press(Qt::Key_Tab);
     ASSERT_EQ(test::focusedControl(), grid);

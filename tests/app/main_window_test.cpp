@@ -13,6 +13,7 @@
 
 #include "app/main_window.h"
 #include "ui/masked_field.h"
+#include "support/main_window_harness.h"
 #include "support/test_env.h"
 #include "support/ui_seams.h"
 #include "ui/activity_grid.h"
@@ -20,30 +21,18 @@
 namespace lt {
 namespace {
 
-class MainWindowTest : public ::testing::Test {
+class MainWindowTest : public ::testing::Test, public test::WizardHarness {
 protected:
-    void writeIni(const QString& text) {
-        QFile f(dir.filePath(QStringLiteral("lifetally.ini")));
-        ASSERT_TRUE(f.open(QIODevice::WriteOnly));
-        f.write(text.toUtf8());
-    }
-    std::unique_ptr<TfrmMain> start() {
-        auto w = std::make_unique<TfrmMain>(dir.path());
-        w->show();
-        return w;
-    }
     static void leave(QWidget* field) {
         QFocusEvent out(QEvent::FocusOut, Qt::TabFocusReason);
         QCoreApplication::sendEvent(field, &out);
     }
-    test::PinnedEnv env;
-    QTemporaryDir dir;
 };
 
 TEST_F(MainWindowTest, FirstStartShowsDefaultsOnTheIntroPage) {
     auto w = start();
-    EXPECT_EQ(w->windowTitle(), QStringLiteral("Lifetally"));
-    EXPECT_EQ(w->size(), QSize(623, 419));
+    EXPECT_EQ(w->window->windowTitle(), QStringLiteral("Lifetally"));
+    EXPECT_EQ(w->window->size(), QSize(623, 419));
     EXPECT_EQ(w->Notebook1->currentIndex(), 0);
     EXPECT_FALSE(w->btPrev->isEnabled());
     EXPECT_TRUE(w->btNext->isEnabled());
@@ -59,7 +48,7 @@ TEST_F(MainWindowTest, FirstStartShowsDefaultsOnTheIntroPage) {
     EXPECT_EQ(w->gridMoney->cell(1, 0), QStringLiteral("Amount"));
     EXPECT_EQ(w->gridFreq->cell(5, 0), QStringLiteral("Total Freq"));
     // Born "today" at start-up: whole hours since midnight.
-    EXPECT_EQ(w->hoursLived, 10);
+    EXPECT_EQ(w->window->hoursLived(), 10);
 }
 
 TEST_F(MainWindowTest, CaptionsAndAccessKeys) {
@@ -115,12 +104,12 @@ TEST_F(MainWindowTest, LeavingTheBirthDateTakesItIn) {
     w->edDOB->setText(QStringLiteral("3/1/1990"));
     leave(w->edDOB);
     // 1 March 1990 to 6 December 2026 10:00, counted with Python's datetime.
-    EXPECT_EQ(w->hoursLived, 322306);
-    EXPECT_EQ(w->dateOfBirth, toDateTime(QDate(1990, 3, 1)));
+    EXPECT_EQ(w->window->hoursLived(), 322306);
+    EXPECT_EQ(w->window->dateOfBirth(), toDateTime(QDate(1990, 3, 1)));
     // An unparsable text leaves both values alone.
     w->edDOB->setText(QStringLiteral("3/1/19x0"));
     leave(w->edDOB);
-    EXPECT_EQ(w->hoursLived, 322306);
+    EXPECT_EQ(w->window->hoursLived(), 322306);
 }
 
 TEST_F(MainWindowTest, ResultsLinesAndGraphButtons) {
@@ -147,7 +136,7 @@ TEST_F(MainWindowTest, UnparsableStoredBirthDateIsReportedOnceAndTheIntroPageSho
     EXPECT_EQ(boxes.reports, QStringList{QStringLiteral("'13/45/2020' is not a valid date")});
     EXPECT_EQ(w->Notebook1->currentIndex(), 0);
     EXPECT_FALSE(w->btPrev->isEnabled());
-    EXPECT_EQ(w->hoursLived, 0);
+    EXPECT_EQ(w->window->hoursLived(), 0);
     EXPECT_EQ(w->edDOB->text(), QStringLiteral("13/45/2020"));
 }
 
@@ -174,14 +163,14 @@ TEST_F(MainWindowTest, CloseSavesAndTheTitleBarDoesNot) {
     {
         auto w = start();
         w->edName->setText(QStringLiteral("Ada"));
-        w->close();  // title bar, Alt+F4, system menu
+        w->window->close();  // title bar, Alt+F4, system menu
     }
     EXPECT_FALSE(QFile::exists(dir.filePath(QStringLiteral("lifetally.ini"))));
     {
         auto w = start();
         w->edName->setText(QStringLiteral("Ada"));
         w->btClose->click();
-        EXPECT_FALSE(w->isVisible());
+        EXPECT_FALSE(w->window->isVisible());
     }
     auto again = start();
     EXPECT_EQ(again->edName->text(), QStringLiteral("Ada"));
@@ -193,14 +182,14 @@ TEST_F(MainWindowTest, FailedSaveKeepsTheWindowOpen) {
     ASSERT_TRUE(blocker.open(QIODevice::WriteOnly));
     blocker.close();
     // The settings folder is a regular file, so nothing can be written inside it.
-    TfrmMain w(other.filePath(QStringLiteral("file")));
-    w.show();
+    test::Wizard w(other.filePath(QStringLiteral("file")));
+    w.window->show();
     test::ScriptedBoxes boxes;
     w.btClose->click();
     ASSERT_EQ(boxes.reports.size(), 1);
     EXPECT_EQ(boxes.reports[0],
               QStringLiteral("Unable to write to %1").arg(other.filePath(QStringLiteral("file/lifetally.ini"))));
-    EXPECT_TRUE(w.isVisible());
+    EXPECT_TRUE(w.window->isVisible());
     EXPECT_FALSE(QApplication::overrideCursor());
 }
 

@@ -4,6 +4,8 @@
 // the program's own, and ways to put the keyboard focus where a user would.
 #include <gtest/gtest.h>
 
+#include "support/main_window_harness.h"
+
 #include <QApplication>
 #include <QDate>
 #include <QFile>
@@ -181,25 +183,6 @@ inline ::testing::AssertionResult hasSavedLayout(const IniFile& ini, bool inOrde
         if (ini.value(QLatin1String(count), QStringLiteral("Count")) != u"51")
             return ::testing::AssertionFailure() << count << " Count is not 51";
     return ::testing::AssertionSuccess();
-}
-
-// Shows a top-level window and waits until it has the keyboard, as it would on a desktop.
-inline ::testing::AssertionResult activate(QWidget* w) {
-    w->show();
-    QApplication::setActiveWindow(w);
-    w->activateWindow();
-    if (!QTest::qWaitForWindowActive(w, 2000))
-        return ::testing::AssertionFailure()
-               << w->metaObject()->className() << " did not become active";
-    return ::testing::AssertionSuccess();
-}
-
-// The widget holding the keyboard focus, seen as the control a user reached (the
-// numeric fields pass their focus to an inner line edit).
-inline QWidget* focusedControl() {
-    QWidget* f = QApplication::focusWidget();
-    while (f && f->parentWidget() && f->parentWidget()->focusProxy() == f) f = f->parentWidget();
-    return f;
 }
 
 // Text of the printed PDF, laid out as on the page; empty when it cannot be read.

@@ -22,6 +22,7 @@
 #include "ui/masked_field.h"
 #include "support/test_env.h"
 #include "support/ui_seams.h"
+#include "support/main_window_harness.h"
 #include "ui/activity_grid.h"
 
 namespace lt {
@@ -29,15 +30,11 @@ namespace {
 
 // The main window with a birth date of 1 March 1990 (322,306 hours lived on the pinned
 // Sunday 6 December 2026 at 10:00) and an income of 50,000.
-class TableEditingTest : public ::testing::Test {
+class TableEditingTest : public ::testing::Test, public test::WizardHarness {
 protected:
     void SetUp() override {
-        QFile f(dir.filePath(QStringLiteral("lifetally.ini")));
-        ASSERT_TRUE(f.open(QIODevice::WriteOnly));
-        f.write("[DOB]\nDate=3/1/1990\n[Income]\nincome=50000\n");
-        f.close();
-        w = std::make_unique<TfrmMain>(dir.path());
-        w->show();
+        writeIni(QByteArray("[DOB]\nDate=3/1/1990\n[Income]\nincome=50000\n"));
+        w = start();
     }
     void fill(ActivityGrid* g, int rows) {
         for (int r = 1; r <= rows; ++r) {
@@ -55,9 +52,7 @@ protected:
         for (int c = 0; c < 6; ++c) out << g->cell(c, r);
         return out;
     }
-    test::PinnedEnv env;
-    QTemporaryDir dir;
-    std::unique_ptr<TfrmMain> w;
+    std::unique_ptr<test::Wizard> w;
 };
 
 TEST_F(TableEditingTest, AddHoursRowPresetsTheDialogAndWritesTheRow) {
@@ -387,7 +382,7 @@ TEST_F(TableEditingTest, BirthDateCalendarWritesTheDateBackNormalised) {
     w->SpeedButton1->click();
     EXPECT_EQ(opened, 1);
     EXPECT_EQ(w->edDOB->text(), QStringLiteral("01.03.1990"));
-    EXPECT_EQ(w->hoursLived, 322306);
+    EXPECT_EQ(w->window->hoursLived(), 322306);
 
     w->edDOB->setText(QStringLiteral("someday"));
     w->SpeedButton1->click();

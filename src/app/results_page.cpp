@@ -1,0 +1,58 @@
+#include "app/results_page.h"
+
+#include <QGroupBox>
+#include <QLabel>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+#include "core/table_spec.h"
+#include "ui/page_look.h"
+
+namespace lt {
+
+ResultsPage::ResultsPage(const QBrush& background, QWidget* parent) : QWidget(parent) {
+    tile(this, background);
+    pageHeading(QStringLiteral("Results"), this)->move(16, 16);
+    const QFont lineFont = pixelFont(QStringLiteral("Arial"), 15, true);
+    ageLabel_ = new QLabel(QStringLiteral("You are: xx Years, xx Months, xx Days old"), this);
+    ageLabel_->setObjectName(QStringLiteral("Label10"));
+    incomeLabel_ = new QLabel(this);
+    incomeLabel_->setObjectName(QStringLiteral("label11"));
+    int y = 64;
+    for (QLabel* l : {ageLabel_, incomeLabel_}) {
+        l->setFont(lineFont);
+        l->setAlignment(Qt::AlignCenter);
+        l->setGeometry(0, y, 590, 24);
+        y += 32;
+    }
+    auto* report = new QPushButton(QStringLiteral("Print report"), this);
+    report->setObjectName(QStringLiteral("btReport"));
+    report->setGeometry(235, 140, 120, 28);
+    connect(report, &QPushButton::clicked, this, &ResultsPage::reportClicked);
+
+    auto* box = new QGroupBox(this);
+    box->setGeometry(145, 190, 300, 140);
+    auto* v = new QVBoxLayout(box);
+    for (const TableSpec& spec : tableSpecs()) {
+        auto* b = new QPushButton(QLatin1String(spec.chartButtonCaption), box);
+        b->setObjectName(QLatin1String(spec.chartButtonName));
+        v->addWidget(b);
+        const TableKind kind = spec.kind;
+        connect(b, &QPushButton::clicked, this, [this, kind] { emit chartClicked(kind); });
+        chartButtons_[tableIndex(kind)] = b;
+    }
+}
+
+QString ResultsPage::ageText() const { return ageLabel_->text(); }
+QString ResultsPage::incomeText() const { return incomeLabel_->text(); }
+
+void ResultsPage::setLines(const QString& age, const QString& income) {
+    ageLabel_->setText(age);
+    incomeLabel_->setText(income);
+}
+
+void ResultsPage::setChartEnabled(TableKind kind, bool enabled) {
+    chartButtons_[tableIndex(kind)]->setEnabled(enabled);
+}
+
+}  // namespace lt

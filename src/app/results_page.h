@@ -1,0 +1,33 @@
+#pragma once
+#include <QWidget>
+
+#include "core/table_shape.h"
+
+class QLabel;
+class QPushButton;
+
+namespace lt {
+
+// The Results page: the age and income lines, Print report, and a chart button per
+// table.
+class ResultsPage : public QWidget {
+    Q_OBJECT
+public:
+    explicit ResultsPage(const QBrush& background, QWidget* parent = nullptr);
+
+    QString ageText() const;
+    QString incomeText() const;
+    void setLines(const QString& age, const QString& income);
+    void setChartEnabled(TableKind kind, bool enabled);
+
+signals:
+    void reportClicked();
+    void chartClicked(TableKind kind);
+
+private:
+    QLabel* ageLabel_ = nullptr;
+    QLabel* incomeLabel_ = nullptr;
+    QPushButton* chartButtons_[3] = {};
+};
+
+}  // namespace lt

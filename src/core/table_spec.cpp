@@ -1,0 +1,62 @@
+#include "core/table_spec.h"
+
+namespace lt {
+
+const std::array<TableSpec, 3>& tableSpecs() {
+    static const std::array<TableSpec, 3> specs = {{
+        {TableKind::Hours,
+         AmountKind::Time,
+         "Step 2: Number of hours spent on various activities",
+         "Hours spent on activities",
+         "Note that the percentage is based on the number of hours you have been alive.  "
+         "Percentages may not add up to 100 due to overlap.",
+         {"Activity", "Time", "Per", "Start date", "End date", "Total Hrs"},
+         {5},
+         "Hours",
+         "Hour",
+         {"Desc", "HrMin", "Per", "Start", "End"},
+         "gridHours",
+         {"btSort1", "btAdd1", "btEdit1", "btDel1", "btClear"},
+         "btGrHour",
+         "Graph results of hours",
+         "Hours spent for ",
+         true},
+        {TableKind::Money,
+         AmountKind::Money,
+         "Step 3: Money spent on various activities",
+         "Money spent on activities",
+         "Note that the percentage is based on your lifetime income.",
+         {"Activity", "Amount", "Per", "Start date", "End date", "Total Amt"},
+         {1, 5},
+         "Money",
+         "Money",
+         {"Desc", "Amount", "Per", "Start", "End"},
+         "gridMoney",
+         {"btSort2", "btAdd2", "btEdit2", "btDel2", "btClear2"},
+         "btGrMoney",
+         "Graph results of money",
+         "Money spent for ",
+         true},
+        {TableKind::Freq,
+         AmountKind::Count,
+         "Step 4: Frequency of various activities",
+         "Frequency of activities",
+         nullptr,
+         {"Activity", "Frequency", "Per", "Start date", "End date", "Total Freq"},
+         {1, 5},
+         "Freq",
+         "Freq",
+         {"Desc", "Amount", "Per", "Start", "End"},
+         "gridFreq",
+         {"btSort3", "btAdd3", "btEdit3", "btDel3", "btClear3"},
+         "btGrFreq",
+         "Graph results of frequency",
+         "Frequency of activities for ",
+         false},
+    }};
+    return specs;
+}
+
+const TableSpec& tableSpec(TableKind kind) { return tableSpecs()[size_t(tableIndex(kind))]; }
+
+}  // namespace lt

@@ -1,0 +1,48 @@
+#pragma once
+#include <QList>
+#include <QString>
+#include <array>
+
+#include "core/table_shape.h"
+
+namespace lt {
+
+// What a table's second column holds, and so which dialog edits its rows.
+enum class AmountKind {
+    Time,   // "2 Hrs 30 Mins", edited in the time dialog
+    Money,  // an amount of money, edited in the money dialog
+    Count,  // how many times, edited in the money dialog without the currency
+};
+
+// Everything that tells one activity table from the others: its texts on screen,
+// where the settings file keeps it, the names of its controls and its chart. The
+// window, the settings file, the report and the charts all read from here.
+struct TableSpec {
+    TableKind kind;
+    AmountKind amount;
+    const char* pageHeading;
+    const char* accessibleName;  // no label sits beside the table
+    const char* note;            // under the table; nullptr for none
+    std::array<const char*, kTableCols> headings;
+    QList<int> rightAligned;  // columns drawn right-aligned, headings too
+    // Settings file: the section holding the row count, the row sections' stem
+    // ("Hour" gives [Hour1]...[Hour51]) and the keys of columns 0 to 4.
+    const char* countSection;
+    const char* rowSection;
+    std::array<const char*, 5> keys;
+    // Object names of the table and its five buttons (Sort, Add, Edit, Delete, Clear).
+    const char* gridName;
+    std::array<const char*, 5> buttonNames;
+    // The Results page's button that charts the table, and the chart's title words.
+    const char* chartButtonName;
+    const char* chartButtonCaption;
+    const char* chartTitleWords;
+    bool chartTitleHasCaption;  // the age or income line follows the name
+};
+
+// Hours, money, frequency: in the order of the pages, the file and the report.
+const std::array<TableSpec, 3>& tableSpecs();
+const TableSpec& tableSpec(TableKind kind);
+inline int tableIndex(TableKind kind) { return static_cast<int>(kind); }
+
+}  // namespace lt
