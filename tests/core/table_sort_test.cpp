@@ -9,24 +9,6 @@ namespace {
 
 using test::PinnedEnv;
 
-enum class Order { Activity, StartDate, Total };
-
-// What each menu item does with the table on the shown page.
-void sortTable(TableTexts& t, Order order) {
-    const SortRange range = sortRangeOf(t);
-    switch (order) {
-        case Order::Activity:
-            sortByText(t, range.lo, range.hi, 0, false);
-            break;
-        case Order::StartDate:
-            sortByDate(t, range.lo, range.hi, 3, false);
-            break;
-        case Order::Total:
-            sortByNumber(t, range.lo, range.hi, 5, true);
-            break;
-    }
-}
-
 // A money table with one filled row per id; the id goes in the amount cell so rows
 // with equal keys can be told apart.
 struct Row {
@@ -71,7 +53,7 @@ std::vector<Row> sameActivity(int n) {
 
 struct EqualCase {
     const char* name;
-    Order order;
+    SortKey order;
     int rows;
     std::vector<int> once;
 };
@@ -83,8 +65,8 @@ class EqualKeys : public ::testing::TestWithParam<EqualCase> {};
 TEST_P(EqualKeys, MoveAsThePartitionStepsPutThem) {
     PinnedEnv env;
     const EqualCase& c = GetParam();
-    TableTexts t = tableOf(c.order == Order::Total       ? sameTotal(c.rows)
-                           : c.order == Order::StartDate ? sameStart(c.rows)
+    TableTexts t = tableOf(c.order == SortKey::Total       ? sameTotal(c.rows)
+                           : c.order == SortKey::StartDate ? sameStart(c.rows)
                                                          : sameActivity(c.rows));
     const TableTexts before = t;
     sortTable(t, c.order);
@@ -100,23 +82,23 @@ TEST_P(EqualKeys, MoveAsThePartitionStepsPutThem) {
 // exchange sort, which leaves equal keys alone.
 INSTANTIATE_TEST_SUITE_P(
     Orders, EqualKeys,
-    ::testing::Values(EqualCase{"TwoTotals", Order::Total, 2, {2, 1}},
-                      EqualCase{"ThreeTotals", Order::Total, 3, {3, 2, 1}},
-                      EqualCase{"FourTotals", Order::Total, 4, {3, 4, 1, 2}},
-                      EqualCase{"TwoStarts", Order::StartDate, 2, {2, 1}},
-                      EqualCase{"ThreeStarts", Order::StartDate, 3, {3, 2, 1}},
-                      EqualCase{"FourStarts", Order::StartDate, 4, {3, 4, 1, 2}},
-                      EqualCase{"TwoActivities", Order::Activity, 2, {1, 2}},
-                      EqualCase{"FiveActivities", Order::Activity, 5, {1, 2, 3, 4, 5}},
-                      EqualCase{"SixActivities", Order::Activity, 6, {6, 5, 4, 3, 2, 1}}));
+    ::testing::Values(EqualCase{"TwoTotals", SortKey::Total, 2, {2, 1}},
+                      EqualCase{"ThreeTotals", SortKey::Total, 3, {3, 2, 1}},
+                      EqualCase{"FourTotals", SortKey::Total, 4, {3, 4, 1, 2}},
+                      EqualCase{"TwoStarts", SortKey::StartDate, 2, {2, 1}},
+                      EqualCase{"ThreeStarts", SortKey::StartDate, 3, {3, 2, 1}},
+                      EqualCase{"FourStarts", SortKey::StartDate, 4, {3, 4, 1, 2}},
+                      EqualCase{"TwoActivities", SortKey::Activity, 2, {1, 2}},
+                      EqualCase{"FiveActivities", SortKey::Activity, 5, {1, 2, 3, 4, 5}},
+                      EqualCase{"SixActivities", SortKey::Activity, 6, {6, 5, 4, 3, 2, 1}}));
 
 TEST(TableSort, TwoEqualTotalsSwapAtEverySort) {
     TableTexts t = tableOf(sameTotal(2));
-    sortTable(t, Order::Total);
+    sortTable(t, SortKey::Total);
     EXPECT_EQ(idsOf(t, 2), (std::vector<int>{2, 1}));
-    sortTable(t, Order::Total);
+    sortTable(t, SortKey::Total);
     EXPECT_EQ(idsOf(t, 2), (std::vector<int>{1, 2}));
-    sortTable(t, Order::Total);
+    sortTable(t, SortKey::Total);
     EXPECT_EQ(idsOf(t, 2), (std::vector<int>{2, 1}));
 }
 
@@ -135,20 +117,20 @@ TableTexts tableOfActivities(const std::vector<QString>& names) {
 
 TEST(TableSort, ActivitiesIgnoreTheCaseOfLetters) {
     TableTexts t = tableOfActivities({"cherry", "Banana", "apple"});
-    sortTable(t, Order::Activity);
+    sortTable(t, SortKey::Activity);
     EXPECT_EQ(activitiesOf(t, 3), (std::vector<QString>{"apple", "Banana", "cherry"}));
 }
 
 TEST(TableSort, ADigitComesBeforeALetter) {
     TableTexts t = tableOfActivities({"zebra", "7 Up", "apple"});
-    sortTable(t, Order::Activity);
+    sortTable(t, SortKey::Activity);
     EXPECT_EQ(activitiesOf(t, 3), (std::vector<QString>{"7 Up", "apple", "zebra"}));
 }
 
 TEST(TableSort, OnlyAToZAreRaised) {
     // Keys APPLE, ZEBRA, _UNDER (95), éCLAIR (233): no locale collation.
     TableTexts t = tableOfActivities({"éclair", "_under", "Zebra", "apple", "app"});
-    sortTable(t, Order::Activity);
+    sortTable(t, SortKey::Activity);
     EXPECT_EQ(activitiesOf(t, 5),
               (std::vector<QString>{"app", "apple", "Zebra", "_under", "éclair"}));
 }
@@ -161,7 +143,7 @@ TEST(TableSort, SixActivitiesWithRepeatedKeys) {
     for (const char* k : {"b", "A", "B", "c", "b", "a"})
         rows.push_back(Row{QString::fromUtf8(k), QStringLiteral("1/1/2020"), QStringLiteral("1")});
     TableTexts t = tableOf(rows);
-    sortTable(t, Order::Activity);
+    sortTable(t, SortKey::Activity);
     EXPECT_EQ(idsOf(t, 6), (std::vector<int>{6, 2, 5, 3, 1, 4}));
 }
 
@@ -171,7 +153,7 @@ TEST(TableSort, LargestTotalFirstWithSharesInTheCells) {
                             {QStringLiteral("b"), QStringLiteral("1/1/2020"), "1,500 (0.47%)"},
                             {QStringLiteral("c"), QStringLiteral("1/1/2020"), "0"},
                             {QStringLiteral("d"), QStringLiteral("1/1/2020"), "25 (0.01%)"}});
-    sortTable(t, Order::Total);
+    sortTable(t, SortKey::Total);
     EXPECT_EQ(activitiesOf(t, 4), (std::vector<QString>{"b", "a", "d", "c"}));
     // The total texts travel unchanged with their rows.
     EXPECT_EQ(t[1][5], QStringLiteral("1,500 (0.47%)"));
@@ -188,7 +170,7 @@ TEST(TableSort, TotalsWithRepeatedKeys) {
                             {"c", "1/1/2020", "$500 (1.00%)"},
                             {"d", "1/1/2020", "$100 (0.20%)"},
                             {"e", "1/1/2020", "$900 (1.80%)"}});
-    sortTable(t, Order::Total);
+    sortTable(t, SortKey::Total);
     EXPECT_EQ(idsOf(t, 5), (std::vector<int>{2, 5, 3, 1, 4}));
 }
 
@@ -198,7 +180,7 @@ TEST(TableSort, AnUnreadableStartDateCountsAs1January1900) {
                             {"unreadable", "2/30/2020", "1"},
                             {"earlier", "1/1/1990", "1"},
                             {"before 1900", "12/31/1899", "1"}});
-    sortTable(t, Order::StartDate);
+    sortTable(t, SortKey::StartDate);
     EXPECT_EQ(activitiesOf(t, 4),
               (std::vector<QString>{"before 1900", "unreadable", "earlier", "later"}));
 }
@@ -207,7 +189,7 @@ TEST(TableSort, StartDatesInTheLocaleFormat) {
     PinnedEnv env(PinnedEnv::defaultNow(), QLocale(QLocale::German, QLocale::Germany));
     TableTexts t =
         tableOf({{"b", "01.03.2020", "1"}, {"a", "02.01.2020", "1"}, {"us text", "1/2/2020", "1"}});
-    sortTable(t, Order::StartDate);
+    sortTable(t, SortKey::StartDate);
     EXPECT_EQ(activitiesOf(t, 3), (std::vector<QString>{"us text", "a", "b"}));
 }
 
@@ -216,12 +198,12 @@ TEST(TableSort, GermanTotals) {
     TableTexts t = tableOf({{"a", "01.01.2020", QString::fromUtf8("25\u00a0€ (0,05%)")},
                             {"b", "01.01.2020", QString::fromUtf8("1.234\u00a0€ (2,47%)")},
                             {"c", "01.01.2020", QString::fromUtf8("130\u00a0€ (0,26%)")}});
-    sortTable(t, Order::Total);
+    sortTable(t, SortKey::Total);
     EXPECT_EQ(activitiesOf(t, 3), (std::vector<QString>{"b", "c", "a"}));
 }
 
 TEST(TableSort, EmptyAndOneRowTablesStayAsTheyAre) {
-    for (Order o : {Order::Activity, Order::StartDate, Order::Total}) {
+    for (SortKey o : {SortKey::Activity, SortKey::StartDate, SortKey::Total}) {
         TableTexts empty = emptyTable(TableKind::Hours);
         empty[50] = QStringList{"row 50", "1 Hr", "Day", "1/1/2020", "Now", "5"};
         const TableTexts emptyBefore = empty;
@@ -250,15 +232,15 @@ TEST(TableSort, FortyNineRowsAreAllSortedAndRow50IsLeftAlone) {
     const TableTexts before = t;
     EXPECT_EQ(sortRangeOf(t).hi, 49);
 
-    sortTable(t, Order::Activity);  // Item 01 .. Item 49 = ids 49 .. 1
+    sortTable(t, SortKey::Activity);  // Item 01 .. Item 49 = ids 49 .. 1
     for (int r = 1; r <= 49; ++r) EXPECT_EQ(t[r], before[50 - r]);
     EXPECT_EQ(t[50], before[50]);
 
-    sortTable(t, Order::StartDate);  // back to ids 1 .. 49
+    sortTable(t, SortKey::StartDate);  // back to ids 1 .. 49
     for (int r = 1; r <= 49; ++r) EXPECT_EQ(t[r], before[r]);
     EXPECT_EQ(t[50], before[50]);
 
-    sortTable(t, Order::Total);  // 490 first
+    sortTable(t, SortKey::Total);  // 490 first
     for (int r = 1; r <= 49; ++r) EXPECT_EQ(t[r], before[50 - r]);
     EXPECT_EQ(t[50], before[50]);
     EXPECT_EQ(t[0], before[0]);
@@ -272,12 +254,12 @@ TEST(TableSort, BlankRowsAreNeverTouched) {
     t[4] = QStringList{"", "stale", "Day", "1/1/1900", "Now", "999"};
     t[5] = QStringList{"aaa", "5", "Once", "1/1/1901", "Now", "1000"};
     const TableTexts before = t;
-    for (Order o : {Order::Activity, Order::StartDate, Order::Total}) {
+    for (SortKey o : {SortKey::Activity, SortKey::StartDate, SortKey::Total}) {
         sortTable(t, o);
         EXPECT_EQ(t[0], before[0]);
         for (int r = 4; r <= 50; ++r) EXPECT_EQ(t[r], before[r]) << r;
     }
-    sortTable(t, Order::Activity);
+    sortTable(t, SortKey::Activity);
     EXPECT_EQ(activitiesOf(t, 3), (std::vector<QString>{"a", "b", "c"}));
 }
 

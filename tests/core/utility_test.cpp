@@ -41,9 +41,11 @@ INSTANTIATE_TEST_SUITE_P(
         WhenCase{QDate(2023, 11, 15), "3 yrs 1 mon ago"},
         WhenCase{QDate(2023, 10, 15), "3 yrs 2 mons ago"}, WhenCase{QDate(2027, 3, 1), "3 mons"},
         WhenCase{QDate(2029, 2, 1), "2 yrs 2 mons"}, WhenCase{QDate(2029, 12, 31), "3 yrs"},
-        WhenCase{QDate(2030, 1, 1), "3 yrs 1 mon"}, WhenCase{QDate(2027, 1, 20), "6 wks"}));
+        WhenCase{QDate(2030, 1, 1), "3 yrs 1 mon"}, WhenCase{QDate(2027, 1, 20), "6 wks"},
+        // A year difference of 2 still reads in months.
+        WhenCase{QDate(2028, 2, 1), "14 mons"}));
 
-TEST(DateWhen, PastWeeksFromASaturday) {
+TEST(DateWhen, WeeksFromASaturday) {
     const DateTime saturday = day(2026, 12, 12);
     EXPECT_EQ(dateWhen(saturday, day(2026, 12, 10)).text, QStringLiteral("This week"));
     EXPECT_EQ(dateWhen(saturday, day(2026, 12, 6)).text, QStringLiteral("This week"));
@@ -51,6 +53,10 @@ TEST(DateWhen, PastWeeksFromASaturday) {
     EXPECT_EQ(dateWhen(saturday, day(2026, 12, 13)).text, QStringLiteral("Tomorrow"));
     EXPECT_EQ(dateWhen(saturday, day(2026, 12, 14)).text, QStringLiteral("Next week"));
     EXPECT_EQ(dateWhen(saturday, day(2026, 12, 26)).text, QStringLiteral("2 wks"));
+    // Calendar weeks, not days / 7: 15 days on from a Saturday is the third week after.
+    EXPECT_EQ(dateWhen(saturday, day(2026, 12, 27)).text, QStringLiteral("3 wks"));
+    EXPECT_EQ(dateWhen(saturday, day(2027, 1, 2)).text, QStringLiteral("3 wks"));
+    EXPECT_EQ(dateWhen(saturday, day(2027, 1, 3)).text, QStringLiteral("4 wks"));
 }
 
 TEST(DateWhen, HandsBackItsNumbers) {

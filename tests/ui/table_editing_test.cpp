@@ -296,9 +296,12 @@ TEST_F(TableEditingTest, MoneyRowsGoThroughTheMoneyDialog) {
 }
 
 TEST_F(TableEditingTest, SortMenuSortsTheTableOfTheShownPage) {
+    // Totals descend m2, m3, m1; starts ascend m3, m1, m2; names ascend m1, m2, m3.
     const char* const totals[] = {"$5 (0.01%)", "$1,234 (2.47%)", "$40 (0.08%)"};
+    const char* const starts[] = {"1/1/2020", "6/1/2021", "3/15/1999"};
     for (int r = 1; r <= 3; ++r) {
         w->gridMoney->setCell(0, r, QStringLiteral("m%1").arg(r));
+        w->gridMoney->setCell(3, r, QString::fromLatin1(starts[r - 1]));
         w->gridMoney->setCell(5, r, QString::fromLatin1(totals[r - 1]));
         w->gridHours->setCell(0, r, QStringLiteral("h%1").arg(4 - r));
     }
@@ -308,12 +311,23 @@ TEST_F(TableEditingTest, SortMenuSortsTheTableOfTheShownPage) {
     QStringList items;
     for (QAction* a : w->PopupMenu1->actions()) items << a->text();
     EXPECT_EQ(items, (QStringList{"Sort by activity", "Sort by start date", "Sort by total"}));
-    w->PopupMenu1->actions()[2]->trigger();
-    w->PopupMenu1->hide();
-    EXPECT_EQ(w->gridMoney->cell(0, 1), QStringLiteral("m2"));
-    EXPECT_EQ(w->gridMoney->cell(5, 1), QStringLiteral("$1,234 (2.47%)"));
-    EXPECT_EQ(w->gridMoney->cell(0, 2), QStringLiteral("m3"));
-    EXPECT_EQ(w->gridMoney->cell(0, 3), QStringLiteral("m1"));
+    const struct {
+        const char* item;
+        QStringList order;
+    } choices[] = {{"Sort by total", {"m2", "m3", "m1"}},
+                   {"Sort by start date", {"m3", "m1", "m2"}},
+                   {"Sort by activity", {"m1", "m2", "m3"}}};
+    for (const auto& choice : choices) {
+        w->btSort2->click();
+        for (QAction* a : w->PopupMenu1->actions())
+            if (a->text() == QLatin1String(choice.item)) a->trigger();
+        w->PopupMenu1->hide();
+        QStringList got;
+        for (int r = 1; r <= 3; ++r) got << w->gridMoney->cell(0, r);
+        EXPECT_EQ(got, choice.order) << choice.item;
+    }
+    // Whole rows move: m2 keeps its total.
+    EXPECT_EQ(w->gridMoney->cell(5, 2), QStringLiteral("$1,234 (2.47%)"));
     EXPECT_EQ(w->gridHours->cell(0, 1), QStringLiteral("h3"));  // other tables untouched
 }
 
