@@ -81,12 +81,10 @@ QString asciiDigits(const QString& text) {
             c = QChar::surrogateToUcs4(text[i], text[i + 1]);
             width = 2;
         }
-        if (isDirectionMark(c)) {
-        } else if (QChar::category(c) == QChar::Number_DecimalDigit) {
+        if (QChar::category(c) == QChar::Number_DecimalDigit)
             out += QChar(u'0' + QChar::digitValue(c));
-        } else {
+        else if (!isDirectionMark(c))
             out += QStringView(text).mid(i, width);
-        }
         i += width - 1;
     }
     return out;
