@@ -54,6 +54,44 @@ QStringList roundTripFailures() {
     return bad;
 }
 
+struct WrittenCase {
+    QLocale::Language language;
+    QLocale::Country country;
+    const char* date;    // 8 December 2026 as the locale writes it, or typed
+    const char* amount;  // 12.50 behind the currency sign
+};
+
+// Worked by hand from each locale's digits, separators and short format.
+TEST(LocaleRoundTrip, ReadsDigitsOfEveryScript) {
+    const WrittenCase cases[] = {
+        {QLocale::Arabic, QLocale::Egypt, "٨\u200F/١٢\u200F/٢٠٢٦", "ج١٢٫٥٠"},
+        {QLocale::Arabic, QLocale::Egypt, "٨/١٢/٢٠٢٦", "١٢٫٥"},
+        {QLocale::Persian, QLocale::Iran, "۲۰۲۶/۱۲/۸", "ر۱۲٫۵۰"},
+        {QLocale::Marathi, QLocale::India, "८/१२/२०२६", "₹१२.५०"},
+        {QLocale::Chakma, QLocale::Bangladesh, "𑄾/𑄷𑄸/𑄸𑄼", "৳𑄷𑄸.𑄻𑄶"},  // "yy": 26 is 2026
+        {QLocale::Kako, QLocale::Cameroon, "08/12 2026", "F12,50"},
+        {QLocale::Spanish, QLocale::Panama, "12/08/26", "B/.12.50"},  // month first
+    };
+    for (const WrittenCase& c : cases) {
+        PinnedEnv env(PinnedEnv::defaultNow(), QLocale(c.language, c.country));
+        const QString name = QLocale().name();
+        EXPECT_EQ(loc::parseDate(QString::fromUtf8(c.date)), QDate(2026, 12, 8))
+            << qPrintable(name);
+        EXPECT_EQ(loc::parseNumber(numberChars(QString::fromUtf8(c.amount))), 12.5)
+            << qPrintable(name);
+    }
+    PinnedEnv env(PinnedEnv::defaultNow(), QLocale(QLocale::Arabic, QLocale::Egypt));
+    EXPECT_EQ(loc::asciiDigits(QString::fromUtf8("٨\u200F/١٢\u061C")), QStringLiteral("8/12"));
+    EXPECT_EQ(numberChars(QString::fromUtf8("ج١٬٢٣٤٫٥٠")), QString::fromUtf8("1234٫50"));
+    EXPECT_EQ(loc::parseNumber(QString::fromUtf8("١٬٢٣٤")), std::nullopt);
+    EXPECT_EQ(loc::parseNumber(QStringLiteral("12.5")), std::nullopt);  // not its separator
+    EXPECT_EQ(loc::parseDate(QString::fromUtf8("٨-١٢-٢٠٢٦")), std::nullopt);
+    // kkj_CM: a slash, then a blank.
+    loc::setProgramLocale(QLocale(QLocale::Kako, QLocale::Cameroon));
+    EXPECT_EQ(loc::parseDate(QStringLiteral("08/12/2026")), std::nullopt);
+    EXPECT_EQ(loc::parseDate(QStringLiteral("08/122026")), std::nullopt);
+}
+
 TEST(LocaleRoundTrip, EveryLocaleReadsBackWhatItWrites) {
     int covered = 0;
     QStringList failed;
