@@ -83,9 +83,13 @@ bool hasYear(const QString& t) { return t.contains(QStringLiteral("Year")); }
 bool hasOnce(const QString& t) { return t.contains(QStringLiteral("Once")); }
 
 QString numberChars(const QString& text) {
+    QString t = loc::asciiDigits(text);
+    // A currency symbol may hold the decimal separator ("Rs.", "B/.", "د.إ."): it goes whole.
+    const QString symbol = loc::asciiDigits(loc::currencySymbol());
+    if (!symbol.isEmpty()) t.remove(symbol);
     const QChar dec = loc::decimalSeparator();
     QString out;
-    for (QChar c : text)
+    for (QChar c : t)
         if ((c >= u'0' && c <= u'9') || c == dec) out += c;
     return out;
 }

@@ -23,7 +23,8 @@ bool hasMonth(const QString& text);
 bool hasYear(const QString& text);
 bool hasOnce(const QString& text);
 
-// Only the digits and the locale's decimal separator, in order.
+// Only the digits (of any script, written in ASCII) and the locale's decimal separator,
+// in order; the currency symbol is dropped whole.
 QString numberChars(const QString& text);
 
 }  // namespace lt

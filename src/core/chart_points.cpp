@@ -18,7 +18,9 @@ constexpr std::uint32_t kWhite = 0xFFFFFF;
 QString trimDecimals(QString text) {
     const QChar sep = loc::decimalSeparator();
     if (!text.contains(sep)) return text;
-    while (text.endsWith(u'0')) text.chop(1);
+    // The locale's own zero (Arabic-Indic "٠", or a surrogate pair in Chakma).
+    const QString zero = loc::formatNumber(0, 0);
+    while (text.endsWith(zero)) text.chop(zero.size());
     if (text.endsWith(sep)) text.chop(1);
     return text;
 }

@@ -28,78 +28,99 @@ QString shortDateFormat() {
 QString formatDate(const QDate& date) { return programLocale().toString(date, shortDateFormat()); }
 
 namespace {
-struct DateOrder {
+bool isDirectionMark(char32_t c) {
+    return c == 0x061C || c == 0x200E || c == 0x200F || (c >= 0x202A && c <= 0x202E) ||
+           (c >= 0x2066 && c <= 0x2069);
+}
+
+// Field order and the literals of the short format, direction marks dropped, each
+// trimmed: after the first field, after the second, and after the last (the Hungarian
+// ".", the Bulgarian "г.").
+struct DateShape {
     char order[3] = {'M', 'd', 'y'};
-    QChar separator = u'/';
-    QString tail;  // the literal after the last field, if any
+    QString literal[3];
 };
 
-// Arabic formats put right-to-left marks (U+200F) beside the separators;
-// they are not typed and carry no meaning for reading a date.
-QString withoutDirectionMarks(QString s) {
-    s.remove(QChar(0x200E));
-    s.remove(QChar(0x200F));
-    s.remove(QChar(0x061C));
-    return s;
-}
-
-// The literal after the format's last field, quotes removed and trimmed: "." in
-// Hungarian "yyyy. MM. dd.", the abbreviated year word and "." in Bulgarian.
-QString trailingLiteral(const QString& format) {
-    qsizetype last = -1;
-    bool quoted = false;
-    for (qsizetype i = 0; i < format.size(); ++i) {
-        const QChar c = format[i];
-        if (c == u'\'')
-            quoted = !quoted;
-        else if (!quoted && (c == u'd' || c == u'M' || c == u'y'))
-            last = i;
-    }
-    return format.mid(last + 1).remove(u'\'').trimmed();
-}
-
-DateOrder dateOrder() {
-    DateOrder o;
-    const QString f = withoutDirectionMarks(shortDateFormat());
-    int n = 0;
+DateShape dateShape() {
+    DateShape s;
+    const QString f = asciiDigits(shortDateFormat());
+    int fields = 0;
+    QString literal;
     QChar last;
-    bool sepFound = false;
-    for (int i = 0; i < f.size(); ++i) {
-        const QChar c = f[i];
-        if (c == u'd' || c == u'M' || c == u'y') {
-            if (c != last && n < 3) o.order[n++] = static_cast<char>(c.unicode());
+    bool quoted = false;
+    for (const QChar c : f) {
+        if (c == u'\'') {
+            quoted = !quoted;
+            last = QChar();
+        } else if (!quoted && (c == u'd' || c == u'M' || c == u'y')) {
+            if (c != last) {
+                if (fields > 0 && fields <= 3) s.literal[fields - 1] = literal.trimmed();
+                if (fields < 3) s.order[fields] = static_cast<char>(c.unicode());
+                ++fields;
+                literal.clear();
+            }
             last = c;
-        } else if (n == 1 && !sepFound && !c.isSpace()) {
-            o.separator = c;
-            sepFound = true;
+        } else {
+            literal += c;
+            last = QChar();
         }
     }
-    o.tail = trailingLiteral(f);
-    return o;
-}
-
-bool allDigits(const QString& s) {
-    if (s.isEmpty()) return false;
-    for (QChar c : s)
-        if (c < u'0' || c > u'9') return false;
-    return true;
+    if (fields > 0 && fields <= 3) s.literal[fields - 1] = literal.trimmed();
+    return s;
 }
 }  // namespace
 
+QString asciiDigits(const QString& text) {
+    QString out;
+    out.reserve(text.size());
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        char32_t c = text[i].unicode();
+        qsizetype width = 1;
+        // Chakma and Adlam digits lie outside the basic plane.
+        if (text[i].isHighSurrogate() && i + 1 < text.size() && text[i + 1].isLowSurrogate()) {
+            c = QChar::surrogateToUcs4(text[i], text[i + 1]);
+            width = 2;
+        }
+        if (QChar::category(c) == QChar::Number_DecimalDigit)
+            out += QChar(u'0' + QChar::digitValue(c));
+        else if (!isDirectionMark(c))
+            out += QStringView(text).mid(i, width);
+        i += width - 1;
+    }
+    return out;
+}
+
 std::optional<QDate> parseDate(const QString& text) {
-    const DateOrder o = dateOrder();
-    QString t = withoutDirectionMarks(text).trimmed();
-    // Dates this program writes end in that literal; a date typed without it reads too.
-    if (!o.tail.isEmpty() && t.endsWith(o.tail)) t = t.chopped(o.tail.size()).trimmed();
-    QStringList parts = t.split(o.separator);
-    if (parts.size() != 3) return std::nullopt;
+    const DateShape s = dateShape();
+    const QString t = asciiDigits(text);
+    qsizetype i = 0;
+    auto skipBlanks = [&] {
+        while (i < t.size() && t[i].isSpace()) ++i;
+    };
+    auto take = [&](const QString& literal) {
+        if (!QStringView(t).mid(i).startsWith(literal)) return false;
+        i += literal.size();
+        return true;
+    };
+    QString parts[3];
+    skipBlanks();
+    for (int k = 0; k < 3; ++k) {
+        const qsizetype from = i;
+        while (i < t.size() && t[i] >= u'0' && t[i] <= u'9') ++i;
+        if (i == from) return std::nullopt;
+        parts[k] = t.mid(from, i - from);
+        skipBlanks();
+        // Dates this program writes end in the closing literal; a date typed without it reads too.
+        if (!take(s.literal[k]) && k < 2) return std::nullopt;
+        skipBlanks();
+    }
+    if (i != t.size()) return std::nullopt;
     int day = 0, month = 0, year = 0;
     bool twoDigitYear = false;
-    for (int i = 0; i < 3; ++i) {
-        const QString p = parts[i].trimmed();
-        if (!allDigits(p)) return std::nullopt;
-        const int v = p.toInt();
-        switch (o.order[i]) {
+    for (int k = 0; k < 3; ++k) {
+        const QString& p = parts[k];
+        const int v = p.size() <= 4 ? p.toInt() : 0;
+        switch (s.order[k]) {
             case 'd':
                 if (p.size() > 2) return std::nullopt;
                 day = v;
@@ -154,12 +175,45 @@ QString formatMoney0(double value) {
 }
 
 std::optional<double> parseNumber(const QString& text) {
-    QLocale l = programLocale();
-    l.setNumberOptions(QLocale::RejectGroupSeparator);
+    const QLocale l = programLocale();
+    const QString t = asciiDigits(text).trimmed();
+    const QString decimal = asciiDigits(l.decimalPoint());
+    const QString group = asciiDigits(l.groupSeparator());
+    const QString minus = asciiDigits(l.negativeSign());
+    const QString plus = asciiDigits(l.positiveSign());
+    // Spelled out in C notation; a "." or "," that is not the locale's own does not read.
+    QString c;
+    for (qsizetype i = 0; i < t.size();) {
+        const QStringView rest = QStringView(t).mid(i);
+        if (!decimal.isEmpty() && rest.startsWith(decimal)) {
+            c += u'.';
+            i += decimal.size();
+        } else if (!group.isEmpty() && rest.startsWith(group)) {
+            return std::nullopt;
+        } else if (!minus.isEmpty() && rest.startsWith(minus)) {
+            c += u'-';
+            i += minus.size();
+        } else if (!plus.isEmpty() && rest.startsWith(plus)) {
+            c += u'+';
+            i += plus.size();
+        } else if (t[i] == u'.' || t[i] == u',') {
+            return std::nullopt;
+        } else {
+            c += t[i++];
+        }
+    }
     bool ok = false;
-    const double v = l.toDouble(text.trimmed(), &ok);
+    const double v = QLocale::c().toDouble(c, &ok);
     if (!ok) return std::nullopt;
     return v;
+}
+
+QString shownNumberDigits(const QString& text, const QString& sign) {
+    QString t = asciiDigits(text);
+    if (!sign.isEmpty()) t.remove(sign);
+    const QString group = asciiDigits(programLocale().groupSeparator());
+    if (!group.isEmpty()) t.remove(group);
+    return t.trimmed();
 }
 
 QString plainNumber(double value, int decimals) {
@@ -179,6 +233,11 @@ QChar groupSeparator() {
 }
 
 QString currencySymbol() { return programLocale().currencySymbol(QLocale::CurrencySymbol); }
+
+QString currencySign() {
+    const QString s = currencySymbol();
+    return s.left(s.size() > 1 && s[0].isHighSurrogate() ? 2 : 1);
+}
 
 // The name as it stands alone (Russian "март"), not the form inside a date ("марта").
 QString monthName(int month) {

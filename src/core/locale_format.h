@@ -17,9 +17,9 @@ QLocale programLocale();
 // The locale's short date format with the year widened to four digits.
 QString shortDateFormat();
 QString formatDate(const QDate& date);
-// Day, month and year in the locale's order, separated by its date separator; the
-// format's closing literal (Hungarian "2026. 12. 06.") may follow, and right-to-left
-// marks are ignored.
+// Day, month and year in the locale's order, separated by the literals of its short
+// format (kkj_CM "dd/MM yyyy" has two); the format's closing literal (Hungarian
+// "2026. 12. 06.") may follow. Digits of any script count, direction marks are ignored.
 // Two-digit years fall in the window [this year - 50, this year + 49].
 std::optional<QDate> parseDate(const QString& text);
 
@@ -31,15 +31,24 @@ QString formatLongTime(const QTime& time);
 QString formatNumber(double value, int decimals);
 // "%.0m": the locale's currency format without decimals.
 QString formatMoney0(double value);
-// A number in the locale's notation (decimal separator, no grouping); nullopt when it
-// does not convert.
+// A number in the locale's notation (decimal separator, no grouping; digits of any
+// script, direction marks ignored); nullopt when it does not convert.
 std::optional<double> parseNumber(const QString& text);
+// The text every reader works on: each decimal digit of any script as its ASCII digit,
+// direction marks (U+200E, U+200F, U+061C and the other bidi controls) dropped.
+QString asciiDigits(const QString& text);
+// What a numeric field shows, as parseNumber reads it: its sign, group separators,
+// direction marks and outer blanks dropped, digits in ASCII.
+QString shownNumberDigits(const QString& text, const QString& sign);
 // A number with decimals written without grouping, as numeric fields read it back.
 QString plainNumber(double value, int decimals);
 
 QChar decimalSeparator();
 QChar groupSeparator();
 QString currencySymbol();
+// The currency symbol cut to its first character (a whole code point), as the "$" of a
+// picture mask shows it.
+QString currencySign();
 QString monthName(int month);  // full name on its own, 1..12
 
 double roundHalfAway(double value, int decimals);

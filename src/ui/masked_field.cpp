@@ -17,7 +17,7 @@ MaskedNumberField::MaskedNumberField(QWidget* parent) : QDoubleSpinBox(parent) {
 
 void MaskedNumberField::setPictureMask(const QString& mask) {
     mask_ = mask;
-    sign_ = mask.contains(u'$') ? loc::currencySymbol().left(1) : QString();
+    sign_ = mask.contains(u'$') ? loc::currencySign() : QString();
     const int dot = mask.indexOf(u'.');
     setDecimals(dot < 0 ? 0 : static_cast<int>(mask.size() - dot - 1));
     setGroupSeparatorShown(mask.contains(u','));
@@ -38,18 +38,11 @@ QString MaskedNumberField::textFromValue(double v) const {
 }
 
 double MaskedNumberField::valueFromText(const QString& text) const {
-    QString t = text;
-    if (!sign_.isEmpty()) t.remove(sign_);
-    t.remove(loc::groupSeparator());
-    t = t.trimmed();
-    return loc::parseNumber(t).value_or(0);
+    return loc::parseNumber(loc::shownNumberDigits(text, sign_)).value_or(0);
 }
 
 QValidator::State MaskedNumberField::validate(QString& input, int& /*pos*/) const {
-    QString t = input;
-    if (!sign_.isEmpty()) t.remove(sign_);
-    t.remove(loc::groupSeparator());
-    t = t.trimmed();
+    const QString t = loc::shownNumberDigits(input, sign_);
     if (t.isEmpty()) return QValidator::Intermediate;
     const QChar dec = loc::decimalSeparator();
     int decimalsSeen = -1;
@@ -66,10 +59,7 @@ QValidator::State MaskedNumberField::validate(QString& input, int& /*pos*/) cons
 }
 
 bool MaskedNumberField::acceptTyped() {
-    QString t = lineEdit()->text();
-    if (!sign_.isEmpty()) t.remove(sign_);
-    t.remove(loc::groupSeparator());
-    const auto v = loc::parseNumber(t.trimmed());
+    const auto v = loc::parseNumber(loc::shownNumberDigits(lineEdit()->text(), sign_));
     if (v && (*v < minimum() || *v > maximum())) {
         const QString msg =
             QStringLiteral("%1 is not a valid value. It must be between %2 and %3.")

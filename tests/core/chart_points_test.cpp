@@ -236,5 +236,12 @@ TEST(ChartFormats, GermanSeparators) {
     EXPECT_EQ(legendText(1234.5, "Auto"), "1.234,5  Auto");
 }
 
+// Trailing zeros go in the locale's own digits too.
+TEST(ChartFormats, ArabicIndicDigits) {
+    test::PinnedEnv env(test::PinnedEnv::defaultNow(), QLocale(QLocale::Arabic, QLocale::Egypt));
+    EXPECT_EQ(legendValue(12.5), QString::fromUtf8("١٢٫٥"));
+    EXPECT_EQ(legendValue(40), QString::fromUtf8("٤٠"));
+}
+
 }  // namespace
 }  // namespace lt

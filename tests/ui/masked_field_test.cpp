@@ -123,3 +123,32 @@ TEST(MaskedNumberField, LoadsAValueTextWrittenInTheLocale) {
 
 }  // namespace
 }  // namespace lt
+
+namespace lt {
+namespace {
+
+// In every locale, whatever its digits and separators, the field takes back the text it
+// shows: a money amount with cents and a grouped whole income.
+TEST(MaskedNumberField, EveryLocaleTakesBackItsOwnText) {
+    QStringList failed;
+    for (const QLocale& l : QLocale::matchingLocales(QLocale::AnyLanguage, QLocale::AnyScript,
+                                                     QLocale::AnyTerritory)) {
+        if (l.language() == QLocale::C) continue;
+        test::PinnedEnv env(test::PinnedEnv::defaultNow(), l);
+        for (const auto& [mask, value] :
+             {std::pair{"$###,###.##", 12.5}, std::pair{"$###,###.##", 999999.99},
+              std::pair{"$###,###,###", 1234567.0}}) {
+            std::unique_ptr<MaskedNumberField> keep;
+            MaskedNumberField* f = field(QString::fromLatin1(mask), 99999999, keep);
+            f->setValue(value);
+            QString text = f->text();
+            int pos = 0;
+            if (f->validate(text, pos) != QValidator::Acceptable || f->valueFromText(text) != value)
+                failed << l.name() + QStringLiteral(": ") + text;
+        }
+    }
+    EXPECT_TRUE(failed.isEmpty()) << qPrintable(failed.join(u'\n'));
+}
+
+}  // namespace
+}  // namespace lt

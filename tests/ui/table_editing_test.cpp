@@ -16,6 +16,8 @@
 #include <QToolButton>
 
 #include "app/main_window.h"
+#include "core/locale_format.h"
+#include "core/totals.h"
 #include "ui/money_dialog.h"
 #include "ui/time_dialog.h"
 #include "ui/graph_window.h"
@@ -403,6 +405,38 @@ TEST_F(TableEditingTest, BirthDateCalendarWritesTheDateBackNormalised) {
     EXPECT_EQ(opened, 1);
     EXPECT_EQ(boxes.reports, QStringList{QStringLiteral("'someday' is not a valid date")});
     EXPECT_EQ(w->edDOB->text(), QStringLiteral("someday"));
+}
+
+}  // namespace
+}  // namespace lt
+
+namespace lt {
+namespace {
+
+// A money row written in Egyptian Arabic (Arabic-Indic digits, "٫" as decimal separator,
+// right-to-left marks in the dates) totals and opens in Edit with its amount.
+TEST_F(TableEditingTest, ArabicDigitsMoneyRowTotalsAndEditsWithItsAmount) {
+    loc::setProgramLocale(QLocale(QLocale::Arabic, QLocale::Egypt));
+    test::ScriptedBoxes boxes;
+    const QStringList cells = {QStringLiteral("Books"), QString::fromUtf8("ج١٢٫٥٠"),
+                               QStringLiteral("Once"), QString::fromUtf8("١\u200F/١\u200F/٢٠٢٠"),
+                               QStringLiteral("Now")};
+    for (int c = 0; c < 5; ++c) w->gridMoney->setCell(c, 1, cells[c]);
+    double shown = -1;
+    boxes.onDialog = [&shown](QDialog& dlg) {
+        auto& d = dynamic_cast<TfrmMoney&>(dlg);
+        d.show();
+        shown = d.numMoney->value();
+        d.btOK->click();
+        return d.result();
+    };
+    w->gridMoney->selectRow(1);
+    w->btEdit2->click();
+    EXPECT_EQ(shown, 12.5);
+    EXPECT_TRUE(boxes.errors.isEmpty()) << qPrintable(boxes.errors.join(u'\n'));
+    EXPECT_EQ(w->gridMoney->cell(1, 1), QString::fromUtf8("ج١٢٫٥٠"));
+    // 12.50 once gives 13 whole pounds.
+    EXPECT_EQ(totalCellValue(w->gridMoney->cell(5, 1)), 13);
 }
 
 }  // namespace
