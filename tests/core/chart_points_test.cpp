@@ -215,12 +215,19 @@ TEST_P(ChartFormats, PercentMarkAndLegendValue) {
 
 INSTANTIATE_TEST_SUITE_P(
     UnitedStates, ChartFormats,
-    ::testing::Values(FormatCase{25, "25 %", "25"}, FormatCase{12.5, "12.5 %", "12.5"},
-                      FormatCase{100.0 / 3, "33.33 %", "33.333"},
-                      FormatCase{200.0 / 3, "66.67 %", "66.667"}, FormatCase{0.001, "0 %", "0.001"},
-                      FormatCase{0.0004, "0 %", "0"}, FormatCase{1234.5, "1234.5 %", "1,234.5"},
-                      FormatCase{320175, "320175 %", "320,175"},
-                      FormatCase{0.1236, "0.12 %", "0.124"}));
+    ::testing::Values(
+        FormatCase{25, "25 %", "25"}, FormatCase{12.5, "12.5 %", "12.5"},
+        FormatCase{100.0 / 3, "33.33 %", "33.333"}, FormatCase{200.0 / 3, "66.67 %", "66.667"},
+        FormatCase{0.001, "0 %", "0.001"}, FormatCase{0.0004, "0 %", "0"},
+        FormatCase{1234.5, "1234.5 %", "1,234.5"}, FormatCase{320175, "320175 %", "320,175"},
+        FormatCase{0.1236, "0.12 %", "0.124"},
+        // Shares of a pie of 1, 2 and 5.
+        FormatCase{100.0 / 8, "12.5 %", "12.5"}, FormatCase{500.0 / 8, "62.5 %", "62.5"},
+        // Shares of 322,306: 320,175 is 99.3388 %, 2,000 is 0.6205 %, 131 is 0.0406 %.
+        FormatCase{100.0 * 320175 / 322306, "99.34 %", "99.339"},
+        FormatCase{100.0 * 2000 / 322306, "0.62 %", "0.621"},
+        FormatCase{100.0 * 131 / 322306, "0.04 %", "0.041"}, FormatCase{2000, "2000 %", "2,000"},
+        FormatCase{131, "131 %", "131"}));
 
 TEST(ChartFormats, GermanSeparators) {
     test::PinnedEnv env(test::PinnedEnv::defaultNow(), QLocale(QLocale::German, QLocale::Germany));
