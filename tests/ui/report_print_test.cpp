@@ -130,14 +130,10 @@ TEST(ReportWriter, WritesTheHeadingAndTheTablesInFixedFields) {
     FakeStream stream;
     writeReport(stream, sampleInput());
     const QStringList expected{
-        QStringLiteral("Lifetally  - version 1.0"),
-        kPerson,
-        kIncome,
+        QStringLiteral("Lifetally  - version 1.0"), kPerson, kIncome,
         QStringLiteral("Printed : 12/6/2026  10:00:00 AM"),
         QStringLiteral("Lifetally from Tallyhouse Software - https://tallyhouse.example"),
-        QString(),
-        QString(),
-        kHoursTitle,
+        QString(), QString(), kHoursTitle,
         QStringLiteral("Alpha walking                2 Hrs 30 Mins  Week   1/15/2000   Now         "
                        "1,305 (0.40%)       "),
         // 30 characters in a field of 28: the rest of the line moves 2 to the right.
@@ -146,17 +142,12 @@ TEST(ReportWriter, WritesTheHeadingAndTheTablesInFixedFields) {
             "131 (0.04%)         "),
         QStringLiteral("Bravo reading                45 Mins        Week   1/15/2000   Now         "
                        "600 (0.19%)         "),
-        QString(),
-        QString(),
-        kMoneyTitle,
+        QString(), QString(), kMoneyTitle,
         QStringLiteral("Charlie coffee               $3.50          Week   1/15/2000   Now         "
                        "$4,563 (1.83%)      "),
-        QString(),
-        QString(),
-        kFreqTitle,
+        QString(), QString(), kFreqTitle,
         QStringLiteral("Delta swims                  2              Week   1/15/2000   Now         "
-                       "2,608               "),
-    };
+                       "2,608               ")};
     EXPECT_EQ(stream.lines, expected);
     EXPECT_TRUE(stream.closed);
     EXPECT_EQ(stream.ops.first(), QStringLiteral("open"));
