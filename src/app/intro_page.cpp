@@ -3,6 +3,7 @@
 #include <QPainter>
 
 #include "core/credits.h"
+#include "ui/look.h"
 
 namespace lt {
 
@@ -21,13 +22,9 @@ void IntroPage::paintEvent(QPaintEvent*) {
 
     // Title: a grey shadow extruded down and to the right, the blue face on top. Plain
     // text drawing reuses the cached glyphs for every layer.
-    QFont title(QStringLiteral("Times New Roman"));
     // Below 64 pixels the raster engine keeps the glyphs in its cache; larger text is
     // filled as outlines, once per shadow layer.
-    title.setPixelSize(62);
-    title.setBold(true);
-    title.setItalic(true);
-    p.setFont(title);
+    p.setFont(pixelFont(QStringLiteral("Times New Roman"), 62, true, true));
     const QRect titleBox(0, 20, w, 90);
     for (int d = 7; d >= 1; --d) {
         p.setPen(QColor(120 + d * 8, 120 + d * 8, 120 + d * 8));
@@ -44,25 +41,19 @@ void IntroPage::paintEvent(QPaintEvent*) {
                    text);
     };
 
-    QFont psalm(QStringLiteral("Times New Roman"));
-    psalm.setPixelSize(17);
-    psalm.setItalic(true);
+    QFont psalm = pixelFont(QStringLiteral("Times New Roman"), 17, false, true);
     psalm.setCapitalization(QFont::SmallCaps);
     psalm.setLetterSpacing(QFont::PercentageSpacing, 104);
     centred(QStringLiteral("As for man, his days are as grass: as a flower of the field,"), psalm,
-            QColor(0, 0, 128), 132);
-    centred(QStringLiteral("so he flourisheth.  Psalm 103:15"), psalm, QColor(0, 0, 128), 156);
+            navy(), 132);
+    centred(QStringLiteral("so he flourisheth.  Psalm 103:15"), psalm, navy(), 156);
 
-    QFont plain(QStringLiteral("Arial"));
-    plain.setPixelSize(16);
+    const QFont plain = pixelFont(QStringLiteral("Arial"), 16);
     centred(QStringLiteral("How much time and money have you spent in your lifetime?"), plain,
             Qt::black, 214);
     centred(QStringLiteral("This program will help you find that out."), plain, Qt::black, 238);
 
-    QFont credit(QStringLiteral("Arial"));
-    credit.setPixelSize(12);
-    credit.setBold(true);
-    centred(creditLine(), credit, QColor(0, 0, 128), height() - 28);
+    centred(creditLine(), pixelFont(QStringLiteral("Arial"), 12, true), navy(), height() - 28);
 }
 
 }  // namespace lt

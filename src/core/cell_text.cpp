@@ -52,7 +52,7 @@ int minutesOf(const QString& text) {
     return strToInt(nthWord(text, text.contains(QStringLiteral("Hr")) ? 3 : 1));
 }
 
-QString periodFromButtons(bool day, bool week, bool /*month*/) {
+QString periodFromButtons(bool day, bool week) {
     if (day) return QStringLiteral("Day");
     if (week) return QStringLiteral("Week");
     return QStringLiteral("Month");

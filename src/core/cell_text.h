@@ -13,7 +13,8 @@ int minutesOf(const QString& text);
 // Word n (1-based) of a text whose words are separated by single blanks.
 QString nthWord(const QString& text, int n);
 
-QString periodFromButtons(bool day, bool week, bool month);
+// "Day", else "Week", else "Month": the month button need not be asked.
+QString periodFromButtons(bool day, bool week);
 QString periodFromIndex(int index);
 int periodIndex(const QString& word);
 

@@ -52,12 +52,6 @@ std::vector<ChartRow> chartRows(const std::vector<QStringList>& table, int n) {
     return rows;
 }
 
-double chartSubTotal(const std::vector<ChartRow>& rows) {
-    double sum = 0;
-    for (const ChartRow& row : rows) sum += totalCellValue(row.total);
-    return sum;
-}
-
 std::vector<ChartPoint> chartPoints(const std::vector<ChartRow>& rows, double base, double subTotal,
                                     const ColorTable& colors) {
     std::vector<ChartPoint> points;
@@ -103,9 +97,5 @@ QString percentMark(double percent) {
 }
 
 QString legendValue(double value) { return trimDecimals(loc::formatNumber(value, 3)); }
-
-QString legendText(double value, const QString& label) {
-    return legendValue(value) + QStringLiteral("  ") + label;
-}
 
 }  // namespace lt

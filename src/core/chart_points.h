@@ -46,10 +46,6 @@ struct ChartPoint {
     bool operator==(const ChartPoint&) const = default;
 };
 
-// Sum of the displayed totals of `rows`. Throws ConversionError for a total that
-// leaves no number.
-double chartSubTotal(const std::vector<ChartRow>& rows);
-
 // The points of a chart: "Other" (white, base - subTotal) first when subTotal is above
 // 0 and below `base`, then one point per row whose displayed total is above 0, in the
 // colour of entry r - 1 for the table's row r (rows[0] is row 1). A base of 0 means no
@@ -73,7 +69,5 @@ QString chartTitle(TableKind kind, const QString& name, const QString& caption);
 QString percentMark(double percent);
 // A legend value, "#,##0.###": grouped, up to three decimals.
 QString legendValue(double value);
-// A legend entry: the value, then the label.
-QString legendText(double value, const QString& label);
 
 }  // namespace lt

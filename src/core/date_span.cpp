@@ -8,42 +8,29 @@ namespace lt {
 
 void computedatediff(TDateDiff& r, DateTime a, DateTime b) {
     r = TDateDiff{};
-    r.reversed = b > a;
-    const DateTime later = r.reversed ? b : a;
-    const DateTime earlier = r.reversed ? a : b;
+    const bool bLater = b > a;
+    const DateTime later = bLater ? b : a;
+    const DateTime earlier = bLater ? a : b;
     const DecodedDateTime l = decode(later);
     const DecodedDateTime e = decode(earlier);
 
-    r.seconds = l.second - e.second;
-    r.minutes = l.minute - e.minute;
-    r.hours = l.hour - e.hour;
+    // Only the borrows of the time of day matter: they can take a day away.
+    const int seconds = l.second - e.second;
+    int minutes = l.minute - e.minute;
+    int hours = l.hour - e.hour;
     r.days = l.day - e.day;
-    if (r.seconds < 0) {
-        r.seconds += 60;
-        --r.minutes;
-    }
-    if (r.minutes < 0) {
-        r.minutes += 60;
-        --r.hours;
-    }
+    if (seconds < 0) --minutes;
+    if (minutes < 0) --hours;
     bool hoursBorrowed = false;
-    if (r.hours < 0) {
-        r.hours += 24;
+    if (hours < 0) {
         --r.days;
         hoursBorrowed = true;
     }
 
-    // Whole units from the two moments in whole milliseconds, so that a span ending
+    // Whole hours from the two moments in whole milliseconds, so that a span ending
     // exactly on an hour counts that hour.
     const std::int64_t ms = toMilliseconds(later) - toMilliseconds(earlier);
-    r.totalSeconds = static_cast<double>(ms / 1000);
-    r.totalMinutes = static_cast<double>(ms / 60000);
     r.totalHours = static_cast<double>(ms / 3600000);
-
-    const int wdL = dayOfWeek(later);
-    const int wdE = dayOfWeek(earlier);
-    r.totalWeeks = static_cast<double>(ms / 86400000 / 7);
-    if (wdL > 1 && wdE < 7 && wdL < wdE) r.totalWeeks += 1;
 
     r.totalDays = wholeDay(later) - wholeDay(earlier);
 

@@ -11,19 +11,12 @@ struct TDateDiff {
     std::int32_t years = 0;
     std::int32_t months = 0;
     std::int32_t days = 0;
-    std::int32_t hours = 0;
-    std::int32_t minutes = 0;
-    std::int32_t seconds = 0;
-    double totalSeconds = 0;
-    double totalMinutes = 0;
     double totalHours = 0;
     double monthCount = 0;
-    double totalWeeks = 0;
     double totalDays = 0;
-    bool reversed = false;
 };
 
-// Fills the span between a and b in either order (reversed = b is later than a).
+// Fills the span between a and b in either order.
 void computedatediff(TDateDiff& diff, DateTime a, DateTime b);
 TDateDiff computedatediff(DateTime a, DateTime b);
 

@@ -70,6 +70,4 @@ std::int64_t toMilliseconds(DateTime value) {
 
 DateTime nowDateTime() { return toDateTime(now()); }
 
-DateTime todayDateTime() { return toDateTime(today()); }
-
 }  // namespace lt

@@ -27,6 +27,5 @@ int dayOfWeek(DateTime value);
 std::int64_t toMilliseconds(DateTime value);
 
 DateTime nowDateTime();
-DateTime todayDateTime();
 
 }  // namespace lt

@@ -46,13 +46,17 @@ int printedRowCount(const TableTexts& table) {
     return count;
 }
 
+QStringList tableLines(const TableTexts& table, const ColumnWidths& pixels) {
+    QStringList lines;
+    const int rows = printedRowCount(table);
+    for (int r = 0; r < rows; ++r) lines << tableLine(table[r], pixels);
+    return lines;
+}
+
 QStringList reportLines(const ReportInput& input, const QDateTime& when) {
     QStringList lines = reportHeadingLines(input.personLine, input.incomeLine, when);
-    for (const TableTexts& table : input.tables) {
-        lines << QString() << QString();
-        const int rows = printedRowCount(table);
-        for (int r = 0; r < rows; ++r) lines << tableLine(table[r], input.columnWidths);
-    }
+    for (const TableTexts& table : input.tables)
+        lines << QString() << QString() << tableLines(table, input.columnWidths);
     return lines;
 }
 

@@ -42,6 +42,8 @@ QString cellOf(const QStringList& row, int col);
 QString tableLine(const QStringList& row, const ColumnWidths& pixels);
 // Row 0 and every row after it, up to row 50, until the first empty activity cell.
 int printedRowCount(const TableTexts& table);
+// The printed lines of one table: its title line and its rows up to the first empty one.
+QStringList tableLines(const TableTexts& table, const ColumnWidths& pixels);
 
 // The whole report, line by line (empty strings for empty lines).
 QStringList reportLines(const ReportInput& input, const QDateTime& when);

@@ -3,7 +3,8 @@
 #include <QDesktopServices>
 #include <QDir>
 #include <QFile>
-#include <QStringList>
+
+#include "core/private_profile.h"
 
 namespace lt {
 namespace {
@@ -19,28 +20,13 @@ UrlOpener& opener() {
 std::optional<QUrl> internetShortcutUrl(const QString& path) {
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly) || file.size() > kMaxShortcutSize) return std::nullopt;
-    const QString text = QString::fromUtf8(file.read(kMaxShortcutSize));
-    bool inSection = false;
-    // Section and key names are matched without regard to case, as private-profile
-    // files are.
-    for (const QString& raw : text.split(QLatin1Char('\n'))) {
-        const QString line = raw.trimmed();
-        if (line.startsWith(QLatin1Char('[')) && line.endsWith(QLatin1Char(']'))) {
-            inSection = line.mid(1, line.size() - 2)
-                            .trimmed()
-                            .compare(QLatin1String("InternetShortcut"), Qt::CaseInsensitive) == 0;
-            continue;
-        }
-        if (!inSection) continue;
-        const qsizetype eq = line.indexOf(QLatin1Char('='));
-        if (eq < 0) continue;
-        if (line.left(eq).trimmed().compare(QLatin1String("URL"), Qt::CaseInsensitive) != 0)
-            continue;
-        const QUrl url(line.mid(eq + 1).trimmed(), QUrl::StrictMode);
-        if (!url.isValid()) return std::nullopt;
-        return url;
-    }
-    return std::nullopt;
+    const PrivateProfile shortcut(file.read(kMaxShortcutSize));
+    // A missing key reads as the empty text, which is no address.
+    const QUrl url(
+        shortcut.readString(QStringLiteral("InternetShortcut"), QStringLiteral("URL"), QString()),
+        QUrl::StrictMode);
+    if (!url.isValid()) return std::nullopt;
+    return url;
 }
 
 bool writeInternetShortcut(const QString& path, const QString& url, QString* error) {

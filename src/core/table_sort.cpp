@@ -69,10 +69,6 @@ void sortBy(TableTexts& table, int lo, int hi, int keyColumn, bool descending, K
 
 }  // namespace
 
-SortRange sortRangeOf(int firstBlankRow) {
-    return SortRange{1, firstBlankRow < 0 ? kTableRows - 2 : firstBlankRow - 1};
-}
-
 SortRange sortRangeOf(const TableTexts& table) {
     const int first = findFirstBlankRow(table);
     return SortRange{1, first < 0 ? static_cast<int>(table.size()) - 2 : first - 1};

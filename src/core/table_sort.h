@@ -12,7 +12,6 @@ struct SortRange {
     int lo = 1;
     int hi = 0;
 };
-SortRange sortRangeOf(int firstBlankRow);
 SortRange sortRangeOf(const TableTexts& table);
 
 // Sort rows lo..hi of a table by the cells of one column, moving whole rows. Rows

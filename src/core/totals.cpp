@@ -10,6 +10,21 @@ QString percentText(double percentage) {
     return percentage > 0 ? QStringLiteral(" (%1%)").arg(loc::formatNumber(percentage, 2))
                           : QString();
 }
+
+// `perPeriod` over the span, counted by day, week or month, and with `yearsAndOnce` also
+// by year or once. A period word none of these knows (only from a hand-edited file)
+// totals 0; where several match, the last one listed counts.
+double spanTotal(double perPeriod, const QString& period, const TDateDiff& span,
+                 bool yearsAndOnce) {
+    double total = 0;
+    if (hasDay(period)) total = perPeriod * span.totalDays;
+    if (hasWeek(period)) total = perPeriod * span.totalDays * (1.0 / 7);
+    if (hasMonth(period)) total = perPeriod * span.monthCount;
+    if (!yearsAndOnce) return total;
+    if (hasYear(period)) total = span.years * perPeriod;
+    if (hasOnce(period)) total = perPeriod;
+    return total;
+}
 }  // namespace
 
 TDateDiff rowSpan(const ActivityRow& row, DateTime now) {
@@ -22,11 +37,7 @@ QString hourTotalText(const ActivityRow& row, double hoursLived, DateTime now) {
     const TDateDiff span = rowSpan(row, now);
     // In floating point: a hand-edited hours word may be too large for an int times 60.
     const double perPeriod = hoursOf(row.amount) * 60.0 + minutesOf(row.amount);
-    // A period word none of the tests knows (only from a hand-edited file) totals 0.
-    double minutes = 0;
-    if (hasDay(row.period)) minutes = perPeriod * span.totalDays;
-    if (hasWeek(row.period)) minutes = perPeriod * span.totalDays * (1.0 / 7);
-    if (hasMonth(row.period)) minutes = perPeriod * span.monthCount;
+    const double minutes = spanTotal(perPeriod, row.period, span, false);
     const double hours = minutes * (1.0 / 60);
     const double percentage = hoursLived > 0 ? 100 * hours / hoursLived : 0;
     return loc::formatNumber(hours, 0) + percentText(percentage);
@@ -35,12 +46,7 @@ QString hourTotalText(const ActivityRow& row, double hoursLived, DateTime now) {
 QString moneyTotalText(const ActivityRow& row, bool moneyMode, double income, DateTime now) {
     const TDateDiff span = rowSpan(row, now);
     const double amount = strToFloat(numberChars(row.amount));
-    double total = 0;
-    if (hasDay(row.period)) total = amount * span.totalDays;
-    if (hasWeek(row.period)) total = amount * span.totalDays * (1.0 / 7);
-    if (hasMonth(row.period)) total = amount * span.monthCount;
-    if (hasYear(row.period)) total = span.years * amount;
-    if (hasOnce(row.period)) total = amount;
+    const double total = spanTotal(amount, row.period, span, true);
     if (!moneyMode) return loc::formatNumber(total, 0);
     const double percentage = income > 0 ? 100 * total / income : 0;
     return loc::formatMoney0(total) + percentText(percentage);

@@ -9,9 +9,9 @@
 #include <QLinearGradient>
 #include <QPainter>
 #include <QPushButton>
-#include <QScreen>
 
 #include "core/credits.h"
+#include "ui/look.h"
 #include "ui/message_boxes.h"
 #include "core/shell_open.h"
 
@@ -29,7 +29,6 @@ constexpr int kMarqueeStep = 1;
 const QString kAddress1 = QStringLiteral("17 Lantern Row");
 const QString kAddress2 = QStringLiteral("Northbridge, NB 01234");
 
-const QColor kNavy(0, 0, 128);
 const QColor kGrey(128, 128, 128);
 
 // Yellow at the top fading to black at the bottom.
@@ -80,9 +79,8 @@ QLabel* makeLabel(QWidget* parent, const char* name, const QString& text, const 
 
 ScrollingLine::ScrollingLine(const QString& text, QWidget* parent)
     : QWidget(parent), text_(text), offset_(0) {
-    QFont f(QStringLiteral("Times New Roman"));
+    QFont f = pixelFont(QStringLiteral("Times New Roman"), 18);
     f.setStyleHint(QFont::Serif);
-    f.setPixelSize(18);
     setFont(f);
     setAccessibleName(text);
     timer_.setInterval(kMarqueeTickMs);
@@ -148,7 +146,7 @@ TfrmAbout::TfrmAbout(QWidget* owner, const QString& folder)
     ProductName = makeLabel(Panel1, "ProductName", QStringLiteral("Lifetally version 1.1"),
                             QRect(inner, 14, lineWidth, 20), centred);
     Label4 = makeLabel(Panel1, "Label4", QStringLiteral("Compliments of:"),
-                       QRect(inner, 44, lineWidth, 18), centred, kNavy);
+                       QRect(inner, 44, lineWidth, 18), centred, navy());
     // The maker's address reads as a block: lines aligned left, the block centred.
     const QStringList address{makerName(), kAddress1, kAddress2};
     QFont bold = font();
@@ -167,7 +165,7 @@ TfrmAbout::TfrmAbout(QWidget* owner, const QString& folder)
     Label7 = makeLabel(Panel1, "Label7",
                        QStringLiteral("Look for more programs from ") + makerName() +
                            QStringLiteral(" and news of Lifetally on our home page:"),
-                       QRect(inner, 130, lineWidth, 50), left, kNavy);
+                       QRect(inner, 130, lineWidth, 50), left, navy());
     Label7->setWordWrap(true);
     Label5 =
         makeLabel(Panel1, "Label5", makerWebAddress(), QRect(inner, 188, lineWidth, 18), centred);
@@ -201,11 +199,7 @@ TfrmAbout::TfrmAbout(QWidget* owner, const QString& folder)
     setTabOrder(OKButton, btWeb);
     OKButton->setFocus();
 
-    QScreen* screen = owner ? owner->screen() : QGuiApplication::primaryScreen();
-    if (screen) {
-        const QRect area = screen->availableGeometry();
-        move(area.center() - QPoint(kWidth / 2, kHeight / 2));
-    }
+    centreOnScreen(this, owner ? owner->screen() : QGuiApplication::primaryScreen());
 }
 
 QString TfrmAbout::shortcutPath() const {

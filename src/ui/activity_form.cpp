@@ -18,7 +18,7 @@
 #include "core/conversion.h"
 #include "core/locale_format.h"
 #include "ui/message_boxes.h"
-#include "ui/resources.h"
+#include "ui/look.h"
 
 namespace lt::form {
 
@@ -54,17 +54,6 @@ QLabel* wordingLabel(QWidget* parent, int left, int top) {
     const int right = parent->contentsRect().right();  // inside a panel's bevel
     l->setGeometry(left, top, right - left, l->fontMetrics().height() + 2);
     return l;
-}
-
-QToolButton* calendarButton(QWidget* parent, int left, int top) {
-    loadResources();
-    auto* b = new QToolButton(parent);
-    b->setGeometry(left, top, 25, 25);
-    b->setIcon(QIcon(QStringLiteral(":/calendar.png")));
-    b->setFocusPolicy(Qt::NoFocus);
-    b->setToolTip(QStringLiteral("Popup calendar"));
-    b->setAccessibleName(QStringLiteral("Popup calendar"));
-    return b;
 }
 
 QRadioButton* radioButton(QWidget* parent, const QString& text, int left, int top) {
@@ -106,13 +95,6 @@ void pickInto(QLineEdit* field, DateTime dateOfBirth) {
     const QDate start = strToDate(field->text());
     const DateTime chosen = pickDate(field, toDateTime(start), dateOfBirth);
     field->setText(loc::formatDate(dateOf(chosen)));
-}
-
-void centreOnScreen(QWidget* window) {
-    const QScreen* s = window->screen();
-    if (!s) return;
-    const QRect area = s->availableGeometry();
-    window->move(area.center() - QPoint(window->width() / 2, window->height() / 2));
 }
 
 bool leftByUser(const QEvent* event) {

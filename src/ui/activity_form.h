@@ -32,9 +32,6 @@ QLabel* placeLabel(QWidget* parent, const QString& text, int left, int top,
 // A label for the wording under a date field, reaching to the parent's right edge.
 QLabel* wordingLabel(QWidget* parent, int left, int top);
 
-// The calendar button beside a date field: glyph only, takes no focus.
-QToolButton* calendarButton(QWidget* parent, int left, int top);
-
 // A radio button at (left, top), as wide as its text and 17 high.
 QRadioButton* radioButton(QWidget* parent, const QString& text, int left, int top);
 
@@ -55,9 +52,6 @@ void pickInto(QLineEdit* field, DateTime dateOfBirth);
 
 // Today's date in the short date format.
 QString todayText();
-
-// Centres a top-level window on its screen.
-void centreOnScreen(QWidget* window);
 
 // True when `event` is the focus leaving a field for another control of the window,
 // not the window losing activation or a popup opening.

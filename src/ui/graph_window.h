@@ -1,11 +1,10 @@
 #pragma once
 #include <QDialog>
-#include <QGraphicsObject>
-#include <QList>
 #include <memory>
 #include <vector>
 
 #include "core/chart_points.h"
+#include "ui/chart_legend.h"
 
 class QChart;
 class QChartView;
@@ -21,42 +20,9 @@ class QValueAxis;
 
 namespace lt {
 
-// The legend at the right of a chart: one entry per point of the shown series, last
-// point first, each a colour box, the value ("#,##0.###") and the label. Qt's own
-// legend cannot both reverse its entries and sit at a chosen height.
-class ChartLegend : public QGraphicsObject {
-    Q_OBJECT
-public:
-    struct Entry {
-        QColor color;
-        QString value;
-        QString label;
-    };
-
-    explicit ChartLegend(QGraphicsItem* parent = nullptr);
-
-    // Shows `points` in reverse order.
-    void setPoints(const std::vector<ChartPoint>& points);
-    const QList<Entry>& entries() const { return entries_; }
-    // "value  label" of each entry, top to bottom.
-    QStringList texts() const;
-
-    // Width needed by the widest entry, frame included.
-    qreal preferredWidth() const;
-    // Places the legend with its top-left corner at `topLeft`, at most `maxHeight` high.
-    void place(const QPointF& topLeft, qreal maxHeight);
-
-    QRectF boundingRect() const override;
-    void paint(QPainter* painter, const QStyleOptionGraphicsItem* option, QWidget* widget) override;
-
-private:
-    qreal rowHeight() const;
-    qreal valueColumnWidth() const;
-
-    QList<Entry> entries_;
-    QFont font_;
-    QSizeF size_;
-};
+// The points a series of the chart window holds, in order, read back from the series.
+std::vector<ChartPoint> seriesPoints(const QPieSeries& series);
+std::vector<ChartPoint> seriesPoints(const QHorizontalBarSeries& series);
 
 // The chart window: one table's points as a pie or as horizontal bars.
 class TfrmGraph : public QDialog {
@@ -72,11 +38,9 @@ public:
     void addPoint(const ChartPoint& point);
     // Empties both series and adds `points` to each, in order.
     void setPoints(const std::vector<ChartPoint>& points);
-    int pieCount() const;
-    int barCount() const;
-    // The points each series holds, read back from the series.
-    std::vector<ChartPoint> piePoints() const;
-    std::vector<ChartPoint> barPoints() const;
+    // Only for window tests not yet reading the series with seriesPoints().
+    std::vector<ChartPoint> piePoints() const { return seriesPoints(*Series1); }
+    std::vector<ChartPoint> barPoints() const { return seriesPoints(*Series2); }
     void deletePoint(int index);  // from both series; later points move down
     bool pieActive() const;
     bool barActive() const;

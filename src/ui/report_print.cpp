@@ -44,12 +44,8 @@ bool printGrid(LineStream& stream, const TableTexts& table, const ColumnWidths& 
 
     {
         WaitCursor wait;
-        const int rows = printedRowCount(table);
-        for (int r = 0; r < rows; ++r) {
-            bool ok = true;
-            for (int c = 0; c < kTableCols && ok; ++c)
-                ok = stream.write(cellField(cellOf(table[r], c), widths[c]));
-            if (!ok || !stream.writeLine()) {
+        for (const QString& line : tableLines(table, widths)) {
+            if (!stream.write(line) || !stream.writeLine()) {
                 showPrintError(parent);
                 break;
             }
@@ -77,11 +73,6 @@ void printReport(QWidget* parent, QPrinter& printer, const ReportInput& input) {
     if (!runPrintDialog(printer, parent)) return;
     PrinterTextStream stream(printer);
     writeReport(stream, input, parent);
-}
-
-void printReport(QWidget* parent, const ReportInput& input) {
-    QPrinter printer(QPrinter::HighResolution);
-    printReport(parent, printer, input);
 }
 
 }  // namespace lt

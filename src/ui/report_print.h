@@ -32,7 +32,5 @@ void writeReport(LineStream& stream, const ReportInput& input, QWidget* parent =
 // "Print report": runs the print dialog on `printer` and, when the user confirms, prints
 // the heading and the three tables as one job. Cancel prints nothing.
 void printReport(QWidget* parent, QPrinter& printer, const ReportInput& input);
-// The same on a printer set up afresh for this report.
-void printReport(QWidget* parent, const ReportInput& input);
 
 }  // namespace lt

@@ -29,9 +29,7 @@ void writeTimeRow(ActivityGrid* grid, int r, const TfrmTime& d) {
     grid->setCell(0, r, d.edName->text());
     grid->setCell(
         1, r, timeText(static_cast<int>(d.numHours->value()), static_cast<int>(d.numMin->value())));
-    grid->setCell(
-        2, r,
-        periodFromButtons(d.rbDay->isChecked(), d.rbWeek->isChecked(), d.rbMonth->isChecked()));
+    grid->setCell(2, r, periodFromButtons(d.rbDay->isChecked(), d.rbWeek->isChecked()));
     grid->setCell(3, r, d.edDate->text());
     grid->setCell(4, r, d.edEndDate->text());
 }

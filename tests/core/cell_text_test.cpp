@@ -96,11 +96,10 @@ INSTANTIATE_TEST_SUITE_P(
                       WordCase{"\ta\tb c", 1, "a\tb"}, WordCase{"a\t b", 1, "a"}));
 
 TEST(Period, FromButtons) {
-    EXPECT_EQ(periodFromButtons(true, false, false), QStringLiteral("Day"));
-    EXPECT_EQ(periodFromButtons(true, true, true), QStringLiteral("Day"));
-    EXPECT_EQ(periodFromButtons(false, true, false), QStringLiteral("Week"));
-    EXPECT_EQ(periodFromButtons(false, false, true), QStringLiteral("Month"));
-    EXPECT_EQ(periodFromButtons(false, false, false), QStringLiteral("Month"));
+    EXPECT_EQ(periodFromButtons(true, false), QStringLiteral("Day"));
+    EXPECT_EQ(periodFromButtons(true, true), QStringLiteral("Day"));
+    EXPECT_EQ(periodFromButtons(false, true), QStringLiteral("Week"));
+    EXPECT_EQ(periodFromButtons(false, false), QStringLiteral("Month"));
 }
 
 TEST(Period, IndexAndWord) {

@@ -1,0 +1,40 @@
+#include "ui/look.h"
+
+#include <QIcon>
+#include <QScreen>
+#include <QToolButton>
+#include <QWidget>
+
+#include "ui/resources.h"
+
+namespace lt {
+
+QFont pixelFont(const QString& family, int pixels, bool bold, bool italic) {
+    QFont f(family);
+    f.setPixelSize(pixels);
+    f.setBold(bold);
+    f.setItalic(italic);
+    return f;
+}
+
+QColor navy() { return QColor(0, 0, 128); }
+
+void centreOnScreen(QWidget* window, const QScreen* screen) {
+    if (!screen) screen = window->screen();
+    if (!screen) return;
+    const QRect area = screen->availableGeometry();
+    window->move(area.center() - QPoint(window->width() / 2, window->height() / 2));
+}
+
+QToolButton* calendarButton(QWidget* parent, int left, int top) {
+    loadResources();
+    auto* b = new QToolButton(parent);
+    b->setGeometry(left, top, 25, 25);
+    b->setIcon(QIcon(QStringLiteral(":/calendar.png")));
+    b->setFocusPolicy(Qt::NoFocus);
+    b->setToolTip(QStringLiteral("Popup calendar"));
+    b->setAccessibleName(QStringLiteral("Popup calendar"));
+    return b;
+}
+
+}  // namespace lt

@@ -1,0 +1,27 @@
+#pragma once
+#include <QColor>
+#include <QFont>
+#include <QString>
+
+class QScreen;
+class QToolButton;
+class QWidget;
+
+// The look the windows share.
+namespace lt {
+
+// `family` at a height in pixels, as the windows were laid out.
+QFont pixelFont(const QString& family, int pixels, bool bold = false, bool italic = false);
+
+// The navy of titles, headings and credits.
+QColor navy();
+
+// Moves a top-level window to the middle of the available area of `screen` (the
+// window's own when none is given).
+void centreOnScreen(QWidget* window, const QScreen* screen = nullptr);
+
+// The calendar button beside a date field: 25 x 25 at (left, top), glyph only, takes
+// no focus.
+QToolButton* calendarButton(QWidget* parent, int left, int top);
+
+}  // namespace lt
