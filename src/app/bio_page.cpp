@@ -6,7 +6,7 @@
 #include <QToolButton>
 
 #include "ui/masked_field.h"
-#include "ui/page_look.h"
+#include "ui/look.h"
 
 namespace lt {
 
@@ -31,13 +31,8 @@ BioPage::BioPage(const QBrush& background, QWidget* parent) : QWidget(parent) {
     birthDate_->setGeometry(270, 140, 121, 24);
     lDob->setBuddy(birthDate_);
     birthDate_->installEventFilter(this);
-    calendar_ = new QToolButton(this);
+    calendar_ = calendarButton(this, 394, 140);
     calendar_->setObjectName(QStringLiteral("SpeedButton1"));
-    calendar_->setGeometry(394, 140, 25, 25);
-    calendar_->setIcon(QIcon(QStringLiteral(":/calendar.png")));
-    calendar_->setToolTip(QStringLiteral("Popup calendar"));
-    calendar_->setAccessibleName(QStringLiteral("Popup calendar"));
-    calendar_->setFocusPolicy(Qt::NoFocus);
     connect(calendar_, &QToolButton::clicked, this, &BioPage::calendarClicked);
 
     auto* lIncome = new QLabel(QStringLiteral("Estimate your lifetime income up to now:"), this);

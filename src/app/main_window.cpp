@@ -6,7 +6,6 @@
 #include <QMenu>
 #include <QPrinter>
 #include <QPushButton>
-#include <QScreen>
 #include <QStackedWidget>
 
 #include "app/bio_page.h"
@@ -24,7 +23,7 @@
 #include "ui/graph_window.h"
 #include "ui/masked_field.h"
 #include "ui/message_boxes.h"
-#include "ui/page_look.h"
+#include "ui/look.h"
 #include "ui/pick_date_window.h"
 #include "ui/report_print.h"
 #include "ui/resources.h"
@@ -127,7 +126,7 @@ void TfrmMain::showEvent(QShowEvent* event) {
     QWidget::showEvent(event);
     if (shown_) return;
     shown_ = true;
-    if (const QScreen* s = screen()) move(s->availableGeometry().center() - rect().center());
+    centreOnScreen(this);
     FormShow();
 }
 

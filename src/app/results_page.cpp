@@ -6,7 +6,7 @@
 #include <QVBoxLayout>
 
 #include "core/table_spec.h"
-#include "ui/page_look.h"
+#include "ui/look.h"
 
 namespace lt {
 

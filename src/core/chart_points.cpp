@@ -80,16 +80,6 @@ QString chartTitle(TableKind kind, const QString& name, const QString& caption) 
     return title;
 }
 
-QString hoursChartTitle(const QString& name, const QString& ageCaption) {
-    return chartTitle(TableKind::Hours, name, ageCaption);
-}
-
-QString moneyChartTitle(const QString& name, const QString& incomeCaption) {
-    return chartTitle(TableKind::Money, name, incomeCaption);
-}
-
-QString freqChartTitle(const QString& name) { return chartTitle(TableKind::Freq, name, {}); }
-
 QString percentMark(double percent) {
     QString digits = trimDecimals(loc::plainNumber(percent, 2));
     if (digits == QStringLiteral("-0")) digits = QStringLiteral("0");

@@ -58,10 +58,6 @@ std::vector<ChartPoint> chartPoints(const std::vector<ChartRow>& rows, double ba
 std::vector<ChartPoint> buildChartPoints(const std::vector<QStringList>& table, double base,
                                          double subTotal);
 
-// Title lines of the three charts.
-QString hoursChartTitle(const QString& name, const QString& ageCaption);
-QString moneyChartTitle(const QString& name, const QString& incomeCaption);
-QString freqChartTitle(const QString& name);
 // The title of the chart of table `kind`; `caption` is the age or income line.
 QString chartTitle(TableKind kind, const QString& name, const QString& caption);
 

@@ -38,9 +38,6 @@ public:
     void addPoint(const ChartPoint& point);
     // Empties both series and adds `points` to each, in order.
     void setPoints(const std::vector<ChartPoint>& points);
-    // Only for window tests not yet reading the series with seriesPoints().
-    std::vector<ChartPoint> piePoints() const { return seriesPoints(*Series1); }
-    std::vector<ChartPoint> barPoints() const { return seriesPoints(*Series2); }
     void deletePoint(int index);  // from both series; later points move down
     bool pieActive() const;
     bool barActive() const;

@@ -1,5 +1,9 @@
 #include "ui/look.h"
 
+#include <QBrush>
+#include <QLabel>
+#include <QPalette>
+
 #include <QIcon>
 #include <QScreen>
 #include <QToolButton>
@@ -35,6 +39,20 @@ QToolButton* calendarButton(QWidget* parent, int left, int top) {
     b->setToolTip(QStringLiteral("Popup calendar"));
     b->setAccessibleName(QStringLiteral("Popup calendar"));
     return b;
+}
+
+void tile(QWidget* w, const QBrush& background) {
+    QPalette pal = w->palette();
+    pal.setBrush(QPalette::Window, background);
+    w->setPalette(pal);
+    w->setAutoFillBackground(true);
+}
+
+QLabel* pageHeading(const QString& text, QWidget* page) {
+    auto* l = new QLabel(text, page);
+    l->setFont(pixelFont(QStringLiteral("Arial"), 19, true));
+    l->setStyleSheet(QStringLiteral("color: %1; background: transparent;").arg(navy().name()));
+    return l;
 }
 
 }  // namespace lt

@@ -3,6 +3,8 @@
 #include <QFont>
 #include <QString>
 
+class QBrush;
+class QLabel;
 class QScreen;
 class QToolButton;
 class QWidget;
@@ -23,5 +25,10 @@ void centreOnScreen(QWidget* window, const QScreen* screen = nullptr);
 // The calendar button beside a date field: 25 x 25 at (left, top), glyph only, takes
 // no focus.
 QToolButton* calendarButton(QWidget* parent, int left, int top);
+
+// Paints `background` (the tiled picture) behind `w`.
+void tile(QWidget* w, const QBrush& background);
+// A page's navy heading at its top.
+QLabel* pageHeading(const QString& text, QWidget* page);
 
 }  // namespace lt

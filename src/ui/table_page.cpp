@@ -6,7 +6,7 @@
 
 #include "ui/activity_grid.h"
 #include "ui/message_boxes.h"
-#include "ui/page_look.h"
+#include "ui/look.h"
 
 namespace lt {
 namespace {

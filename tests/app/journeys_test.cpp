@@ -415,8 +415,8 @@ TEST_P(Journey, ReturningUserSortsDeletesEditsChartsPrintsAndLeavesWithoutSaving
     boxes.onDialog = [&](QDialog& d) {
         auto* g = dynamic_cast<TfrmGraph*>(&d);
         if (!g) return int(QDialog::Rejected);
-        points = g->piePoints();
-        EXPECT_EQ(g->barPoints().size(), points.size());
+        points = seriesPoints(*g->Series1);
+        EXPECT_EQ(seriesPoints(*g->Series2).size(), points.size());
         title = g->title();
         return int(QDialog::Rejected);
     };

@@ -192,11 +192,11 @@ TEST(ChartPoints, BuiltFromTheFilledRowsOfATable) {
 // ---- texts ------------------------------------------------------------------------
 
 TEST(ChartTexts, Titles) {
-    EXPECT_EQ(hoursChartTitle("Ann", "Age: 36 years 9 months 5 days  Hours: 322,306"),
+    EXPECT_EQ(chartTitle(TableKind::Hours, "Ann", "Age: 36 years 9 months 5 days  Hours: 322,306"),
               "Hours spent for Ann  Age: 36 years 9 months 5 days  Hours: 322,306");
-    EXPECT_EQ(moneyChartTitle("Ann", "Lifetime income: $50,000"),
+    EXPECT_EQ(chartTitle(TableKind::Money, "Ann", "Lifetime income: $50,000"),
               "Money spent for Ann  Lifetime income: $50,000");
-    EXPECT_EQ(freqChartTitle("Ann"), "Frequency of activities for Ann");
+    EXPECT_EQ(chartTitle(TableKind::Freq, "Ann", "ignored"), "Frequency of activities for Ann");
 }
 
 struct FormatCase {

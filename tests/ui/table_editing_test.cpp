@@ -343,7 +343,7 @@ TEST_F(TableEditingTest, HoursChartGetsTheDisplayedTotalsAndOther) {
     QString title;
     boxes.onDialog = [&](QDialog& dlg) {
         auto& g = dynamic_cast<TfrmGraph&>(dlg);
-        points = g.piePoints();
+        points = seriesPoints(*g.Series1);
         title = g.title();
         return int(QDialog::Rejected);
     };
