@@ -169,6 +169,42 @@ INSTANTIATE_TEST_SUITE_P(
                       IncomeCase{"", 250000}, IncomeCase{"$250,000", 250000},
                       IncomeCase{"12.5", 250000}, IncomeCase{"99999999999999999999", 250000}));
 
+struct CompactCase {
+    const char* descs;  // the stored "Desc" values of rows 1, 2, ..., split at "|"
+    const char* order;  // the stored row numbers in table order: filled rows, "-", blank rows
+};
+
+class SettingsCompactTest : public SettingsFileTest,
+                            public ::testing::WithParamInterface<CompactCase> {};
+
+TEST_P(SettingsCompactTest, FilledRowsMoveUpOverBlankOnes) {
+    const QList<QByteArray> descs = QByteArray(GetParam().descs).split('|');
+    QByteArray content = "[Money]\nCount=" + QByteArray::number(descs.size()) + "\n";
+    for (int n = 1; n <= descs.size(); ++n)
+        content += "[Money" + QByteArray::number(n) + "]\nDesc=" + descs[n - 1] + "\nAmount=$" +
+                   QByteArray::number(n) + "\n";
+    const StoredSettings s = readBack(content);
+    const auto& t = s.tables[kMoneyTable];
+    const QList<QByteArray> parts = (QByteArray(GetParam().order) + "-").split('-');
+    const QByteArray order = parts[0] + parts[1];
+    ASSERT_EQ(t.size(), size_t(order.size()));
+    for (int i = 0; i < order.size(); ++i) {
+        // Whole rows move: the amount still says which stored row it came from.
+        EXPECT_EQ(t[i][1], QStringLiteral("$%1").arg(QChar(order[i]))) << "table row " << i + 1;
+        EXPECT_EQ(t[i][0], i < parts[0].size() ? "x" : "") << "table row " << i + 1;
+    }
+    EXPECT_EQ(readAll(path_), content);  // reading writes nothing
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Rows, SettingsCompactTest,
+    ::testing::Values(CompactCase{"x|x|x", "123"},         // already together
+                      CompactCase{"|x|x", "23-1"},         // blank first row
+                      CompactCase{"x|   |x", "13-2"},      // a description of blanks
+                      CompactCase{"x||x||x", "135-24"},    // several gaps
+                      CompactCase{"|\t|\"\"|x", "4-123"},  // tab, quoted empty text
+                      CompactCase{"x|x||", "12-34"}));     // blank rows at the end stay
+
 TEST_F(SettingsFileTest, LongValuesAreCutAt1023Characters) {
     const QByteArray longName(1500, 'n');
     const QByteArray longDesc = QByteArray(1023, 'd') + "tail";
