@@ -18,7 +18,8 @@ namespace lt {
 //   section, or adds the section at the end of the file; every other line is kept
 //   byte for byte;
 // - CRLF, LF and lone CR end a line; new lines take the file's first line end (LF
-//   when it has none). Text is UTF-8.
+//   when it has none). Lines are written in UTF-8; a line that is not valid UTF-8 is
+//   read as Windows-1252 and, unless written, kept as it is.
 class PrivateProfile {
 public:
     // A value is read back up to this many characters.

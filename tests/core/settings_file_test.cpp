@@ -410,6 +410,26 @@ TEST_F(SettingsFileTest, CommentsAndUnknownSectionsAreKeptThroughASave) {
     EXPECT_EQ(r.tables[kHoursTable][0][0], "Sleep");
 }
 
+TEST_F(SettingsFileTest, Cp1252TextIsReadAndWrittenBackAsUtf8) {
+    const QByteArray extra = "[Extra]\nWho=Fran\xe7oise\n";
+    writeAll(path_,
+             "[Name]\nname=Jos\xe9 M\xfcller\n[Hours]\nCount=1\n[Hour1]\n"
+             "Desc=Caf\xe9 \x80\nNote=na\xefve\n" +
+                 extra);
+    const StoredSettings s = readSettingsFile(path_);
+    EXPECT_EQ(s.name, QString::fromUtf8("Jos\xc3\xa9 M\xc3\xbcller"));
+    EXPECT_EQ(s.tables[kHoursTable][0][0], QString::fromUtf8("Caf\xc3\xa9 \xe2\x82\xac"));
+
+    writeSettingsFile(path_, s);
+    const QByteArray after = readAll(path_);
+    EXPECT_TRUE(
+        after.startsWith("[Name]\nname=Jos\xc3\xa9 M\xc3\xbcller\n[Hours]\nCount=51\n"
+                         "[Hour1]\nDesc=Caf\xc3\xa9 \xe2\x82\xac\nNote=na\xefve\n"))
+        << after.left(200).constData();
+    EXPECT_TRUE(after.contains("\n" + extra + "[DOB]\n"));
+    EXPECT_EQ(readSettingsFile(path_).name, s.name);
+}
+
 // ---- Failures ----
 
 void expectWriteError(const QString& path, const StoredSettings& s, const QString& message) {
