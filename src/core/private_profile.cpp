@@ -135,6 +135,9 @@ std::optional<PrivateProfile> PrivateProfile::loadFile(const QString& path) {
 
 bool PrivateProfile::saveFile(const QString& path) const {
     QSaveFile file(path);
+    // A writable file in a folder that refuses new files cannot be replaced; it is
+    // written in place rather than not at all.
+    file.setDirectWriteFallback(true);
     // Unbuffered: with Qt's write buffer a failure while flushing (disk full, size
     // limit) is not seen by commit(), which would then put a cut file in place.
     if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered)) return false;

@@ -32,7 +32,8 @@ public:
     // nullopt when it exists but cannot be read.
     static std::optional<PrivateProfile> loadFile(const QString& path);
     // Replaces the file at path with toBytes() in one step. On false the old file is
-    // left as it was.
+    // left as it was. When the folder refuses new files but the file is writable, the
+    // file is written in place instead; a failure then can leave it cut.
     bool saveFile(const QString& path) const;
 
     QByteArray toBytes() const;

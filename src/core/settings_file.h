@@ -44,7 +44,8 @@ StoredSettings readSettingsFile(const QString& path);
 // keeping what the program does not write, and replaces the file in one step.
 // tables[t] holds rows 1..50 (missing rows are written empty, rows past 50 are not
 // table rows and are not written). Throws SettingsWriteError when the file cannot be
-// read or replaced; the old file then stays as it was.
+// read or replaced; the old file then stays as it was. A writable file in a folder
+// that refuses new files is written in place.
 void writeSettingsFile(const QString& path, const StoredSettings& s);
 
 }  // namespace lt

@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 #include <sys/resource.h>
+#include <sys/stat.h>
 
 #include <QCoreApplication>
 #include <QDir>
@@ -464,28 +465,30 @@ TEST_F(SettingsFileTest, SettingsPathIsBesideTheExecutable) {
 
 const QByteArray kOldFile = "; my file\n[DOB]\nDate=1/1/1950\n[Name]\nname=Old\n[Other]\nx=1\n";
 
-TEST_F(SettingsFileTest, FailedWriteLeavesTheOldFileByteForByte) {
-    // A file size limit makes the write fail part-way, as a full disk would; it works
-    // for every user, root included.
-    writeAll(path_, kOldFile);
+// The message of the SettingsWriteError, or an empty text when none was thrown. A file
+// size limit makes the write fail part-way, as a full disk would; it works for every
+// user, root included.
+QString writeErrorUnderSizeLimit(const QString& path, const StoredSettings& s) {
     struct rlimit old {};
-    ASSERT_EQ(getrlimit(RLIMIT_FSIZE, &old), 0);
+    if (getrlimit(RLIMIT_FSIZE, &old) != 0) return "getrlimit failed";
     auto* oldHandler = std::signal(SIGXFSZ, SIG_IGN);
     struct rlimit small = old;
     small.rlim_cur = 256;
-    ASSERT_EQ(setrlimit(RLIMIT_FSIZE, &small), 0);
-    bool thrown = false;
     QString message;
+    if (setrlimit(RLIMIT_FSIZE, &small) != 0) message = "setrlimit failed";
     try {
-        writeSettingsFile(path_, emptySession());
+        if (message.isEmpty()) writeSettingsFile(path, s);
     } catch (const SettingsWriteError& e) {
-        thrown = true;
         message = e.message();
     }
     setrlimit(RLIMIT_FSIZE, &old);
     std::signal(SIGXFSZ, oldHandler);
+    return message;
+}
 
-    EXPECT_TRUE(thrown);
+TEST_F(SettingsFileTest, FailedWriteLeavesTheOldFileByteForByte) {
+    writeAll(path_, kOldFile);
+    const QString message = writeErrorUnderSizeLimit(path_, emptySession());
     EXPECT_EQ(message, "Unable to write to " + path_);
     EXPECT_EQ(readAll(path_), kOldFile);
     // No temporary file is left behind.
@@ -493,21 +496,73 @@ TEST_F(SettingsFileTest, FailedWriteLeavesTheOldFileByteForByte) {
               QStringList{"lifetally.ini"});
 }
 
-TEST_F(SettingsFileTest, ReadOnlyFolderLeavesTheOldFileByteForByte) {
+ino_t inodeOf(const QString& path) {
+    struct stat st {};
+    return ::stat(QFile::encodeName(path).constData(), &st) == 0 ? st.st_ino : 0;
+}
+
+// Makes the folder refuse new files; false when this user (root) can still add them.
+bool lockFolder(const QString& folder) {
+    QFile::setPermissions(folder, QFile::ReadOwner | QFile::ExeOwner);
+    QFile probe(folder + "/probe");
+    if (!probe.open(QIODevice::WriteOnly)) return true;
+    probe.remove();
+    return false;
+}
+
+void unlockFolder(const QString& folder) {
+    QFile::setPermissions(folder, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+}
+
+TEST_F(SettingsFileTest, ReadOnlyFolderAndFileLeaveTheOldFileByteForByte) {
     writeAll(path_, kOldFile);
-    QFile::setPermissions(dir_.path(), QFile::ReadOwner | QFile::ExeOwner);
-    bool thrown = false;
-    QString message;
-    try {
-        writeSettingsFile(path_, emptySession());
-    } catch (const SettingsWriteError& e) {
-        thrown = true;
-        message = e.message();
-    }
-    QFile::setPermissions(dir_.path(), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
-    if (!thrown) GTEST_SKIP() << "the folder stays writable for this user (root)";
-    EXPECT_EQ(message, "Unable to write to " + path_);
+    QFile::setPermissions(path_, QFile::ReadOwner);
+    const bool locked = lockFolder(dir_.path());
+    if (locked) expectWriteError(path_, emptySession(), "Unable to write to " + path_);
+    unlockFolder(dir_.path());
+    QFile::setPermissions(path_, QFile::ReadOwner | QFile::WriteOwner);
+    if (!locked) GTEST_SKIP() << "the folder stays writable for this user (root)";
     EXPECT_EQ(readAll(path_), kOldFile);
+}
+
+TEST_F(SettingsFileTest, ReadOnlyFolderWritableFileIsWrittenInPlace) {
+    // A long name first, so that the file shrinks and must be cut to its new length.
+    StoredSettings first = emptySession();
+    first.name = QString(300, u'n');
+    writeSettingsFile(path_, first);
+    StoredSettings second = emptySession();
+    second.tables[kFreqTable][0] = Row{"Run", "3", "Week", "1/1/2020", "Now"};
+    // Every key of a file the program wrote is replaced in place: the same bytes as a
+    // fresh file.
+    const QString freshPath = dir_.filePath("fresh.ini");
+    writeSettingsFile(freshPath, second);
+    const QByteArray expected = readAll(freshPath);
+    ASSERT_TRUE(QFile::remove(freshPath));
+    const ino_t inode = inodeOf(path_);
+
+    const bool locked = lockFolder(dir_.path());
+    bool thrown = false;
+    try {
+        writeSettingsFile(path_, second);
+    } catch (const SettingsWriteError&) {
+        thrown = true;
+    }
+    unlockFolder(dir_.path());
+    if (!locked) GTEST_SKIP() << "the folder stays writable for this user (root)";
+    EXPECT_FALSE(thrown);
+    EXPECT_EQ(readAll(path_), expected);
+    EXPECT_EQ(inodeOf(path_), inode);  // the same file, not a replacement
+    EXPECT_EQ(QDir(dir_.path()).entryList(QDir::Files | QDir::Hidden),
+              QStringList{"lifetally.ini"});
+}
+
+TEST_F(SettingsFileTest, FailedWriteInPlaceIsReported) {
+    writeAll(path_, kOldFile);
+    const bool locked = lockFolder(dir_.path());
+    const QString message = writeErrorUnderSizeLimit(path_, emptySession());
+    unlockFolder(dir_.path());
+    if (!locked) GTEST_SKIP() << "the folder stays writable for this user (root)";
+    EXPECT_EQ(message, "Unable to write to " + path_);
 }
 
 TEST_F(SettingsFileTest, UnreadableOldFileIsNotReplaced) {
