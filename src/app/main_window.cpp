@@ -385,9 +385,9 @@ void TfrmMain::btNextClick() {
         }
         if (p == 3) computeTotals();
         if (p == 4) {
-            btGrHour->setEnabled(!gridHours->cell(0, 1).isEmpty());
-            btGrMoney->setEnabled(!gridMoney->cell(0, 1).isEmpty());
-            btGrFreq->setEnabled(!gridFreq->cell(0, 1).isEmpty());
+            btGrHour->setEnabled(!isBlankActivity(gridHours->cell(0, 1)));
+            btGrMoney->setEnabled(!isBlankActivity(gridMoney->cell(0, 1)));
+            btGrFreq->setEnabled(!isBlankActivity(gridFreq->cell(0, 1)));
             computeTotals();
         }
     });
