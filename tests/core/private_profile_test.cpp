@@ -83,17 +83,7 @@ const ReadCase kReadCases[] = {
     {"Utf8", "[A]\nk=Zo\xc3\xab \xe2\x82\xac\n", "A", "k", "Zo\xc3\xab \xe2\x82\xac"},
     {"Utf8Bom", "\xEF\xBB\xBF[A]\nk=v\n", "A", "k", "v"},
     {"NbspIsNotTrimmed", "[A]\nk=\xc2\xa0v\n", "A", "k", "\xc2\xa0v"},
-    // A line that is not valid UTF-8 is Windows-1252; expected values are UTF-8.
-    {"Cp1252Letters", "[A]\nk=Jos\xe9 M\xfcller\n", "A", "k", "Jos\xc3\xa9 M\xc3\xbcller"},
-    {"Cp1252High", "[A]\nk=\x93\xe9\x94 \x80\x85\n", "A", "k",
-     "\xe2\x80\x9c\xc3\xa9\xe2\x80\x9d \xe2\x82\xac\xe2\x80\xa6"},
-    {"Cp1252Unassigned", "[A]\nk=\x81\x8d\x8f\x90\x9d\n", "A", "k",
-     "\xc2\x81\xc2\x8d\xc2\x8f\xc2\x90\xc2\x9d"},
-    {"Cp1252CutSequenceAtEnd", "[A]\nk=JO\xc3\n", "A", "k", "JO\xc3\x83"},
-    {"Cp1252EncodedSurrogate", "[A]\nk=\xed\xa0\x80\n", "A", "k", "\xc3\xad\xc2\xa0\xe2\x82\xac"},
-    {"Cp1252SectionName", "[Caf\xe9]\nk=v\n", "Caf\xc3\xa9", "k", "v"},
-    {"Cp1252PerLineFirst", "[A]\nk=\xe9\nj=\xc3\xa9\n", "A", "k", "\xc3\xa9"},
-    {"Cp1252PerLineSecond", "[A]\nk=\xe9\nj=\xc3\xa9\n", "A", "j", "\xc3\xa9"},
+    {"NotUtf8IsCp1252", "[A]\nk=\x80\x81 \xc3\n", "A", "k", "\xe2\x82\xac\xc2\x81 \xc3\x83"},
 };
 
 INSTANTIATE_TEST_SUITE_P(Rules, ProfileReadTest, ::testing::ValuesIn(kReadCases),
