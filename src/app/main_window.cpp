@@ -190,7 +190,7 @@ void TfrmMain::updateInterface() {
     // Only the tables with a first row can be charted.
     if (page == kLastPage)
         for (const TablePage* t : tables_)
-            results_->setChartEnabled(t->spec().kind, !t->grid()->cell(0, 1).isEmpty());
+            results_->setChartEnabled(t->spec().kind, !isBlankActivity(t->grid()->cell(0, 1)));
 }
 
 void TfrmMain::btNextClick() {

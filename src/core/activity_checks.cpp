@@ -2,16 +2,21 @@
 
 #include <optional>
 
-#include "core/date_time.h"
 #include "core/clock.h"
 #include "core/conversion.h"
+#include "core/date_time.h"
 #include "core/locale_format.h"
+#include "core/table_shape.h"
 
 namespace lt {
 namespace {
 CheckResult fail(const char* message, CheckFocus focus) {
     return CheckResult{false, QString::fromLatin1(message), focus};
 }
+
+// The settings file drops a value's surrounding blanks (and stores line breaks as
+// blanks), so a description of blanks would come back as a blank row.
+bool blankDescription(const QString& name) { return isBlankActivity(name.trimmed()); }
 
 std::optional<double> dayOfText(const QString& text) {
     const auto d = loc::parseDate(text);
@@ -36,7 +41,7 @@ std::optional<CheckResult> startDateBounds(double start, const QString& birthDat
 }  // namespace
 
 CheckResult qKosher(const TimeEntry& e, const QString& birthDateText) {
-    if (e.name.isEmpty()) return fail("Description cannot be blank", CheckFocus::Name);
+    if (blankDescription(e.name)) return fail("Description cannot be blank", CheckFocus::Name);
     const auto start = dayOfText(e.startDate);
     if (!start) return fail("Starting date is not valid", CheckFocus::StartDate);
     const auto end = e.specificEnd ? dayOfText(e.endDate) : std::nullopt;
@@ -54,7 +59,7 @@ CheckResult qKosher(const TimeEntry& e, const QString& birthDateText) {
 }
 
 CheckResult qKosher(const MoneyEntry& e, const QString& birthDateText) {
-    if (e.name.isEmpty()) return fail("Description cannot be blank", CheckFocus::Name);
+    if (blankDescription(e.name)) return fail("Description cannot be blank", CheckFocus::Name);
     const auto start = dayOfText(e.startDate);
     if (!start) return fail("Starting date is not valid", CheckFocus::StartDate);
     if (e.specificEnd && !dayOfText(e.endDate))

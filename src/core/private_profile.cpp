@@ -2,6 +2,7 @@
 
 #include <QFile>
 #include <QSaveFile>
+#include <QStringDecoder>
 #include <limits>
 
 namespace lt {
@@ -9,6 +10,27 @@ namespace lt {
 namespace {
 
 const QByteArray kUtf8Bom("\xEF\xBB\xBF");
+
+// Windows-1252 for 0x80 to 0x9F; its five unassigned bytes read as the C1 controls, as
+// Windows reads them. Every other byte is the Latin-1 character of the same number.
+constexpr char16_t kCp1252High[32] = {
+    0x20AC, 0x0081, 0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021, 0x02C6, 0x2030, 0x0160,
+    0x2039, 0x0152, 0x008D, 0x017D, 0x008F, 0x0090, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022,
+    0x2013, 0x2014, 0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0x009D, 0x017E, 0x0178};
+
+// A line that is not valid UTF-8 was written in the ANSI code page (a file from a
+// Windows system or editor) and is read as Windows-1252, so its letters survive.
+QString decodeLine(const QByteArray& raw) {
+    QStringDecoder utf8(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
+    const QString text = utf8(raw);
+    if (!utf8.hasError()) return text;
+    QString ansi(raw.size(), Qt::Uninitialized);
+    for (qsizetype i = 0; i < raw.size(); ++i) {
+        const auto b = static_cast<unsigned char>(raw[i]);
+        ansi[i] = QChar(b >= 0x80 && b < 0xA0 ? kCp1252High[b - 0x80] : char16_t(b));
+    }
+    return ansi;
+}
 
 bool isBlank(QChar c) { return c == u' ' || c == u'\t' || c == u'\v' || c == u'\f'; }
 
@@ -85,7 +107,7 @@ PrivateProfile::Line PrivateProfile::parseLine(const QByteArray& raw, const QByt
     Line line;
     line.raw = raw;
     line.eol = eol;
-    const QString t = trimBlanks(QString::fromUtf8(raw));
+    const QString t = trimBlanks(decodeLine(raw));
     if (t.isEmpty() || t.startsWith(u';')) return line;
     if (t.startsWith(u'[')) {
         // The name ends at the first "]" (or the end of the line); the rest is ignored.
@@ -113,6 +135,9 @@ std::optional<PrivateProfile> PrivateProfile::loadFile(const QString& path) {
 
 bool PrivateProfile::saveFile(const QString& path) const {
     QSaveFile file(path);
+    // A writable file in a folder that refuses new files cannot be replaced; it is
+    // written in place rather than not at all.
+    file.setDirectWriteFallback(true);
     // Unbuffered: with Qt's write buffer a failure while flushing (disk full, size
     // limit) is not seen by commit(), which would then put a cut file in place.
     if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered)) return false;

@@ -18,7 +18,8 @@ namespace lt {
 //   section, or adds the section at the end of the file; every other line is kept
 //   byte for byte;
 // - CRLF, LF and lone CR end a line; new lines take the file's first line end (LF
-//   when it has none). Text is UTF-8.
+//   when it has none). Lines are written in UTF-8; a line that is not valid UTF-8 is
+//   read as Windows-1252 and, unless written, kept as it is.
 class PrivateProfile {
 public:
     // A value is read back up to this many characters.
@@ -31,7 +32,8 @@ public:
     // nullopt when it exists but cannot be read.
     static std::optional<PrivateProfile> loadFile(const QString& path);
     // Replaces the file at path with toBytes() in one step. On false the old file is
-    // left as it was.
+    // left as it was. When the folder refuses new files but the file is writable, the
+    // file is written in place instead; a failure then can leave it cut.
     bool saveFile(const QString& path) const;
 
     QByteArray toBytes() const;

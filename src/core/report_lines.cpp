@@ -42,7 +42,7 @@ QString tableLine(const QStringList& row, const ColumnWidths& pixels) {
 int printedRowCount(const TableTexts& table) {
     const int last = std::min(static_cast<int>(table.size()), kTableRows);
     int count = 0;
-    while (count < last && !cellOf(table[count], 0).isEmpty()) ++count;
+    while (count < last && !isBlankActivity(cellOf(table[count], 0))) ++count;
     return count;
 }
 

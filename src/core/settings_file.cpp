@@ -7,6 +7,7 @@
 #include "core/clock.h"
 #include "core/locale_format.h"
 #include "core/private_profile.h"
+#include "core/table_shape.h"
 
 namespace lt {
 
@@ -73,6 +74,10 @@ StoredSettings readSettingsFile(const QString& path) {
                 table[size_t(row - 1)][c] =
                     ini.readString(section, QLatin1String(layout.keys[c]), QString());
         }
+        // A blank row before a filled one (hand-edited, or a description of blanks saved
+        // by an older version) would split the table: the filled rows move up.
+        std::stable_partition(table.begin(), table.end(),
+                              [](const auto& row) { return !isBlankActivity(row[0]); });
     }
     return s;
 }

@@ -36,14 +36,16 @@ QString settingsPath();
 // Reads the file at path. Missing file, section or key gives that value's default:
 // name "Your name", birth date today (also for an empty stored date), income 250000
 // (a stored income is clamped into 0..99,999,999), row count 5. Each table gets rows
-// 1..min(max(Count, 0), 50); a row's missing keys read as empty texts.
+// 1..min(max(Count, 0), 50); a row's missing keys read as empty texts. Filled rows
+// come first, in the file's order, followed by the blank rows.
 StoredSettings readSettingsFile(const QString& path);
 
 // Writes every section and key of the settings over the file's existing content,
 // keeping what the program does not write, and replaces the file in one step.
 // tables[t] holds rows 1..50 (missing rows are written empty, rows past 50 are not
 // table rows and are not written). Throws SettingsWriteError when the file cannot be
-// read or replaced; the old file then stays as it was.
+// read or replaced; the old file then stays as it was. A writable file in a folder
+// that refuses new files is written in place.
 void writeSettingsFile(const QString& path, const StoredSettings& s);
 
 }  // namespace lt

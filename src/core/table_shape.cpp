@@ -16,17 +16,19 @@ TableTexts emptyTable(TableKind kind) {
     return t;
 }
 
+bool isBlankActivity(const QString& activity) { return activity.isEmpty(); }
+
 int findFirstBlankRow(const TableTexts& table) {
     const int last = static_cast<int>(table.size()) - 2;
     for (int r = 1; r <= last; ++r)
-        if (table[r].value(0).isEmpty()) return r;
+        if (isBlankActivity(table[r].value(0))) return r;
     return -1;
 }
 
 int numNonBlankRows(const TableTexts& table) {
     int n = 0;
     for (int r = 1; r < static_cast<int>(table.size()); ++r)
-        if (!table[r].value(0).isEmpty()) ++n;
+        if (!isBlankActivity(table[r].value(0))) ++n;
     return n;
 }
 

@@ -19,6 +19,10 @@ QStringList headingTexts(TableKind kind);
 // An empty table with its heading row.
 TableTexts emptyTable(TableKind kind);
 
+// A data row is blank when its activity text (column 0) is empty; its other cells
+// mean nothing then.
+bool isBlankActivity(const QString& activity);
+
 // The first blank row among rows 1 to 49 (row 50 is never offered), or -1.
 int findFirstBlankRow(const TableTexts& table);
 // How many of rows 1 to 50 are filled.

@@ -49,7 +49,7 @@ bool refuseFull(ActivityGrid* grid, int r, QWidget* owner) {
 }
 
 bool refuseBlank(ActivityGrid* grid, int r, const QString& message, QWidget* owner) {
-    if (!grid->cell(0, r).isEmpty()) return false;
+    if (!isBlankActivity(grid->cell(0, r))) return false;
     showError(message, owner ? owner : grid);
     return true;
 }

@@ -46,6 +46,7 @@ constexpr CheckFocus kNone = CheckFocus::Unchanged;
 constexpr const char* kDays = "Number of hours incorrect for days";
 constexpr const char* kWeeks = "Number of hours/minutes incorrect for weeks";
 constexpr const char* kMonths = "Number of hours/minutes incorrect for months";
+constexpr const char* kBlank = "Description cannot be blank";
 
 const TimeCase kTimeCases[] = {
     {"plain", "Sleep", 8, 0, Per::Day, "1/1/2000", false, "Now", "", kNone},
@@ -67,6 +68,7 @@ const TimeCase kTimeCases[] = {
      CheckFocus::Name},
     {"blank name wins over bad start", "", 8, 0, Per::Day, "13/1/2000", false, "Now",
      "Description cannot be blank", CheckFocus::Name},
+    {"blanks", " \t\n ", 8, 0, Per::Day, "1/1/2000", false, "Now", kBlank, CheckFocus::Name},
     {"bad start", "Sleep", 8, 0, Per::Day, "13/1/2000", false, "Now", "Starting date is not valid",
      CheckFocus::StartDate},
     {"empty start", "Sleep", 8, 0, Per::Day, "", false, "Now", "Starting date is not valid",
@@ -129,6 +131,7 @@ const MoneyCase kMoneyCases[] = {
     {"large", "Car", 9999999, "1/1/2000", false, "Now", "", kNone},
     {"blank name", "", 3.5, "1/1/2000", false, "Now", "Description cannot be blank",
      CheckFocus::Name},
+    {"blanks", "   ", 3.5, "1/1/2000", false, "Now", kBlank, CheckFocus::Name},
     {"bad start", "Coffee", 3.5, "1/32/2000", false, "Now", "Starting date is not valid",
      CheckFocus::StartDate},
     {"bad end", "Coffee", 3.5, "1/1/2000", true, "Now", "Ending date is not valid",

@@ -83,6 +83,7 @@ const ReadCase kReadCases[] = {
     {"Utf8", "[A]\nk=Zo\xc3\xab \xe2\x82\xac\n", "A", "k", "Zo\xc3\xab \xe2\x82\xac"},
     {"Utf8Bom", "\xEF\xBB\xBF[A]\nk=v\n", "A", "k", "v"},
     {"NbspIsNotTrimmed", "[A]\nk=\xc2\xa0v\n", "A", "k", "\xc2\xa0v"},
+    {"NotUtf8IsCp1252", "[A]\nk=\x80\x81 \xc3\n", "A", "k", "\xe2\x82\xac\xc2\x81 \xc3\x83"},
 };
 
 INSTANTIATE_TEST_SUITE_P(Rules, ProfileReadTest, ::testing::ValuesIn(kReadCases),

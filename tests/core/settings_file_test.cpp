@@ -178,6 +178,13 @@ TEST_F(SettingsFileTest, LongValuesAreCutAt1023Characters) {
     EXPECT_EQ(s.tables[kHoursTable][0][0], QString(1023, u'd'));
 }
 
+TEST_F(SettingsFileTest, FilledRowsMoveUpOverBlankRows) {
+    const StoredSettings s = readBack(
+        "[Freq1]\nAmount=1\n[Freq2]\nDesc=   \n[Freq3]\nDesc=A\n"
+        "[Freq4]\nDesc=''\n[Freq5]\nDesc=B\n");
+    EXPECT_EQ(s.tables[kFreqTable], (std::vector<Row>{{"A"}, {"B"}, {"", "1"}, {}, {}}));
+}
+
 // ---- Writing ----
 
 TEST_F(SettingsFileTest, FreshFileHasExactlyTheSectionsKeysAndOrder) {
@@ -374,6 +381,13 @@ TEST_F(SettingsFileTest, CommentsAndUnknownSectionsAreKeptThroughASave) {
     EXPECT_EQ(r.tables[kHoursTable][0][0], "Sleep");
 }
 
+TEST_F(SettingsFileTest, Cp1252LinesAreReadAsLettersAndWrittenAsUtf8) {
+    const QByteArray other = "[Other]\nWho=Fran\xe7oise\n";  // not written: kept as it is
+    writeSettingsFile(path_, readBack("[Name]\nname=Jos\xe9\n[Hour1]\nDesc=M\xfcller\n" + other));
+    const QByteArray utf8 = "[Name]\nname=Jos\xc3\xa9\n[Hour1]\nDesc=M\xc3\xbcller\nHrMin=\n";
+    EXPECT_TRUE(readAll(path_).startsWith(utf8 + "Per=\nStart=\nEnd=\n" + other));
+}
+
 // ---- Failures ----
 
 void expectWriteError(const QString& path, const StoredSettings& s, const QString& message) {
@@ -439,6 +453,7 @@ TEST_F(SettingsFileTest, FailedWriteLeavesTheOldFileByteForByte) {
 
 TEST_F(SettingsFileTest, ReadOnlyFolderLeavesTheOldFileByteForByte) {
     writeAll(path_, kOldFile);
+    QFile::setPermissions(path_, QFile::ReadOwner);  // a writable file would be written in place
     QFile::setPermissions(dir_.path(), QFile::ReadOwner | QFile::ExeOwner);
     bool thrown = false;
     QString message;
@@ -452,6 +467,16 @@ TEST_F(SettingsFileTest, ReadOnlyFolderLeavesTheOldFileByteForByte) {
     if (!thrown) GTEST_SKIP() << "the folder stays writable for this user (root)";
     EXPECT_EQ(message, "Unable to write to " + path_);
     EXPECT_EQ(readAll(path_), kOldFile);
+}
+
+TEST_F(SettingsFileTest, ReadOnlyFolderWritableFileIsWrittenInPlace) {
+    writeAll(path_, "[Name]\nname=" + QByteArray(20000, 'n') + "\n");  // longer than the new file
+    QFile::setPermissions(dir_.path(), QFile::ReadOwner | QFile::ExeOwner);
+    const bool root = QFileInfo(dir_.path()).isWritable();
+    EXPECT_NO_THROW(writeSettingsFile(path_, emptySession()));
+    QFile::setPermissions(dir_.path(), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+    if (root) GTEST_SKIP() << "the folder stays writable for this user (root)";
+    EXPECT_TRUE(readAll(path_).endsWith("\n[Freq51]\nDesc=\nAmount=\nPer=\nStart=\nEnd=\n"));
 }
 
 TEST_F(SettingsFileTest, UnreadableOldFileIsNotReplaced) {
