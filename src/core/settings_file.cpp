@@ -1,12 +1,12 @@
 #include "core/settings_file.h"
 
-#include <QCoreApplication>
 #include <QFileInfo>
 #include <algorithm>
 
 #include "core/clock.h"
 #include "core/locale_format.h"
 #include "core/private_profile.h"
+#include "core/table_spec.h"
 #include "core/table_shape.h"
 
 namespace lt {
@@ -20,19 +20,7 @@ constexpr qint64 kDefaultIncome = 250000;
 constexpr qint64 kMaxIncome = 99999999;
 constexpr qint64 kDefaultCount = 5;
 
-struct TableLayout {
-    const char* countSection;
-    const char* rowSection;
-    std::array<const char*, 5> keys;
-};
-
-const std::array<TableLayout, 3> kTables = {{
-    {"Hours", "Hour", {"Desc", "HrMin", "Per", "Start", "End"}},
-    {"Money", "Money", {"Desc", "Amount", "Per", "Start", "End"}},
-    {"Freq", "Freq", {"Desc", "Amount", "Per", "Start", "End"}},
-}};
-
-QString rowSection(const TableLayout& t, int row) {
+QString rowSection(const TableSpec& t, int row) {
     return QLatin1String(t.rowSection) + QString::number(row);
 }
 
@@ -41,10 +29,6 @@ QString rowSection(const TableLayout& t, int row) {
 SettingsWriteError::SettingsWriteError(const QString& path)
     : std::runtime_error(QStringLiteral("Unable to write to %1").arg(path).toStdString()),
       message_(QStringLiteral("Unable to write to %1").arg(path)) {}
-
-QString settingsPath() {
-    return QCoreApplication::applicationDirPath() + QStringLiteral("/lifetally.ini");
-}
 
 StoredSettings readSettingsFile(const QString& path) {
     // A file that cannot be read gives the defaults, as a missing one does.
@@ -60,8 +44,8 @@ StoredSettings readSettingsFile(const QString& path) {
         ini.readInteger(QStringLiteral("Income"), QStringLiteral("income"), kDefaultIncome),
         qint64(0), kMaxIncome);
 
-    for (size_t t = 0; t < kTables.size(); ++t) {
-        const TableLayout& layout = kTables[t];
+    for (const TableSpec& layout : tableSpecs()) {
+        const size_t t = size_t(tableIndex(layout.kind));
         const qint64 count = ini.readInteger(QLatin1String(layout.countSection),
                                              QStringLiteral("Count"), kDefaultCount);
         // Rows past the table's 50 have nowhere to go, so they are not read.
@@ -93,8 +77,8 @@ void writeSettingsFile(const QString& path, const StoredSettings& s) {
     ini.writeString(QStringLiteral("DOB"), QStringLiteral("Date"), s.birthDateText);
     ini.writeString(QStringLiteral("Name"), QStringLiteral("name"), s.name);
     ini.writeInteger(QStringLiteral("Income"), QStringLiteral("income"), s.income);
-    for (size_t t = 0; t < kTables.size(); ++t) {
-        const TableLayout& layout = kTables[t];
+    for (const TableSpec& layout : tableSpecs()) {
+        const size_t t = size_t(tableIndex(layout.kind));
         const auto& table = s.tables[t];
         ini.writeInteger(QLatin1String(layout.countSection), QStringLiteral("Count"), kStoredCount);
         // Row 51 is not a table row; it is written with empty values.

@@ -13,11 +13,10 @@ struct StoredSettings {
     QString name;
     QString birthDateText;
     qint64 income = 0;
-    // 0 hours, 1 money, 2 frequency; element i is data row i + 1, columns 0 to 4.
+    // By tableIndex() of the table; element i is data row i + 1, columns 0 to 4.
     std::array<std::vector<std::array<QString, 5>>, 3> tables;
 };
 
-enum SettingsTable { kHoursTable = 0, kMoneyTable = 1, kFreqTable = 2 };
 
 // The settings file could not be replaced; the old file is unchanged.
 class SettingsWriteError : public std::runtime_error {
@@ -29,9 +28,6 @@ public:
 private:
     QString message_;
 };
-
-// lifetally.ini in the folder of the running executable.
-QString settingsPath();
 
 // Reads the file at path. Missing file, section or key gives that value's default:
 // name "Your name", birth date today (also for an empty stored date), income 250000

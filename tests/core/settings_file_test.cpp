@@ -1,4 +1,5 @@
 #include "core/settings_file.h"
+#include "core/table_spec.h"
 
 #include <gtest/gtest.h>
 #include <sys/resource.h>
@@ -81,10 +82,10 @@ TEST_F(SettingsFileTest, MissingKeysTakeTheirDefaultsOthersAreRead) {
     EXPECT_EQ(s.name, "Bob");
     EXPECT_EQ(s.birthDateText, "12/6/2026");
     EXPECT_EQ(s.income, 250000);
-    EXPECT_EQ(s.tables[kHoursTable].size(), 5u);
-    ASSERT_EQ(s.tables[kMoneyTable].size(), 1u);
-    EXPECT_EQ(s.tables[kMoneyTable][0], (Row{"Rent", "", "", "", ""}));
-    EXPECT_EQ(s.tables[kFreqTable].size(), 5u);
+    EXPECT_EQ(s.tables[tableIndex(TableKind::Hours)].size(), 5u);
+    ASSERT_EQ(s.tables[tableIndex(TableKind::Money)].size(), 1u);
+    EXPECT_EQ(s.tables[tableIndex(TableKind::Money)][0], (Row{"Rent", "", "", "", ""}));
+    EXPECT_EQ(s.tables[tableIndex(TableKind::Freq)].size(), 5u);
 }
 
 TEST_F(SettingsFileTest, EmptyNameStaysEmptyEmptyDateBecomesToday) {
@@ -107,8 +108,8 @@ TEST_F(SettingsFileTest, LookupsIgnoreCase) {
     EXPECT_EQ(s.birthDateText, "3/4/1975");
     EXPECT_EQ(s.name, "Eve");
     EXPECT_EQ(s.income, 77);
-    ASSERT_EQ(s.tables[kHoursTable].size(), 1u);
-    EXPECT_EQ(s.tables[kHoursTable][0], (Row{"Sleep", "8 Hrs 0 Mins", "Day", "1/1/2000", "Now"}));
+    ASSERT_EQ(s.tables[tableIndex(TableKind::Hours)].size(), 1u);
+    EXPECT_EQ(s.tables[tableIndex(TableKind::Hours)][0], (Row{"Sleep", "8 Hrs 0 Mins", "Day", "1/1/2000", "Now"}));
 }
 
 struct CountCase {
@@ -125,7 +126,7 @@ TEST_P(SettingsCountTest, CountDecidesHowManyRowsAreRead) {
         content += "[Freq" + QByteArray::number(n) + "]\nDesc=F" + QByteArray::number(n) +
                    "\nAmount=" + QByteArray::number(n * 10) + "\n";
     const StoredSettings s = readBack(content);
-    const auto& t = s.tables[kFreqTable];
+    const auto& t = s.tables[tableIndex(TableKind::Freq)];
     ASSERT_EQ(t.size(), GetParam().rows);
     for (size_t i = 0; i < t.size(); ++i) {
         EXPECT_EQ(t[i][0], QStringLiteral("F%1").arg(i + 1));
@@ -133,7 +134,7 @@ TEST_P(SettingsCountTest, CountDecidesHowManyRowsAreRead) {
         EXPECT_EQ(t[i][2], "");
     }
     // The other tables keep their default count.
-    EXPECT_EQ(s.tables[kHoursTable].size(), 5u);
+    EXPECT_EQ(s.tables[tableIndex(TableKind::Hours)].size(), 5u);
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -175,21 +176,21 @@ TEST_F(SettingsFileTest, LongValuesAreCutAt1023Characters) {
     const StoredSettings s = readBack("[Name]\nname=" + longName +
                                       "\n[Hours]\nCount=1\n[Hour1]\nDesc=" + longDesc + "\n");
     EXPECT_EQ(s.name, QString(1023, u'n'));
-    EXPECT_EQ(s.tables[kHoursTable][0][0], QString(1023, u'd'));
+    EXPECT_EQ(s.tables[tableIndex(TableKind::Hours)][0][0], QString(1023, u'd'));
 }
 
 TEST_F(SettingsFileTest, FilledRowsMoveUpOverBlankRows) {
     const StoredSettings s = readBack(
         "[Freq1]\nAmount=1\n[Freq2]\nDesc=   \n[Freq3]\nDesc=A\n"
         "[Freq4]\nDesc=''\n[Freq5]\nDesc=B\n");
-    EXPECT_EQ(s.tables[kFreqTable], (std::vector<Row>{{"A"}, {"B"}, {"", "1"}, {}, {}}));
+    EXPECT_EQ(s.tables[tableIndex(TableKind::Freq)], (std::vector<Row>{{"A"}, {"B"}, {"", "1"}, {}, {}}));
 }
 
 // ---- Writing ----
 
 TEST_F(SettingsFileTest, FreshFileHasExactlyTheSectionsKeysAndOrder) {
     StoredSettings s = emptySession();
-    s.tables[kHoursTable][0] = Row{"Sleep", "8 Hrs 0 Mins", "Day", "1/2/1990", "Now"};
+    s.tables[tableIndex(TableKind::Hours)][0] = Row{"Sleep", "8 Hrs 0 Mins", "Day", "1/2/1990", "Now"};
     writeSettingsFile(path_, s);
     const QByteArray bytes = readAll(path_);
 
@@ -256,7 +257,7 @@ TEST_F(SettingsFileTest, FreshFileHasExactlyTheSectionsKeysAndOrder) {
 
 TEST_F(SettingsFileTest, WritingTwiceGivesTheSameFile) {
     StoredSettings s = emptySession();
-    s.tables[kMoneyTable][0] = Row{"Rent", "$800", "Month", "1/1/2010", "Now"};
+    s.tables[tableIndex(TableKind::Money)][0] = Row{"Rent", "$800", "Month", "1/1/2010", "Now"};
     writeSettingsFile(path_, s);
     const QByteArray first = readAll(path_);
     writeSettingsFile(path_, s);
@@ -266,7 +267,7 @@ TEST_F(SettingsFileTest, WritingTwiceGivesTheSameFile) {
 TEST_F(SettingsFileTest, ShortTablesAreWrittenWithEmptyRows) {
     StoredSettings s = emptySession();
     for (auto& t : s.tables) t.clear();
-    s.tables[kFreqTable] = {Row{"Run", "3", "Week", "1/1/2020", "Now"}};
+    s.tables[tableIndex(TableKind::Freq)] = {Row{"Run", "3", "Week", "1/1/2020", "Now"}};
     writeSettingsFile(path_, s);
     const QByteArray bytes = readAll(path_);
     EXPECT_TRUE(
@@ -277,7 +278,7 @@ TEST_F(SettingsFileTest, ShortTablesAreWrittenWithEmptyRows) {
 
 TEST_F(SettingsFileTest, RowsPastFiftyAreNotWritten) {
     StoredSettings s = emptySession();
-    s.tables[kHoursTable].resize(52, Row{"Extra", "1 Hrs 0 Mins", "Day", "1/1/2000", "Now"});
+    s.tables[tableIndex(TableKind::Hours)].resize(52, Row{"Extra", "1 Hrs 0 Mins", "Day", "1/1/2000", "Now"});
     writeSettingsFile(path_, s);
     const QByteArray bytes = readAll(path_);
     EXPECT_TRUE(bytes.contains("[Hour51]\nDesc=\nHrMin=\nPer=\nStart=\nEnd=\n[Money]\n"));
@@ -290,15 +291,15 @@ TEST_F(SettingsFileTest, FullSessionRoundTrip) {
     s.birthDateText = "7/15/1961";
     s.income = 99999999;
     for (int i = 0; i < 49; ++i)
-        s.tables[kHoursTable][i] =
+        s.tables[tableIndex(TableKind::Hours)][i] =
             Row{QStringLiteral("Activity %1").arg(i + 1),
                 QStringLiteral("%1 Hrs %2 Mins").arg(i % 24).arg(i), i % 2 ? "Week" : "Day",
                 "1/1/2000", i % 3 ? "Now" : "12/31/2020"};
-    s.tables[kMoneyTable][0] = Row{"a=b", "$1,200.50", "Once", "3/3/2003", "3/3/2003"};
-    s.tables[kMoneyTable][1] = Row{"\"Quoted\"", "$5", "Year", "1/1/1990", "Now"};
-    s.tables[kMoneyTable][2] =
+    s.tables[tableIndex(TableKind::Money)][0] = Row{"a=b", "$1,200.50", "Once", "3/3/2003", "3/3/2003"};
+    s.tables[tableIndex(TableKind::Money)][1] = Row{"\"Quoted\"", "$5", "Year", "1/1/1990", "Now"};
+    s.tables[tableIndex(TableKind::Money)][2] =
         Row{QString::fromUtf8("Caf\xc3\xa9 \xe2\x82\xac"), "$3", "Day", "1/1/2001", "Now"};
-    s.tables[kFreqTable][0] = Row{"Haircut", "1", "Month", "6/1/1970", "Now"};
+    s.tables[tableIndex(TableKind::Freq)][0] = Row{"Haircut", "1", "Month", "6/1/1970", "Now"};
     writeSettingsFile(path_, s);
 
     const StoredSettings r = readSettingsFile(path_);
@@ -306,18 +307,18 @@ TEST_F(SettingsFileTest, FullSessionRoundTrip) {
     EXPECT_EQ(r.name, "Jo = Smith");
     EXPECT_EQ(r.birthDateText, "7/15/1961");
     EXPECT_EQ(r.income, 99999999);
-    ASSERT_EQ(r.tables[kHoursTable].size(), 50u);  // Count 51 loads rows 1 to 50
-    for (int i = 0; i < 49; ++i) EXPECT_EQ(r.tables[kHoursTable][i], s.tables[kHoursTable][i]);
-    EXPECT_EQ(r.tables[kHoursTable][49], Row{});
-    EXPECT_EQ(r.tables[kHoursTable][48][1], "0 Hrs 48 Mins");  // 48 % 24, 48
-    ASSERT_EQ(r.tables[kMoneyTable].size(), 50u);
-    EXPECT_EQ(r.tables[kMoneyTable][0], s.tables[kMoneyTable][0]);
+    ASSERT_EQ(r.tables[tableIndex(TableKind::Hours)].size(), 50u);  // Count 51 loads rows 1 to 50
+    for (int i = 0; i < 49; ++i) EXPECT_EQ(r.tables[tableIndex(TableKind::Hours)][i], s.tables[tableIndex(TableKind::Hours)][i]);
+    EXPECT_EQ(r.tables[tableIndex(TableKind::Hours)][49], Row{});
+    EXPECT_EQ(r.tables[tableIndex(TableKind::Hours)][48][1], "0 Hrs 48 Mins");  // 48 % 24, 48
+    ASSERT_EQ(r.tables[tableIndex(TableKind::Money)].size(), 50u);
+    EXPECT_EQ(r.tables[tableIndex(TableKind::Money)][0], s.tables[tableIndex(TableKind::Money)][0]);
     // One pair of enclosing quotes is removed on reading.
-    EXPECT_EQ(r.tables[kMoneyTable][1], (Row{"Quoted", "$5", "Year", "1/1/1990", "Now"}));
-    EXPECT_EQ(r.tables[kMoneyTable][2], s.tables[kMoneyTable][2]);
-    for (int i = 3; i < 50; ++i) EXPECT_EQ(r.tables[kMoneyTable][i], Row{});
-    EXPECT_EQ(r.tables[kFreqTable][0], s.tables[kFreqTable][0]);
-    EXPECT_EQ(r.tables[kFreqTable][1], Row{});
+    EXPECT_EQ(r.tables[tableIndex(TableKind::Money)][1], (Row{"Quoted", "$5", "Year", "1/1/1990", "Now"}));
+    EXPECT_EQ(r.tables[tableIndex(TableKind::Money)][2], s.tables[tableIndex(TableKind::Money)][2]);
+    for (int i = 3; i < 50; ++i) EXPECT_EQ(r.tables[tableIndex(TableKind::Money)][i], Row{});
+    EXPECT_EQ(r.tables[tableIndex(TableKind::Freq)][0], s.tables[tableIndex(TableKind::Freq)][0]);
+    EXPECT_EQ(r.tables[tableIndex(TableKind::Freq)][1], Row{});
 
     // The name is stored as given, after the first equals sign.
     EXPECT_TRUE(readAll(path_).contains("\n[Name]\nname=  Jo = Smith \n"));
@@ -340,7 +341,7 @@ TEST_F(SettingsFileTest, CommentsAndUnknownSectionsAreKeptThroughASave) {
         "Note=mine\r\n";
     writeAll(path_, before);
     StoredSettings s = emptySession();
-    s.tables[kHoursTable][0] = Row{"Sleep", "8 Hrs 0 Mins", "Day", "1/2/1990", "Now"};
+    s.tables[tableIndex(TableKind::Hours)][0] = Row{"Sleep", "8 Hrs 0 Mins", "Day", "1/2/1990", "Now"};
     writeSettingsFile(path_, s);
     const QByteArray after = readAll(path_);
 
@@ -378,7 +379,7 @@ TEST_F(SettingsFileTest, CommentsAndUnknownSectionsAreKeptThroughASave) {
 
     const StoredSettings r = readSettingsFile(path_);
     EXPECT_EQ(r.name, "Ann");
-    EXPECT_EQ(r.tables[kHoursTable][0][0], "Sleep");
+    EXPECT_EQ(r.tables[tableIndex(TableKind::Hours)][0][0], "Sleep");
 }
 
 TEST_F(SettingsFileTest, Cp1252LinesAreReadAsLettersAndWrittenAsUtf8) {
@@ -414,10 +415,6 @@ TEST_F(SettingsFileTest, RelativePathIsReportedInFull) {
     expectWriteError("plain/lifetally.ini", emptySession(),
                      "Unable to write to " + QDir::currentPath() + "/plain/lifetally.ini");
     QDir::setCurrent(before);
-}
-
-TEST_F(SettingsFileTest, SettingsPathIsBesideTheExecutable) {
-    EXPECT_EQ(settingsPath(), QCoreApplication::applicationDirPath() + "/lifetally.ini");
 }
 
 const QByteArray kOldFile = "; my file\n[DOB]\nDate=1/1/1950\n[Name]\nname=Old\n[Other]\nx=1\n";
