@@ -17,6 +17,7 @@
 #include "core/clock.h"
 #include "core/conversion.h"
 #include "core/locale_format.h"
+#include "ui/masked_field.h"
 #include "ui/message_boxes.h"
 #include "ui/resources.h"
 
@@ -176,7 +177,12 @@ ActivityForm::ActivityForm(QWidget* owner, DateTime dateOfBirth, const QString& 
     btOK->setDefault(true);
     btCancel = new QPushButton(QStringLiteral("Cancel"), this);
     btCancel->setGeometry(layout.ok.x() + 88, layout.ok.y(), 75, 25);
-    for (QPushButton* b : {btOK, btCancel}) b->setFont(sansFont(11));
+    for (QPushButton* b : {btOK, btCancel}) {
+        b->setFont(sansFont(11));
+        // A click leaves the focus where it is: Cancel must not make the field being
+        // left check its entry, and OK checks the fields itself.
+        b->setFocusPolicy(Qt::TabFocus);
+    }
 
     nameControls({{edName, "edName"},
                   {edDate, "edDate"},
@@ -253,6 +259,8 @@ bool ActivityForm::pickEndDate() {
 void ActivityForm::rbSpecificClick() { switchEndDate(rbSpecific, edEndDate, btEnd, lastEndDate); }
 
 void ActivityForm::btOKClick() {
+    for (MaskedNumberField* f : findChildren<MaskedNumberField*>())
+        if (!f->acceptTyped()) return;
     guarded(this, [this] {
         const CheckResult r = qKosher();
         if (!r.passed) {

@@ -1,5 +1,7 @@
 #include "ui/masked_field.h"
 
+#include <QApplication>
+#include <QFocusEvent>
 #include <QKeyEvent>
 #include <QLineEdit>
 
@@ -65,15 +67,20 @@ QValidator::State MaskedNumberField::validate(QString& input, int& /*pos*/) cons
     return loc::parseNumber(t) ? QValidator::Acceptable : QValidator::Intermediate;
 }
 
-bool MaskedNumberField::acceptTyped() {
+bool MaskedNumberField::typedOutOfRange() const {
     QString t = lineEdit()->text();
     if (!sign_.isEmpty()) t.remove(sign_);
     t.remove(loc::groupSeparator());
     const auto v = loc::parseNumber(t.trimmed());
-    if (v && (*v < minimum() || *v > maximum())) {
+    return v && (*v < minimum() || *v > maximum());
+}
+
+bool MaskedNumberField::acceptTyped() {
+    if (typedOutOfRange()) {
         const QString msg =
             QStringLiteral("%1 is not a valid value. It must be between %2 and %3.")
                 .arg(lineEdit()->text(), textFromValue(minimum()), textFromValue(maximum()));
+        // Put back before the box opens: the focus the box takes finds nothing to refuse.
         lineEdit()->setText(textFromValue(value()));
         reportDefaultError(msg, this);
         return false;
@@ -92,8 +99,22 @@ void MaskedNumberField::keyPressEvent(QKeyEvent* event) {
 }
 
 void MaskedNumberField::focusOutEvent(QFocusEvent* event) {
-    acceptTyped();
+    if (movesWithinWindow(event)) {
+        acceptTyped();
+    } else if (typedOutOfRange()) {
+        // Leaving the window (Cancel, Esc, closing, a box opening) checks nothing; the
+        // spin box would clamp the typed value, so drop it instead.
+        lineEdit()->setText(textFromValue(value()));
+    }
     QDoubleSpinBox::focusOutEvent(event);
+}
+
+bool MaskedNumberField::movesWithinWindow(const QFocusEvent* event) const {
+    if (event->reason() == Qt::ActiveWindowFocusReason || event->reason() == Qt::PopupFocusReason)
+        return false;
+    // The new focus is already set when the old one hears that it lost it.
+    const QWidget* next = QApplication::focusWidget();
+    return next && next != this && next->window() == window() && window()->isVisible();
 }
 
 }  // namespace lt
