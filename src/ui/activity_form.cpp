@@ -35,6 +35,7 @@ QFont sansFont(int pixelSize) {
 
 QLabel* placeLabel(QWidget* parent, const QString& text, int left, int top, QWidget* buddy) {
     auto* l = new QLabel(text, parent);
+    l->setTextFormat(Qt::PlainText);
     l->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     l->move(left, top);
     l->adjustSize();
@@ -50,6 +51,7 @@ QLabel* placeLabel(QWidget* parent, const QString& text, int left, int top, QWid
 
 QLabel* wordingLabel(QWidget* parent, int left, int top) {
     auto* l = new QLabel(parent);
+    l->setTextFormat(Qt::PlainText);
     l->setFont(sansFont(11));
     l->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     const int right = parent->contentsRect().right();  // inside a panel's bevel

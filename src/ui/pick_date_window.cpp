@@ -152,6 +152,7 @@ protected:
 
 QLabel* makePanel(QWidget* parent, const QString& name) {
     auto* label = new QLabel(parent);
+    label->setTextFormat(Qt::PlainText);
     label->setObjectName(name);
     label->setFrameStyle(QFrame::Panel | QFrame::Sunken);
     label->setAlignment(Qt::AlignCenter);
