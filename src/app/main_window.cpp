@@ -22,6 +22,7 @@
 #include "core/settings_file.h"
 #include "core/totals.h"
 #include "ui/about_window.h"
+#include "ui/designed_palette.h"
 #include "ui/pick_date_window.h"
 #include "core/chart_points.h"
 #include "ui/graph_window.h"
@@ -68,6 +69,7 @@ void tile(QWidget* w, const QBrush& background) {
 TfrmMain::TfrmMain(const QString& dataFolder, QWidget* parent)
     : QWidget(parent, Qt::Window | Qt::MSWindowsFixedSizeDialogHint), dataFolder_(dataFolder) {
     loadResources();
+    applyDesignedPalette(this);
     setWindowTitle(QStringLiteral("Lifetally"));
     setFixedSize(623, 419);
     background_ = QBrush(QPixmap(QStringLiteral(":/background.png")));

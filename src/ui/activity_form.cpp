@@ -17,6 +17,7 @@
 #include "core/clock.h"
 #include "core/conversion.h"
 #include "core/locale_format.h"
+#include "ui/designed_palette.h"
 #include "ui/masked_field.h"
 #include "ui/message_boxes.h"
 #include "ui/resources.h"
@@ -130,6 +131,7 @@ ActivityForm::ActivityForm(QWidget* owner, DateTime dateOfBirth, const QString& 
       dateOfBirth_(dateOfBirth),
       birthDateText_(birthDateText),
       indefiniteFirst_(layout.indefiniteFirst) {
+    applyDesignedPalette(this);
     setWindowTitle(layout.caption);
     setFont(sansFont(13));
     setFixedSize(layout.size);

@@ -24,6 +24,7 @@
 #include <cmath>
 
 #include "core/credits.h"
+#include "ui/designed_palette.h"
 #include "ui/message_boxes.h"
 
 namespace lt {
@@ -132,6 +133,7 @@ void ChartLegend::paint(QPainter* painter, const QStyleOptionGraphicsItem*, QWid
 // ---- window ---------------------------------------------------------------------
 
 TfrmGraph::TfrmGraph(QWidget* owner) : QDialog(owner) {
+    applyDesignedPalette(this);
     setWindowTitle(QStringLiteral("Activity Graph"));
     setFont(pixelFont(QStringLiteral("MS Sans Serif"), 11));
     resize(648, 445);

@@ -27,6 +27,7 @@
 #include "ui/pick_date_window_p.h"
 #include "core/clock.h"
 #include "core/locale_format.h"
+#include "ui/designed_palette.h"
 #include "ui/message_boxes.h"
 
 namespace lt {
@@ -174,6 +175,7 @@ TfrmPickDate::TfrmPickDate(DateTime birth, QWidget* parent)
     setObjectName(QStringLiteral("frmPickDate"));
     setWindowTitle(QStringLiteral("Calendar"));
     setModal(true);
+    applyDesignedPalette(this);
     m_lifeLine = lifeLineShown(birth, nowDateTime());
     buildControls();
     setCalendarDate(today());
