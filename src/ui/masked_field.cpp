@@ -1,6 +1,5 @@
 #include "ui/masked_field.h"
 
-#include <QApplication>
 #include <QFocusEvent>
 #include <QKeyEvent>
 #include <QLineEdit>
@@ -110,11 +109,8 @@ void MaskedNumberField::focusOutEvent(QFocusEvent* event) {
 }
 
 bool MaskedNumberField::movesWithinWindow(const QFocusEvent* event) const {
-    if (event->reason() == Qt::ActiveWindowFocusReason || event->reason() == Qt::PopupFocusReason)
-        return false;
-    // The new focus is already set when the old one hears that it lost it.
-    const QWidget* next = QApplication::focusWidget();
-    return next && next != this && next->window() == window() && window()->isVisible();
+    return event->reason() != Qt::ActiveWindowFocusReason &&
+           event->reason() != Qt::PopupFocusReason;
 }
 
 }  // namespace lt

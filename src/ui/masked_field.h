@@ -31,7 +31,8 @@ protected:
 private:
     // The typed text is a number outside the range.
     bool typedOutOfRange() const;
-    // The focus goes to another control of the same window, not away from the window.
+    // The focus goes to another control of the window, not to a box, a popup or another
+    // window (as when the window closes).
     bool movesWithinWindow(const QFocusEvent* event) const;
     QString mask_;
     QString sign_;

@@ -1,7 +1,6 @@
 #include "support/ui_seams.h"
 
 #include <QDialog>
-#include <QMessageBox>
 #include <gtest/gtest.h>
 
 #include "ui/message_boxes.h"
@@ -26,10 +25,6 @@ void installFailingSeams() {
     s.printDialog = [](QPrinter&, QWidget*) {
         ADD_FAILURE() << "unexpected print dialog";
         return false;
-    };
-    s.execBox = [](QMessageBox& b) {
-        ADD_FAILURE() << "unexpected message box: " << b.text().toStdString();
-        return int(QMessageBox::NoButton);
     };
 }
 
