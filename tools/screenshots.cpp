@@ -1,10 +1,12 @@
-// Usage: lifetally_screenshots <sample settings file> <output folder>
-// Run under a real X server (scripts/screenshots.sh uses Xvfb).
+// Usage: lifetally_screenshots <sample settings file> <output folder> [dark]
+// Run under a real X server (scripts/screenshots.sh uses Xvfb). With "dark" the pictures
+// are taken under the Fusion style with a dark palette, as a dark desktop theme sets.
 #include <QAbstractButton>
 #include <QApplication>
 #include <QDialog>
 #include <QDir>
 #include <QFile>
+#include <QPalette>
 #include <QPushButton>
 #include <QStackedWidget>
 #include <QTemporaryDir>
@@ -31,12 +33,29 @@ void save(QWidget* w, const QString& name) {
 void click(QWidget& w, const char* name) {
     w.findChild<QAbstractButton*>(QLatin1String(name))->click();
 }
+
+void useDarkTheme() {
+    QApplication::setStyle(QStringLiteral("Fusion"));
+    QPalette p(QColor(53, 53, 53));
+    for (auto role : {QPalette::WindowText, QPalette::Text, QPalette::ButtonText,
+                      QPalette::ToolTipText, QPalette::BrightText})
+        p.setColor(role, QColor(240, 240, 240));
+    p.setColor(QPalette::Base, QColor(35, 35, 35));
+    p.setColor(QPalette::AlternateBase, QColor(66, 66, 66));
+    p.setColor(QPalette::ToolTipBase, QColor(25, 25, 25));
+    p.setColor(QPalette::Highlight, QColor(42, 130, 218));
+    p.setColor(QPalette::HighlightedText, QColor(20, 20, 20));
+    for (auto role : {QPalette::WindowText, QPalette::Text, QPalette::ButtonText})
+        p.setColor(QPalette::Disabled, role, QColor(127, 127, 127));
+    QApplication::setPalette(p);
+}
 }  // namespace
 
 int main(int argc, char** argv) {
     QApplication app(argc, argv);
     if (argc < 3) return 2;
     outDir = QString::fromLocal8Bit(argv[2]);
+    if (argc > 3 && QByteArray(argv[3]) == "dark") useDarkTheme();
     QDir().mkpath(outDir);
     lt::loc::setProgramLocale(QLocale(QLocale::English, QLocale::UnitedStates));
     const QDateTime fixed(QDate(2026, 12, 6), QTime(10, 0));

@@ -20,6 +20,7 @@
 #include "core/totals.h"
 #include "ui/about_window.h"
 #include "ui/activity_grid.h"
+#include "ui/designed_palette.h"
 #include "ui/graph_window.h"
 #include "ui/masked_field.h"
 #include "ui/message_boxes.h"
@@ -40,6 +41,7 @@ constexpr int kFirstTablePage = 2;
 TfrmMain::TfrmMain(const QString& dataFolder, QWidget* parent)
     : QWidget(parent, Qt::Window | Qt::MSWindowsFixedSizeDialogHint), dataFolder_(dataFolder) {
     loadResources();
+    applyDesignedPalette(this);
     setWindowTitle(QStringLiteral("Lifetally"));
     setFixedSize(623, 419);
     background_ = QBrush(QPixmap(QStringLiteral(":/background.png")));

@@ -12,6 +12,7 @@
 
 #include "core/credits.h"
 #include "ui/look.h"
+#include "ui/designed_palette.h"
 #include "ui/message_boxes.h"
 #include "core/shell_open.h"
 
@@ -54,7 +55,7 @@ public:
 protected:
     void paintEvent(QPaintEvent*) override {
         QPainter p(this);
-        const QPalette pal = QApplication::palette();
+        const QPalette& pal = palette();
         p.fillRect(rect(), pal.color(QPalette::Button));
         qDrawShadePanel(&p, rect(), pal, false, kBevel);
         qDrawShadePanel(&p, rect().adjusted(kBevel, kBevel, -kBevel, -kBevel), pal, true, kBevel);
@@ -126,7 +127,7 @@ TfrmAbout::TfrmAbout(QWidget* owner, const QString& folder)
     QFont f = QApplication::font();
     f.setPixelSize(13);
     setFont(f);
-    QPalette pal = palette();
+    QPalette pal = designedPalette();
     pal.setColor(QPalette::Window, Qt::black);
     setPalette(pal);
     setAutoFillBackground(true);

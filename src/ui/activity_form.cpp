@@ -17,6 +17,8 @@
 #include "core/clock.h"
 #include "core/conversion.h"
 #include "core/locale_format.h"
+#include "ui/designed_palette.h"
+#include "ui/masked_field.h"
 #include "ui/message_boxes.h"
 #include "ui/look.h"
 
@@ -34,6 +36,7 @@ QFont sansFont(int pixelSize) {
 
 QLabel* placeLabel(QWidget* parent, const QString& text, int left, int top, QWidget* buddy) {
     auto* l = new QLabel(text, parent);
+    l->setTextFormat(Qt::PlainText);
     l->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     l->move(left, top);
     l->adjustSize();
@@ -49,6 +52,7 @@ QLabel* placeLabel(QWidget* parent, const QString& text, int left, int top, QWid
 
 QLabel* wordingLabel(QWidget* parent, int left, int top) {
     auto* l = new QLabel(parent);
+    l->setTextFormat(Qt::PlainText);
     l->setFont(sansFont(11));
     l->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     const int right = parent->contentsRect().right();  // inside a panel's bevel
@@ -109,6 +113,7 @@ ActivityForm::ActivityForm(QWidget* owner, DateTime dateOfBirth, const QString& 
       dateOfBirth_(dateOfBirth),
       birthDateText_(birthDateText),
       indefiniteFirst_(layout.indefiniteFirst) {
+    applyDesignedPalette(this);
     setWindowTitle(layout.caption);
     setFont(sansFont(13));
     setFixedSize(layout.size);
@@ -158,7 +163,12 @@ ActivityForm::ActivityForm(QWidget* owner, DateTime dateOfBirth, const QString& 
     btOK->setDefault(true);
     btCancel = new QPushButton(QStringLiteral("Cancel"), this);
     btCancel->setGeometry(layout.ok.x() + 88, layout.ok.y(), 75, 25);
-    for (QPushButton* b : {btOK, btCancel}) b->setFont(sansFont(11));
+    for (QPushButton* b : {btOK, btCancel}) {
+        b->setFont(sansFont(11));
+        // A click leaves the focus where it is: Cancel must not make the field being
+        // left check its entry, and OK checks the fields itself.
+        b->setFocusPolicy(Qt::TabFocus);
+    }
 
     nameControls({{edName, "edName"},
                   {edDate, "edDate"},
@@ -235,6 +245,8 @@ bool ActivityForm::pickEndDate() {
 void ActivityForm::rbSpecificClick() { switchEndDate(rbSpecific, edEndDate, btEnd, lastEndDate); }
 
 void ActivityForm::btOKClick() {
+    for (MaskedNumberField* f : findChildren<MaskedNumberField*>())
+        if (!f->acceptTyped()) return;
     guarded(this, [this] {
         const CheckResult r = qKosher();
         if (!r.passed) {

@@ -26,7 +26,8 @@ namespace lt::form {
 // and the date wording).
 QFont sansFont(int pixelSize);
 
-// A label sized to its text at (left, top) of parent; optional buddy for screen readers.
+// A plain-text label sized to its text at (left, top) of parent; optional buddy for
+// screen readers.
 QLabel* placeLabel(QWidget* parent, const QString& text, int left, int top,
                    QWidget* buddy = nullptr);
 // A label for the wording under a date field, reaching to the parent's right edge.

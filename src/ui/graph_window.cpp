@@ -25,6 +25,7 @@
 
 #include "core/credits.h"
 #include "ui/look.h"
+#include "ui/designed_palette.h"
 #include "ui/message_boxes.h"
 
 namespace lt {
@@ -46,6 +47,7 @@ const char* const kColorProperty = "pointColor";
 // ---- window ---------------------------------------------------------------------
 
 TfrmGraph::TfrmGraph(QWidget* owner) : QDialog(owner) {
+    applyDesignedPalette(this);
     setWindowTitle(QStringLiteral("Activity Graph"));
     setFont(pixelFont(QStringLiteral("MS Sans Serif"), 11));
     resize(648, 445);

@@ -1,5 +1,6 @@
 #include "ui/masked_field.h"
 
+#include <QFocusEvent>
 #include <QKeyEvent>
 #include <QLineEdit>
 
@@ -58,12 +59,17 @@ QValidator::State MaskedNumberField::validate(QString& input, int& /*pos*/) cons
     return loc::parseNumber(t) ? QValidator::Acceptable : QValidator::Intermediate;
 }
 
-bool MaskedNumberField::acceptTyped() {
+bool MaskedNumberField::typedOutOfRange() const {
     const auto v = loc::parseNumber(loc::shownNumberDigits(lineEdit()->text(), sign_));
-    if (v && (*v < minimum() || *v > maximum())) {
+    return v && (*v < minimum() || *v > maximum());
+}
+
+bool MaskedNumberField::acceptTyped() {
+    if (typedOutOfRange()) {
         const QString msg =
             QStringLiteral("%1 is not a valid value. It must be between %2 and %3.")
                 .arg(lineEdit()->text(), textFromValue(minimum()), textFromValue(maximum()));
+        // Put back before the box opens: the focus the box takes finds nothing to refuse.
         lineEdit()->setText(textFromValue(value()));
         reportDefaultError(msg, this);
         return false;
@@ -82,8 +88,19 @@ void MaskedNumberField::keyPressEvent(QKeyEvent* event) {
 }
 
 void MaskedNumberField::focusOutEvent(QFocusEvent* event) {
-    acceptTyped();
+    if (movesWithinWindow(event)) {
+        acceptTyped();
+    } else if (typedOutOfRange()) {
+        // Leaving the window (Cancel, Esc, closing, a box opening) checks nothing; the
+        // spin box would clamp the typed value, so drop it instead.
+        lineEdit()->setText(textFromValue(value()));
+    }
     QDoubleSpinBox::focusOutEvent(event);
+}
+
+bool MaskedNumberField::movesWithinWindow(const QFocusEvent* event) const {
+    return event->reason() != Qt::ActiveWindowFocusReason &&
+           event->reason() != Qt::PopupFocusReason;
 }
 
 }  // namespace lt

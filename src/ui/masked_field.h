@@ -20,13 +20,20 @@ public:
     double valueFromText(const QString& text) const override;
     QValidator::State validate(QString& input, int& pos) const override;
 
+    // Takes a typed value in, refusing one outside the range with an error box; false
+    // when refused (the field then shows its value again).
+    bool acceptTyped();
+
 protected:
     void focusOutEvent(QFocusEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
 
 private:
-    // Takes a typed value in, refusing one outside the range with an error box.
-    bool acceptTyped();
+    // The typed text is a number outside the range.
+    bool typedOutOfRange() const;
+    // The focus goes to another control of the window, not to a box, a popup or another
+    // window (as when the window closes).
+    bool movesWithinWindow(const QFocusEvent* event) const;
     QString mask_;
     QString sign_;
 };

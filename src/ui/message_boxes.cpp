@@ -8,9 +8,17 @@
 
 namespace lt {
 namespace {
+int runBox(QWidget* parent, QMessageBox::Icon icon, const QString& title, const QString& message,
+           QMessageBox::StandardButtons buttons, QMessageBox::StandardButton defaultButton) {
+    QMessageBox b(icon, title, message, buttons, parent);
+    // Messages quote what the user typed or the settings file held: never markup.
+    b.setTextFormat(Qt::PlainText);
+    if (defaultButton != QMessageBox::NoButton) b.setDefaultButton(defaultButton);
+    return messageSeams().execBox(b);
+}
+
 void box(QWidget* parent, QMessageBox::Icon icon, const QString& title, const QString& message) {
-    QMessageBox b(icon, title, message, QMessageBox::Ok, parent);
-    b.exec();
+    runBox(parent, icon, title, message, QMessageBox::Ok, QMessageBox::NoButton);
 }
 
 MessageSeams realSeams() {
@@ -23,16 +31,15 @@ MessageSeams realSeams() {
         box(p, QMessageBox::Critical, QStringLiteral("Lifetally"), m);
     };
     s.confirm = [](QWidget* p, const QString& m) {
-        QMessageBox b(QMessageBox::Question, QStringLiteral("Confirm"), m,
-                      QMessageBox::Yes | QMessageBox::No, p);
-        b.setDefaultButton(QMessageBox::Yes);
-        return b.exec() == QMessageBox::Yes;
+        return runBox(p, QMessageBox::Question, QStringLiteral("Confirm"), m,
+                      QMessageBox::Yes | QMessageBox::No, QMessageBox::Yes) == QMessageBox::Yes;
     };
     s.execDialog = [](QDialog& d) { return d.exec(); };
     s.printDialog = [](QPrinter& printer, QWidget* p) {
         QPrintDialog dialog(&printer, p);
         return dialog.exec() == QDialog::Accepted;
     };
+    s.execBox = [](QMessageBox& b) { return b.exec(); };
     return s;
 }
 }  // namespace

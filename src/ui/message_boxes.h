@@ -6,6 +6,7 @@
 
 class QWidget;
 class QDialog;
+class QMessageBox;
 class QPrinter;
 
 namespace lt {
@@ -24,6 +25,8 @@ struct MessageSeams {
     std::function<int(QDialog& dialog)> execDialog;
     // The standard print dialog on `printer`; true when the user confirms.
     std::function<bool(QPrinter& printer, QWidget* parent)> printDialog;
+    // Runs a message box the real hooks above have built (QMessageBox::exec by default).
+    std::function<int(QMessageBox& box)> execBox;
 };
 MessageSeams& messageSeams();
 // Puts the real boxes back.

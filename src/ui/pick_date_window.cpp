@@ -27,6 +27,7 @@
 #include "ui/pick_date_window_p.h"
 #include "core/clock.h"
 #include "core/locale_format.h"
+#include "ui/designed_palette.h"
 #include "ui/message_boxes.h"
 
 namespace lt {
@@ -152,6 +153,7 @@ protected:
 
 QLabel* makePanel(QWidget* parent, const QString& name) {
     auto* label = new QLabel(parent);
+    label->setTextFormat(Qt::PlainText);
     label->setObjectName(name);
     label->setFrameStyle(QFrame::Panel | QFrame::Sunken);
     label->setAlignment(Qt::AlignCenter);
@@ -173,6 +175,7 @@ TfrmPickDate::TfrmPickDate(DateTime birth, QWidget* parent)
     setObjectName(QStringLiteral("frmPickDate"));
     setWindowTitle(QStringLiteral("Calendar"));
     setModal(true);
+    applyDesignedPalette(this);
     m_lifeLine = lifeLineShown(birth, nowDateTime());
     buildControls();
     setCalendarDate(today());

@@ -13,6 +13,7 @@
 
 #include "app/main_window.h"
 #include "ui/masked_field.h"
+#include "ui/time_dialog.h"
 #include "support/main_window_harness.h"
 #include "support/test_env.h"
 #include "support/ui_seams.h"
@@ -191,6 +192,20 @@ TEST_F(MainWindowTest, FailedSaveKeepsTheWindowOpen) {
               QStringLiteral("Unable to write to %1").arg(other.filePath(QStringLiteral("file/lifetally.ini"))));
     EXPECT_TRUE(w.window->isVisible());
     EXPECT_FALSE(QApplication::overrideCursor());
+}
+
+TEST_F(MainWindowTest, DarkDesktopThemeLeavesTextDarkOnLight) {
+    const QPalette desktop = QApplication::palette();
+    const QColor light(240, 240, 240), face(53, 53, 53);  // light text on dark faces
+    QApplication::setPalette(QPalette(light, face, face, face, face, light, QColor(35, 35, 35)));
+    test::Wizard w(dir.path());
+    TfrmTime t(w.window.get(), 0, QString());
+    QList<QLabel*> labels = w.Notebook1->widget(1)->findChildren<QLabel*>();  // the Bio page
+    labels.removeIf([](const QLabel* l) { return !l->styleSheet().isEmpty(); });  // headings
+    for (const QLabel* label : labels << w.Label10 << t.Label1)
+        EXPECT_EQ(label->palette().color(QPalette::WindowText), QColor(Qt::black));
+    EXPECT_EQ(w.gridHours->palette().color(QPalette::Base), QColor(Qt::white));
+    QApplication::setPalette(desktop);
 }
 
 }  // namespace

@@ -4,8 +4,10 @@
 #include <QComboBox>
 #include <QFile>
 #include <QHeaderView>
+#include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
+#include <QMessageBox>
 #include <QPrinter>
 #include <QProcess>
 #include <QPushButton>
@@ -22,6 +24,8 @@
 #include "ui/time_dialog.h"
 #include "ui/graph_window.h"
 #include "ui/masked_field.h"
+#include "ui/message_boxes.h"
+#include "ui/table_editing.h"
 #include "support/test_env.h"
 #include "support/ui_seams.h"
 #include "support/main_window_harness.h"
@@ -405,6 +409,25 @@ TEST_F(TableEditingTest, BirthDateCalendarWritesTheDateBackNormalised) {
     EXPECT_EQ(opened, 1);
     EXPECT_EQ(boxes.reports, QStringList{QStringLiteral("'someday' is not a valid date")});
     EXPECT_EQ(w->edDOB->text(), QStringLiteral("someday"));
+}
+
+TEST(MessageBoxes, ShowTheTextTheyQuoteAsTyped) {
+    resetMessageSeams();  // the real boxes, their modal loop answered here
+    QStringList plain;
+    messageSeams().execBox = [&plain](QMessageBox& b) {
+        if (b.findChild<QLabel*>(QStringLiteral("qt_msgbox_label"))->textFormat() == Qt::PlainText)
+            plain << b.text();
+        return int(QMessageBox::No);
+    };
+    ActivityGrid grid;
+    grid.setCell(0, 1, QStringLiteral("<b>Sleep</b> <i>well</i>"));
+    deleteSelectedRow(&grid, nullptr);
+    showError(QStringLiteral("<img src=\"x\">"));
+    reportDefaultError(QStringLiteral("'<b>1</b>' is not a valid date"));
+    resetMessageSeams();
+    test::installFailingSeams();
+    EXPECT_EQ(plain.join(u'|'), QStringLiteral("Really delete <b>Sleep</b> <i>well</i>?|"
+                                               "<img src=\"x\">|'<b>1</b>' is not a valid date"));
 }
 
 }  // namespace

@@ -424,5 +424,43 @@ TEST_F(TimeDialog, KeyboardTypingEnterAndEscape) {
     EXPECT_TRUE(boxes.errors.isEmpty());
 }
 
+void typeInto(MaskedNumberField* field, const char* text) {
+    field->setFocus(Qt::TabFocusReason);
+    field->selectAll();
+    QTest::keyClicks(field, QString::fromLatin1(text));
+}
+
+TEST_F(TimeDialog, EscCancelAndTitleBarLeaveAnHourOutOfRangeUnchecked) {
+    for (int way = 0; way < 3; ++way) {
+        TfrmTime t(nullptr, birth(), kBirthText);
+        test::showActive(t);
+        typeInto(t.numHours, "900");
+        if (way == 0) QTest::keyClick(t.numHours, Qt::Key_Escape);
+        if (way == 1) QTest::mouseClick(t.btCancel, Qt::LeftButton);
+        if (way == 2) t.close();
+        EXPECT_EQ(t.result(), QDialog::Rejected) << way;
+        EXPECT_EQ(t.numHours->value(), 0) << way;
+    }
+    EXPECT_TRUE(boxes.reports.isEmpty()) << boxes.reports.join(u'|').toStdString();
+}
+
+TEST_F(TimeDialog, TabAndOkRefuseAnHourOutOfRangeOnceEach) {
+    presetNew();
+    d.edName->setText(QStringLiteral("Reading"));
+    test::showActive(d);
+    typeInto(d.numHours, "900");
+    QTest::keyClick(d.numHours, Qt::Key_Tab);
+    typeInto(d.numHours, "900");
+    QTest::mouseClick(d.btOK, Qt::LeftButton);
+    const QString no = QStringLiteral("900 is not a valid value. It must be between 0 and 720.");
+    EXPECT_EQ(boxes.reports, (QStringList{no, no}));
+    EXPECT_TRUE(d.isVisible());
+}
+
+TEST_F(TimeDialog, WordingLabelShowsMarkupLiterally) {
+    d.lblStart->setText(QStringLiteral("<b>x</b>"));
+    EXPECT_EQ(d.lblStart->textFormat(), Qt::PlainText);
+}
+
 }  // namespace
 }  // namespace lt
