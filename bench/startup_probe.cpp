@@ -5,6 +5,9 @@
 #include <QTemporaryDir>
 #include <QTimer>
 #include <QWidget>
+#include <cstdio>
+
+#include <sys/resource.h>
 
 #ifndef LT_EMPTY_WINDOW
 #include "app/main_window.h"
@@ -21,6 +24,14 @@ protected:
 };
 }  // namespace
 
+// Peak memory in kB, printed on stderr when asked for with LT_PROBE_RSS.
+void reportPeakMemory() {
+    if (!qEnvironmentVariableIsSet("LT_PROBE_RSS")) return;
+    rusage usage{};
+    getrusage(RUSAGE_SELF, &usage);
+    fprintf(stderr, "maxrss_kb %ld\n", usage.ru_maxrss);
+}
+
 int main(int argc, char** argv) {
     QApplication app(argc, argv);
     QuitOnPaint quit;
@@ -34,5 +45,7 @@ int main(int argc, char** argv) {
 #endif
     window.installEventFilter(&quit);
     window.show();
-    return QApplication::exec();
+    const int rc = QApplication::exec();
+    reportPeakMemory();
+    return rc;
 }

@@ -5,32 +5,40 @@
 #include <QLineEdit>
 #include <QToolButton>
 
-#include "ui/masked_field.h"
+#include "core/locale_format.h"
 #include "ui/look.h"
+#include "ui/masked_field.h"
 
 namespace lt {
+namespace {
+const QString kIncomeMask = QStringLiteral("$###,###,###");
+}  // namespace
 
-BioPage::BioPage(const QBrush& background, QWidget* parent) : QWidget(parent) {
-    tile(this, background);
+BioPage::BioPage(const QBrush& background, QWidget* parent)
+    : QWidget(parent), background_(background) {}
+
+void BioPage::ensureBuilt() {
+    if (nameEdit_) return;
+    tile(this, background_);
     pageHeading(QStringLiteral("Step 1: Personal Biographical Information"), this)->move(16, 16);
 
     const QFont labelFont = pixelFont(QStringLiteral("Arial"), 15);
     auto* lName = new QLabel(QStringLiteral("Your name:"), this);
     lName->setFont(labelFont);
     lName->setGeometry(60, 90, 200, 24);
-    name_ = new QLineEdit(this);
-    name_->setObjectName(QStringLiteral("edName"));
-    name_->setGeometry(270, 90, 250, 24);
-    lName->setBuddy(name_);
+    nameEdit_ = new QLineEdit(name_, this);
+    nameEdit_->setObjectName(QStringLiteral("edName"));
+    nameEdit_->setGeometry(270, 90, 250, 24);
+    lName->setBuddy(nameEdit_);
 
     auto* lDob = new QLabel(QStringLiteral("Your birthdate:"), this);
     lDob->setFont(labelFont);
     lDob->setGeometry(60, 140, 200, 24);
-    birthDate_ = new QLineEdit(this);
-    birthDate_->setObjectName(QStringLiteral("edDOB"));
-    birthDate_->setGeometry(270, 140, 121, 24);
-    lDob->setBuddy(birthDate_);
-    birthDate_->installEventFilter(this);
+    birthDateEdit_ = new QLineEdit(birthDate_, this);
+    birthDateEdit_->setObjectName(QStringLiteral("edDOB"));
+    birthDateEdit_->setGeometry(270, 140, 121, 24);
+    lDob->setBuddy(birthDateEdit_);
+    birthDateEdit_->installEventFilter(this);
     calendar_ = calendarButton(this, 394, 140);
     calendar_->setObjectName(QStringLiteral("SpeedButton1"));
     connect(calendar_, &QToolButton::clicked, this, &BioPage::calendarClicked);
@@ -39,20 +47,53 @@ BioPage::BioPage(const QBrush& background, QWidget* parent) : QWidget(parent) {
     lIncome->setFont(labelFont);
     lIncome->setWordWrap(true);
     lIncome->setGeometry(60, 184, 200, 44);
-    income_ = new MaskedNumberField(this);
-    income_->setObjectName(QStringLiteral("numIncome"));
-    income_->setPictureMask(QStringLiteral("$###,###,###"));
-    income_->setRange(0, 99999999);
-    income_->setSingleStep(10000);
-    income_->setGeometry(270, 190, 150, 24);
-    lIncome->setBuddy(income_);
+    incomeField_ = new MaskedNumberField(this);
+    incomeField_->setObjectName(QStringLiteral("numIncome"));
+    incomeField_->setPictureMask(kIncomeMask);
+    incomeField_->setRange(0, 99999999);
+    incomeField_->setSingleStep(10000);
+    incomeField_->setGeometry(270, 190, 150, 24);
+    incomeField_->setValue(income_);
+    lIncome->setBuddy(incomeField_);
 
-    QWidget::setTabOrder(name_, birthDate_);
-    QWidget::setTabOrder(birthDate_, income_);
+    QWidget::setTabOrder(nameEdit_, birthDateEdit_);
+    QWidget::setTabOrder(birthDateEdit_, incomeField_);
+}
+
+QString BioPage::name() const { return nameEdit_ ? nameEdit_->text() : name_; }
+
+void BioPage::setName(const QString& name) {
+    name_ = name;
+    if (nameEdit_) nameEdit_->setText(name);
+}
+
+QString BioPage::birthDateText() const {
+    return birthDateEdit_ ? birthDateEdit_->text() : birthDate_;
+}
+
+void BioPage::setBirthDateText(const QString& text) {
+    birthDate_ = text;
+    if (birthDateEdit_) birthDateEdit_->setText(text);
+}
+
+double BioPage::income() const { return incomeField_ ? incomeField_->value() : income_; }
+
+void BioPage::setIncome(double income) {
+    income_ = income;
+    if (incomeField_) incomeField_->setValue(income);
+}
+
+QString BioPage::incomeText() const {
+    return incomeField_ ? incomeField_->text() : loc::maskedNumber(income_, kIncomeMask);
+}
+
+QLineEdit* BioPage::birthDateEdit() {
+    ensureBuilt();
+    return birthDateEdit_;
 }
 
 bool BioPage::eventFilter(QObject* watched, QEvent* event) {
-    if (watched == birthDate_ && event->type() == QEvent::FocusOut) emit birthDateLeft();
+    if (watched == birthDateEdit_ && event->type() == QEvent::FocusOut) emit birthDateLeft();
     return QWidget::eventFilter(watched, event);
 }
 

@@ -7,6 +7,7 @@
 #include <QPrinter>
 #include <QPushButton>
 #include <QStackedWidget>
+#include <QTimer>
 
 #include "app/bio_page.h"
 #include "app/intro_page.h"
@@ -62,7 +63,7 @@ TfrmMain::TfrmMain(const QString& dataFolder, QWidget* parent)
         tables_[size_t(tableIndex(spec.kind))] = page;
         pages_->addWidget(page);
         page->setEditContext([this] {
-            return EditContext{this, dateOfBirth_, bio_->birthDateEdit()->text()};
+            return EditContext{this, dateOfBirth_, bio_->birthDateText()};
         });
         connect(page, &TablePage::rowWritten, this,
                 [this, page](int row) { guarded(this, [&] { computeRowTotal(page, row); }); });
@@ -111,7 +112,32 @@ TfrmMain::TfrmMain(const QString& dataFolder, QWidget* parent)
         })->setObjectName(QLatin1String(s.name));
     }
 
-    bio_->birthDateEdit()->setText(loc::formatDate(today()));
+    bio_->setBirthDateText(loc::formatDate(today()));
+    // The pages not shown yet are made once the Intro page has been painted.
+    intro->installEventFilter(this);
+}
+
+void TfrmMain::buildPages() {
+    bio_->ensureBuilt();
+    for (TablePage* page : tables_) page->ensureBuilt();
+    results_->ensureBuilt();
+}
+
+bool TfrmMain::eventFilter(QObject* watched, QEvent* event) {
+    if (event->type() == QEvent::Paint && watched == pages_->widget(0)) {
+        // Soon after, not at once: the first picture reaches the screen before any of
+        // this work. A Next before then makes its own page.
+        watched->removeEventFilter(this);
+        QTimer::singleShot(100, this, &TfrmMain::buildPages);
+    }
+    return QWidget::eventFilter(watched, event);
+}
+
+void TfrmMain::showPage(int index) {
+    if (auto* bio = qobject_cast<BioPage*>(pages_->widget(index))) bio->ensureBuilt();
+    if (auto* table = qobject_cast<TablePage*>(pages_->widget(index))) table->ensureBuilt();
+    if (index == kLastPage) results_->ensureBuilt();
+    pages_->setCurrentIndex(index);
 }
 
 TfrmMain::~TfrmMain() = default;
@@ -139,32 +165,32 @@ void TfrmMain::FormShow() {
     // A stored birth date that does not parse is reported once; the Intro page still
     // shows and the user can put the date right on the Bio page.
     guarded(this, [this] { computeTotals(); });
-    pages_->setCurrentIndex(0);
+    showPage(0);
     updateInterface();
 }
 
 void TfrmMain::readSettings() {
     const StoredSettings s = readSettingsFile(settingsFilePath());
-    bio_->nameEdit()->setText(s.name);
-    bio_->birthDateEdit()->setText(s.birthDateText);
-    bio_->incomeField()->setValue(static_cast<double>(s.income));
-    for (const TablePage* page : tables_) {
+    bio_->setName(s.name);
+    bio_->setBirthDateText(s.birthDateText);
+    bio_->setIncome(static_cast<double>(s.income));
+    for (TablePage* page : tables_) {
         const auto& rows = s.tables[size_t(tableIndex(page->spec().kind))];
         for (int i = 0; i < static_cast<int>(rows.size()) && i + 1 < kTableRows; ++i)
-            for (int c = 0; c < 5; ++c) page->grid()->setCell(c, i + 1, rows[size_t(i)][size_t(c)]);
+            for (int c = 0; c < 5; ++c) page->setCell(c, i + 1, rows[size_t(i)][size_t(c)]);
     }
 }
 
 void TfrmMain::writeSettings() {
     StoredSettings s;
-    s.name = bio_->nameEdit()->text();
-    s.birthDateText = bio_->birthDateEdit()->text();
-    s.income = static_cast<qint64>(bio_->incomeField()->value());
+    s.name = bio_->name();
+    s.birthDateText = bio_->birthDateText();
+    s.income = static_cast<qint64>(bio_->income());
     for (const TablePage* page : tables_) {
         auto& rows = s.tables[size_t(tableIndex(page->spec().kind))];
         for (int r = 1; r < kTableRows; ++r) {
             std::array<QString, 5> cells;
-            for (int c = 0; c < 5; ++c) cells[size_t(c)] = page->grid()->cell(c, r);
+            for (int c = 0; c < 5; ++c) cells[size_t(c)] = page->cell(c, r);
             rows.push_back(cells);
         }
     }
@@ -192,7 +218,7 @@ void TfrmMain::updateInterface() {
     // Only the tables with a first row can be charted.
     if (page == kLastPage)
         for (const TablePage* t : tables_)
-            results_->setChartEnabled(t->spec().kind, !isBlankActivity(t->grid()->cell(0, 1)));
+            results_->setChartEnabled(t->spec().kind, !isBlankActivity(t->cell(0, 1)));
 }
 
 void TfrmMain::btNextClick() {
@@ -210,22 +236,22 @@ void TfrmMain::btNextClick() {
     }
     // Leaving the Bio page or the last two tables brings every total up to date.
     if (p == kBioPage || p == 3 || p == 4) guarded(this, [this] { computeTotals(); });
-    if (p < kLastPage) pages_->setCurrentIndex(p + 1);
+    if (p < kLastPage) showPage(p + 1);
     updateInterface();
 }
 
 void TfrmMain::btPrevClick() {
-    if (pages_->currentIndex() > 0) pages_->setCurrentIndex(pages_->currentIndex() - 1);
+    if (pages_->currentIndex() > 0) showPage(pages_->currentIndex() - 1);
     updateInterface();
 }
 
 bool TfrmMain::checkBioPage() const {
-    const QString text = bio_->birthDateEdit()->text();
+    const QString text = bio_->birthDateText();
     return !text.isEmpty() && loc::parseDate(text).has_value();
 }
 
 void TfrmMain::ShowBirthDate() {
-    const auto birth = loc::parseDate(bio_->birthDateEdit()->text());
+    const auto birth = loc::parseDate(bio_->birthDateText());
     if (!birth) return;
     dateOfBirth_ = toDateTime(*birth);
     hoursLived_ = computedatediff(nowDateTime(), dateOfBirth_).totalHours;
@@ -244,26 +270,25 @@ void TfrmMain::pickBirthDate() {
 
 // ---- totals -------------------------------------------------------------------
 
-void TfrmMain::computeRowTotal(const TablePage* page, int row) {
+void TfrmMain::computeRowTotal(TablePage* page, int row) {
     const TableKind kind = page->spec().kind;
-    const double base = kind == TableKind::Hours ? hoursLived_ : bio_->incomeField()->value();
-    ActivityGrid* grid = page->grid();
-    grid->setCell(5, row, rowTotalText(kind, grid->activityRow(row), base, nowDateTime()));
+    const double base = kind == TableKind::Hours ? hoursLived_ : bio_->income();
+    page->setCell(5, row, rowTotalText(kind, page->activityRow(row), base, nowDateTime()));
 }
 
 void TfrmMain::computeTotals() {
-    const QString age = ageLine(bio_->birthDateEdit()->text(), nowDateTime());
-    results_->setLines(age, incomeLine(bio_->incomeField()->text()));
-    for (const TablePage* page : tables_)
-        for (int r = 1, n = numNonBlankRows(page->grid()->texts()); r <= n; ++r)
+    const QString age = ageLine(bio_->birthDateText(), nowDateTime());
+    results_->setLines(age, incomeLine(bio_->incomeText()));
+    for (TablePage* page : tables_)
+        for (int r = 1, n = numNonBlankRows(page->texts()); r <= n; ++r)
             computeRowTotal(page, r);
 }
 
 double TfrmMain::computeSubTotal(TableKind kind) const {
-    const ActivityGrid* grid = tables_[size_t(tableIndex(kind))]->grid();
+    const TablePage* page = tables_[size_t(tableIndex(kind))];
     double sum = 0;
-    for (int r = 1, n = numNonBlankRows(grid->texts()); r <= n; ++r)
-        sum += totalCellValue(grid->cell(5, r));
+    for (int r = 1, n = numNonBlankRows(page->texts()); r <= n; ++r)
+        sum += totalCellValue(page->cell(5, r));
     return sum;
 }
 
@@ -286,25 +311,22 @@ void TfrmMain::graphit(TableKind kind) {
         } else if (kind == TableKind::Money) {
             caption = results_->incomeText();
             subtotal = computeSubTotal(kind);
-            base = bio_->incomeField()->value();
+            base = bio_->income();
         }
-        const QString title = chartTitle(kind, bio_->nameEdit()->text(), caption);
+        const QString title = chartTitle(kind, bio_->name(), caption);
         const auto points =
-            buildChartPoints(tables_[size_t(tableIndex(kind))]->grid()->texts(), base, subtotal);
+            buildChartPoints(tables_[size_t(tableIndex(kind))]->texts(), base, subtotal);
         showGraph(this, title, points);
     });
 }
 
 void TfrmMain::printReport() {
     ReportInput in;
-    in.personLine =
-        personLine(bio_->nameEdit()->text(), bio_->birthDateEdit()->text(), results_->ageText());
+    in.personLine = personLine(bio_->name(), bio_->birthDateText(), results_->ageText());
     in.incomeLine = results_->incomeText();
     for (const TablePage* page : tables_)
-        in.tables[size_t(tableIndex(page->spec().kind))] = page->grid()->texts();
-    // The hours table's widths, which the other two share.
-    const ActivityGrid* hours = tables_[0]->grid();
-    for (int c = 0; c < kTableCols; ++c) in.columnWidths[size_t(c)] = hours->columnWidth(c);
+        in.tables[size_t(tableIndex(page->spec().kind))] = page->texts();
+    for (int c = 0; c < kTableCols; ++c) in.columnWidths[size_t(c)] = TablePage::columnWidth(c);
     if (!printer_) printer_ = std::make_unique<QPrinter>(QPrinter::HighResolution);
     lt::printReport(this, *printer_, in);
 }

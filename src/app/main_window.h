@@ -31,9 +31,12 @@ public:
     // From the birth date as last taken in from the Bio page.
     DateTime dateOfBirth() const { return dateOfBirth_; }
     double hoursLived() const { return hoursLived_; }
+    // Makes the pages not made yet; start-up leaves them until the Intro page is painted.
+    void buildPages();
 
 protected:
     void showEvent(QShowEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     void FormShow();
@@ -42,6 +45,7 @@ private:
     void writeSettings();
     // Sets every control's enabled state for the page shown.
     void updateInterface();
+    void showPage(int index);
 
     void btNextClick();
     void btPrevClick();
@@ -50,7 +54,7 @@ private:
     void ShowBirthDate();
     void pickBirthDate();
 
-    void computeRowTotal(const TablePage* page, int row);
+    void computeRowTotal(TablePage* page, int row);
     void computeTotals();
     double computeSubTotal(TableKind kind) const;
     TablePage* shownTablePage() const;

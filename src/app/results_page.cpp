@@ -10,13 +10,17 @@
 
 namespace lt {
 
-ResultsPage::ResultsPage(const QBrush& background, QWidget* parent) : QWidget(parent) {
-    tile(this, background);
+ResultsPage::ResultsPage(const QBrush& background, QWidget* parent)
+    : QWidget(parent), background_(background) {}
+
+void ResultsPage::ensureBuilt() {
+    if (ageLabel_) return;
+    tile(this, background_);
     pageHeading(QStringLiteral("Results"), this)->move(16, 16);
     const QFont lineFont = pixelFont(QStringLiteral("Arial"), 15, true);
-    ageLabel_ = new QLabel(QStringLiteral("You are: xx Years, xx Months, xx Days old"), this);
+    ageLabel_ = new QLabel(age_, this);
     ageLabel_->setObjectName(QStringLiteral("Label10"));
-    incomeLabel_ = new QLabel(this);
+    incomeLabel_ = new QLabel(income_, this);
     incomeLabel_->setObjectName(QStringLiteral("label11"));
     int y = 64;
     for (QLabel* l : {ageLabel_, incomeLabel_}) {
@@ -43,15 +47,19 @@ ResultsPage::ResultsPage(const QBrush& background, QWidget* parent) : QWidget(pa
     }
 }
 
-QString ResultsPage::ageText() const { return ageLabel_->text(); }
-QString ResultsPage::incomeText() const { return incomeLabel_->text(); }
+QString ResultsPage::ageText() const { return age_; }
+QString ResultsPage::incomeText() const { return income_; }
 
 void ResultsPage::setLines(const QString& age, const QString& income) {
+    age_ = age;
+    income_ = income;
+    if (!ageLabel_) return;
     ageLabel_->setText(age);
     incomeLabel_->setText(income);
 }
 
 void ResultsPage::setChartEnabled(TableKind kind, bool enabled) {
+    ensureBuilt();
     chartButtons_[tableIndex(kind)]->setEnabled(enabled);
 }
 

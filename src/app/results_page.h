@@ -1,4 +1,5 @@
 #pragma once
+#include <QBrush>
 #include <QWidget>
 
 #include "core/table_shape.h"
@@ -9,11 +10,12 @@ class QPushButton;
 namespace lt {
 
 // The Results page: the age and income lines, Print report, and a chart button per
-// table.
+// table. Its controls are made when first needed; until then it keeps the lines.
 class ResultsPage : public QWidget {
     Q_OBJECT
 public:
     explicit ResultsPage(const QBrush& background, QWidget* parent = nullptr);
+    void ensureBuilt();
 
     QString ageText() const;
     QString incomeText() const;
@@ -25,6 +27,8 @@ signals:
     void chartClicked(TableKind kind);
 
 private:
+    QBrush background_;
+    QString age_ = QStringLiteral("You are: xx Years, xx Months, xx Days old"), income_;
     QLabel* ageLabel_ = nullptr;
     QLabel* incomeLabel_ = nullptr;
     QPushButton* chartButtons_[3] = {};

@@ -244,4 +244,16 @@ QString monthName(int month) {
     return programLocale().standaloneMonthName(month, QLocale::LongFormat);
 }
 
+int maskDecimals(const QString& mask) {
+    const qsizetype dot = mask.indexOf(u'.');
+    return dot < 0 ? 0 : static_cast<int>(mask.size() - dot - 1);
+}
+
+QString maskedNumber(double value, const QString& mask) {
+    const int decimals = maskDecimals(mask);
+    const QString digits = mask.contains(u',') ? formatNumber(value, decimals)
+                                               : plainNumber(value, decimals);
+    return (mask.contains(u'$') ? currencySign() : QString()) + digits;
+}
+
 }  // namespace lt::loc

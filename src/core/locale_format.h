@@ -49,6 +49,10 @@ QString currencySymbol();
 // The currency symbol cut to its first character (a whole code point), as the "$" of a
 // picture mask shows it.
 QString currencySign();
+// A number as a field with a picture mask shows it: "$" the currency sign, "," the
+// locale's grouping, ".##" the decimals ("$###,###,###" shows 250000 as "$250,000").
+QString maskedNumber(double value, const QString& mask);
+int maskDecimals(const QString& mask);
 QString monthName(int month);  // full name on its own, 1..12
 
 double roundHalfAway(double value, int decimals);

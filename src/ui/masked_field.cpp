@@ -19,8 +19,7 @@ MaskedNumberField::MaskedNumberField(QWidget* parent) : QDoubleSpinBox(parent) {
 void MaskedNumberField::setPictureMask(const QString& mask) {
     mask_ = mask;
     sign_ = mask.contains(u'$') ? loc::currencySign() : QString();
-    const int dot = mask.indexOf(u'.');
-    setDecimals(dot < 0 ? 0 : static_cast<int>(mask.size() - dot - 1));
+    setDecimals(loc::maskDecimals(mask));
     setGroupSeparatorShown(mask.contains(u','));
     const double v = value();
     setValue(v);  // re-render with the new shape
@@ -32,11 +31,7 @@ void MaskedNumberField::setValueText(const QString& text) {
     if (const auto v = loc::parseNumber(text)) setValue(*v);
 }
 
-QString MaskedNumberField::textFromValue(double v) const {
-    QString digits = isGroupSeparatorShown() ? loc::formatNumber(v, decimals())
-                                             : loc::plainNumber(v, decimals());
-    return sign_ + digits;
-}
+QString MaskedNumberField::textFromValue(double v) const { return loc::maskedNumber(v, mask_); }
 
 double MaskedNumberField::valueFromText(const QString& text) const {
     return loc::parseNumber(loc::shownNumberDigits(text, sign_)).value_or(0);

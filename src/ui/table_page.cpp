@@ -15,8 +15,12 @@ constexpr int kColumnWidths[kTableCols] = {171, 87, 41, 66, 67, 119};
 }  // namespace
 
 TablePage::TablePage(const TableSpec& spec, const QBrush& background, QWidget* parent)
-    : QWidget(parent), spec_(spec) {
-    tile(this, background);
+    : QWidget(parent), spec_(spec), background_(background), pending_(emptyTable(spec.kind)) {}
+
+void TablePage::ensureBuilt() {
+    if (grid_) return;
+    const TableSpec& spec = spec_;
+    tile(this, background_);
     pageHeading(QLatin1String(spec.pageHeading), this)->move(8, 12);
 
     grid_ = new ActivityGrid(this);
@@ -30,7 +34,8 @@ TablePage::TablePage(const TableSpec& spec, const QBrush& background, QWidget* p
     grid_->setToolTip(QStringLiteral("Double click to edit"));
     grid_->setRightAligned(spec.rightAligned);
     for (int c = 0; c < kTableCols; ++c) grid_->setColumnWidth(c, kColumnWidths[c]);
-    grid_->setTexts(emptyTable(spec.kind), 0, 0);
+    grid_->setTexts(pending_, 0, kTableRows - 1);
+    pending_.clear();
 
     using Handler = std::function<void()>;
     const char* const captions[] = {"Sort", "Add", "Edit", "Delete", "Clear"};
@@ -83,8 +88,32 @@ void TablePage::edit() {
     });
 }
 
+ActivityGrid* TablePage::grid() {
+    ensureBuilt();
+    return grid_;
+}
+
+TableTexts TablePage::texts() const { return grid_ ? grid_->texts() : pending_; }
+
+QString TablePage::cell(int col, int row) const {
+    return grid_ ? grid_->cell(col, row) : pending_[size_t(row)].value(col);
+}
+
+void TablePage::setCell(int col, int row, const QString& text) {
+    if (grid_)
+        grid_->setCell(col, row, text);
+    else
+        pending_[size_t(row)][col] = text;
+}
+
+ActivityRow TablePage::activityRow(int row) const {
+    return {cell(0, row), cell(1, row), cell(2, row), cell(3, row), cell(4, row)};
+}
+
+int TablePage::columnWidth(int col) { return kColumnWidths[col]; }
+
 void TablePage::sort(SortKey key) {
-    TableTexts rows = grid_->texts();
+    TableTexts rows = grid()->texts();
     const SortRange range = sortTable(rows, key);
     grid_->setTexts(rows, range.lo, range.hi);
     grid_->viewport()->update();

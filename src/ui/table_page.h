@@ -1,26 +1,38 @@
 #pragma once
+#include <QBrush>
 #include <QWidget>
 #include <functional>
 
 #include "core/table_sort.h"
 #include "core/table_spec.h"
+#include "core/totals.h"
 #include "ui/table_editing.h"
-
-class QPushButton;
 
 namespace lt {
 
 class ActivityGrid;
 
 // One table's page: its heading, the table, the Sort/Add/Edit/Delete/Clear buttons
-// and the note under the table, all made from the table's description.
+// and the note under the table, all made from the table's description. The controls
+// are made when first needed; until then the page keeps the table's texts itself.
 class TablePage : public QWidget {
     Q_OBJECT
 public:
     TablePage(const TableSpec& spec, const QBrush& background, QWidget* parent = nullptr);
+    void ensureBuilt();
 
     const TableSpec& spec() const { return spec_; }
-    ActivityGrid* grid() const { return grid_; }
+    // The table on screen; builds the page.
+    ActivityGrid* grid();
+
+    // The table's texts, row 0 the headings.
+    TableTexts texts() const;
+    QString cell(int col, int row) const;
+    void setCell(int col, int row, const QString& text);
+    ActivityRow activityRow(int row) const;
+    // Designed width of a column in pixels; the report's field widths follow them.
+    static int columnWidth(int col);
+
     // What Add and Edit hand the activity dialogs, asked for when they open.
     void setEditContext(std::function<EditContext()> context) { context_ = std::move(context); }
     void sort(SortKey key);
@@ -36,6 +48,8 @@ private:
     void edit();
 
     const TableSpec& spec_;
+    QBrush background_;
+    TableTexts pending_;  // the texts until the table is made
     ActivityGrid* grid_ = nullptr;
     std::function<EditContext()> context_;
 };

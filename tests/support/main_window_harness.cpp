@@ -15,8 +15,13 @@
 
 namespace lt::test {
 
-Wizard::Wizard(const QString& folder) : window(std::make_unique<TfrmMain>(folder)) {
-    const TfrmMain* w = window.get();
+Wizard::Wizard(const QString& folder, Shown shown) : window(std::make_unique<TfrmMain>(folder)) {
+    TfrmMain* w = window.get();
+    if (shown == Shown::Active)
+        EXPECT_TRUE(activate(w));
+    else if (shown == Shown::Plain)
+        w->show();
+    w->buildPages();
 #define LT_FIND(name) name = named<std::remove_pointer_t<decltype(name)>>(w, #name)
     LT_FIND(Notebook1);
     LT_FIND(btPrev);
@@ -89,13 +94,7 @@ QByteArray WizardHarness::iniBytes() const {
 }
 
 std::unique_ptr<Wizard> WizardHarness::start(bool active) {
-    auto w = std::make_unique<Wizard>(dir.path());
-    if (active) {
-        EXPECT_TRUE(activate(w->window.get()));
-    } else {
-        w->window->show();
-    }
-    return w;
+    return std::make_unique<Wizard>(dir.path(), active ? Wizard::Shown::Active : Wizard::Shown::Plain);
 }
 
 }  // namespace lt::test

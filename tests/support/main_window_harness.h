@@ -40,9 +40,11 @@ T* named(const QObject* root, const char* name) {
     return child;
 }
 
-// The wizard window and its controls, found by their objectName.
+// The wizard window and its controls, found by their objectName once its pages are
+// made. Shown first, it reads its settings before the pages exist, as at start-up.
 struct Wizard {
-    explicit Wizard(const QString& folder);
+    enum class Shown { No, Plain, Active };
+    explicit Wizard(const QString& folder, Shown shown = Shown::No);
 
     std::unique_ptr<TfrmMain> window;
     QStackedWidget* Notebook1;
