@@ -42,6 +42,8 @@ int main(int argc, char** argv) {
         return answer(early);
 
     QApplication app(argc, argv);
+    // Ties the windows to the menu entry (its icon and name on Wayland).
+    QGuiApplication::setDesktopFileName(QStringLiteral("example.tallyhouse.Lifetally"));
     const lt::CommandLine line = lt::parseCommandLine(QCoreApplication::arguments());
     if (line.action != lt::CommandLine::Action::Run) return answer(line);
 
