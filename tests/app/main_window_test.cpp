@@ -1,6 +1,6 @@
 #include <QApplication>
-#include <QDialog>
 #include <QCoreApplication>
+#include <QDialog>
 #include <QFile>
 #include <QFocusEvent>
 #include <QLabel>
