@@ -3,10 +3,7 @@
 # committed, so a build needs no renderer. Run again after changing the SVG.
 set -euo pipefail
 cd "$(dirname "$0")/.."
-command -v rsvg-convert >/dev/null || {
-  echo "rsvg-convert is missing: apt-get install librsvg2-bin" >&2
-  exit 1
-}
+bash scripts/install-deps.sh librsvg2-bin
 svg=resources/icons/example.tallyhouse.Lifetally.svg
 for size in 16 32 48 64 128 256; do
   rsvg-convert -w "$size" -h "$size" "$svg" -o "resources/icons/lifetally-$size.png"
