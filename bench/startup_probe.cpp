@@ -41,7 +41,8 @@ int main(int argc, char** argv) {
 #else
     lt::loc::initProgramLocale();
     // The settings folder is given on the command line (the probe's, not the program's).
-    lt::TfrmMain window(argc > 1 ? QString::fromLocal8Bit(argv[1]) : QString());
+    lt::TfrmMain window(
+        argc > 1 ? QString::fromLocal8Bit(argv[1]) + QStringLiteral("/lifetally.ini") : QString());
 #endif
     window.installEventFilter(&quit);
     window.show();

@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Installs the Debian 12 packages needed to build, run and test the program.
 # Safe to run again: it only installs what is missing.
+# Usage: scripts/install-deps.sh [package ...]   (names given: only those, for packaging)
 set -euo pipefail
 
 packages=(
@@ -11,6 +12,7 @@ packages=(
   xvfb xauth imagemagick poppler-utils
   clang libclang-rt-14-dev
 )
+if [ $# -gt 0 ]; then packages=("$@"); fi
 
 missing=()
 for p in "${packages[@]}"; do

@@ -74,7 +74,7 @@ int main(int argc, char** argv) {
         return int(QDialog::Rejected);
     };
 
-    lt::TfrmMain w(data.path());
+    lt::TfrmMain w(data.filePath(QStringLiteral("lifetally.ini")));
     w.show();
     QTest::qWait(300);
     const char* const pages[] = {"page0-intro", "page1-bio", "page2-hours", "page3-dollars", "page4-items",

@@ -1,17 +1,56 @@
 #include <QApplication>
 #include <QIcon>
+#include <algorithm>
+#include <cstdio>
 
 #include "app/main_window.h"
+#include "core/command_line.h"
 #include "core/locale_format.h"
+#include "core/settings_location.h"
 #include "ui/resources.h"
 
+namespace {
+
+QStringList rawArguments(int argc, char** argv) {
+    QStringList args;
+    for (int i = 0; i < argc; ++i) args << QString::fromLocal8Bit(argv[i]);
+    return args;
+}
+
+// Prints the help, the version or the error; the program then ends with exitCode().
+int answer(const lt::CommandLine& line) {
+    if (line.action == lt::CommandLine::Action::Error) {
+        std::fprintf(stderr, "lifetally: %s\n", qPrintable(line.text));
+    } else {
+        std::fputs(qPrintable(line.text), stdout);
+    }
+    return line.exitCode();
+}
+
+}  // namespace
+
 int main(int argc, char** argv) {
+    QCoreApplication::setApplicationName(QStringLiteral("Lifetally"));
+    // Help, version and errors are answered before a display is opened, so they work
+    // without one; a command line that may hold Qt's own options is read again once
+    // QApplication has taken those out.
+    const QStringList raw = rawArguments(argc, argv);
+    const lt::CommandLine early = lt::parseCommandLine(raw);
+    const bool qtOptions = std::any_of(raw.begin() + 1, raw.end(), lt::mayBeQtOption);
+    if (early.action != lt::CommandLine::Action::Run &&
+        !(early.action == lt::CommandLine::Action::Error && qtOptions))
+        return answer(early);
+
     QApplication app(argc, argv);
-    QApplication::setApplicationName(QStringLiteral("Lifetally"));
+    // Ties the windows to the menu entry (its icon and name on Wayland).
+    QGuiApplication::setDesktopFileName(QStringLiteral("example.tallyhouse.Lifetally"));
+    const lt::CommandLine line = lt::parseCommandLine(QCoreApplication::arguments());
+    if (line.action != lt::CommandLine::Action::Run) return answer(line);
+
     lt::loadResources();
     QApplication::setWindowIcon(QIcon(QStringLiteral(":/lifetally.png")));
     lt::loc::initProgramLocale();
-    lt::TfrmMain window;
+    lt::TfrmMain window(lt::locateSettingsFile(line.settingsFile));
     window.show();
     return QApplication::exec();
 }

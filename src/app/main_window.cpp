@@ -2,6 +2,7 @@
 
 #include <QCoreApplication>
 #include <QDir>
+#include <QFileInfo>
 #include <QLineEdit>
 #include <QMenu>
 #include <QPrinter>
@@ -17,6 +18,7 @@
 #include "core/conversion.h"
 #include "core/locale_format.h"
 #include "core/settings_file.h"
+#include "core/settings_location.h"
 #include "core/table_spec.h"
 #include "core/totals.h"
 #include "ui/about_window.h"
@@ -39,8 +41,9 @@ constexpr int kLastPage = 5;
 constexpr int kFirstTablePage = 2;
 }  // namespace
 
-TfrmMain::TfrmMain(const QString& dataFolder, QWidget* parent)
-    : QWidget(parent, Qt::Window | Qt::MSWindowsFixedSizeDialogHint), dataFolder_(dataFolder) {
+TfrmMain::TfrmMain(const QString& settingsFile, QWidget* parent)
+    : QWidget(parent, Qt::Window | Qt::MSWindowsFixedSizeDialogHint),
+      settingsFile_(settingsFile.isEmpty() ? locateSettingsFile() : settingsFile) {
     loadResources();
     applyDesignedPalette(this);
     setWindowTitle(QStringLiteral("Lifetally"));
@@ -93,7 +96,8 @@ TfrmMain::TfrmMain(const QString& dataFolder, QWidget* parent)
     close->setObjectName(QStringLiteral("btClose"));
     connect(prev_, &QPushButton::clicked, this, &TfrmMain::btPrevClick);
     connect(next_, &QPushButton::clicked, this, &TfrmMain::btNextClick);
-    connect(about, &QPushButton::clicked, this, [this] { showAboutBox(this); });
+    connect(about, &QPushButton::clicked, this,
+            [this] { showAboutBox(this, QFileInfo(settingsFile_).absolutePath()); });
     connect(close, &QPushButton::clicked, this, &TfrmMain::btCloseClick);
 
     sortMenu_ = new QMenu(this);
@@ -142,11 +146,7 @@ void TfrmMain::showPage(int index) {
 
 TfrmMain::~TfrmMain() = default;
 
-QString TfrmMain::settingsFilePath() const {
-    const QString folder =
-        dataFolder_.isEmpty() ? QCoreApplication::applicationDirPath() : dataFolder_;
-    return QDir(folder).filePath(QStringLiteral("lifetally.ini"));
-}
+QString TfrmMain::settingsFilePath() const { return settingsFile_; }
 
 // ---- start-up and shut-down -------------------------------------------------
 

@@ -23,8 +23,9 @@ class TablePage;
 class TfrmMain : public QWidget {
     Q_OBJECT
 public:
-    // `dataFolder` holds the settings file; empty means the executable's folder.
-    explicit TfrmMain(const QString& dataFolder = QString(), QWidget* parent = nullptr);
+    // `settingsFile` is read at start-up and written on Close; the home-page shortcut goes
+    // beside it. Empty means the usual place (locateSettingsFile).
+    explicit TfrmMain(const QString& settingsFile = QString(), QWidget* parent = nullptr);
     ~TfrmMain() override;
 
     QString settingsFilePath() const;
@@ -61,7 +62,7 @@ private:
     void graphit(TableKind kind);
     void printReport();
 
-    QString dataFolder_;
+    QString settingsFile_;
     QBrush background_;  // the tiled picture behind the window and every page
     bool shown_ = false;
     DateTime dateOfBirth_ = 0;

@@ -7,5 +7,7 @@ namespace lt {
 QString makerName();
 QString makerWebAddress();
 QString creditLine();
+// "1.1": the version the about box, --version and the package show.
+QString programVersion();
 
 }  // namespace lt

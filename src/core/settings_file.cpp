@@ -1,5 +1,6 @@
 #include "core/settings_file.h"
 
+#include <QDir>
 #include <QFileInfo>
 #include <algorithm>
 
@@ -91,6 +92,8 @@ void writeSettingsFile(const QString& path, const StoredSettings& s) {
         }
     }
 
+    // The user's configuration folder is made on the first save.
+    QDir().mkpath(QFileInfo(fullPath).absolutePath());
     if (!ini.saveFile(path)) throw SettingsWriteError(fullPath);
 }
 

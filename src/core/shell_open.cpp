@@ -3,6 +3,7 @@
 #include <QDesktopServices>
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 
 #include "core/private_profile.h"
 
@@ -31,6 +32,9 @@ std::optional<QUrl> internetShortcutUrl(const QString& path) {
 
 bool writeInternetShortcut(const QString& path, const QString& url, QString* error) {
     const QString shown = QDir::toNativeSeparators(path);
+    // Beside a settings file whose folder is made on the first save, the folder may
+    // not be there yet.
+    QDir().mkpath(QFileInfo(path).absolutePath());
     QFile file(path);
     // NewOnly: whatever is already there stays as it is.
     if (!file.open(QIODevice::WriteOnly | QIODevice::NewOnly)) {

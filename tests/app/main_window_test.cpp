@@ -1,5 +1,6 @@
 #include <QApplication>
 #include <QCoreApplication>
+#include <QDialog>
 #include <QFile>
 #include <QFocusEvent>
 #include <QLabel>
@@ -17,6 +18,7 @@
 #include "support/main_window_harness.h"
 #include "support/test_env.h"
 #include "support/ui_seams.h"
+#include "support/url_opener_stub.h"
 #include "ui/activity_grid.h"
 
 namespace lt {
@@ -175,6 +177,23 @@ TEST_F(MainWindowTest, CloseSavesAndTheTitleBarDoesNot) {
     }
     auto again = start();
     EXPECT_EQ(again->edName->text(), QStringLiteral("Ada"));
+}
+
+TEST_F(MainWindowTest, SettingsFileAndShortcutGoWhereTheWindowIsTold) {
+    const QString file = dir.filePath(QStringLiteral("cfg/lifetally/my.ini"));
+    TfrmMain window(file);
+    window.show();
+    test::ScriptedBoxes boxes;
+    boxes.onDialog = [](QDialog& d) {
+        d.findChild<QPushButton*>(QStringLiteral("btWeb"))->click();
+        return int(QDialog::Accepted);
+    };
+    test::RecordingOpener opener;
+    window.findChild<QPushButton*>(QStringLiteral("btAbout"))->click();
+    EXPECT_TRUE(QFile::exists(dir.filePath(QStringLiteral("cfg/lifetally/KORVO.URL"))));
+    window.findChild<QPushButton*>(QStringLiteral("btClose"))->click();
+    EXPECT_TRUE(QFile::exists(file));
+    EXPECT_FALSE(QFile::exists(iniPath()));
 }
 
 TEST_F(MainWindowTest, FailedSaveKeepsTheWindowOpen) {

@@ -264,6 +264,14 @@ TEST_F(SettingsFileTest, WritingTwiceGivesTheSameFile) {
     EXPECT_EQ(readAll(path_), first);
 }
 
+TEST_F(SettingsFileTest, MissingFoldersAreMadeOnTheFirstSave) {
+    const QString path = dir_.filePath("config/lifetally/lifetally.ini");
+    StoredSettings s = emptySession();
+    s.name = "Ada";
+    writeSettingsFile(path, s);
+    EXPECT_EQ(readSettingsFile(path).name, QString("Ada"));
+}
+
 TEST_F(SettingsFileTest, ShortTablesAreWrittenWithEmptyRows) {
     StoredSettings s = emptySession();
     for (auto& t : s.tables) t.clear();

@@ -23,6 +23,15 @@ TEST(InternetShortcut, WritesTheTwoLines) {
     EXPECT_EQ(readFile(path), QByteArray("[InternetShortcut]\nURL=https://tallyhouse.example\n"));
 }
 
+TEST(InternetShortcut, MakesAMissingFolder) {
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("lifetally/KORVO.URL"));
+    QString error;
+    ASSERT_TRUE(writeInternetShortcut(path, QStringLiteral("https://tallyhouse.example"), &error))
+        << error.toStdString();
+    EXPECT_EQ(readFile(path), QByteArray("[InternetShortcut]\nURL=https://tallyhouse.example\n"));
+}
+
 TEST(InternetShortcut, NeverReplacesAFile) {
     QTemporaryDir dir;
     const QString path = dir.filePath(QStringLiteral("KORVO.URL"));

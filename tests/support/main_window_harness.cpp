@@ -1,6 +1,7 @@
 #include "support/main_window_harness.h"
 
 #include <QApplication>
+#include <QDir>
 #include <QFile>
 #include <QTest>
 #include <QLabel>
@@ -15,7 +16,8 @@
 
 namespace lt::test {
 
-Wizard::Wizard(const QString& folder, Shown shown) : window(std::make_unique<TfrmMain>(folder)) {
+Wizard::Wizard(const QString& folder, Shown shown)
+    : window(std::make_unique<TfrmMain>(QDir(folder).filePath(QStringLiteral("lifetally.ini")))) {
     TfrmMain* w = window.get();
     if (shown == Shown::Active)
         EXPECT_TRUE(activate(w));

@@ -1,0 +1,26 @@
+#pragma once
+#include <QString>
+#include <QStringList>
+
+namespace lt {
+
+// What the command line asks for.
+struct CommandLine {
+    enum class Action { Run, Help, Version, Error };
+    Action action = Action::Run;
+    QString settingsFile;  // --settings FILE as given; empty when not given
+    // The help or version text for standard output, or the error for standard error.
+    QString text;
+    // 0, or 2 for a command line that could not be understood.
+    int exitCode() const { return action == Action::Error ? 2 : 0; }
+};
+
+// Reads `arguments` (the program's name first): --help, --version, --settings FILE.
+// An unknown option, a missing value or a stray argument is an Error.
+CommandLine parseCommandLine(const QStringList& arguments);
+
+// Whether `argument` may be one of Qt's own options (-platform, -style, ...): a word
+// after a single dash. QApplication takes those out before the program reads the rest.
+bool mayBeQtOption(const QString& argument);
+
+}  // namespace lt

@@ -1,0 +1,25 @@
+#pragma once
+#include <QString>
+
+namespace lt {
+
+// What start-up finds out about the places the settings file can live.
+struct SettingsPlaces {
+    QString exeFolder;           // the executable's folder
+    bool fileBesideExe = false;  // a lifetally.ini is already there
+    bool exeFolderWritable = false;
+    QString xdgConfigHome;  // $XDG_CONFIG_HOME; empty when unset
+    QString home;           // the user's home folder
+    QString override;       // --settings FILE; empty when not given
+};
+
+// The settings file: the one given on the command line; else lifetally.ini beside the
+// executable when one is there or that folder is writable (portable copies and the build
+// folder); else lifetally.ini in the user's configuration folder (an installed program).
+QString settingsFileFor(const SettingsPlaces& places);
+
+// The same rule over this process: its executable, environment and file system.
+// A relative `overridePath` is taken from the current folder.
+QString locateSettingsFile(const QString& overridePath = QString());
+
+}  // namespace lt
