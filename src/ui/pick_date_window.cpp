@@ -330,6 +330,10 @@ void TfrmPickDate::setPickedDate(DateTime picked) {
 
 DateTime TfrmPickDate::calendarDate() const { return toDateTime(Calendar->selectedDate()); }
 
+QAbstractItemView* TfrmPickDate::dayTable() const {
+    return Calendar->findChild<QAbstractItemView*>();
+}
+
 void TfrmPickDate::showEvent(QShowEvent* event) {
     QDialog::showEvent(event);
     if (!event->spontaneous()) FormShow();
@@ -351,7 +355,7 @@ bool TfrmPickDate::eventFilter(QObject* watched, QEvent* event) {
             if (FormKeyUp(static_cast<QKeyEvent*>(event))) return true;
             break;
         case QEvent::MouseButtonDblClick: {
-            auto* view = Calendar->findChild<QAbstractItemView*>();
+            QAbstractItemView* view = dayTable();
             if (view && watched == view->viewport()) {
                 // Anywhere on the calendar, the day-name heading included.
                 if (static_cast<QMouseEvent*>(event)->button() == Qt::LeftButton) {

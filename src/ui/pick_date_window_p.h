@@ -4,6 +4,7 @@
 
 #include "core/date_time.h"
 
+class QAbstractItemView;
 class QCalendarWidget;
 class QFrame;
 class QLabel;
@@ -30,6 +31,8 @@ public:
     // The calendar's day at midnight.
     DateTime calendarDate() const;
     bool lifeLineVisible() const { return m_lifeLine; }
+    // The calendar's table of day cells (the control that takes the keys and clicks).
+    QAbstractItemView* dayTable() const;
 
 protected:
     void showEvent(QShowEvent* event) override;

@@ -9,6 +9,7 @@
 #include <QAbstractSpinBox>
 #include <QAccessible>
 #include <QApplication>
+#include <QCalendarWidget>
 #include <QComboBox>
 #include <QFile>
 #include <QLabel>
@@ -79,6 +80,13 @@ QString announced(QWidget* w) {
 // A caption as spoken: without the access-key ampersand.
 QString spoken(QString caption) { return caption.remove(u'&'); }
 
+// A calendar's own month and year navigation, hidden where the window has its own.
+bool hiddenInsideACalendar(QWidget* w) {
+    for (QWidget* p = w->parentWidget(); p; p = p->parentWidget())
+        if (qobject_cast<QCalendarWidget*>(p)) return !w->isVisibleTo(p);
+    return false;
+}
+
 // The controls of a window a user works with: buttons, fields, lists, tables, sliders.
 std::vector<QWidget*> controlsOf(QWidget* window) {
     std::vector<QWidget*> out;
@@ -89,7 +97,7 @@ std::vector<QWidget*> controlsOf(QWidget* window) {
         // button, a calendar's own navigation) speak for their owner.
         if (qobject_cast<QAbstractSpinBox*>(parent) || qobject_cast<QAbstractItemView*>(parent))
             continue;
-        if (parent && parent->objectName() == u"qt_calendar_navigationbar") continue;
+        if (hiddenInsideACalendar(w)) continue;
         if (qobject_cast<QAbstractButton*>(w) || qobject_cast<QLineEdit*>(w) ||
             qobject_cast<QAbstractSpinBox*>(w) || qobject_cast<QComboBox*>(w) ||
             qobject_cast<QAbstractItemView*>(w) || qobject_cast<QAbstractSlider*>(w))
@@ -221,14 +229,16 @@ TEST_F(Keyboard, AltNAltPAndAltAOnTheMainWindow) {
     EXPECT_TRUE(QTest::qWaitFor([&] { return w->Notebook1->currentIndex() == 2; }, 2000));
     altKey(Qt::Key_P);
     EXPECT_TRUE(QTest::qWaitFor([&] { return w->Notebook1->currentIndex() == 1; }, 2000));
-    QStringList opened;
+    int opened = 0, aboutBoxes = 0;
     boxes.onDialog = [&](QDialog& d) {
-        opened << QString::fromLatin1(d.metaObject()->className());
+        ++opened;
+        if (qobject_cast<TfrmAbout*>(&d)) ++aboutBoxes;
         return int(QDialog::Accepted);
     };
     altKey(Qt::Key_A);
-    EXPECT_TRUE(QTest::qWaitFor([&] { return !opened.isEmpty(); }, 2000));
-    EXPECT_EQ(opened, QStringList{QStringLiteral("lt::TfrmAbout")});
+    EXPECT_TRUE(QTest::qWaitFor([&] { return opened > 0; }, 2000));
+    EXPECT_EQ(opened, 1);
+    EXPECT_EQ(aboutBoxes, 1);
     EXPECT_EQ(w->Notebook1->currentIndex(), 1);
 }
 

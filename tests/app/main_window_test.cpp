@@ -8,6 +8,7 @@
 #include <QPushButton>
 #include <QStackedWidget>
 #include <QTemporaryDir>
+#include <QTest>
 #include <QTextStream>
 #include <QToolButton>
 #include <gtest/gtest.h>
@@ -52,6 +53,14 @@ TEST_F(MainWindowTest, FirstStartShowsDefaultsOnTheIntroPage) {
     EXPECT_EQ(w->gridFreq->cell(5, 0), QStringLiteral("Total Freq"));
     // Born "today" at start-up: whole hours since midnight.
     EXPECT_EQ(w->window->hoursLived(), 10);
+}
+
+TEST_F(MainWindowTest, UpStepsTheIncomeByTenThousand) {
+    auto w = start(true);
+    w->btNext->click();
+    w->numIncome->setFocus();
+    QTest::keyClick(w->numIncome, Qt::Key_Up);
+    EXPECT_EQ(w->numIncome->text(), QStringLiteral("$260,000"));
 }
 
 TEST_F(MainWindowTest, CaptionsAndAccessKeys) {

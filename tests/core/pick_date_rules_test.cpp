@@ -65,6 +65,7 @@ INSTANTIATE_TEST_SUITE_P(Cases, MonthStep,
 TEST(PickerStep, RefusesStepsOutOfRangeAndLeavesTheDate) {
     // Year down in February 1600 would land in February 1599.
     EXPECT_EQ(stepYears(QDate(1600, 2, 15), -1), QDate(1600, 2, 15));
+    EXPECT_EQ(stepMonths(QDate(1600, 2, 15), -1), QDate(1600, 2, 15));
     // Month down from February 1600 lands in January 1600, also outside.
     EXPECT_EQ(stepMonths(QDate(1600, 2, 29), -1), QDate(1600, 2, 29));
     EXPECT_EQ(stepMonths(QDate(1600, 3, 10), -1), QDate(1600, 2, 10));
@@ -72,6 +73,8 @@ TEST(PickerStep, RefusesStepsOutOfRangeAndLeavesTheDate) {
     EXPECT_EQ(stepYears(QDate(1601, 2, 1), -1), QDate(1600, 2, 1));
     // Year up in November 3999, and month up from it.
     EXPECT_EQ(stepYears(QDate(3999, 11, 5), 1), QDate(3999, 11, 5));
+    EXPECT_EQ(stepYears(QDate(3999, 11, 30), 1), QDate(3999, 11, 30));
+    EXPECT_EQ(stepMonths(QDate(3999, 11, 30), -1), QDate(3999, 10, 30));
     EXPECT_EQ(stepMonths(QDate(3999, 11, 30), 1), QDate(3999, 11, 30));
     EXPECT_EQ(stepMonths(QDate(3999, 10, 31), 1), QDate(3999, 11, 30));
     EXPECT_EQ(stepYears(QDate(3998, 11, 30), 1), QDate(3999, 11, 30));
@@ -91,9 +94,8 @@ TEST(LifeLine, StepDropsTheRemainder) {
 TEST(LifeLine, EndsAreBirthAndTodayWhateverTheStep) {
     const LifeLine line = lifeLine(day(1990, 1, 1), moment(2026, 12, 6, 10, 0));
     EXPECT_EQ(trackBarDate(line, 0), day(1990, 1, 1));
+    // Today, not b + 100 * step, which would stop 88 days short of it.
     EXPECT_EQ(trackBarDate(line, 100), day(2026, 12, 6));
-    // b + 100 * step would stop 88 days short of today.
-    EXPECT_NE(trackBarDate(line, 100), day(1990, 1, 1) + 100 * 134);
 }
 
 TEST(LifeLine, PositionFiftyIsFiftyStepsNotTheMiddle) {

@@ -115,11 +115,14 @@ INSTANTIATE_TEST_SUITE_P(
         AgeCase{QDate(2000, 6, 15), QDate(1990, 3, 20),
                 "26 yrs 6 mons ago   You were 10 yrs 3 mons old"},
         AgeCase{QDate(2026, 12, 6), QDate(1990, 3, 20), "Today   You are 36 yrs 9 mons old"},
+        AgeCase{QDate(2026, 12, 5), QDate(1990, 1, 1), "Yesterday   You were 36 yrs 11 mons old"},
         AgeCase{QDate(2027, 1, 20), QDate(1990, 3, 20), "6 wks   You will be 36 yrs 10 mons old"},
         AgeCase{QDate(1991, 3, 20), QDate(1990, 11, 1), "35 yrs 9 mons ago   You were 4 mons old"},
         // On or before the birth date only the wording is shown.
         AgeCase{QDate(2026, 12, 6), QDate(2026, 12, 6), "Today"},
         AgeCase{QDate(2026, 12, 1), QDate(2026, 12, 6), "Last week"},
+        AgeCase{QDate(1990, 3, 20), QDate(1990, 3, 20), "36 yrs 9 mons ago"},
+        AgeCase{QDate(1985, 3, 3), QDate(1990, 1, 1), "41 yrs 9 mons ago"},
         // Under two weeks old the age is counted in days.
         AgeCase{QDate(2026, 12, 5), QDate(2026, 12, 4), "Yesterday   You were 1 day old"},
         AgeCase{QDate(2026, 12, 6), QDate(2026, 12, 1), "Today   You are 5 days old"},

@@ -55,41 +55,19 @@ protected:
     }
 };
 
-TEST_F(AboutBox, LaysOutItsControls) {
+TEST_F(AboutBox, ShowsItsTexts) {
     TfrmAbout box(nullptr, dir.path());
-    EXPECT_EQ(box.size(), QSize(420, 337));
-    EXPECT_EQ(box.minimumSize(), box.maximumSize());
-    EXPECT_EQ(box.font().pixelSize(), 13);
-    EXPECT_EQ(box.palette().color(QPalette::Window), QColor(Qt::black));
     EXPECT_EQ(child<QLabel>(box, "ProductName")->text(), QStringLiteral("Lifetally version 1.1"));
     EXPECT_EQ(child<QLabel>(box, "Label4")->text(), QStringLiteral("Compliments of:"));
     EXPECT_EQ(child<QLabel>(box, "Label1")->text(), QStringLiteral("Tallyhouse Software"));
     EXPECT_EQ(child<QLabel>(box, "Label5")->text(), QStringLiteral("https://tallyhouse.example"));
-    EXPECT_TRUE(child<QLabel>(box, "Label7")->wordWrap());
-    // Only the product line, "Compliments of:" and the web address are centred.
-    for (const char* name : {"ProductName", "Label4", "Label5"})
-        EXPECT_EQ(child<QLabel>(box, name)->alignment() & Qt::AlignHorizontal_Mask,
-                  Qt::AlignHCenter)
-            << name;
-    for (const char* name : {"Label1", "Label2", "Label3", "Label7"})
-        EXPECT_EQ(child<QLabel>(box, name)->alignment() & Qt::AlignHorizontal_Mask, Qt::AlignLeft)
-            << name;
-    EXPECT_EQ(child<QLabel>(box, "Label7")->palette().color(QPalette::WindowText),
-              QColor(0, 0, 128));
-    EXPECT_EQ(child<QLabel>(box, "Label4")->palette().color(QPalette::WindowText),
-              QColor(0, 0, 128));
-    EXPECT_TRUE(child<QLabel>(box, "ProductName")->font().bold());
-    EXPECT_TRUE(child<QLabel>(box, "ProductName")->alignment() & Qt::AlignHCenter);
     auto* ok = child<QPushButton>(box, "OKButton");
     EXPECT_EQ(ok->text(), QStringLiteral("OK"));
     EXPECT_TRUE(ok->isDefault());
     auto* web = child<QPushButton>(box, "btWeb");
-    EXPECT_FALSE(web->text().isEmpty());
-    EXPECT_FALSE(web->toolTip().isEmpty());
-    auto* marquee = child<ScrollingLine>(box, "EsScrollingMarquee1");
-    EXPECT_EQ(marquee->geometry(), QRect(0, 305, 420, 32));
-    EXPECT_EQ(marquee->font().family(), QStringLiteral("Times New Roman"));
-    EXPECT_EQ(child<QWidget>(box, "EsGradient1")->geometry(), QRect(0, 0, 420, 305));
+    EXPECT_EQ(web->text(), QStringLiteral("Tallyhouse &home page"));
+    EXPECT_EQ(web->toolTip(),
+              QStringLiteral("Open the Tallyhouse Software home page in your web browser"));
     EXPECT_EQ(box.shortcutPath(), dir.filePath(QStringLiteral("KORVO.URL")));
 }
 
@@ -136,14 +114,14 @@ TEST_F(AboutBox, LineScrollsLeftAndComesBack) {
     EXPECT_TRUE(marquee->text().contains(QStringLiteral("https://tallyhouse.example")));
 }
 
-TEST_F(AboutBox, LineMovesOnItsTimerWhileShown) {
+TEST_F(AboutBox, LineRunsOnlyWhileShown) {
     TfrmAbout box(nullptr, dir.path());
     auto* marquee = child<ScrollingLine>(box, "EsScrollingMarquee1");
     EXPECT_FALSE(marquee->isRunning());
     box.show();
     const int start = marquee->offset();
-    QTest::qWait(200);
-    EXPECT_LT(marquee->offset(), start);
+    // Returns on the first tick, not after a fixed time.
+    EXPECT_TRUE(QTest::qWaitFor([&] { return marquee->offset() < start; }, 2000));
     box.hide();
     EXPECT_FALSE(marquee->isRunning());
 }

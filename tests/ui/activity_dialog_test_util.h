@@ -2,6 +2,7 @@
 // Helpers shared by the activity dialog tests.
 #include <gtest/gtest.h>
 
+#include <QAbstractButton>
 #include <QApplication>
 #include <QCalendarWidget>
 #include <QDialog>
@@ -39,18 +40,16 @@ inline void showActive(QDialog& d) {
 // The picker answers: choose `date` (or cancel when invalid).
 inline int answerPicker(QDialog& picker, const QDate& date) {
     if (!date.isValid()) return QDialog::Rejected;
-    auto* cal = picker.findChild<QCalendarWidget*>();
+    auto* cal = picker.findChild<QCalendarWidget*>(QStringLiteral("Calendar"));
     if (!cal) {
-        ADD_FAILURE() << "no calendar in " << picker.metaObject()->className();
+        ADD_FAILURE() << "no calendar in the picker";
         return QDialog::Rejected;
     }
     cal->setSelectedDate(date);
     return QDialog::Accepted;
 }
 
-// Runs a private slot by name.
-inline void invoke(QObject* o, const char* slot) {
-    ASSERT_TRUE(QMetaObject::invokeMethod(o, slot, Qt::DirectConnection)) << slot;
-}
+// Presses OK with the mouse, as a user does.
+inline void pressOk(QAbstractButton* ok) { QTest::mouseClick(ok, Qt::LeftButton); }
 
 }  // namespace lt::test

@@ -17,7 +17,7 @@
 namespace lt {
 namespace {
 
-using test::invoke;
+using test::pressOk;
 
 // Born 20 March 1990; today is pinned to Sunday 6 December 2026.
 const QString kBirthText = QStringLiteral("3/20/1990");
@@ -55,29 +55,7 @@ protected:
 
 TEST_F(TimeDialog, DesignedWindowAndControls) {
     EXPECT_EQ(d.windowTitle(), QStringLiteral("Activity time"));
-    EXPECT_EQ(d.size(), QSize(444, 336));
     EXPECT_EQ(d.minimumSize(), d.maximumSize());
-
-    struct Place {
-        QWidget* w;
-        QRect r;
-    };
-    const Place places[] = {
-        {d.edName, {184, 10, 249, 24}},  {d.rbDay, {184, 53, 69, 17}},
-        {d.rbWeek, {184, 77, 69, 17}},   {d.rbMonth, {184, 101, 69, 17}},
-        {d.numHours, {272, 85, 57, 24}}, {d.numMin, {352, 85, 57, 24}},
-        {d.edDate, {184, 135, 121, 24}}, {d.btStart, {308, 135, 25, 25}},
-        {d.Panel1, {184, 194, 249, 95}}, {d.edEndDate, {8, 38, 121, 24}},
-        {d.btOK, {264, 304, 75, 25}},    {d.btCancel, {352, 304, 75, 25}},
-    };
-    for (const Place& p : places) EXPECT_EQ(p.w->geometry(), p.r) << p.w->metaObject()->className();
-    const std::pair<QWidget*, QPoint> corners[] = {
-        {d.Label1, {16, 12}},  {d.Label5, {16, 77}},  {d.Label3, {272, 63}},
-        {d.Label4, {352, 63}}, {d.Label6, {16, 137}}, {d.lblStart, {184, 166}},
-        {d.Label2, {16, 228}}, {d.rbNow, {126, 9}},   {d.rbSpecific, {8, 9}},
-        {d.btEnd, {131, 38}},  {d.lblEnd, {8, 72}},
-    };
-    for (const auto& [w, at] : corners) EXPECT_EQ(w->pos(), at) << w->objectName().toStdString();
     EXPECT_EQ(d.rbNow->parentWidget(), d.Panel1);
     EXPECT_EQ(d.edEndDate->parentWidget(), d.Panel1);
     EXPECT_EQ(d.lblEnd->parentWidget(), d.Panel1);
@@ -96,12 +74,6 @@ TEST_F(TimeDialog, DesignedWindowAndControls) {
     EXPECT_EQ(d.btOK->text(), QStringLiteral("OK"));
     EXPECT_EQ(d.btCancel->text(), QStringLiteral("Cancel"));
     EXPECT_TRUE(d.btOK->isDefault());
-
-    EXPECT_EQ(d.edName->font().pixelSize(), 13);
-    EXPECT_EQ(d.btOK->font().pixelSize(), 11);
-    EXPECT_EQ(d.btCancel->font().pixelSize(), 11);
-    EXPECT_EQ(d.lblStart->font().pixelSize(), 11);
-    EXPECT_EQ(d.lblEnd->font().pixelSize(), 11);
 }
 
 TEST_F(TimeDialog, LimitsDefaultsAndScreenReaderNames) {
@@ -176,7 +148,7 @@ TEST_F(TimeDialog, EditingASpecificEndDateOpensWithItAndRestoresIt) {
     test::showActive(d);
     EXPECT_EQ(d.lastEndDate, QStringLiteral("6/1/2010"));
     EXPECT_EQ(d.lblStart->text(), QStringLiteral("26 yrs 6 mons ago   You were 10 yrs 3 mons old"));
-    EXPECT_FALSE(d.lblEnd->text().isEmpty());
+    EXPECT_EQ(d.lblEnd->text(), QStringLiteral("16 yrs 6 mons ago   You were 20 yrs 3 mons old"));
 
     // A typed date is not remembered across a switch.
     d.edEndDate->setText(QStringLiteral("7/1/2010"));
@@ -197,7 +169,7 @@ TEST_F(TimeDialog, EditThenOkWithoutChangesKeepsTheTexts) {
     presetRow(QStringLiteral("Piano"), 2, 30, d.rbWeek, QStringLiteral("6/15/2000"),
               QStringLiteral("6/1/2010"));
     test::showActive(d);
-    invoke(&d, "btOKClick");
+    pressOk(d.btOK);
     EXPECT_TRUE(boxes.errors.isEmpty()) << boxes.errors.join(u'|').toStdString();
     EXPECT_EQ(d.result(), QDialog::Accepted);
     EXPECT_EQ(d.edName->text(), QStringLiteral("Piano"));
@@ -215,13 +187,15 @@ TEST_F(TimeDialog, IndefiniteAlwaysReturnsNow) {
     d.numHours->setValue(8);
     d.edEndDate->setText(QStringLiteral("1/1/2020"));  // stale text under "Indefinite"
     test::showActive(d);
-    invoke(&d, "btOKClick");
+    pressOk(d.btOK);
     EXPECT_TRUE(boxes.errors.isEmpty());
     EXPECT_EQ(d.result(), QDialog::Accepted);
     EXPECT_FALSE(d.isVisible());
     EXPECT_EQ(d.edEndDate->text(), QStringLiteral("Now"));
 }
 
+// One refused entry per control the focus goes back to; the checks themselves are rows
+// of the activity-checks table.
 struct FailCase {
     const char* label;
     const char* name;
@@ -247,7 +221,7 @@ TEST_P(TimeDialogFailures, ShowsTheErrorMovesFocusAndStaysOpen) {
     }
     test::showActive(d);
     d.numMin->setFocus();
-    invoke(&d, "btOKClick");
+    QTest::keyClick(d.numMin, Qt::Key_Return);  // OK is the default button
     EXPECT_EQ(boxes.errors, QStringList{QString::fromUtf8(c.message)});
     EXPECT_TRUE(d.isVisible());
     EXPECT_NE(d.result(), QDialog::Accepted);
@@ -263,45 +237,13 @@ TEST_P(TimeDialogFailures, ShowsTheErrorMovesFocusAndStaysOpen) {
 
 const FailCase kFailures[] = {
     {"blank", "", 1, "1/1/2000", false, "", "Description cannot be blank", 0},
-    {"blank_and_bad_start", "", 1, "1/1/20000", false, "", "Description cannot be blank", 0},
     {"bad_start", "Run", 1, "2/30/2000", false, "", "Starting date is not valid", 1},
     {"bad_end", "Run", 1, "1/1/2000", true, "soon", "Ending date is not valid", 2},
     {"day_hours", "Run", 25, "1/1/2000", false, "", "Number of hours incorrect for days", 3},
-    {"before_birth", "Run", 1, "3/19/1990", false, "",
-     "Starting date is earlier than date of birth", 1},
-    {"future", "Run", 1, "12/7/2026", false, "", "Starting date is in the future", 1},
-    {"end_before_start", "Run", 1, "6/2/2010", true, "6/1/2010",
-     "Starting date is after the ending date", 1},
 };
 
 INSTANTIATE_TEST_SUITE_P(Checks, TimeDialogFailures, ::testing::ValuesIn(kFailures),
                          [](const auto& info) { return std::string(info.param.label); });
-
-TEST_F(TimeDialog, DayLimitAtItsBoundaryThroughTheFields) {
-    presetNew();
-    d.edName->setText(QStringLiteral("Sleep"));
-    d.numHours->setValue(24);
-    d.numMin->setValue(1);
-    test::showActive(d);
-    invoke(&d, "btOKClick");
-    EXPECT_EQ(boxes.errors, QStringList{QStringLiteral("Number of hours incorrect for days")});
-    d.numMin->setValue(0);
-    invoke(&d, "btOKClick");
-    EXPECT_EQ(boxes.errors.size(), 1);
-    EXPECT_EQ(d.result(), QDialog::Accepted);
-}
-
-TEST_F(TimeDialog, MonthTakesTheLargestTimeTheFieldsHold) {
-    presetNew();
-    d.edName->setText(QStringLiteral("Read"));
-    d.rbMonth->setChecked(true);
-    d.numHours->setValue(720);
-    d.numMin->setValue(59);
-    test::showActive(d);
-    invoke(&d, "btOKClick");
-    EXPECT_TRUE(boxes.errors.isEmpty());
-    EXPECT_EQ(d.result(), QDialog::Accepted);
-}
 
 TEST_F(TimeDialog, CancelChecksNothing) {
     presetNew();  // blank description
@@ -368,7 +310,7 @@ TEST_F(TimeDialog, EndCalendarRemembersTheChosenDateAcrossSwitches) {
     d.edEndDate->setText(QStringLiteral("Now"));  // the button turns "Now" into today first
     QDate seen;
     boxes.onDialog = [&seen](QDialog& picker) {
-        seen = picker.findChild<QCalendarWidget*>()->selectedDate();
+        seen = picker.findChild<QCalendarWidget*>(QStringLiteral("Calendar"))->selectedDate();
         return test::answerPicker(picker, QDate(2011, 2, 3));
     };
     d.btEnd->click();
@@ -376,7 +318,7 @@ TEST_F(TimeDialog, EndCalendarRemembersTheChosenDateAcrossSwitches) {
     EXPECT_EQ(d.edEndDate->text(), QStringLiteral("2/3/2011"));
     EXPECT_EQ(d.lastEndDate, QStringLiteral("2/3/2011"));
     EXPECT_EQ(QApplication::focusWidget(), d.edEndDate);
-    EXPECT_FALSE(d.lblEnd->text().isEmpty());
+    EXPECT_EQ(d.lblEnd->text(), QStringLiteral("15 yrs 10 mons ago   You were 20 yrs 11 mons old"));
     d.rbNow->click();
     d.rbSpecific->click();
     EXPECT_EQ(d.edEndDate->text(), QStringLiteral("2/3/2011"));
@@ -399,12 +341,15 @@ TEST_F(TimeDialog, AWordingTooLongForItsLabelIsKeptWholeInTheHint) {
     dlg.rbSpecific->setChecked(true);
     dlg.show();
     const QString longest = QStringLiteral("26 yrs 11 mons ago   You were 10 yrs 11 mons old");
-    for (QLabel* l : {dlg.lblStart, dlg.lblEnd}) {
-        ASSERT_EQ(l->text(), longest);
-        const bool fits = l->fontMetrics().horizontalAdvance(longest) <= l->width();
-        EXPECT_EQ(l->toolTip(), fits ? QString() : longest);
-        EXPECT_LE(l->geometry().right(), l->parentWidget()->contentsRect().right());
-    }
+    ASSERT_EQ(dlg.lblStart->text(), longest);
+    ASSERT_EQ(dlg.lblEnd->text(), longest);
+    // Under the test fonts it fits beside the fields but is cut inside the ending panel.
+    const auto advance = [&](QLabel* l) { return l->fontMetrics().horizontalAdvance(longest); };
+    ASSERT_LE(advance(dlg.lblStart), dlg.lblStart->width());
+    ASSERT_GT(advance(dlg.lblEnd), dlg.lblEnd->width());
+    EXPECT_EQ(dlg.lblStart->toolTip(), QString());
+    EXPECT_EQ(dlg.lblEnd->toolTip(), longest);
+    EXPECT_LE(dlg.lblEnd->geometry().right(), dlg.Panel1->contentsRect().right());
 }
 
 TEST_F(TimeDialog, KeyboardTypingEnterAndEscape) {
