@@ -6,12 +6,13 @@
 #include <QToolButton>
 
 #include "core/locale_format.h"
+#include "core/session.h"
 #include "ui/look.h"
 #include "ui/masked_field.h"
 
 namespace lt {
 namespace {
-const QString kIncomeMask = QStringLiteral("$###,###,###");
+const QString kIncomeMask = incomeMask();
 }  // namespace
 
 BioPage::BioPage(const QBrush& background, QWidget* parent)

@@ -7,6 +7,7 @@
 #include "core/command_line.h"
 #include "core/locale_format.h"
 #include "core/settings_location.h"
+#include "ui/command_exports.h"
 #include "ui/resources.h"
 
 namespace {
@@ -41,6 +42,11 @@ int main(int argc, char** argv) {
         !(early.action == lt::CommandLine::Action::Error && qtOptions))
         return answer(early);
 
+    // Exports show no window, so they need no display either.
+    if (early.action == lt::CommandLine::Action::Run && early.exports() &&
+        qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+
     QApplication app(argc, argv);
     // Ties the windows to the menu entry (its icon and name on Wayland).
     QGuiApplication::setDesktopFileName(QStringLiteral("example.tallyhouse.Lifetally"));
@@ -50,6 +56,12 @@ int main(int argc, char** argv) {
     lt::loadResources();
     QApplication::setWindowIcon(QIcon(QStringLiteral(":/lifetally.png")));
     lt::loc::initProgramLocale();
+    if (line.exports()) {
+        QStringList messages;
+        const int code = lt::runExports(line, lt::locateSettingsFile(line.settingsFile), messages);
+        for (const QString& m : messages) std::fprintf(stderr, "lifetally: %s\n", qPrintable(m));
+        return code;
+    }
     lt::TfrmMain window(lt::locateSettingsFile(line.settingsFile));
     window.show();
     return QApplication::exec();

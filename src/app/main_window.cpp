@@ -16,8 +16,10 @@
 #include "core/chart_points.h"
 #include "core/clock.h"
 #include "core/conversion.h"
+#include "core/csv_export.h"
 #include "core/locale_format.h"
 #include "core/settings_file.h"
+#include "core/session.h"
 #include "core/settings_location.h"
 #include "core/table_spec.h"
 #include "core/totals.h"
@@ -29,6 +31,7 @@
 #include "ui/message_boxes.h"
 #include "ui/look.h"
 #include "ui/pick_date_window.h"
+#include "ui/report_export.h"
 #include "ui/report_print.h"
 #include "ui/resources.h"
 #include "ui/table_page.h"
@@ -79,6 +82,9 @@ TfrmMain::TfrmMain(const QString& settingsFile, QWidget* parent)
     results_ = new ResultsPage(background_);
     pages_->addWidget(results_);
     connect(results_, &ResultsPage::reportClicked, this, &TfrmMain::printReport);
+    connect(results_, &ResultsPage::previewClicked, this, &TfrmMain::previewReport);
+    connect(results_, &ResultsPage::pdfClicked, this, &TfrmMain::saveReportPdf);
+    connect(results_, &ResultsPage::csvClicked, this, &TfrmMain::exportTablesCsv);
     connect(results_, &ResultsPage::chartClicked, this, &TfrmMain::graphit);
 
     prev_ = new QPushButton(QStringLiteral("<<&Prev"), this);
@@ -284,14 +290,6 @@ void TfrmMain::computeTotals() {
             computeRowTotal(page, r);
 }
 
-double TfrmMain::computeSubTotal(TableKind kind) const {
-    const TablePage* page = tables_[size_t(tableIndex(kind))];
-    double sum = 0;
-    for (int r = 1, n = numNonBlankRows(page->texts()); r <= n; ++r)
-        sum += totalCellValue(page->cell(5, r));
-    return sum;
-}
-
 TablePage* TfrmMain::shownTablePage() const {
     const int i = pages_->currentIndex() - kFirstTablePage;
     return i >= 0 && i < int(tables_.size()) ? tables_[size_t(i)] : nullptr;
@@ -302,33 +300,53 @@ TablePage* TfrmMain::shownTablePage() const {
 void TfrmMain::graphit(TableKind kind) {
     guarded(this, [&] {
         initAColors(true, 0xFF0000);
-        QString caption;
-        double subtotal = 0, base = 0;
-        if (kind == TableKind::Hours) {
-            caption = results_->ageText();
-            subtotal = computeSubTotal(kind);
-            base = hoursLived_;
-        } else if (kind == TableKind::Money) {
-            caption = results_->incomeText();
-            subtotal = computeSubTotal(kind);
-            base = bio_->income();
-        }
-        const QString title = chartTitle(kind, bio_->name(), caption);
-        const auto points =
-            buildChartPoints(tables_[size_t(tableIndex(kind))]->texts(), base, subtotal);
-        showGraph(this, title, points);
+        const TableChart chart =
+            tableChart(kind, bio_->name(), results_->ageText(), results_->incomeText(),
+                       tables_[size_t(tableIndex(kind))]->texts(), hoursLived_, bio_->income());
+        showGraph(this, chart.title, chart.points);
     });
 }
 
-void TfrmMain::printReport() {
+ReportInput TfrmMain::reportInput() const {
     ReportInput in;
     in.personLine = personLine(bio_->name(), bio_->birthDateText(), results_->ageText());
     in.incomeLine = results_->incomeText();
     for (const TablePage* page : tables_)
         in.tables[size_t(tableIndex(page->spec().kind))] = page->texts();
     for (int c = 0; c < kTableCols; ++c) in.columnWidths[size_t(c)] = TablePage::columnWidth(c);
+    return in;
+}
+
+QPrinter& TfrmMain::printer() {
     if (!printer_) printer_ = std::make_unique<QPrinter>(QPrinter::HighResolution);
-    lt::printReport(this, *printer_, in);
+    return *printer_;
+}
+
+void TfrmMain::printReport() { lt::printReport(this, printer(), reportInput()); }
+
+void TfrmMain::previewReport() { lt::previewReport(this, printer(), reportInput()); }
+
+void TfrmMain::saveReportPdf() {
+    const QString path =
+        askSaveFileName(this, QStringLiteral("Save report as PDF"),
+                        QDir::home().filePath(QStringLiteral("lifetally-report.pdf")),
+                        QStringLiteral("PDF files (*.pdf)"));
+    if (!path.isEmpty()) lt::saveReportPdf(path, reportInput(), this);
+}
+
+void TfrmMain::exportTablesCsv() {
+    guarded(this, [this] {
+        // Built first: a row that does not convert is reported before a file is asked for.
+        std::array<TableTexts, 3> texts;
+        for (const TablePage* page : tables_)
+            texts[size_t(tableIndex(page->spec().kind))] = page->texts();
+        const QByteArray csv = tablesCsv(texts);
+        const QString path =
+            askSaveFileName(this, QStringLiteral("Export tables as CSV"),
+                            QDir::home().filePath(QStringLiteral("lifetally-tables.csv")),
+                            QStringLiteral("CSV files (*.csv)"));
+        if (!path.isEmpty()) saveFileBytes(path, csv, this);
+    });
 }
 
 }  // namespace lt

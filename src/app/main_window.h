@@ -5,6 +5,7 @@
 #include <memory>
 
 #include "core/date_time.h"
+#include "core/report_lines.h"
 #include "core/table_shape.h"
 
 class QMenu;
@@ -57,10 +58,15 @@ private:
 
     void computeRowTotal(TablePage* page, int row);
     void computeTotals();
-    double computeSubTotal(TableKind kind) const;
     TablePage* shownTablePage() const;
     void graphit(TableKind kind);
+    // The report as the tables and lines stand.
+    ReportInput reportInput() const;
+    QPrinter& printer();
     void printReport();
+    void previewReport();
+    void saveReportPdf();
+    void exportTablesCsv();
 
     QString settingsFile_;
     QBrush background_;  // the tiled picture behind the window and every page

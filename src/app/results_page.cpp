@@ -29,13 +29,24 @@ void ResultsPage::ensureBuilt() {
         l->setGeometry(0, y, 590, 24);
         y += 32;
     }
-    auto* report = new QPushButton(QStringLiteral("Print report"), this);
-    report->setObjectName(QStringLiteral("btReport"));
-    report->setGeometry(235, 140, 120, 28);
-    connect(report, &QPushButton::clicked, this, &ResultsPage::reportClicked);
+    // Two rows of two under the lines, the chart buttons' box below them.
+    const struct {
+        const char* text;
+        const char* name;
+        void (ResultsPage::*clicked)();
+    } outputs[] = {{"Print report", "btReport", &ResultsPage::reportClicked},
+                   {"Pre&view report", "btPreview", &ResultsPage::previewClicked},
+                   {"Save report as P&DF...", "btPdf", &ResultsPage::pdfClicked},
+                   {"Export tables as &CSV...", "btCsv", &ResultsPage::csvClicked}};
+    for (int i = 0; i < 4; ++i) {
+        auto* b = new QPushButton(QLatin1String(outputs[i].text), this);
+        b->setObjectName(QLatin1String(outputs[i].name));
+        b->setGeometry(i % 2 == 0 ? 115 : 305, i < 2 ? 132 : 166, 170, 28);
+        connect(b, &QPushButton::clicked, this, outputs[i].clicked);
+    }
 
     auto* box = new QGroupBox(this);
-    box->setGeometry(145, 190, 300, 140);
+    box->setGeometry(145, 208, 300, 140);
     auto* v = new QVBoxLayout(box);
     for (const TableSpec& spec : tableSpecs()) {
         auto* b = new QPushButton(QLatin1String(spec.chartButtonCaption), box);

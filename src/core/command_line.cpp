@@ -1,10 +1,48 @@
 #include "core/command_line.h"
 
 #include <QCommandLineParser>
+#include <array>
 
 #include "core/credits.h"
 
 namespace lt {
+namespace {
+bool fail(CommandLine& result, const QString& text) {
+    result.action = CommandLine::Action::Error;
+    result.text = text;
+    return false;
+}
+
+// The export options (report, csv, chart, table, bar) into `result`.
+bool readExports(const QCommandLineParser& parser, const std::array<QCommandLineOption, 5>& o,
+                 CommandLine& result) {
+    const auto& [report, csv, chart, table, bar] = o;
+    for (const QCommandLineOption& file : {report, csv, chart})
+        if (parser.isSet(file) && parser.value(file).isEmpty())
+            return fail(result, QStringLiteral("The file name after '--%1' is empty.")
+                                    .arg(file.names().constFirst()));
+    result.reportFile = parser.value(report);
+    result.csvFile = parser.value(csv);
+    result.chartFile = parser.value(chart);
+    if ((parser.isSet(table) || parser.isSet(bar)) && result.chartFile.isEmpty())
+        return fail(result, QStringLiteral("'--table' and '--bar' go with '--export-chart'."));
+    const QString suffix = result.chartFile.section(u'.', -1).toLower();
+    if (!result.chartFile.isEmpty() && suffix != u"png" && suffix != u"svg")
+        return fail(result, QStringLiteral("The chart file name must end in .png or .svg."));
+    const QString kind = parser.value(table);
+    if (!parser.isSet(table) || kind == u"hours")
+        result.chartTable = TableKind::Hours;
+    else if (kind == u"money")
+        result.chartTable = TableKind::Money;
+    else if (kind == u"frequency")
+        result.chartTable = TableKind::Freq;
+    else
+        return fail(result,
+                    QStringLiteral("Unknown table '%1': hours, money or frequency.").arg(kind));
+    result.chartBars = parser.isSet(bar);
+    return true;
+}
+}  // namespace
 
 CommandLine parseCommandLine(const QStringList& arguments) {
     QCommandLineParser parser;
@@ -20,6 +58,27 @@ CommandLine parseCommandLine(const QStringList& arguments) {
         QStringLiteral("Keep the data in FILE instead of the usual lifetally.ini."),
         QStringLiteral("FILE"));
     parser.addOption(settings);
+    const QCommandLineOption report(
+        QStringLiteral("export-report"),
+        QStringLiteral("Write the report as a PDF to FILE and quit, showing no window."),
+        QStringLiteral("FILE"));
+    const QCommandLineOption csv(
+        QStringLiteral("export-csv"),
+        QStringLiteral("Write the three tables as CSV to FILE and quit, showing no window."),
+        QStringLiteral("FILE"));
+    const QCommandLineOption chart(
+        QStringLiteral("export-chart"),
+        QStringLiteral("Write a table's chart to FILE (.png or .svg) and quit, showing no "
+                       "window."),
+        QStringLiteral("FILE"));
+    const QCommandLineOption table(
+        QStringLiteral("table"),
+        QStringLiteral("The table --export-chart draws: hours (the default), money or "
+                       "frequency."),
+        QStringLiteral("TABLE"));
+    const QCommandLineOption bar(QStringLiteral("bar"),
+                                 QStringLiteral("Draw --export-chart as bars, not as a pie."));
+    for (const QCommandLineOption& o : {report, csv, chart, table, bar}) parser.addOption(o);
 
     CommandLine result;
     if (!parser.parse(arguments)) {
@@ -43,6 +102,7 @@ CommandLine parseCommandLine(const QStringList& arguments) {
         result.text = QStringLiteral("The settings file name is empty.");
     } else {
         result.settingsFile = parser.value(settings);
+        readExports(parser, {report, csv, chart, table, bar}, result);
     }
     return result;
 }

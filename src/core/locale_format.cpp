@@ -234,6 +234,8 @@ QChar groupSeparator() {
 
 QString currencySymbol() { return programLocale().currencySymbol(QLocale::CurrencySymbol); }
 
+QString currencyCode() { return programLocale().currencySymbol(QLocale::CurrencyIsoCode); }
+
 QString currencySign() {
     const QString s = currencySymbol();
     return s.left(s.size() > 1 && s[0].isHighSurrogate() ? 2 : 1);

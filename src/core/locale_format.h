@@ -46,6 +46,8 @@ QString plainNumber(double value, int decimals);
 QChar decimalSeparator();
 QChar groupSeparator();
 QString currencySymbol();
+// The ISO 4217 code of the locale's currency ("USD", "EUR").
+QString currencyCode();
 // The currency symbol cut to its first character (a whole code point), as the "$" of a
 // picture mask shows it.
 QString currencySign();

@@ -53,6 +53,10 @@ QStringList tableLines(const TableTexts& table, const ColumnWidths& pixels) {
     return lines;
 }
 
+QPageSize::PageSizeId reportPaper(const QLocale& locale) {
+    return locale.territory() == QLocale::UnitedStates ? QPageSize::Letter : QPageSize::A4;
+}
+
 QStringList reportLines(const ReportInput& input, const QDateTime& when) {
     QStringList lines = reportHeadingLines(input.personLine, input.incomeLine, when);
     for (const TableTexts& table : input.tables)

@@ -1,5 +1,7 @@
 #pragma once
 #include <QDateTime>
+#include <QLocale>
+#include <QPageSize>
 #include <QString>
 #include <QStringList>
 #include <array>
@@ -44,6 +46,10 @@ QString tableLine(const QStringList& row, const ColumnWidths& pixels);
 int printedRowCount(const TableTexts& table);
 // The printed lines of one table: its title line and its rows up to the first empty one.
 QStringList tableLines(const TableTexts& table, const ColumnWidths& pixels);
+
+// The paper a report saved as a PDF is laid out on: Letter in the United States, A4
+// elsewhere.
+QPageSize::PageSizeId reportPaper(const QLocale& locale);
 
 // The whole report, line by line (empty strings for empty lines).
 QStringList reportLines(const ReportInput& input, const QDateTime& when);

@@ -2,6 +2,7 @@
 
 #include <QApplication>
 #include <QDialog>
+#include <QFileDialog>
 #include <QMessageBox>
 #include <QPrintDialog>
 #include <QPrinter>
@@ -39,6 +40,10 @@ MessageSeams realSeams() {
         QPrintDialog dialog(&printer, p);
         return dialog.exec() == QDialog::Accepted;
     };
+    s.saveFileName = [](QWidget* p, const QString& caption, const QString& suggested,
+                        const QString& filter) {
+        return QFileDialog::getSaveFileName(p, caption, suggested, filter);
+    };
     s.execBox = [](QMessageBox& b) { return b.exec(); };
     return s;
 }
@@ -72,6 +77,11 @@ int execDialog(QDialog& dialog) { return messageSeams().execDialog(dialog); }
 
 bool runPrintDialog(QPrinter& printer, QWidget* parent) {
     return messageSeams().printDialog(printer, parent);
+}
+
+QString askSaveFileName(QWidget* parent, const QString& caption, const QString& suggested,
+                        const QString& filter) {
+    return messageSeams().saveFileName(parent, caption, suggested, filter);
 }
 
 WaitCursor::WaitCursor() { QApplication::setOverrideCursor(Qt::WaitCursor); }

@@ -25,6 +25,11 @@ struct MessageSeams {
     std::function<int(QDialog& dialog)> execDialog;
     // The standard print dialog on `printer`; true when the user confirms.
     std::function<bool(QPrinter& printer, QWidget* parent)> printDialog;
+    // The standard save-file dialog starting at `suggested`; the chosen path, or empty
+    // when the user cancels.
+    std::function<QString(QWidget* parent, const QString& caption, const QString& suggested,
+                          const QString& filter)>
+        saveFileName;
     // Runs a message box the real hooks above have built (QMessageBox::exec by default).
     std::function<int(QMessageBox& box)> execBox;
 };
@@ -39,6 +44,8 @@ void reportDefaultError(const QString& message, QWidget* parent = nullptr);
 void showQuietError(const QString& message, QWidget* parent = nullptr);
 int execDialog(QDialog& dialog);
 bool runPrintDialog(QPrinter& printer, QWidget* parent = nullptr);
+QString askSaveFileName(QWidget* parent, const QString& caption, const QString& suggested,
+                        const QString& filter);
 
 // Runs an event handler's body; a conversion failure ends it and goes to the
 // default error report. Nothing ever escapes into Qt's event loop.

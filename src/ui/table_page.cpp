@@ -4,15 +4,12 @@
 #include <QLabel>
 #include <QPushButton>
 
+#include "core/session.h"
 #include "ui/activity_grid.h"
 #include "ui/message_boxes.h"
 #include "ui/look.h"
 
 namespace lt {
-namespace {
-// Designed widths of the table's columns; the report's field widths follow them.
-constexpr int kColumnWidths[kTableCols] = {171, 87, 41, 66, 67, 119};
-}  // namespace
 
 TablePage::TablePage(const TableSpec& spec, const QBrush& background, QWidget* parent)
     : QWidget(parent), spec_(spec), background_(background), pending_(emptyTable(spec.kind)) {}
@@ -33,7 +30,7 @@ void TablePage::ensureBuilt() {
     grid_->horizontalHeader()->setFont(pixelFont(QStringLiteral("Times New Roman"), 13));
     grid_->setToolTip(QStringLiteral("Double click to edit"));
     grid_->setRightAligned(spec.rightAligned);
-    for (int c = 0; c < kTableCols; ++c) grid_->setColumnWidth(c, kColumnWidths[c]);
+    for (int c = 0; c < kTableCols; ++c) grid_->setColumnWidth(c, designedColumnWidth(c));
     grid_->setTexts(pending_, 0, kTableRows - 1);
     pending_.clear();
 
@@ -110,7 +107,7 @@ ActivityRow TablePage::activityRow(int row) const {
     return {cell(0, row), cell(1, row), cell(2, row), cell(3, row), cell(4, row)};
 }
 
-int TablePage::columnWidth(int col) { return kColumnWidths[col]; }
+int TablePage::columnWidth(int col) { return designedColumnWidth(col); }
 
 void TablePage::sort(SortKey key) {
     TableTexts rows = grid()->texts();

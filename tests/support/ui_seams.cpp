@@ -26,6 +26,10 @@ void installFailingSeams() {
         ADD_FAILURE() << "unexpected print dialog";
         return false;
     };
+    s.saveFileName = [](QWidget*, const QString& caption, const QString&, const QString&) {
+        ADD_FAILURE() << "unexpected save dialog: " << caption.toStdString();
+        return QString();
+    };
 }
 
 ScriptedBoxes::ScriptedBoxes() {
@@ -50,6 +54,10 @@ ScriptedBoxes::ScriptedBoxes() {
             return false;
         }
         return onPrintDialog(printer);
+    };
+    s.saveFileName = [this](QWidget*, const QString& caption, const QString&, const QString&) {
+        saveCaptions << caption;
+        return saveAnswer;
     };
 }
 

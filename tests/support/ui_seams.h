@@ -26,6 +26,9 @@ public:
     std::function<int(QDialog&)> onDialog;
     // Called for the print dialog; returns whether the user confirmed. Unset: the test fails.
     std::function<bool(QPrinter&)> onPrintDialog;
+    // The save-file dialog's answer (empty: cancelled); the captions asked are kept.
+    QString saveAnswer;
+    QStringList saveCaptions;
 };
 
 }  // namespace lt::test

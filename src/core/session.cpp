@@ -1,0 +1,103 @@
+#include "core/session.h"
+
+#include "core/conversion.h"
+#include "core/date_span.h"
+#include "core/locale_format.h"
+#include "core/table_spec.h"
+#include "core/totals.h"
+
+namespace lt {
+namespace {
+constexpr ColumnWidths kColumnWidths{171, 87, 41, 66, 67, 119};
+
+ActivityRow activityRow(const QStringList& row) {
+    return {row.value(0), row.value(1), row.value(2), row.value(3), row.value(4)};
+}
+
+// The sum of the totals a table shows, as the chart's "Other" needs it.
+double subTotal(const TableTexts& table) {
+    double sum = 0;
+    for (int r = 1, n = numNonBlankRows(table); r <= n; ++r)
+        sum += totalCellValue(table[size_t(r)].value(5));
+    return sum;
+}
+}  // namespace
+
+QString incomeMask() { return QStringLiteral("$###,###,###"); }
+
+int designedColumnWidth(int col) { return kColumnWidths[size_t(col)]; }
+ColumnWidths designedColumnWidths() { return kColumnWidths; }
+
+Session openSession(const StoredSettings& stored, DateTime now) {
+    Session s;
+    s.dateOfBirth = now;
+    s.name = stored.name;
+    s.birthDateText = stored.birthDateText;
+    s.income = static_cast<double>(stored.income);
+    s.incomeText = loc::maskedNumber(s.income, incomeMask());
+    for (int t = 0; t < 3; ++t) {
+        TableTexts& table = s.tables[size_t(t)];
+        table = emptyTable(static_cast<TableKind>(t));
+        const auto& rows = stored.tables[size_t(t)];
+        for (int i = 0; i < static_cast<int>(rows.size()) && i + 1 < kTableRows; ++i) {
+            QStringList& cells = table[size_t(i + 1)];
+            while (cells.size() < kTableCols) cells << QString();
+            for (int c = 0; c < 5; ++c) cells[c] = rows[size_t(i)][size_t(c)];
+        }
+    }
+
+    // The birth date is taken in only when it converts, as the window does.
+    if (const auto birth = loc::parseDate(s.birthDateText)) {
+        s.dateOfBirth = toDateTime(*birth);
+        s.hoursLived = computedatediff(now, s.dateOfBirth).totalHours;
+    }
+
+    try {
+        const QString age = ageLine(s.birthDateText, now);
+        s.ageLine = age;
+        s.incomeLine = incomeLine(s.incomeText);
+        for (int t = 0; t < 3; ++t) {
+            const auto kind = static_cast<TableKind>(t);
+            const double base = kind == TableKind::Hours ? s.hoursLived : s.income;
+            TableTexts& table = s.tables[size_t(t)];
+            for (int r = 1, n = numNonBlankRows(table); r <= n; ++r)
+                table[size_t(r)][5] = rowTotalText(kind, activityRow(table[size_t(r)]), base, now);
+        }
+    } catch (const ConversionError& e) {
+        s.errors << e.message();
+    }
+    return s;
+}
+
+ReportInput sessionReport(const Session& session) {
+    ReportInput in;
+    in.personLine = personLine(session.name, session.birthDateText, session.ageLine);
+    in.incomeLine = session.incomeLine;
+    in.tables = session.tables;
+    in.columnWidths = kColumnWidths;
+    return in;
+}
+
+TableChart tableChart(TableKind kind, const QString& name, const QString& ageLine,
+                      const QString& incomeLine, const TableTexts& table, double hoursLived,
+                      double income) {
+    QString caption;
+    double sub = 0, base = 0;
+    if (kind == TableKind::Hours) {
+        caption = ageLine;
+        sub = subTotal(table);
+        base = hoursLived;
+    } else if (kind == TableKind::Money) {
+        caption = incomeLine;
+        sub = subTotal(table);
+        base = income;
+    }
+    return {chartTitle(kind, name, caption), buildChartPoints(table, base, sub)};
+}
+
+TableChart sessionChart(const Session& session, TableKind kind) {
+    return tableChart(kind, session.name, session.ageLine, session.incomeLine,
+                      session.tables[size_t(tableIndex(kind))], session.hoursLived, session.income);
+}
+
+}  // namespace lt

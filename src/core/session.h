@@ -1,0 +1,61 @@
+#pragma once
+#include <QString>
+#include <QStringList>
+#include <array>
+#include <vector>
+
+#include "core/chart_points.h"
+#include "core/date_time.h"
+#include "core/report_lines.h"
+#include "core/settings_file.h"
+#include "core/table_shape.h"
+
+namespace lt {
+
+// The income field's picture mask: "$250,000".
+QString incomeMask();
+// Designed width in pixels of table column `col`; the report's fields follow them.
+int designedColumnWidth(int col);
+ColumnWidths designedColumnWidths();
+
+// What the window holds once start-up has read the settings file and worked out
+// every total: the same texts, lines and figures, without a window.
+struct Session {
+    QString name;
+    QString birthDateText;
+    double income = 0;
+    QString incomeText;  // as the income field shows it
+    DateTime dateOfBirth = 0;
+    double hoursLived = 0;
+    // The Results page's two lines; the age line keeps its designed text when the birth
+    // date does not convert.
+    QString ageLine = QStringLiteral("You are: xx Years, xx Months, xx Days old");
+    QString incomeLine;
+    // Hours, money, frequency, with their total cells.
+    std::array<TableTexts, 3> tables;
+    // Conversion failures, as the window would report them at start-up.
+    QStringList errors;
+};
+
+// Start-up over `stored` at the moment `now`: the birth date taken in, then the
+// lines and every row's total, stopping at the first text that does not convert.
+Session openSession(const StoredSettings& stored, DateTime now);
+
+// The printed report of a session, with the designed column widths.
+ReportInput sessionReport(const Session& session);
+
+// What the chart of one table shows.
+struct TableChart {
+    QString title;
+    std::vector<ChartPoint> points;
+};
+
+// The chart of table `kind` as the Results page draws it: the title with the age or
+// income line, the points coloured from aColors(), "Other" filling up to the hours
+// lived or the income. Throws ConversionError for a total that leaves no number.
+TableChart tableChart(TableKind kind, const QString& name, const QString& ageLine,
+                      const QString& incomeLine, const TableTexts& table, double hoursLived,
+                      double income);
+TableChart sessionChart(const Session& session, TableKind kind);
+
+}  // namespace lt
