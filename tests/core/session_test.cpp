@@ -1,0 +1,106 @@
+#include "core/session.h"
+
+#include <gtest/gtest.h>
+
+#include "support/test_env.h"
+
+namespace lt {
+namespace {
+
+using test::PinnedEnv;
+using Cells = std::array<QString, 5>;
+
+// Ann, born 1 March 1990, income 50,000; one row a table.
+StoredSettings sample() {
+    StoredSettings s;
+    s.name = QStringLiteral("Ann");
+    s.birthDateText = QStringLiteral("3/1/1990");
+    s.income = 50000;
+    s.tables[0] = {Cells{"Reading", "2 Hrs 30 Mins", "Week", "1/1/2020", "1/1/2021"}};
+    s.tables[1] = {Cells{"Books", "$12.50", "Month", "1/15/2020", "3/15/2020"}};
+    s.tables[2] = {Cells{"Moved", "3", "Once", "1/1/2000", "Now"}};
+    return s;
+}
+
+QString total(const Session& s, int table) { return s.tables[size_t(table)][1][5]; }
+
+TEST(Session, WorksOutStartUpsLinesAndTotals) {
+    PinnedEnv env;
+    const Session s = openSession(sample(), toDateTime(PinnedEnv::defaultNow()));
+    EXPECT_TRUE(s.errors.isEmpty());
+    // 1 Mar 1990 to 6 Dec 2026 10:00: 13,429 days and 10 hours.
+    EXPECT_EQ(s.hoursLived, 322306);
+    EXPECT_EQ(s.ageLine, QStringLiteral("Age: 36 years 9 months 5 days  Hours: 322,306"));
+    EXPECT_EQ(s.incomeLine, QStringLiteral("Lifetime income: $50,000"));
+    // 150 minutes x 366 / 7 days = 130.7 hours, 0.04% of 322,306; $12.50 x 2 months, 0.05%.
+    EXPECT_EQ(total(s, 0), QStringLiteral("131 (0.04%)"));
+    EXPECT_EQ(total(s, 1), QStringLiteral("$25 (0.05%)"));
+    EXPECT_EQ(total(s, 2), QStringLiteral("3"));
+    EXPECT_EQ(s.tables[0][0].value(0), QStringLiteral("Activity"));
+    EXPECT_TRUE(s.tables[0][2].value(0).isEmpty());
+
+    const ReportInput report = sessionReport(s);
+    EXPECT_EQ(report.personLine,
+              QStringLiteral("Ann 3/1/1990 Age: 36 years 9 months 5 days  Hours: 322,306"));
+    EXPECT_EQ(report.columnWidths, (ColumnWidths{171, 87, 41, 66, 67, 119}));
+
+    const TableChart chart = sessionChart(s, TableKind::Hours);
+    EXPECT_EQ(chart.title,
+              QStringLiteral("Hours spent for Ann  Age: 36 years 9 months 5 days  Hours: 322,306"));
+    ASSERT_EQ(chart.points.size(), 2u);
+    EXPECT_EQ(chart.points[0].label, QStringLiteral("Other"));
+    EXPECT_EQ(chart.points[0].value, 322306 - 131);
+    EXPECT_EQ(chart.points[1].label, QStringLiteral("Reading"));
+    EXPECT_EQ(chart.points[1].value, 131);
+}
+
+struct FailCase {
+    const char* name;
+    std::function<void(StoredSettings&)> spoil;
+    const char* error;
+    std::array<const char*, 3> totals;
+};
+void PrintTo(const FailCase& c, std::ostream* os) { *os << c.name; }
+
+class SessionFailure : public ::testing::TestWithParam<FailCase> {};
+
+// The first text that does not convert ends the work there, as at start-up.
+TEST_P(SessionFailure, StopsAtTheFirstFailure) {
+    PinnedEnv env;
+    StoredSettings stored = sample();
+    GetParam().spoil(stored);
+    const Session s = openSession(stored, toDateTime(PinnedEnv::defaultNow()));
+    EXPECT_EQ(s.errors, QStringList{QString::fromUtf8(GetParam().error)});
+    for (int t = 0; t < 3; ++t) EXPECT_EQ(total(s, t), QString::fromUtf8(GetParam().totals[t]));
+}
+
+INSTANTIATE_TEST_SUITE_P(Rows, SessionFailure,
+                         ::testing::Values(FailCase{"BirthDate",
+                                                    [](StoredSettings& s) {
+                                                        s.birthDateText =
+                                                            QStringLiteral("31/31/1990");
+                                                    },
+                                                    "'31/31/1990' is not a valid date",
+                                                    {"", "", ""}},
+                                           FailCase{"MoneyRowDate",
+                                                    [](StoredSettings& s) {
+                                                        s.tables[1][0][3] =
+                                                            QStringLiteral("13/45/2020");
+                                                    },
+                                                    "'13/45/2020' is not a valid date",
+                                                    {"131 (0.04%)", "", ""}}),
+                         [](const auto& info) { return std::string(info.param.name); });
+
+TEST(ReportPaper, LetterInTheUnitedStatesA4Elsewhere) {
+    const struct {
+        QLocale locale;
+        QPageSize::PageSizeId paper;
+    } rows[] = {{QLocale(QLocale::English, QLocale::UnitedStates), QPageSize::Letter},
+                {QLocale(QLocale::German, QLocale::Germany), QPageSize::A4},
+                {QLocale(QLocale::English, QLocale::UnitedKingdom), QPageSize::A4}};
+    for (const auto& r : rows)
+        EXPECT_EQ(reportPaper(r.locale), r.paper) << r.locale.name().toStdString();
+}
+
+}  // namespace
+}  // namespace lt
