@@ -180,8 +180,9 @@ TEST_F(Keyboard, EveryPageInTurn) {
     // Results: Next is off on the last page.
     w->btNext->click();
     ASSERT_EQ(w->Notebook1->currentIndex(), 5);
-    EXPECT_TRUE(tabsThrough({w->btReport, w->btGrHour, w->btGrMoney, w->btGrFreq, w->btPrev,
-                             w->btAbout, w->btClose, w->btReport}));
+    EXPECT_TRUE(tabsThrough({w->btReport, w->btPreview, w->btPdf, w->btCsv, w->btGrHour,
+                             w->btGrMoney, w->btGrFreq, w->btPrev, w->btAbout, w->btClose,
+                             w->btReport}));
 }
 
 TEST_F(Keyboard, TimeDialogInItsDesignedOrder) {

@@ -71,6 +71,9 @@ TEST_F(MainWindowTest, CaptionsAndAccessKeys) {
     EXPECT_EQ(w->btClose->text(), QStringLiteral("Close"));
     EXPECT_EQ(w->btGrHour->text(), QStringLiteral("Graph results of hours"));
     EXPECT_EQ(w->btReport->text(), QStringLiteral("Print report"));
+    EXPECT_EQ(w->btPreview->text(), QStringLiteral("Pre&view report"));
+    EXPECT_EQ(w->btPdf->text(), QStringLiteral("Save report as P&DF..."));
+    EXPECT_EQ(w->btCsv->text(), QStringLiteral("Export tables as &CSV..."));
     EXPECT_EQ(w->SpeedButton1->toolTip(), QStringLiteral("Popup calendar"));
     EXPECT_EQ(w->gridHours->toolTip(), QStringLiteral("Double click to edit"));
 }

@@ -55,6 +55,9 @@ Wizard::Wizard(const QString& folder, Shown shown)
     LT_FIND(Label10);
     LT_FIND(label11);
     LT_FIND(btReport);
+    LT_FIND(btPreview);
+    LT_FIND(btPdf);
+    LT_FIND(btCsv);
     LT_FIND(btGrHour);
     LT_FIND(btGrMoney);
     LT_FIND(btGrFreq);

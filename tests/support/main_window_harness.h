@@ -57,7 +57,7 @@ struct Wizard {
     QPushButton *btSort2, *btAdd2, *btEdit2, *btDel2, *btClear2;
     QPushButton *btSort3, *btAdd3, *btEdit3, *btDel3, *btClear3;
     QLabel *Label10, *label11;
-    QPushButton *btReport, *btGrHour, *btGrMoney, *btGrFreq;
+    QPushButton *btReport, *btPreview, *btPdf, *btCsv, *btGrHour, *btGrMoney, *btGrFreq;
     QMenu* PopupMenu1;
 };
 

@@ -1,0 +1,247 @@
+#include <QDialog>
+#include <QPrintPreviewDialog>
+#include <QPrintPreviewWidget>
+#include <QPrinter>
+#include <QPushButton>
+
+#include "app/window_journey_util.h"
+#include "core/command_line.h"
+#include "support/ui_seams.h"
+#include "ui/activity_grid.h"
+#include "ui/command_exports.h"
+
+namespace lt {
+namespace {
+
+// Ann, born 1 March 1990, income 50,000, and a row or two a table; dates in `d`'s
+// order ("%1" day, "%2" month, "%3" year), money as `m`.
+QString iniText(const QString& d, const QString& books) {
+    auto date = [&](int day, int month, int year) {
+        return d.arg(day, 2, 10, QLatin1Char('0')).arg(month, 2, 10, QLatin1Char('0')).arg(year);
+    };
+    return QStringLiteral(
+               "[DOB]\nDate=%1\n[Name]\nname=Ann\n[Income]\nincome=50000\n"
+               "[Hours]\nCount=2\n"
+               "[Hour1]\nDesc=Reading\nHrMin=2 Hrs 30 Mins\nPer=Week\nStart=%2\nEnd=%3\n"
+               "[Hour2]\nDesc=Sleep, mostly\nHrMin=8 Hrs\nPer=Day\nStart=%4\nEnd=Now\n"
+               "[Money]\nCount=1\n"
+               "[Money1]\nDesc=Books\nAmount=%5\nPer=Month\nStart=%6\nEnd=%7\n"
+               "[Freq]\nCount=1\n"
+               "[Freq1]\nDesc==cmd\nAmount=3\nPer=Once\nStart=%8\nEnd=Now\n")
+        .arg(date(1, 3, 1990), date(1, 1, 2020), date(1, 1, 2021), date(1, 12, 2026), books,
+             date(15, 1, 2020), date(15, 3, 2020), date(1, 1, 2000));
+}
+
+// A reader of RFC 4180 records that shares nothing with the writer.
+QList<QStringList> readCsv(const QByteArray& bytes) {
+    const QString text = QString::fromUtf8(bytes);
+    QList<QStringList> records;
+    QStringList record;
+    QString field;
+    bool quoted = false;
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        const QChar c = text[i];
+        if (quoted) {
+            if (c == u'"' && i + 1 < text.size() && text[i + 1] == u'"')
+                field += text[++i];
+            else if (c == u'"')
+                quoted = false;
+            else
+                field += c;
+        } else if (c == u'"') {
+            quoted = true;
+        } else if (c == u',') {
+            record << std::exchange(field, QString());
+        } else if (c == u'\r' && i + 1 < text.size() && text[i + 1] == u'\n') {
+            record << std::exchange(field, QString());
+            records << std::exchange(record, QStringList());
+            ++i;
+        } else {
+            field += c;
+        }
+    }
+    return records;
+}
+
+QByteArray fileBytes(const QString& path) {
+    QFile f(path);
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+}
+
+struct LocaleCase {
+    const char* name;
+    QLocale locale;
+    const char* dateFormat;
+    const char* books;
+    const char* currency;
+};
+void PrintTo(const LocaleCase& c, std::ostream* os) { *os << c.name; }
+
+class ExportTables : public ::testing::TestWithParam<LocaleCase>, public test::WizardHarness {
+protected:
+    ExportTables() : test::WizardHarness(GetParam().locale) {
+        writeIni(
+            iniText(QLatin1String(GetParam().dateFormat), QString::fromUtf8(GetParam().books)));
+    }
+    QString path(const char* name) const { return dir.filePath(QLatin1String(name)); }
+};
+
+// 150 minutes a week over 366 days: 131 hours, 0.04% of 322,306; 8 hours a day over 5
+// days: 40 hours, 0.01%; 12.50 for 2 months: 25, 0.05%; 3 once.
+TEST_P(ExportTables, CsvFromTheWindowAndTheCommandLineReadsBackAsTheTablesShow) {
+    auto w = start();
+    test::ScriptedBoxes boxes;
+    boxes.saveAnswer = path("window.csv");
+    w->btCsv->click();
+    EXPECT_EQ(boxes.saveCaptions, QStringList{QStringLiteral("Export tables as CSV")});
+    const QByteArray bytes = fileBytes(path("window.csv"));
+    const QString cur = QLatin1String(GetParam().currency);
+    const QList<QStringList> expected = {
+        {"Table", "Activity", "Amount", "Unit", "Per", "Start", "End", "Total", "Share %"},
+        {"hours", "Reading", "2.5", "hours", "Week", "2020-01-01", "2021-01-01", "131", "0.04"},
+        {"hours", "Sleep, mostly", "8", "hours", "Day", "2026-12-01", "Now", "40", "0.01"},
+        {"money", "Books", "12.50", cur, "Month", "2020-01-15", "2020-03-15", "25", "0.05"},
+        {"frequency", "'=cmd", "3", "times", "Once", "2000-01-01", "Now", "3", ""}};
+    EXPECT_EQ(readCsv(bytes), expected);
+    EXPECT_TRUE(bytes.endsWith("\r\n"));
+    // The totals are the numbers the tables show.
+    const QList<QStringList> records = readCsv(bytes);
+    const ActivityGrid* grids[] = {w->gridHours, w->gridHours, w->gridMoney, w->gridFreq};
+    const int rows[] = {1, 2, 1, 1};
+    for (int i = 0; i < 4 && i + 1 < records.size(); ++i)
+        EXPECT_EQ(records[i + 1][7].toDouble(), totalCellValue(grids[i]->cell(5, rows[i])));
+
+    // The command line writes the same file and leaves the settings file alone.
+    const QByteArray ini = iniBytes();
+    CommandLine line;
+    line.csvFile = path("command.csv");
+    QStringList messages;
+    EXPECT_EQ(runExports(line, iniPath(), messages), 0);
+    EXPECT_TRUE(messages.isEmpty()) << messages.join(u'\n').toStdString();
+    EXPECT_EQ(fileBytes(path("command.csv")), bytes);
+    EXPECT_EQ(iniBytes(), ini);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Locales, ExportTables,
+    ::testing::Values(LocaleCase{"en_US", QLocale(QLocale::English, QLocale::UnitedStates),
+                                 "%2/%1/%3", "$12.50", "USD"},
+                      LocaleCase{"de_DE", QLocale(QLocale::German, QLocale::Germany), "%1.%2.%3",
+                                 "12,50 €", "EUR"}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+class ExportReport : public ::testing::Test, public test::WizardHarness {
+protected:
+    ExportReport() { writeIni(iniText(QStringLiteral("%2/%1/%3"), QStringLiteral("$12.50"))); }
+    QString path(const char* name) const { return dir.filePath(QLatin1String(name)); }
+    const QStringList lines = {
+        QStringLiteral("Lifetally  - version 1.0"),
+        QStringLiteral("Ann 03/01/1990 Age: 36 years 9 months 5 days  Hours: 322,306"),
+        QStringLiteral("Lifetime income: $50,000"),
+        QStringLiteral("Printed : 12/6/2026  10:00:00 AM"),
+        QStringLiteral("Activity Time Per Start date End date Total Hrs"),
+        QStringLiteral("Reading 2 Hrs 30 Mins Week 01/01/2020 01/01/2021 131 (0.04%)"),
+        QStringLiteral("Sleep, mostly 8 Hrs Day 12/01/2026 Now 40 (0.01%)"),
+        QStringLiteral("Books $12.50 Month 01/15/2020 03/15/2020 $25 (0.05%)"),
+        QStringLiteral("=cmd 3 Once 01/01/2000 Now 3")};
+};
+
+TEST_F(ExportReport, PdfFromTheWindowAndTheCommandLineHoldsTheReportsLines) {
+    auto w = start();
+    test::ScriptedBoxes boxes;
+    boxes.saveAnswer = path("window.pdf");
+    w->btPdf->click();
+    EXPECT_EQ(boxes.saveCaptions, QStringList{QStringLiteral("Save report as PDF")});
+    EXPECT_TRUE(test::linesInOrder(test::pdfText(path("window.pdf")), lines));
+
+    CommandLine line;
+    line.reportFile = path("command.pdf");
+    QStringList messages;
+    EXPECT_EQ(runExports(line, iniPath(), messages), 0);
+    EXPECT_TRUE(test::linesInOrder(test::pdfText(path("command.pdf")), lines));
+    EXPECT_TRUE(boxes.errors.isEmpty());
+}
+
+TEST_F(ExportReport, PreviewShowsThePagesOfTheReport) {
+    auto w = start();
+    test::ScriptedBoxes boxes;
+    int pages = -1;
+    boxes.onDialog = [&](QDialog& d) {
+        EXPECT_TRUE(qobject_cast<QPrintPreviewDialog*>(&d));
+        if (auto* preview = d.findChild<QPrintPreviewWidget*>()) {
+            preview->updatePreview();
+            pages = preview->pageCount();
+        }
+        return int(QDialog::Rejected);
+    };
+    w->btPreview->click();
+    EXPECT_EQ(pages, 1);
+}
+
+TEST_F(ExportReport, FileThatCannotBeWrittenIsReported) {
+    auto w = start();
+    test::ScriptedBoxes boxes;
+    boxes.saveAnswer = path("none/t.csv");
+    w->btCsv->click();
+    boxes.saveAnswer = path("none/r.pdf");
+    w->btPdf->click();
+    EXPECT_EQ(boxes.errors,
+              (QStringList{QStringLiteral("Unable to write to ") + path("none/t.csv"),
+                           QStringLiteral("Unable to write to ") + path("none/r.pdf")}));
+}
+
+TEST_F(ExportReport, CommandLineFailureGivesTheWindowsMessageAndWritesNothing) {
+    writeIni(iniText(QStringLiteral("%2/%1/%3"), QStringLiteral("$12.50"))
+                 .replace(QStringLiteral("Date=03/01/1990"), QStringLiteral("Date=31/31/1990")));
+    CommandLine line;
+    line.csvFile = path("t.csv");
+    line.chartFile = path("c.png");
+    QStringList messages;
+    EXPECT_EQ(runExports(line, iniPath(), messages), 1);
+    EXPECT_EQ(messages, QStringList{QStringLiteral("'31/31/1990' is not a valid date")});
+    EXPECT_FALSE(QFile::exists(line.csvFile));
+
+    writeIni(iniText(QStringLiteral("%2/%1/%3"), QStringLiteral("$12.50")));
+    messages.clear();
+    line.csvFile = path("none/t.csv");
+    EXPECT_EQ(runExports(line, iniPath(), messages), 1);
+    EXPECT_EQ(messages, QStringList{QStringLiteral("Unable to write to ") + line.csvFile});
+}
+
+TEST_F(ExportReport, ChartImagesAreWrittenAtTheirSize) {
+    CommandLine line;
+    line.chartFile = path("c.png");
+    QStringList messages;
+    EXPECT_EQ(runExports(line, iniPath(), messages), 0);
+    EXPECT_EQ(QImage(line.chartFile).size(), QSize(1600, 1000));
+    line.chartFile = path("c.svg");
+    line.chartTable = TableKind::Money;
+    line.chartBars = true;
+    EXPECT_EQ(runExports(line, iniPath(), messages), 0);
+    EXPECT_TRUE(fileBytes(line.chartFile).contains("Money spent for Ann"));
+}
+
+// The program itself: exit codes and standard error.
+TEST(ExportProgram, ExitCodes) {
+    QTemporaryDir dir;
+    const struct {
+        QStringList args;
+        int code;
+        const char* error;
+    } rows[] = {{{"--export-csv", dir.filePath("t.csv")}, 0, ""},
+                {{"--export-csv", dir.filePath("none/t.csv")}, 1, "Unable to write to "},
+                {{"--export-csv"}, 2, "Missing value after '--export-csv'."},
+                {{"--export-everything"}, 2, "Unknown option 'export-everything'."}};
+    for (const auto& r : rows) {
+        QProcess p;
+        p.start(QStringLiteral(LT_PROGRAM),
+                QStringList{QStringLiteral("--settings"), dir.filePath("s.ini")} + r.args);
+        ASSERT_TRUE(p.waitForFinished(30000));
+        EXPECT_EQ(p.exitCode(), r.code) << r.args.join(u' ').toStdString();
+        EXPECT_TRUE(QString::fromUtf8(p.readAllStandardError()).contains(QLatin1String(r.error)));
+    }
+    EXPECT_FALSE(QFile::exists(dir.filePath("s.ini")));
+}
+
+}  // namespace
+}  // namespace lt
