@@ -36,22 +36,9 @@ TEST(Session, WorksOutStartUpsLinesAndTotals) {
     EXPECT_EQ(total(s, 0), QStringLiteral("131 (0.04%)"));
     EXPECT_EQ(total(s, 1), QStringLiteral("$25 (0.05%)"));
     EXPECT_EQ(total(s, 2), QStringLiteral("3"));
-    EXPECT_EQ(s.tables[0][0].value(0), QStringLiteral("Activity"));
-    EXPECT_TRUE(s.tables[0][2].value(0).isEmpty());
 
-    const ReportInput report = sessionReport(s);
-    EXPECT_EQ(report.personLine,
+    EXPECT_EQ(sessionReport(s).personLine,
               QStringLiteral("Ann 3/1/1990 Age: 36 years 9 months 5 days  Hours: 322,306"));
-    EXPECT_EQ(report.columnWidths, (ColumnWidths{171, 87, 41, 66, 67, 119}));
-
-    const TableChart chart = sessionChart(s, TableKind::Hours);
-    EXPECT_EQ(chart.title,
-              QStringLiteral("Hours spent for Ann  Age: 36 years 9 months 5 days  Hours: 322,306"));
-    ASSERT_EQ(chart.points.size(), 2u);
-    EXPECT_EQ(chart.points[0].label, QStringLiteral("Other"));
-    EXPECT_EQ(chart.points[0].value, 322306 - 131);
-    EXPECT_EQ(chart.points[1].label, QStringLiteral("Reading"));
-    EXPECT_EQ(chart.points[1].value, 131);
 }
 
 struct FailCase {
@@ -74,32 +61,17 @@ TEST_P(SessionFailure, StopsAtTheFirstFailure) {
     for (int t = 0; t < 3; ++t) EXPECT_EQ(total(s, t), QString::fromUtf8(GetParam().totals[t]));
 }
 
-INSTANTIATE_TEST_SUITE_P(Rows, SessionFailure,
-                         ::testing::Values(FailCase{"BirthDate",
-                                                    [](StoredSettings& s) {
-                                                        s.birthDateText =
-                                                            QStringLiteral("31/31/1990");
-                                                    },
-                                                    "'31/31/1990' is not a valid date",
-                                                    {"", "", ""}},
-                                           FailCase{"MoneyRowDate",
-                                                    [](StoredSettings& s) {
-                                                        s.tables[1][0][3] =
-                                                            QStringLiteral("13/45/2020");
-                                                    },
-                                                    "'13/45/2020' is not a valid date",
-                                                    {"131 (0.04%)", "", ""}}),
-                         [](const auto& info) { return std::string(info.param.name); });
+// clang-format off
+INSTANTIATE_TEST_SUITE_P(Rows, SessionFailure, ::testing::Values(
+    FailCase{"BirthDate", [](StoredSettings& s) { s.birthDateText = "31/31/1990"; }, "'31/31/1990' is not a valid date", {"", "", ""}},
+    FailCase{"MoneyRowDate", [](StoredSettings& s) { s.tables[1][0][3] = "13/45/2020"; }, "'13/45/2020' is not a valid date", {"131 (0.04%)", "", ""}}),
+    [](const auto& info) { return std::string(info.param.name); });
+// clang-format on
 
 TEST(ReportPaper, LetterInTheUnitedStatesA4Elsewhere) {
-    const struct {
-        QLocale locale;
-        QPageSize::PageSizeId paper;
-    } rows[] = {{QLocale(QLocale::English, QLocale::UnitedStates), QPageSize::Letter},
-                {QLocale(QLocale::German, QLocale::Germany), QPageSize::A4},
-                {QLocale(QLocale::English, QLocale::UnitedKingdom), QPageSize::A4}};
-    for (const auto& r : rows)
-        EXPECT_EQ(reportPaper(r.locale), r.paper) << r.locale.name().toStdString();
+    EXPECT_EQ(reportPaper(QLocale(QLocale::English, QLocale::UnitedStates)), QPageSize::Letter);
+    EXPECT_EQ(reportPaper(QLocale(QLocale::German, QLocale::Germany)), QPageSize::A4);
+    EXPECT_EQ(reportPaper(QLocale(QLocale::English, QLocale::UnitedKingdom)), QPageSize::A4);
 }
 
 }  // namespace
