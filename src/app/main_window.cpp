@@ -18,8 +18,8 @@
 #include "core/conversion.h"
 #include "core/csv_export.h"
 #include "core/locale_format.h"
-#include "core/settings_file.h"
 #include "core/session.h"
+#include "core/settings_file.h"
 #include "core/settings_location.h"
 #include "core/table_spec.h"
 #include "core/totals.h"
@@ -27,9 +27,9 @@
 #include "ui/activity_grid.h"
 #include "ui/designed_palette.h"
 #include "ui/graph_window.h"
+#include "ui/look.h"
 #include "ui/masked_field.h"
 #include "ui/message_boxes.h"
-#include "ui/look.h"
 #include "ui/pick_date_window.h"
 #include "ui/report_export.h"
 #include "ui/report_print.h"
@@ -117,9 +117,12 @@ TfrmMain::TfrmMain(const QString& settingsFile, QWidget* parent)
                  {"Sort by total", "Total1", SortKey::Total}};
     for (const auto& s : sorts) {
         const SortKey key = s.key;
-        sortMenu_->addAction(QLatin1String(s.text), this, [this, key] {
-            if (TablePage* page = shownTablePage()) page->sort(key);
-        })->setObjectName(QLatin1String(s.name));
+        sortMenu_
+            ->addAction(QLatin1String(s.text), this,
+                        [this, key] {
+                            if (TablePage* page = shownTablePage()) page->sort(key);
+                        })
+            ->setObjectName(QLatin1String(s.name));
     }
 
     bio_->setBirthDateText(loc::formatDate(today()));
@@ -236,8 +239,7 @@ void TfrmMain::btNextClick() {
     // hand-edited file) is reported and the page still changes: every Next computes all
     // three tables, so staying would keep the user from ever reaching the row to mend it.
     if (p == kBioPage && !checkBioPage()) {
-        showError(QStringLiteral("Your birthdate is mandatory to proceed to the next step."),
-                  this);
+        showError(QStringLiteral("Your birthdate is mandatory to proceed to the next step."), this);
         return;
     }
     // Leaving the Bio page or the last two tables brings every total up to date.
@@ -286,8 +288,7 @@ void TfrmMain::computeTotals() {
     const QString age = ageLine(bio_->birthDateText(), nowDateTime());
     results_->setLines(age, incomeLine(bio_->incomeText()));
     for (TablePage* page : tables_)
-        for (int r = 1, n = numNonBlankRows(page->texts()); r <= n; ++r)
-            computeRowTotal(page, r);
+        for (int r = 1, n = numNonBlankRows(page->texts()); r <= n; ++r) computeRowTotal(page, r);
 }
 
 TablePage* TfrmMain::shownTablePage() const {

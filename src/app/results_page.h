@@ -10,7 +10,8 @@ class QPushButton;
 namespace lt {
 
 // The Results page: the age and income lines, the report's buttons (print, preview,
-// PDF) and the tables' CSV, and a chart button per table. Its controls are made when first needed; until then it keeps the lines.
+// PDF) and the tables' CSV, and a chart button per table. Its controls are made when first needed;
+// until then it keeps the lines.
 class ResultsPage : public QWidget {
     Q_OBJECT
 public:

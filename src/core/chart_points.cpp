@@ -1,11 +1,10 @@
 #include "core/chart_points.h"
 
-#include "core/table_spec.h"
-
-#include "core/totals.h"
 #include "core/locale_format.h"
 #include "core/random_source.h"
 #include "core/table_shape.h"
+#include "core/table_spec.h"
+#include "core/totals.h"
 
 namespace lt {
 namespace {

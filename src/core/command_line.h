@@ -12,9 +12,9 @@ struct CommandLine {
     Action action = Action::Run;
     QString settingsFile;  // --settings FILE as given; empty when not given
     // Files to write instead of opening the window; empty when not asked for.
-    QString reportFile;  // --export-report FILE.pdf
-    QString csvFile;     // --export-csv FILE.csv
-    QString chartFile;   // --export-chart FILE.png|FILE.svg
+    QString reportFile;                       // --export-report FILE.pdf
+    QString csvFile;                          // --export-csv FILE.csv
+    QString chartFile;                        // --export-chart FILE.png|FILE.svg
     TableKind chartTable = TableKind::Hours;  // --table hours|money|frequency
     bool chartBars = false;                   // --bar
     bool exports() const {

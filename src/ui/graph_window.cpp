@@ -24,8 +24,8 @@
 #include <cmath>
 
 #include "core/credits.h"
-#include "ui/look.h"
 #include "ui/designed_palette.h"
+#include "ui/look.h"
 #include "ui/message_boxes.h"
 
 namespace lt {

@@ -6,8 +6,8 @@
 
 #include "core/session.h"
 #include "ui/activity_grid.h"
-#include "ui/message_boxes.h"
 #include "ui/look.h"
+#include "ui/message_boxes.h"
 
 namespace lt {
 
