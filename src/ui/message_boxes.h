@@ -24,6 +24,9 @@ struct MessageSeams {
     std::function<int(QDialog& dialog)> execDialog;
     // The standard print dialog on `printer`; true when the user confirms.
     std::function<bool(QPrinter& printer, QWidget* parent)> printDialog;
+    // The standard save-file dialog; the chosen file's path, or empty when cancelled.
+    std::function<QString(QWidget* parent, const QString& caption, const QString& filters)>
+        saveFileDialog;
 };
 MessageSeams& messageSeams();
 // Puts the real boxes back.
@@ -36,6 +39,8 @@ void reportDefaultError(const QString& message, QWidget* parent = nullptr);
 void showQuietError(const QString& message, QWidget* parent = nullptr);
 int execDialog(QDialog& dialog);
 bool runPrintDialog(QPrinter& printer, QWidget* parent = nullptr);
+QString runSaveFileDialog(const QString& caption, const QString& filters,
+                          QWidget* parent = nullptr);
 
 // Runs an event handler's body; a conversion failure ends it and goes to the
 // default error report. Nothing ever escapes into Qt's event loop.
