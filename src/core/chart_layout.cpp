@@ -28,6 +28,16 @@ int pieMarkColumns(int count, double markHeight, double areaHeight, double spaci
 
 namespace {
 
+// Distance from `p` to the segment from `a` to `b`.
+double distanceToSegment(QPointF p, QPointF a, QPointF b) {
+    const QPointF ab = b - a;
+    const double length2 = QPointF::dotProduct(ab, ab);
+    const double t =
+        length2 > 0 ? std::clamp(QPointF::dotProduct(p - a, ab) / length2, 0.0, 1.0) : 0;
+    const QPointF d = p - (a + t * ab);
+    return std::hypot(d.x(), d.y());
+}
+
 struct SideMark {
     std::size_t index;
     QPointF edge;
@@ -78,11 +88,15 @@ void placeSide(std::vector<SideMark>& marks, bool right, const std::vector<QSize
         place.right = right;
         place.rect = QRectF(right ? column : column - size.width(), middle - size.height() / 2,
                             size.width(), size.height());
-        // Out along the slice's radius, across to the bend, then to the mark; a mark in an
-        // outer column is reached along its own middle line, which runs between the
-        // marks of the inner columns.
-        place.arm = QPolygonF{m.edge, m.elbow, QPointF(bendX, m.elbow.y()),
-                              QPointF(nearX - sign * 2, middle)};
+        // Out along the slice's radius, then straight to the mark, or across to the bend
+        // first where the straight way would cut the pie; a mark in an outer column is
+        // reached along its own middle line, which runs between the marks of the inner
+        // columns.
+        const QPointF end(nearX - sign * 2, middle);
+        place.arm = QPolygonF{m.edge, m.elbow};
+        if (distanceToSegment(pie.centre, m.elbow, end) < pie.radius + 1)
+            place.arm << QPointF(bendX, m.elbow.y());
+        place.arm << end;
         if (j % columns != 0) place.arm << QPointF(column - sign * 2, middle);
     }
 }
