@@ -251,41 +251,30 @@ const std::vector<ChartPoint> kHours = {{210836, "Other", kWhite},
                                         {131, "Reading", numbered(2)},
                                         {107432, "Sleeping", numbered(3)}};
 
-struct DescriptionCase {
-    const char* name;
-    QLocale locale;
-    std::vector<ChartPoint> points;
-    const char* text;
-};
-
-class ChartDescription : public ::testing::TestWithParam<DescriptionCase> {};
-
 // Shares of 322,306: 65.414 %, 33.332 %, 1.212 %, 0.041 %.
-TEST_P(ChartDescription, EveryPointLargestFirst) {
-    const DescriptionCase& c = GetParam();
-    test::PinnedEnv env(test::PinnedEnv::defaultNow(), c.locale);
-    EXPECT_EQ(chartDescription(c.points), QString::fromUtf8(c.text));
+TEST(ChartDescription, EveryPointLargestFirst) {
+    const QLocale us(QLocale::English, QLocale::UnitedStates),
+        de(QLocale::German, QLocale::Germany);
+    const struct {
+        QLocale locale;
+        std::vector<ChartPoint> points;
+        const char* text;
+    } rows[] = {
+        {us, kHours,
+         "Other: 210,836 (65.41 %); Sleeping: 107,432 (33.33 %); Commuting: 3,907 (1.21 %); "
+         "Reading: 131 (0.04 %)"},
+        {de, kHours,
+         "Other: 210.836 (65,41 %); Sleeping: 107.432 (33,33 %); Commuting: 3.907 (1,21 %); "
+         "Reading: 131 (0,04 %)"},
+        {de,
+         {{1234.5, "Auto", kWhite}, {3703.5, "Miete", kWhite}},
+         "Miete: 3.703,5 (75 %); Auto: 1.234,5 (25 %)"},
+        {us, {{1, "A %1", kWhite}, {1, "B", kWhite}}, "A %1: 1 (50 %); B: 1 (50 %)"}};
+    for (const auto& r : rows) {
+        test::PinnedEnv env(test::PinnedEnv::defaultNow(), r.locale);
+        EXPECT_EQ(chartDescription(r.points), QString::fromUtf8(r.text));
+    }
 }
-
-const QLocale kUs(QLocale::English, QLocale::UnitedStates);
-const QLocale kDe(QLocale::German, QLocale::Germany);
-
-INSTANTIATE_TEST_SUITE_P(
-    Cases, ChartDescription,
-    ::testing::Values(
-        DescriptionCase{"hoursUs", kUs, kHours,
-                        "Other: 210,836 (65.41 %); Sleeping: 107,432 (33.33 %); "
-                        "Commuting: 3,907 (1.21 %); Reading: 131 (0.04 %)"},
-        DescriptionCase{"hoursDe", kDe, kHours,
-                        "Other: 210.836 (65,41 %); Sleeping: 107.432 (33,33 %); "
-                        "Commuting: 3.907 (1,21 %); Reading: 131 (0,04 %)"},
-        DescriptionCase{"decimalsDe", kDe, {{1234.5, "Auto", kWhite}, {3703.5, "Miete", kWhite}},
-                        "Miete: 3.703,5 (75 %); Auto: 1.234,5 (25 %)"},
-        // Equal values keep their order; a "%1" in a label stays as typed.
-        DescriptionCase{"ties", kUs, {{1, "A %1", kWhite}, {1, "B", kWhite}},
-                        "A %1: 1 (50 %); B: 1 (50 %)"},
-        DescriptionCase{"empty", kUs, {}, ""}),
-    [](const auto& info) { return std::string(info.param.name); });
 
 }  // namespace
 }  // namespace lt
