@@ -5,11 +5,13 @@
 
 #include "core/chart_points.h"
 #include "ui/chart_legend.h"
+#include "ui/pie_marks.h"
 
 class QChart;
 class QChartView;
 class QGraphicsEllipseItem;
 class QGraphicsSimpleTextItem;
+class QGraphicsTextItem;
 class QHorizontalBarSeries;
 class QPieSeries;
 class QPrinter;
@@ -48,10 +50,15 @@ public:
     // Prints the chart alone on one landscape page within 5% margins, then puts the
     // printer's orientation back. False when the printer could not be used.
     bool printChart(QPrinter& printer);
+    // Writes the chart as shown to `path`: SVG for a ".svg" name, PNG otherwise. False,
+    // and no file touched, when it cannot be written.
+    bool saveImage(const QString& path);
 
     QChart* chart() const { return chart_; }
     ChartLegend* legend() const { return legend_; }
     QGraphicsSimpleTextItem* footer() const { return footer_; }
+    QGraphicsTextItem* titleItem() const { return titleItem_; }
+    PieMarks* pieMarks() const { return pieMarks_; }
     // The printer the print dialog works on; it keeps its settings while the window lives.
     QPrinter& printer();
 
@@ -63,6 +70,7 @@ public:
     QRadioButton* rbPie = nullptr;
     QRadioButton* rbBar = nullptr;
     QPushButton* SpeedButton1 = nullptr;
+    QPushButton* btSaveImage = nullptr;
     QPushButton* btPrint = nullptr;
     QPushButton* btClose = nullptr;
     QTimer* Timer1 = nullptr;
@@ -79,6 +87,7 @@ public slots:
     void SpeedButton1Click();
     void Panel1Resize();
     void btPrintClick();
+    void btSaveImageClick();
 
 protected:
     void showEvent(QShowEvent* event) override;
@@ -86,6 +95,8 @@ protected:
 
 private:
     void layoutOverlays();
+    void layoutMarks();
+    void settleLayout();
     void refreshMarks();
     void refreshLegend();
     void setPieActive(bool active);
@@ -95,6 +106,8 @@ private:
     ChartLegend* legend_ = nullptr;
     QGraphicsSimpleTextItem* footer_ = nullptr;
     QGraphicsEllipseItem* pieShadow_ = nullptr;
+    QGraphicsTextItem* titleItem_ = nullptr;
+    PieMarks* pieMarks_ = nullptr;
     std::vector<ChartPoint> points_;
     QString title_;
     std::unique_ptr<QPrinter> printer_;

@@ -2,6 +2,7 @@
 
 #include <QApplication>
 #include <QDialog>
+#include <QFileDialog>
 #include <QMessageBox>
 #include <QPrintDialog>
 #include <QPrinter>
@@ -40,6 +41,9 @@ MessageSeams realSeams() {
         return dialog.exec() == QDialog::Accepted;
     };
     s.execBox = [](QMessageBox& b) { return b.exec(); };
+    s.saveFileDialog = [](QWidget* p, const QString& caption, const QString& filters) {
+        return QFileDialog::getSaveFileName(p, caption, QString(), filters);
+    };
     return s;
 }
 }  // namespace
@@ -72,6 +76,10 @@ int execDialog(QDialog& dialog) { return messageSeams().execDialog(dialog); }
 
 bool runPrintDialog(QPrinter& printer, QWidget* parent) {
     return messageSeams().printDialog(printer, parent);
+}
+
+QString runSaveFileDialog(const QString& caption, const QString& filters, QWidget* parent) {
+    return messageSeams().saveFileDialog(parent, caption, filters);
 }
 
 WaitCursor::WaitCursor() { QApplication::setOverrideCursor(Qt::WaitCursor); }

@@ -27,6 +27,9 @@ struct MessageSeams {
     std::function<bool(QPrinter& printer, QWidget* parent)> printDialog;
     // Runs a message box the real hooks above have built (QMessageBox::exec by default).
     std::function<int(QMessageBox& box)> execBox;
+    // The standard save-file dialog; the chosen file's path, or empty when cancelled.
+    std::function<QString(QWidget* parent, const QString& caption, const QString& filters)>
+        saveFileDialog;
 };
 MessageSeams& messageSeams();
 // Puts the real boxes back.
@@ -39,6 +42,8 @@ void reportDefaultError(const QString& message, QWidget* parent = nullptr);
 void showQuietError(const QString& message, QWidget* parent = nullptr);
 int execDialog(QDialog& dialog);
 bool runPrintDialog(QPrinter& printer, QWidget* parent = nullptr);
+QString runSaveFileDialog(const QString& caption, const QString& filters,
+                          QWidget* parent = nullptr);
 
 // Runs an event handler's body; a conversion failure ends it and goes to the
 // default error report. Nothing ever escapes into Qt's event loop.

@@ -26,6 +26,10 @@ void installFailingSeams() {
         ADD_FAILURE() << "unexpected print dialog";
         return false;
     };
+    s.saveFileDialog = [](QWidget*, const QString& caption, const QString&) {
+        ADD_FAILURE() << "unexpected save-file dialog: " << caption.toStdString();
+        return QString();
+    };
 }
 
 ScriptedBoxes::ScriptedBoxes() {
@@ -50,6 +54,13 @@ ScriptedBoxes::ScriptedBoxes() {
             return false;
         }
         return onPrintDialog(printer);
+    };
+    s.saveFileDialog = [this](QWidget*, const QString& caption, const QString&) {
+        if (!onSaveFileDialog) {
+            ADD_FAILURE() << "unexpected save-file dialog: " << caption.toStdString();
+            return QString();
+        }
+        return onSaveFileDialog(caption);
     };
 }
 

@@ -26,6 +26,8 @@ public:
     std::function<int(QDialog&)> onDialog;
     // Called for the print dialog; returns whether the user confirmed. Unset: the test fails.
     std::function<bool(QPrinter&)> onPrintDialog;
+    // Called for the save-file dialog; returns the chosen path. Unset: the test fails.
+    std::function<QString(const QString&)> onSaveFileDialog;
 };
 
 }  // namespace lt::test
