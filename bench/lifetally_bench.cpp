@@ -1,17 +1,18 @@
 // Timings of the work a user waits for: start-up totals, saving and loading the
 // settings file, sorting, the report and the chart points.
-#include <QCoreApplication>
-#include <QTemporaryDir>
 #include <benchmark/benchmark.h>
 
-#include "core/settings_file.h"
-#include "core/totals.h"
+#include <QCoreApplication>
+#include <QTemporaryDir>
+
+#include "core/cell_text.h"
 #include "core/chart_points.h"
-#include "core/report_lines.h"
 #include "core/clock.h"
 #include "core/locale_format.h"
-#include "core/cell_text.h"
+#include "core/report_lines.h"
+#include "core/settings_file.h"
 #include "core/table_sort.h"
+#include "core/totals.h"
 
 namespace {
 using namespace lt;
@@ -29,15 +30,17 @@ TableTexts fullTable(TableKind kind) {
     for (int r = 1; r < kTableRows; ++r) {
         const QDate start = QDate(1995, 1, 1).addDays(r * 97);
         t[r][0] = QStringLiteral("Activity number %1").arg(r);
-        t[r][1] = kind == TableKind::Hours ? timeText(r % 24, r % 60)
-                                          : loc::formatNumber(r * 13.25, kind == TableKind::Money ? 2 : 0);
+        t[r][1] = kind == TableKind::Hours
+                      ? timeText(r % 24, r % 60)
+                      : loc::formatNumber(r * 13.25, kind == TableKind::Money ? 2 : 0);
         t[r][2] = QString::fromLatin1(periods[r % (kind == TableKind::Hours ? 3 : 5)]);
         t[r][3] = loc::formatDate(start);
         t[r][4] = r % 3 ? QStringLiteral("Now") : loc::formatDate(start.addDays(400 + r));
-        t[r][5] = kind == TableKind::Hours ? hourTotalText({t[r][0], t[r][1], t[r][2], t[r][3], t[r][4]}, 322306,
-                                                           nowDateTime())
-                                           : moneyTotalText({t[r][0], t[r][1], t[r][2], t[r][3], t[r][4]},
-                                                            kind == TableKind::Money, 250000, nowDateTime());
+        t[r][5] = kind == TableKind::Hours
+                      ? hourTotalText({t[r][0], t[r][1], t[r][2], t[r][3], t[r][4]}, 322306,
+                                      nowDateTime())
+                      : moneyTotalText({t[r][0], t[r][1], t[r][2], t[r][3], t[r][4]},
+                                       kind == TableKind::Money, 250000, nowDateTime());
     }
     return t;
 }
@@ -69,8 +72,8 @@ StoredSettings fullSettings() {
                                   fullTable(TableKind::Freq)};
     for (int t = 0; t < 3; ++t)
         for (int r = 1; r < kTableRows; ++r)
-            s.tables[t].push_back({tables[t][r][0], tables[t][r][1], tables[t][r][2], tables[t][r][3],
-                                   tables[t][r][4]});
+            s.tables[t].push_back({tables[t][r][0], tables[t][r][1], tables[t][r][2],
+                                   tables[t][r][3], tables[t][r][4]});
     return s;
 }
 
@@ -106,16 +109,24 @@ void BM_Sort49Rows(benchmark::State& state) {
         benchmark::DoNotOptimize(copy);
     }
 }
-BENCHMARK(BM_Sort49Rows<sortByText, 0, false>)->Name("BM_SortByActivity49Rows")->Unit(benchmark::kMicrosecond);
-BENCHMARK(BM_Sort49Rows<sortByDate, 3, false>)->Name("BM_SortByStartDate49Rows")->Unit(benchmark::kMicrosecond);
-BENCHMARK(BM_Sort49Rows<sortByNumber, 5, true>)->Name("BM_SortByTotal49Rows")->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_Sort49Rows<sortByText, 0, false>)
+    ->Name("BM_SortByActivity49Rows")
+    ->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_Sort49Rows<sortByDate, 3, false>)
+    ->Name("BM_SortByStartDate49Rows")
+    ->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_Sort49Rows<sortByNumber, 5, true>)
+    ->Name("BM_SortByTotal49Rows")
+    ->Unit(benchmark::kMicrosecond);
 
 void BM_ReportLinesThreeFullTables(benchmark::State& state) {
     pin();
     ReportInput in;
-    in.personLine = personLine(QStringLiteral("Ada"), QStringLiteral("3/1/1990"), QStringLiteral("Age: 36 years"));
+    in.personLine = personLine(QStringLiteral("Ada"), QStringLiteral("3/1/1990"),
+                               QStringLiteral("Age: 36 years"));
     in.incomeLine = QStringLiteral("Lifetime income: $250,000");
-    in.tables = {fullTable(TableKind::Hours), fullTable(TableKind::Money), fullTable(TableKind::Freq)};
+    in.tables = {fullTable(TableKind::Hours), fullTable(TableKind::Money),
+                 fullTable(TableKind::Freq)};
     in.columnWidths = {171, 87, 41, 66, 67, 119};
     for (auto _ : state) benchmark::DoNotOptimize(reportLines(in, now()));
 }

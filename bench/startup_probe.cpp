@@ -1,13 +1,13 @@
 // Quits as soon as its window has been painted once. Built twice: with the program's
 // main window, and with an empty window as the yardstick.
+#include <sys/resource.h>
+
 #include <QApplication>
 #include <QEvent>
 #include <QTemporaryDir>
 #include <QTimer>
 #include <QWidget>
 #include <cstdio>
-
-#include <sys/resource.h>
 
 #ifndef LT_EMPTY_WINDOW
 #include "app/main_window.h"

@@ -4,9 +4,9 @@
 #include <benchmark/benchmark.h>
 
 #include <QApplication>
+#include <QFile>
 #include <QImage>
 #include <QTemporaryDir>
-#include <QFile>
 
 #include "app/bio_page.h"
 #include "app/intro_page.h"

@@ -1,8 +1,8 @@
 // Cell texts from a hand-edited settings file: the readers either convert or throw
 // the conversion error, nothing else.
-#include "fuzz_common.h"
-#include "core/conversion.h"
 #include "core/cell_text.h"
+#include "core/conversion.h"
+#include "fuzz_common.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     fuzzSetUp();

@@ -2,8 +2,8 @@
 // there reads back exactly.
 #include <cstdlib>
 
-#include "fuzz_common.h"
 #include "core/private_profile.h"
+#include "fuzz_common.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     fuzzSetUp();
@@ -15,7 +15,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     }
     profile.writeString(QStringLiteral("Hour7"), QStringLiteral("Desc"), QStringLiteral("Walk"));
     const lt::PrivateProfile again(profile.toBytes());
-    if (again.readString(QStringLiteral("Hour7"), QStringLiteral("Desc"), QString()) != QStringLiteral("Walk"))
+    if (again.readString(QStringLiteral("Hour7"), QStringLiteral("Desc"), QString()) !=
+        QStringLiteral("Walk"))
         std::abort();
     return 0;
 }

@@ -16,8 +16,8 @@
 #include "app/main_window.h"
 #include "core/clock.h"
 #include "core/locale_format.h"
-#include "ui/message_boxes.h"
 #include "ui/activity_grid.h"
+#include "ui/message_boxes.h"
 
 namespace {
 QString outDir;
@@ -77,8 +77,8 @@ int main(int argc, char** argv) {
     lt::TfrmMain w(data.filePath(QStringLiteral("lifetally.ini")));
     w.show();
     QTest::qWait(300);
-    const char* const pages[] = {"page0-intro", "page1-bio", "page2-hours", "page3-dollars", "page4-items",
-                                 "page5-results"};
+    const char* const pages[] = {"page0-intro",   "page1-bio",   "page2-hours",
+                                 "page3-dollars", "page4-items", "page5-results"};
     for (int i = 0; i < 6; ++i) {
         if (i > 0) click(w, "btNext");
         save(&w, QString::fromLatin1(pages[i]));

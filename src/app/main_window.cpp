@@ -25,9 +25,9 @@
 #include "ui/activity_grid.h"
 #include "ui/designed_palette.h"
 #include "ui/graph_window.h"
+#include "ui/look.h"
 #include "ui/masked_field.h"
 #include "ui/message_boxes.h"
-#include "ui/look.h"
 #include "ui/pick_date_window.h"
 #include "ui/report_print.h"
 #include "ui/resources.h"
@@ -111,9 +111,12 @@ TfrmMain::TfrmMain(const QString& settingsFile, QWidget* parent)
                  {"Sort by total", "Total1", SortKey::Total}};
     for (const auto& s : sorts) {
         const SortKey key = s.key;
-        sortMenu_->addAction(QLatin1String(s.text), this, [this, key] {
-            if (TablePage* page = shownTablePage()) page->sort(key);
-        })->setObjectName(QLatin1String(s.name));
+        sortMenu_
+            ->addAction(QLatin1String(s.text), this,
+                        [this, key] {
+                            if (TablePage* page = shownTablePage()) page->sort(key);
+                        })
+            ->setObjectName(QLatin1String(s.name));
     }
 
     bio_->setBirthDateText(loc::formatDate(today()));
@@ -230,8 +233,7 @@ void TfrmMain::btNextClick() {
     // hand-edited file) is reported and the page still changes: every Next computes all
     // three tables, so staying would keep the user from ever reaching the row to mend it.
     if (p == kBioPage && !checkBioPage()) {
-        showError(QStringLiteral("Your birthdate is mandatory to proceed to the next step."),
-                  this);
+        showError(QStringLiteral("Your birthdate is mandatory to proceed to the next step."), this);
         return;
     }
     // Leaving the Bio page or the last two tables brings every total up to date.
@@ -280,8 +282,7 @@ void TfrmMain::computeTotals() {
     const QString age = ageLine(bio_->birthDateText(), nowDateTime());
     results_->setLines(age, incomeLine(bio_->incomeText()));
     for (TablePage* page : tables_)
-        for (int r = 1, n = numNonBlankRows(page->texts()); r <= n; ++r)
-            computeRowTotal(page, r);
+        for (int r = 1, n = numNonBlankRows(page->texts()); r <= n; ++r) computeRowTotal(page, r);
 }
 
 double TfrmMain::computeSubTotal(TableKind kind) const {

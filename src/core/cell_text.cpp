@@ -60,11 +60,16 @@ QString periodFromButtons(bool day, bool week) {
 
 QString periodFromIndex(int index) {
     switch (index) {
-        case 0: return QStringLiteral("Day");
-        case 1: return QStringLiteral("Week");
-        case 2: return QStringLiteral("Month");
-        case 3: return QStringLiteral("Year");
-        default: return QStringLiteral("Once");
+        case 0:
+            return QStringLiteral("Day");
+        case 1:
+            return QStringLiteral("Week");
+        case 2:
+            return QStringLiteral("Month");
+        case 3:
+            return QStringLiteral("Year");
+        default:
+            return QStringLiteral("Once");
     }
 }
 

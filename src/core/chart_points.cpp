@@ -2,12 +2,11 @@
 
 #include <algorithm>
 
-#include "core/table_spec.h"
-
-#include "core/totals.h"
 #include "core/locale_format.h"
 #include "core/random_source.h"
 #include "core/table_shape.h"
+#include "core/table_spec.h"
+#include "core/totals.h"
 
 namespace lt {
 namespace {
@@ -98,8 +97,9 @@ QString chartDescription(const std::vector<ChartPoint>& points) {
                      [](const ChartPoint& a, const ChartPoint& b) { return a.value > b.value; });
     QStringList parts;
     for (const ChartPoint& p : sorted)
-        parts << QStringLiteral("%1: %2 (%3)").arg(p.label, legendValue(p.value),
-                                                   percentMark(total > 0 ? 100 * p.value / total : 0));
+        parts << QStringLiteral("%1: %2 (%3)")
+                     .arg(p.label, legendValue(p.value),
+                          percentMark(total > 0 ? 100 * p.value / total : 0));
     return parts.join(QStringLiteral("; "));
 }
 

@@ -6,7 +6,9 @@ QString makerName() { return QStringLiteral("Tallyhouse Software"); }
 
 QString makerWebAddress() { return QStringLiteral("https://tallyhouse.example"); }
 
-QString creditLine() { return QStringLiteral("Lifetally from %1 - %2").arg(makerName(), makerWebAddress()); }
+QString creditLine() {
+    return QStringLiteral("Lifetally from %1 - %2").arg(makerName(), makerWebAddress());
+}
 
 QString programVersion() { return QStringLiteral(LT_VERSION); }
 

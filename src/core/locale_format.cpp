@@ -251,8 +251,8 @@ int maskDecimals(const QString& mask) {
 
 QString maskedNumber(double value, const QString& mask) {
     const int decimals = maskDecimals(mask);
-    const QString digits = mask.contains(u',') ? formatNumber(value, decimals)
-                                               : plainNumber(value, decimals);
+    const QString digits =
+        mask.contains(u',') ? formatNumber(value, decimals) : plainNumber(value, decimals);
     return (mask.contains(u'$') ? currencySign() : QString()) + digits;
 }
 

@@ -7,8 +7,8 @@
 #include "core/clock.h"
 #include "core/locale_format.h"
 #include "core/private_profile.h"
-#include "core/table_spec.h"
 #include "core/table_shape.h"
+#include "core/table_spec.h"
 
 namespace lt {
 

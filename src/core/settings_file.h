@@ -17,7 +17,6 @@ struct StoredSettings {
     std::array<std::vector<std::array<QString, 5>>, 3> tables;
 };
 
-
 // The settings file could not be replaced; the old file is unchanged.
 class SettingsWriteError : public std::runtime_error {
 public:

@@ -2,9 +2,9 @@
 
 #include <utility>
 
-#include "core/utility.h"
-#include "core/locale_format.h"
 #include "core/cell_text.h"
+#include "core/locale_format.h"
+#include "core/utility.h"
 
 namespace lt {
 namespace {

@@ -1,8 +1,8 @@
 #include "core/totals.h"
 
+#include "core/cell_text.h"
 #include "core/conversion.h"
 #include "core/locale_format.h"
-#include "core/cell_text.h"
 
 namespace lt {
 namespace {

@@ -11,10 +11,10 @@
 #include <QPushButton>
 
 #include "core/credits.h"
-#include "ui/look.h"
-#include "ui/designed_palette.h"
-#include "ui/message_boxes.h"
 #include "core/shell_open.h"
+#include "ui/designed_palette.h"
+#include "ui/look.h"
+#include "ui/message_boxes.h"
 
 namespace lt {
 namespace {

@@ -12,15 +12,15 @@
 #include <QToolButton>
 #include <vector>
 
-#include "core/utility.h"
-#include "ui/pick_date_window.h"
 #include "core/clock.h"
 #include "core/conversion.h"
 #include "core/locale_format.h"
+#include "core/utility.h"
 #include "ui/designed_palette.h"
+#include "ui/look.h"
 #include "ui/masked_field.h"
 #include "ui/message_boxes.h"
-#include "ui/look.h"
+#include "ui/pick_date_window.h"
 
 namespace lt::form {
 

@@ -6,8 +6,8 @@
 #include <initializer_list>
 #include <utility>
 
-#include "core/date_time.h"
 #include "core/activity_checks.h"
+#include "core/date_time.h"
 
 class QEvent;
 class QFont;

@@ -82,8 +82,7 @@ void ActivityGrid::setRightAligned(QList<int> columns) {
             (isRightAligned(c) ? Qt::AlignRight : Qt::AlignLeft) | Qt::AlignVCenter);
 }
 
-void ActivityGrid::drawCell(QPainter* p, int col, int row, const QRect& rect,
-                            bool selected) const {
+void ActivityGrid::drawCell(QPainter* p, int col, int row, const QRect& rect, bool selected) const {
     const QPalette& pal = palette();
     p->save();
     p->setClipRect(rect);
@@ -91,10 +90,10 @@ void ActivityGrid::drawCell(QPainter* p, int col, int row, const QRect& rect,
     p->setPen(selected ? pal.color(QPalette::HighlightedText) : QColor(Qt::black));
     p->setFont(font());
     const QRect text = rect.adjusted(2, 2, -2, 0);
-    p->drawText(text,
-                (isRightAligned(col) ? Qt::AlignRight : Qt::AlignLeft) | Qt::AlignTop |
-                    Qt::TextSingleLine,
-                cell(col, row));
+    p->drawText(
+        text,
+        (isRightAligned(col) ? Qt::AlignRight : Qt::AlignLeft) | Qt::AlignTop | Qt::TextSingleLine,
+        cell(col, row));
     p->restore();
 }
 

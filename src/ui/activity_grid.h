@@ -2,8 +2,8 @@
 #include <QStyledItemDelegate>
 #include <QTableWidget>
 
-#include "core/totals.h"
 #include "core/table_shape.h"
+#include "core/totals.h"
 
 namespace lt {
 

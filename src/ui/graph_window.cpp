@@ -34,8 +34,8 @@
 
 #include "core/chart_layout.h"
 #include "core/credits.h"
-#include "ui/look.h"
 #include "ui/designed_palette.h"
+#include "ui/look.h"
 #include "ui/message_boxes.h"
 
 namespace lt {

@@ -1,10 +1,9 @@
 #include "ui/look.h"
 
 #include <QBrush>
+#include <QIcon>
 #include <QLabel>
 #include <QPalette>
-
-#include <QIcon>
 #include <QScreen>
 #include <QToolButton>
 #include <QWidget>

@@ -22,13 +22,13 @@
 #include <functional>
 #include <memory>
 
-#include "core/utility.h"
-#include "core/pick_date_rules.h"
-#include "ui/pick_date_window_p.h"
 #include "core/clock.h"
 #include "core/locale_format.h"
+#include "core/pick_date_rules.h"
+#include "core/utility.h"
 #include "ui/designed_palette.h"
 #include "ui/message_boxes.h"
+#include "ui/pick_date_window_p.h"
 
 namespace lt {
 

@@ -5,12 +5,12 @@
 #include <QRadioButton>
 #include <memory>
 
-#include "ui/money_dialog.h"
-#include "ui/time_dialog.h"
+#include "core/cell_text.h"
+#include "ui/activity_grid.h"
 #include "ui/masked_field.h"
 #include "ui/message_boxes.h"
-#include "ui/activity_grid.h"
-#include "core/cell_text.h"
+#include "ui/money_dialog.h"
+#include "ui/time_dialog.h"
 
 namespace lt {
 namespace {

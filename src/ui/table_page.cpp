@@ -5,8 +5,8 @@
 #include <QPushButton>
 
 #include "ui/activity_grid.h"
-#include "ui/message_boxes.h"
 #include "ui/look.h"
+#include "ui/message_boxes.h"
 
 namespace lt {
 namespace {

@@ -25,15 +25,15 @@
 
 #include "app/main_window.h"
 #include "app/window_journey_util.h"
+#include "support/test_env.h"
+#include "support/ui_seams.h"
 #include "ui/about_window.h"
+#include "ui/activity_grid.h"
+#include "ui/graph_window.h"
+#include "ui/masked_field.h"
 #include "ui/money_dialog.h"
 #include "ui/pick_date_window_p.h"
 #include "ui/time_dialog.h"
-#include "ui/graph_window.h"
-#include "ui/masked_field.h"
-#include "support/test_env.h"
-#include "support/ui_seams.h"
-#include "ui/activity_grid.h"
 
 namespace lt {
 namespace {
@@ -115,9 +115,8 @@ void expectEveryControlAnnounced(QWidget* window, const QStringList& names) {
         if (button && !button->text().isEmpty())
             EXPECT_EQ(name, spoken(button->text())) << describe(w);
         else
-            EXPECT_TRUE(names.contains(name))
-                << describe(w) << " in " << describe(window) << " is announced as \""
-                << name.toStdString() << '"';
+            EXPECT_TRUE(names.contains(name)) << describe(w) << " in " << describe(window)
+                                              << " is announced as \"" << name.toStdString() << '"';
     }
 }
 

@@ -1,3 +1,7 @@
+#include "app/main_window.h"
+
+#include <gtest/gtest.h>
+
 #include <QApplication>
 #include <QCoreApplication>
 #include <QDialog>
@@ -11,16 +15,14 @@
 #include <QTest>
 #include <QTextStream>
 #include <QToolButton>
-#include <gtest/gtest.h>
 
-#include "app/main_window.h"
-#include "ui/masked_field.h"
-#include "ui/time_dialog.h"
 #include "support/main_window_harness.h"
 #include "support/test_env.h"
 #include "support/ui_seams.h"
 #include "support/url_opener_stub.h"
 #include "ui/activity_grid.h"
+#include "ui/masked_field.h"
+#include "ui/time_dialog.h"
 
 namespace lt {
 namespace {
@@ -83,9 +85,10 @@ TEST_F(MainWindowTest, NextAndPrevFollowTheStateTable) {
         bool prevEnabled, nextEnabled;
     };
     const Step steps[] = {
-        {true, 1, true, true},  {true, 2, true, true},  {true, 3, true, true},  {true, 4, true, true},
-        {true, 5, true, false}, {false, 4, true, true}, {true, 5, true, false}, {false, 4, true, true},
-        {false, 3, true, true}, {false, 2, true, true}, {false, 1, true, true}, {false, 0, false, true},
+        {true, 1, true, true},   {true, 2, true, true},  {true, 3, true, true},
+        {true, 4, true, true},   {true, 5, true, false}, {false, 4, true, true},
+        {true, 5, true, false},  {false, 4, true, true}, {false, 3, true, true},
+        {false, 2, true, true},  {false, 1, true, true}, {false, 0, false, true},
         {false, 0, false, true},
     };
     for (const Step& s : steps) {
@@ -99,12 +102,14 @@ TEST_F(MainWindowTest, NextAndPrevFollowTheStateTable) {
 TEST_F(MainWindowTest, NextFromBioNeedsAValidBirthDate) {
     auto w = start();
     w->btNext->click();
-    for (const QString& bad : {QString(), QStringLiteral("2/30/1990"), QStringLiteral("yesterday")}) {
+    for (const QString& bad :
+         {QString(), QStringLiteral("2/30/1990"), QStringLiteral("yesterday")}) {
         test::ScriptedBoxes boxes;
         w->edDOB->setText(bad);
         w->btNext->click();
         ASSERT_EQ(boxes.errors.size(), 1) << bad.toStdString();
-        EXPECT_EQ(boxes.errors[0], QStringLiteral("Your birthdate is mandatory to proceed to the next step."));
+        EXPECT_EQ(boxes.errors[0],
+                  QStringLiteral("Your birthdate is mandatory to proceed to the next step."));
         EXPECT_EQ(w->Notebook1->currentIndex(), 1);
         EXPECT_TRUE(w->btPrev->isEnabled());
         EXPECT_TRUE(w->btNext->isEnabled());
@@ -125,10 +130,11 @@ TEST_F(MainWindowTest, LeavingTheBirthDateTakesItIn) {
 }
 
 TEST_F(MainWindowTest, ResultsLinesAndGraphButtons) {
-    writeIni(QStringLiteral("[DOB]\nDate=3/1/1990\n[Income]\nincome=50000\n"
-                            "[Hours]\nCount=0\n[Money]\nCount=1\n[Money1]\nDesc=Books\nAmount=$12.50\nPer=Month\n"
-                            "Start=1/15/2020\nEnd=3/15/2020\n[Freq]\nCount=1\n[Freq1]\nDesc=Moved\nAmount=3\n"
-                            "Per=Once\nStart=1/1/2000\nEnd=Now\n"));
+    writeIni(QStringLiteral(
+        "[DOB]\nDate=3/1/1990\n[Income]\nincome=50000\n"
+        "[Hours]\nCount=0\n[Money]\nCount=1\n[Money1]\nDesc=Books\nAmount=$12.50\nPer=Month\n"
+        "Start=1/15/2020\nEnd=3/15/2020\n[Freq]\nCount=1\n[Freq1]\nDesc=Moved\nAmount=3\n"
+        "Per=Once\nStart=1/1/2000\nEnd=Now\n"));
     auto w = start();
     EXPECT_EQ(w->Label10->text(), QStringLiteral("Age: 36 years 9 months 5 days  Hours: 322,306"));
     EXPECT_EQ(w->label11->text(), QStringLiteral("Lifetime income: $50,000"));
@@ -153,8 +159,10 @@ TEST_F(MainWindowTest, UnparsableStoredBirthDateIsReportedOnceAndTheIntroPageSho
 }
 
 TEST_F(MainWindowTest, ARowThatDoesNotConvertIsReportedAndNextStillLeadsToIt) {
-    writeIni(QStringLiteral("[DOB]\nDate=3/1/1990\n[Hours]\nCount=2\n[Hour1]\nDesc=Walk\nHrMin=1 Hr\nPer=Day\n"
-                            "Start=1/1/2026\nEnd=1/3/2026\n[Hour2]\nDesc=Run\nHrMin=1 Hr\nPer=Day\nStart=soon\nEnd=Now\n"));
+    writeIni(QStringLiteral(
+        "[DOB]\nDate=3/1/1990\n[Hours]\nCount=2\n[Hour1]\nDesc=Walk\nHrMin=1 Hr\nPer=Day\n"
+        "Start=1/1/2026\nEnd=1/3/2026\n[Hour2]\nDesc=Run\nHrMin=1 "
+        "Hr\nPer=Day\nStart=soon\nEnd=Now\n"));
     test::ScriptedBoxes boxes;
     auto w = start();
     EXPECT_EQ(boxes.reports, QStringList{QStringLiteral("'soon' is not a valid date")});
@@ -216,8 +224,8 @@ TEST_F(MainWindowTest, FailedSaveKeepsTheWindowOpen) {
     test::ScriptedBoxes boxes;
     w.btClose->click();
     ASSERT_EQ(boxes.reports.size(), 1);
-    EXPECT_EQ(boxes.reports[0],
-              QStringLiteral("Unable to write to %1").arg(other.filePath(QStringLiteral("file/lifetally.ini"))));
+    EXPECT_EQ(boxes.reports[0], QStringLiteral("Unable to write to %1")
+                                    .arg(other.filePath(QStringLiteral("file/lifetally.ini"))));
     EXPECT_TRUE(w.window->isVisible());
     EXPECT_FALSE(QApplication::overrideCursor());
 }
@@ -228,7 +236,7 @@ TEST_F(MainWindowTest, DarkDesktopThemeLeavesTextDarkOnLight) {
     QApplication::setPalette(QPalette(light, face, face, face, face, light, QColor(35, 35, 35)));
     test::Wizard w(dir.path());
     TfrmTime t(w.window.get(), 0, QString());
-    QList<QLabel*> labels = w.Notebook1->widget(1)->findChildren<QLabel*>();  // the Bio page
+    QList<QLabel*> labels = w.Notebook1->widget(1)->findChildren<QLabel*>();      // the Bio page
     labels.removeIf([](const QLabel* l) { return !l->styleSheet().isEmpty(); });  // headings
     for (const QLabel* label : labels << w.Label10 << t.Label1)
         EXPECT_EQ(label->palette().color(QPalette::WindowText), QColor(Qt::black));

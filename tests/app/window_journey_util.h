@@ -4,8 +4,6 @@
 // the program's own, and ways to put the keyboard focus where a user would.
 #include <gtest/gtest.h>
 
-#include "support/main_window_harness.h"
-
 #include <QApplication>
 #include <QDate>
 #include <QFile>
@@ -18,6 +16,8 @@
 #include <QWidget>
 #include <utility>
 #include <vector>
+
+#include "support/main_window_harness.h"
 
 // Readable failures.
 inline void PrintTo(const QString& s, std::ostream* os) { *os << '"' << s.toStdString() << '"'; }

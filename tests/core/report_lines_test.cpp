@@ -62,7 +62,8 @@ TEST(ReportLines, HeadingLines) {
     EXPECT_EQ(lines[1], kPerson);
     EXPECT_EQ(lines[2], kIncome);
     EXPECT_EQ(lines[3], QStringLiteral("Printed : 12/6/2026  10:00:00 AM"));
-    EXPECT_EQ(lines[4], QStringLiteral("Lifetally from Tallyhouse Software - https://tallyhouse.example"));
+    EXPECT_EQ(lines[4],
+              QStringLiteral("Lifetally from Tallyhouse Software - https://tallyhouse.example"));
 }
 
 TEST(ReportLines, PrintedLineFollowsTheLocale) {

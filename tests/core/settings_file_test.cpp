@@ -1,5 +1,4 @@
 #include "core/settings_file.h"
-#include "core/table_spec.h"
 
 #include <gtest/gtest.h>
 #include <sys/resource.h>
@@ -11,6 +10,7 @@
 #include <QTemporaryDir>
 #include <csignal>
 
+#include "core/table_spec.h"
 #include "support/test_env.h"
 
 namespace lt {
@@ -109,7 +109,8 @@ TEST_F(SettingsFileTest, LookupsIgnoreCase) {
     EXPECT_EQ(s.name, "Eve");
     EXPECT_EQ(s.income, 77);
     ASSERT_EQ(s.tables[tableIndex(TableKind::Hours)].size(), 1u);
-    EXPECT_EQ(s.tables[tableIndex(TableKind::Hours)][0], (Row{"Sleep", "8 Hrs 0 Mins", "Day", "1/1/2000", "Now"}));
+    EXPECT_EQ(s.tables[tableIndex(TableKind::Hours)][0],
+              (Row{"Sleep", "8 Hrs 0 Mins", "Day", "1/1/2000", "Now"}));
 }
 
 struct CountCase {
@@ -183,14 +184,16 @@ TEST_F(SettingsFileTest, FilledRowsMoveUpOverBlankRows) {
     const StoredSettings s = readBack(
         "[Freq1]\nAmount=1\n[Freq2]\nDesc=   \n[Freq3]\nDesc=A\n"
         "[Freq4]\nDesc=''\n[Freq5]\nDesc=B\n");
-    EXPECT_EQ(s.tables[tableIndex(TableKind::Freq)], (std::vector<Row>{{"A"}, {"B"}, {"", "1"}, {}, {}}));
+    EXPECT_EQ(s.tables[tableIndex(TableKind::Freq)],
+              (std::vector<Row>{{"A"}, {"B"}, {"", "1"}, {}, {}}));
 }
 
 // ---- Writing ----
 
 TEST_F(SettingsFileTest, FreshFileHasExactlyTheSectionsKeysAndOrder) {
     StoredSettings s = emptySession();
-    s.tables[tableIndex(TableKind::Hours)][0] = Row{"Sleep", "8 Hrs 0 Mins", "Day", "1/2/1990", "Now"};
+    s.tables[tableIndex(TableKind::Hours)][0] =
+        Row{"Sleep", "8 Hrs 0 Mins", "Day", "1/2/1990", "Now"};
     writeSettingsFile(path_, s);
     const QByteArray bytes = readAll(path_);
 
@@ -286,7 +289,8 @@ TEST_F(SettingsFileTest, ShortTablesAreWrittenWithEmptyRows) {
 
 TEST_F(SettingsFileTest, RowsPastFiftyAreNotWritten) {
     StoredSettings s = emptySession();
-    s.tables[tableIndex(TableKind::Hours)].resize(52, Row{"Extra", "1 Hrs 0 Mins", "Day", "1/1/2000", "Now"});
+    s.tables[tableIndex(TableKind::Hours)].resize(
+        52, Row{"Extra", "1 Hrs 0 Mins", "Day", "1/1/2000", "Now"});
     writeSettingsFile(path_, s);
     const QByteArray bytes = readAll(path_);
     EXPECT_TRUE(bytes.contains("[Hour51]\nDesc=\nHrMin=\nPer=\nStart=\nEnd=\n[Money]\n"));
@@ -303,7 +307,8 @@ TEST_F(SettingsFileTest, FullSessionRoundTrip) {
             Row{QStringLiteral("Activity %1").arg(i + 1),
                 QStringLiteral("%1 Hrs %2 Mins").arg(i % 24).arg(i), i % 2 ? "Week" : "Day",
                 "1/1/2000", i % 3 ? "Now" : "12/31/2020"};
-    s.tables[tableIndex(TableKind::Money)][0] = Row{"a=b", "$1,200.50", "Once", "3/3/2003", "3/3/2003"};
+    s.tables[tableIndex(TableKind::Money)][0] =
+        Row{"a=b", "$1,200.50", "Once", "3/3/2003", "3/3/2003"};
     s.tables[tableIndex(TableKind::Money)][1] = Row{"\"Quoted\"", "$5", "Year", "1/1/1990", "Now"};
     s.tables[tableIndex(TableKind::Money)][2] =
         Row{QString::fromUtf8("Caf\xc3\xa9 \xe2\x82\xac"), "$3", "Day", "1/1/2001", "Now"};
@@ -316,13 +321,16 @@ TEST_F(SettingsFileTest, FullSessionRoundTrip) {
     EXPECT_EQ(r.birthDateText, "7/15/1961");
     EXPECT_EQ(r.income, 99999999);
     ASSERT_EQ(r.tables[tableIndex(TableKind::Hours)].size(), 50u);  // Count 51 loads rows 1 to 50
-    for (int i = 0; i < 49; ++i) EXPECT_EQ(r.tables[tableIndex(TableKind::Hours)][i], s.tables[tableIndex(TableKind::Hours)][i]);
+    for (int i = 0; i < 49; ++i)
+        EXPECT_EQ(r.tables[tableIndex(TableKind::Hours)][i],
+                  s.tables[tableIndex(TableKind::Hours)][i]);
     EXPECT_EQ(r.tables[tableIndex(TableKind::Hours)][49], Row{});
     EXPECT_EQ(r.tables[tableIndex(TableKind::Hours)][48][1], "0 Hrs 48 Mins");  // 48 % 24, 48
     ASSERT_EQ(r.tables[tableIndex(TableKind::Money)].size(), 50u);
     EXPECT_EQ(r.tables[tableIndex(TableKind::Money)][0], s.tables[tableIndex(TableKind::Money)][0]);
     // One pair of enclosing quotes is removed on reading.
-    EXPECT_EQ(r.tables[tableIndex(TableKind::Money)][1], (Row{"Quoted", "$5", "Year", "1/1/1990", "Now"}));
+    EXPECT_EQ(r.tables[tableIndex(TableKind::Money)][1],
+              (Row{"Quoted", "$5", "Year", "1/1/1990", "Now"}));
     EXPECT_EQ(r.tables[tableIndex(TableKind::Money)][2], s.tables[tableIndex(TableKind::Money)][2]);
     for (int i = 3; i < 50; ++i) EXPECT_EQ(r.tables[tableIndex(TableKind::Money)][i], Row{});
     EXPECT_EQ(r.tables[tableIndex(TableKind::Freq)][0], s.tables[tableIndex(TableKind::Freq)][0]);
@@ -349,7 +357,8 @@ TEST_F(SettingsFileTest, CommentsAndUnknownSectionsAreKeptThroughASave) {
         "Note=mine\r\n";
     writeAll(path_, before);
     StoredSettings s = emptySession();
-    s.tables[tableIndex(TableKind::Hours)][0] = Row{"Sleep", "8 Hrs 0 Mins", "Day", "1/2/1990", "Now"};
+    s.tables[tableIndex(TableKind::Hours)][0] =
+        Row{"Sleep", "8 Hrs 0 Mins", "Day", "1/2/1990", "Now"};
     writeSettingsFile(path_, s);
     const QByteArray after = readAll(path_);
 

@@ -122,8 +122,8 @@ TEST_P(RefusedAddressTest, NothingIsOpened) {
 
 INSTANTIATE_TEST_SUITE_P(Schemes, RefusedAddressTest,
                          ::testing::Values("file:///bin/sh", "javascript:alert(1)",
-                                           "ftp://tallyhouse.example/", "/usr/bin/xterm", "https://",
-                                           "mailto:a@tallyhouse.example", ""));
+                                           "ftp://tallyhouse.example/", "/usr/bin/xterm",
+                                           "https://", "mailto:a@tallyhouse.example", ""));
 
 TEST(ShellOpen, MissingOrForeignFileIsAFailure) {
     QTemporaryDir dir;

@@ -67,7 +67,7 @@ TEST_P(EqualKeys, MoveAsThePartitionStepsPutThem) {
     const EqualCase& c = GetParam();
     TableTexts t = tableOf(c.order == SortKey::Total       ? sameTotal(c.rows)
                            : c.order == SortKey::StartDate ? sameStart(c.rows)
-                                                         : sameActivity(c.rows));
+                                                           : sameActivity(c.rows));
     const TableTexts before = t;
     sortTable(t, c.order);
     EXPECT_EQ(idsOf(t, c.rows), c.once);

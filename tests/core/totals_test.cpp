@@ -44,14 +44,10 @@ INSTANTIATE_TEST_SUITE_P(
                  "131 (0.04%)"},
         // k hours over k days: k / 322306 turns from 0.00 to 0.01 % between 16 and 17
         // (0.00496, 0.00527) and to 0.02 % between 48 and 49 (0.01489, 0.01520).
-        HourCase{"Share16", row("1 Hr", "Day", "1/1/2026", "1/17/2026"), kHoursLived,
-                 "16 (0.00%)"},
-        HourCase{"Share17", row("1 Hr", "Day", "1/1/2026", "1/18/2026"), kHoursLived,
-                 "17 (0.01%)"},
-        HourCase{"Share48", row("1 Hr", "Day", "1/1/2026", "2/18/2026"), kHoursLived,
-                 "48 (0.01%)"},
-        HourCase{"Share49", row("1 Hr", "Day", "1/1/2026", "2/19/2026"), kHoursLived,
-                 "49 (0.02%)"},
+        HourCase{"Share16", row("1 Hr", "Day", "1/1/2026", "1/17/2026"), kHoursLived, "16 (0.00%)"},
+        HourCase{"Share17", row("1 Hr", "Day", "1/1/2026", "1/18/2026"), kHoursLived, "17 (0.01%)"},
+        HourCase{"Share48", row("1 Hr", "Day", "1/1/2026", "2/18/2026"), kHoursLived, "48 (0.01%)"},
+        HourCase{"Share49", row("1 Hr", "Day", "1/1/2026", "2/19/2026"), kHoursLived, "49 (0.02%)"},
         HourCase{"ReversedDates", row("2 Hrs 30 Mins", "Week", "1/1/2021", "1/1/2020"), kHoursLived,
                  "131 (0.04%)"},
         HourCase{"NoBaseNoShare", row("2 Hrs 30 Mins", "Week", "1/1/2020", "1/1/2021"), 0, "131"},

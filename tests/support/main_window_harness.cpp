@@ -3,12 +3,12 @@
 #include <QApplication>
 #include <QDir>
 #include <QFile>
-#include <QTest>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
 #include <QPushButton>
 #include <QStackedWidget>
+#include <QTest>
 #include <QToolButton>
 
 #include "ui/activity_grid.h"
@@ -96,7 +96,8 @@ QByteArray WizardHarness::iniBytes() const {
 }
 
 std::unique_ptr<Wizard> WizardHarness::start(bool active) {
-    return std::make_unique<Wizard>(dir.path(), active ? Wizard::Shown::Active : Wizard::Shown::Plain);
+    return std::make_unique<Wizard>(dir.path(),
+                                    active ? Wizard::Shown::Active : Wizard::Shown::Plain);
 }
 
 }  // namespace lt::test

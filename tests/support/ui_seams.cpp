@@ -1,7 +1,8 @@
 #include "support/ui_seams.h"
 
-#include <QDialog>
 #include <gtest/gtest.h>
+
+#include <QDialog>
 
 #include "ui/message_boxes.h"
 
@@ -9,7 +10,9 @@ namespace lt::test {
 
 void installFailingSeams() {
     MessageSeams& s = messageSeams();
-    s.error = [](QWidget*, const QString& m) { ADD_FAILURE() << "unexpected error box: " << m.toStdString(); };
+    s.error = [](QWidget*, const QString& m) {
+        ADD_FAILURE() << "unexpected error box: " << m.toStdString();
+    };
     s.quietError = s.error;
     s.defaultReport = [](QWidget*, const QString& m) {
         ADD_FAILURE() << "unexpected error report: " << m.toStdString();

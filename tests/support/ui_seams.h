@@ -17,11 +17,11 @@ class ScriptedBoxes {
 public:
     ScriptedBoxes();
     ~ScriptedBoxes();
-    QStringList errors;          // showError
-    QStringList reports;         // default error report
-    QStringList quietErrors;     // error box without beep
-    QStringList confirmations;   // Yes/No questions asked
-    bool confirmAnswer = true;   // what every confirmation answers
+    QStringList errors;         // showError
+    QStringList reports;        // default error report
+    QStringList quietErrors;    // error box without beep
+    QStringList confirmations;  // Yes/No questions asked
+    bool confirmAnswer = true;  // what every confirmation answers
     // Called for each modal dialog; returns its result. Unset: the test fails.
     std::function<int(QDialog&)> onDialog;
     // Called for the print dialog; returns whether the user confirmed. Unset: the test fails.

@@ -1,16 +1,19 @@
+#include "ui/masked_field.h"
+
+#include <gtest/gtest.h>
+
 #include <QFocusEvent>
 #include <QLineEdit>
 #include <QTest>
-#include <gtest/gtest.h>
 
-#include "ui/masked_field.h"
 #include "support/test_env.h"
 #include "support/ui_seams.h"
 
 namespace lt {
 namespace {
 
-MaskedNumberField* field(const QString& mask, double max, std::unique_ptr<MaskedNumberField>& keep) {
+MaskedNumberField* field(const QString& mask, double max,
+                         std::unique_ptr<MaskedNumberField>& keep) {
     keep = std::make_unique<MaskedNumberField>();
     keep->setPictureMask(mask);
     keep->setRange(0, max);
@@ -71,7 +74,8 @@ TEST(MaskedNumberField, OutOfRangeEntryIsRefusedWithAMessage) {
     test::ScriptedBoxes boxes;
     typeAndLeave(f, QStringLiteral("100000000"));
     EXPECT_EQ(boxes.reports,
-              QStringList{QStringLiteral("100000000 is not a valid value. It must be between $0 and $99,999,999.")});
+              QStringList{QStringLiteral(
+                  "100000000 is not a valid value. It must be between $0 and $99,999,999.")});
     EXPECT_EQ(f->value(), 250000);
     EXPECT_EQ(f->text(), QStringLiteral("$250,000"));
 

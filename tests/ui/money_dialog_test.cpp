@@ -10,11 +10,11 @@
 #include <QRadioButton>
 #include <QToolButton>
 
-#include "ui/activity_dialog_test_util.h"
-#include "ui/masked_field.h"
+#include "core/cell_text.h"
 #include "support/test_env.h"
 #include "support/ui_seams.h"
-#include "core/cell_text.h"
+#include "ui/activity_dialog_test_util.h"
+#include "ui/masked_field.h"
 
 namespace lt {
 namespace {

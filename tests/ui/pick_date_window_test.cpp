@@ -16,9 +16,9 @@
 #include <QWheelEvent>
 #include <functional>
 
-#include "ui/pick_date_window_p.h"
 #include "support/test_env.h"
 #include "support/ui_seams.h"
+#include "ui/pick_date_window_p.h"
 
 namespace lt {
 namespace {

@@ -1,3 +1,5 @@
+#include "ui/table_editing.h"
+
 #include <gtest/gtest.h>
 
 #include <QAction>
@@ -20,16 +22,15 @@
 #include "app/main_window.h"
 #include "core/locale_format.h"
 #include "core/totals.h"
-#include "ui/money_dialog.h"
-#include "ui/time_dialog.h"
+#include "support/main_window_harness.h"
+#include "support/test_env.h"
+#include "support/ui_seams.h"
+#include "ui/activity_grid.h"
 #include "ui/graph_window.h"
 #include "ui/masked_field.h"
 #include "ui/message_boxes.h"
-#include "ui/table_editing.h"
-#include "support/test_env.h"
-#include "support/ui_seams.h"
-#include "support/main_window_harness.h"
-#include "ui/activity_grid.h"
+#include "ui/money_dialog.h"
+#include "ui/time_dialog.h"
 
 namespace lt {
 namespace {
@@ -415,8 +416,7 @@ TEST(MessageBoxes, ShowTheTextTheyQuoteAsTyped) {
     resetMessageSeams();  // the real boxes, their modal loop answered here
     QStringList plain;
     messageSeams().execBox = [&plain](QMessageBox& b) {
-        if (b.textFormat() == Qt::PlainText)
-            plain << b.text();
+        if (b.textFormat() == Qt::PlainText) plain << b.text();
         return int(QMessageBox::No);
     };
     ActivityGrid grid;

@@ -9,10 +9,10 @@
 #include <QRadioButton>
 #include <QToolButton>
 
-#include "ui/activity_dialog_test_util.h"
-#include "ui/masked_field.h"
 #include "support/test_env.h"
 #include "support/ui_seams.h"
+#include "ui/activity_dialog_test_util.h"
+#include "ui/masked_field.h"
 
 namespace lt {
 namespace {
