@@ -20,6 +20,7 @@
 #include <QPainter>
 #include <QPieSeries>
 #include <QPieSlice>
+#include <QPrintPreviewDialog>
 #include <QPrinter>
 #include <QPushButton>
 #include <QRadialGradient>
@@ -140,9 +141,10 @@ TfrmGraph::TfrmGraph(QWidget* owner) : QDialog(owner) {
     rbBar = new QRadioButton(QStringLiteral("Bar"), Panel1);
     SpeedButton1 = new QPushButton(QStringLiteral("Reduce # visible points"), Panel1);
     btSaveImage = new QPushButton(QStringLiteral("Save image..."), Panel1);
+    btPreview = new QPushButton(QStringLiteral("Pre&view"), Panel1);
     btPrint = new QPushButton(QStringLiteral("&Print"), Panel1);
     btClose = new QPushButton(QStringLiteral("Close"), Panel1);
-    for (QPushButton* b : {SpeedButton1, btSaveImage, btPrint, btClose}) {
+    for (QPushButton* b : {SpeedButton1, btSaveImage, btPreview, btPrint, btClose}) {
         b->setAutoDefault(false);
         b->setDefault(false);
     }
@@ -152,6 +154,7 @@ TfrmGraph::TfrmGraph(QWidget* owner) : QDialog(owner) {
     // stays free for another button.
     btSaveImage->setGeometry(137, 8, 83, 25);
     SpeedButton1->setGeometry(224, 8, 169, 25);
+    btPreview->setGeometry(0, 8, 75, 25);
     btPrint->setGeometry(0, 8, 75, 25);
     btClose->setGeometry(0, 8, 75, 25);
 
@@ -167,6 +170,7 @@ TfrmGraph::TfrmGraph(QWidget* owner) : QDialog(owner) {
     connect(rbPie, &QRadioButton::clicked, this, &TfrmGraph::rbPieClick);
     connect(rbBar, &QRadioButton::clicked, this, &TfrmGraph::rbBarClick);
     connect(SpeedButton1, &QPushButton::clicked, this, &TfrmGraph::SpeedButton1Click);
+    connect(btPreview, &QPushButton::clicked, this, &TfrmGraph::btPreviewClick);
     connect(btPrint, &QPushButton::clicked, this, &TfrmGraph::btPrintClick);
     connect(btSaveImage, &QPushButton::clicked, this, &TfrmGraph::btSaveImageClick);
     connect(btClose, &QPushButton::clicked, this, &QDialog::reject);
@@ -178,7 +182,8 @@ TfrmGraph::TfrmGraph(QWidget* owner) : QDialog(owner) {
     setTabOrder(rbPie, rbBar);
     setTabOrder(rbBar, btSaveImage);
     setTabOrder(btSaveImage, SpeedButton1);
-    setTabOrder(SpeedButton1, btPrint);
+    setTabOrder(SpeedButton1, btPreview);
+    setTabOrder(btPreview, btPrint);
     setTabOrder(btPrint, btClose);
 
     setPieActive(true);
@@ -434,6 +439,21 @@ void TfrmGraph::Panel1Resize() {
     const int width = Panel1->width();
     btClose->move(width - btClose->width() - 5, btClose->y());
     btPrint->move(btClose->x() - btPrint->width() - 5, btPrint->y());
+    btPreview->move(btPrint->x() - btPreview->width() - 5, btPreview->y());
+}
+
+void TfrmGraph::btPreviewClick() {
+    // The page Print prints, drawn by the same code; the preview shows it landscape, and
+    // the printer keeps its own orientation afterwards, as after printing.
+    const QPageLayout::Orientation before = printer().pageLayout().orientation();
+    printer().setPageOrientation(QPageLayout::Landscape);
+    QPrintPreviewDialog preview(&printer(), this);
+    connect(&preview, &QPrintPreviewDialog::paintRequested, this, [this](QPrinter* p) {
+        if (!printChart(*p))
+            reportDefaultError(QStringLiteral("The chart could not be printed."), this);
+    });
+    execDialog(preview);
+    printer().setPageOrientation(before);
 }
 
 void TfrmGraph::btPrintClick() {

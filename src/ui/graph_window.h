@@ -71,6 +71,7 @@ public:
     QRadioButton* rbBar = nullptr;
     QPushButton* SpeedButton1 = nullptr;
     QPushButton* btSaveImage = nullptr;
+    QPushButton* btPreview = nullptr;
     QPushButton* btPrint = nullptr;
     QPushButton* btClose = nullptr;
     QTimer* Timer1 = nullptr;
@@ -86,6 +87,7 @@ public slots:
     void Timer1Timer();
     void SpeedButton1Click();
     void Panel1Resize();
+    void btPreviewClick();
     void btPrintClick();
     void btSaveImageClick();
 

@@ -16,6 +16,8 @@
 #include <QPieSeries>
 #include <QPieSlice>
 #include <QPointer>
+#include <QPrintPreviewDialog>
+#include <QPrintPreviewWidget>
 #include <QPrinter>
 #include <QProcess>
 #include <QPushButton>
@@ -198,6 +200,7 @@ TEST(GraphWindow, Panel1ResizeKeepsCloseAndPrintAtTheRight) {
     QCoreApplication::processEvents();
     EXPECT_EQ(frm.btClose->x(), 700 - frm.btClose->width() - 5);
     EXPECT_EQ(frm.btPrint->x(), frm.btClose->x() - frm.btPrint->width() - 5);
+    EXPECT_EQ(frm.btPreview->x(), frm.btPrint->x() - frm.btPreview->width() - 5);
     EXPECT_EQ(frm.rbPie->x(), 8);
     EXPECT_EQ(frm.rbBar->x(), 75);
     EXPECT_EQ(frm.SpeedButton1->x(), 224);
@@ -387,6 +390,29 @@ TEST(GraphWindow, PrintingKeepsALandscapePrinterLandscape) {
     g.frm.btPrintClick();
     EXPECT_TRUE(QFile::exists(file));
     EXPECT_EQ(g.frm.printer().pageLayout().orientation(), QPageLayout::Landscape);
+}
+
+TEST(GraphWindow, PreviewShowsTheOneLandscapePagePrintPrints) {
+    ShownGraph g(3);
+    test::ScriptedBoxes boxes;
+    int pages = -1;
+    bool landscape = false;
+    boxes.onDialog = [&](QDialog& d) {
+        EXPECT_NE(qobject_cast<QPrintPreviewDialog*>(&d), nullptr);
+        d.show();  // the preview draws its pages when shown
+        QCoreApplication::processEvents();
+        if (auto* view = d.findChild<QPrintPreviewWidget*>()) {
+            pages = view->pageCount();
+            landscape = view->orientation() == QPageLayout::Landscape;
+        }
+        return int(QDialog::Rejected);
+    };
+    g.frm.btPreview->click();
+    EXPECT_EQ(pages, 1);
+    EXPECT_TRUE(landscape);
+    EXPECT_TRUE(boxes.reports.isEmpty());
+    // The printer keeps its own orientation for the next print dialog.
+    EXPECT_EQ(g.frm.printer().pageLayout().orientation(), QPageLayout::Portrait);
 }
 
 TEST(GraphWindow, CancelledPrintDialogPrintsNothing) {
