@@ -1,5 +1,7 @@
 #include "core/chart_points.h"
 
+#include <algorithm>
+
 #include "core/locale_format.h"
 #include "core/random_source.h"
 #include "core/table_shape.h"
@@ -86,5 +88,19 @@ QString percentMark(double percent) {
 }
 
 QString legendValue(double value) { return trimDecimals(loc::formatNumber(value, 3)); }
+
+QString chartDescription(const std::vector<ChartPoint>& points) {
+    double total = 0;
+    for (const ChartPoint& p : points) total += p.value;
+    std::vector<ChartPoint> sorted = points;
+    std::stable_sort(sorted.begin(), sorted.end(),
+                     [](const ChartPoint& a, const ChartPoint& b) { return a.value > b.value; });
+    QStringList parts;
+    for (const ChartPoint& p : sorted)
+        parts << QStringLiteral("%1: %2 (%3)")
+                     .arg(p.label, legendValue(p.value),
+                          percentMark(total > 0 ? 100 * p.value / total : 0));
+    return parts.join(QStringLiteral("; "));
+}
 
 }  // namespace lt

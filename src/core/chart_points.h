@@ -66,4 +66,8 @@ QString percentMark(double percent);
 // A legend value, "#,##0.###": grouped, up to three decimals.
 QString legendValue(double value);
 
+// What a screen reader says for a chart: every point, largest first, as
+// "label: value (share)", the share being of the sum of all points.
+QString chartDescription(const std::vector<ChartPoint>& points);
+
 }  // namespace lt

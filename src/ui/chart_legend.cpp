@@ -4,6 +4,7 @@
 #include <QPainter>
 #include <algorithm>
 
+#include "core/chart_layout.h"
 #include "ui/look.h"
 
 namespace lt {
@@ -34,25 +35,55 @@ qreal ChartLegend::valueColumnWidth() const {
     return w;
 }
 
-qreal ChartLegend::preferredWidth() const {
-    if (entries_.isEmpty()) return 0;
+qreal ChartLegend::columnWidth() const {
     const QFontMetricsF fm(font_);
     qreal labels = 0;
     for (const Entry& e : entries_) labels = std::max(labels, fm.horizontalAdvance(e.label));
-    const qreal box = fm.height();
-    // frame, box, gap, values, gap, labels, frame
-    return 6 + box + 6 + valueColumnWidth() + 8 + labels + 6;
+    // box, gap, values, gap, labels, gap
+    return fm.height() + 6 + valueColumnWidth() + 8 + labels + 6;
 }
 
-void ChartLegend::place(const QPointF& topLeft, qreal maxHeight) {
+int ChartLegend::rows() const { return (int(entries_.size()) + columns_ - 1) / columns_; }
+
+void ChartLegend::fit(qreal maxHeight, qreal maxWidth) {
+    prepareGeometryChange();
+    const qreal usable = maxHeight - 6;  // less the frame
+    // The design's type, then one or two pixels smaller; below that more columns read
+    // better than smaller type.
+    for (const int pixels : {11, 10, 9}) {
+        font_ = pixelFont(QStringLiteral("Arial"), pixels);
+        columns_ = legendColumns(int(entries_.size()), rowHeight(), usable);
+        if (columns_ == 1) return;
+    }
+    font_ = pixelFont(QStringLiteral("Arial"), 10);
+    columns_ = legendColumns(int(entries_.size()), rowHeight(), usable);
+    // A window too small for them all lets the columns run long rather than wide.
+    const int widest = std::max(1, int((maxWidth - 6) / columnWidth()));
+    columns_ = std::min(columns_, widest);
+}
+
+qreal ChartLegend::preferredWidth() const {
+    if (entries_.isEmpty()) return 0;
+    return 6 + columns_ * columnWidth();
+}
+
+void ChartLegend::place(const QPointF& topLeft) {
     prepareGeometryChange();
     setPos(topLeft);
-    const qreal wanted = entries_.size() * rowHeight() + 6;
-    size_ = entries_.isEmpty() ? QSizeF() : QSizeF(preferredWidth(), std::min(wanted, maxHeight));
+    size_ = entries_.isEmpty() ? QSizeF() : QSizeF(preferredWidth(), rows() * rowHeight() + 6);
     update();
 }
 
 QRectF ChartLegend::boundingRect() const { return QRectF(QPointF(0, 0), size_); }
+
+QList<QRectF> ChartLegend::entryRects() const {
+    QList<QRectF> out;
+    const int perColumn = std::max(1, rows());
+    for (int i = 0; i < entries_.size(); ++i)
+        out << QRectF(6 + (i / perColumn) * columnWidth(), 3 + (i % perColumn) * rowHeight(),
+                      columnWidth(), rowHeight());
+    return out;
+}
 
 void ChartLegend::paint(QPainter* painter, const QStyleOptionGraphicsItem*, QWidget*) {
     if (entries_.isEmpty() || size_.isEmpty()) return;
@@ -63,22 +94,21 @@ void ChartLegend::paint(QPainter* painter, const QStyleOptionGraphicsItem*, QWid
     painter->setFont(font_);
     const QFontMetricsF fm(font_);
     const qreal box = fm.height() - 2;
-    const qreal valuesRight = 6 + box + 6 + valueColumnWidth();
-    qreal y = 3;
-    for (const Entry& e : entries_) {
-        // Entries that do not fit are left out rather than drawn over the frame.
-        if (y + rowHeight() > size_.height()) break;
-        const qreal mid = y + rowHeight() / 2;
+    const qreal values = valueColumnWidth();
+    const QList<QRectF> rects = entryRects();
+    for (int i = 0; i < entries_.size(); ++i) {
+        const Entry& e = entries_[i];
+        const QRectF row = rects[i];
         painter->setPen(QPen(Qt::black, 1));
         painter->setBrush(e.color);
-        painter->drawRect(QRectF(6, mid - box / 2, box, box));
+        painter->drawRect(QRectF(row.left(), row.center().y() - box / 2, box, box));
         painter->setPen(Qt::black);
-        const QRectF row(0, y, size_.width(), rowHeight());
-        painter->drawText(QRectF(6 + box + 6, y, valuesRight - (6 + box + 6), rowHeight()),
+        const qreal valuesLeft = row.left() + box + 6;
+        painter->drawText(QRectF(valuesLeft, row.top(), values, row.height()),
                           Qt::AlignRight | Qt::AlignVCenter, e.value);
-        painter->drawText(QRectF(valuesRight + 8, y, row.width() - valuesRight - 8, rowHeight()),
+        const qreal labelsLeft = valuesLeft + values + 8;
+        painter->drawText(QRectF(labelsLeft, row.top(), row.right() - labelsLeft, row.height()),
                           Qt::AlignLeft | Qt::AlignVCenter, e.label);
-        y += rowHeight();
     }
     painter->restore();
 }

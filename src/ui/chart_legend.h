@@ -28,10 +28,19 @@ public:
     // "value  label" of each entry, top to bottom.
     QStringList texts() const;
 
-    // Width needed by the widest entry, frame included.
+    // Picks the type size and the number of columns that show every entry within
+    // `maxHeight`: one column in a smaller type if that is enough, else more columns,
+    // as many as `maxWidth` holds.
+    void fit(qreal maxHeight, qreal maxWidth);
+    int columns() const { return columns_; }
+    int fontPixelSize() const { return font_.pixelSize(); }
+    // Width of the fitted legend, frame included.
     qreal preferredWidth() const;
-    // Places the legend with its top-left corner at `topLeft`, at most `maxHeight` high.
-    void place(const QPointF& topLeft, qreal maxHeight);
+    // Places the fitted legend with its top-left corner at `topLeft`.
+    void place(const QPointF& topLeft);
+    // Where each entry is drawn, in the legend's coordinates, top to bottom and column
+    // by column.
+    QList<QRectF> entryRects() const;
 
     QRectF boundingRect() const override;
     void paint(QPainter* painter, const QStyleOptionGraphicsItem* option, QWidget* widget) override;
@@ -39,10 +48,13 @@ public:
 private:
     qreal rowHeight() const;
     qreal valueColumnWidth() const;
+    qreal columnWidth() const;
+    int rows() const;
 
     QList<Entry> entries_;
     QFont font_;
     QSizeF size_;
+    int columns_ = 1;
 };
 
 }  // namespace lt

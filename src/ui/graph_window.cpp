@@ -2,31 +2,43 @@
 
 #include <QBarCategoryAxis>
 #include <QBarSet>
+#include <QBuffer>
 #include <QChart>
 #include <QChartView>
+#include <QDir>
 #include <QEvent>
+#include <QFileInfo>
+#include <QFontMetricsF>
 #include <QGraphicsEllipseItem>
 #include <QGraphicsLayout>
 #include <QGraphicsSimpleTextItem>
+#include <QGraphicsTextItem>
 #include <QHorizontalBarSeries>
+#include <QImage>
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QPieSeries>
 #include <QPieSlice>
+#include <QPrintPreviewDialog>
 #include <QPrinter>
 #include <QPushButton>
 #include <QRadialGradient>
 #include <QRadioButton>
+#include <QSaveFile>
+#include <QSvgGenerator>
+#include <QTextDocument>
 #include <QTimer>
 #include <QVBoxLayout>
 #include <QValueAxis>
 #include <cmath>
 
+#include "core/chart_layout.h"
 #include "core/credits.h"
 #include "ui/designed_palette.h"
 #include "ui/look.h"
 #include "ui/message_boxes.h"
+#include "ui/report_export.h"
 
 namespace lt {
 namespace {
@@ -39,6 +51,10 @@ constexpr qreal kLabelArm = 8;           // pixels from the pie to a slice mark
 constexpr qreal kPieSize = 0.7;          // of the plot area's smaller side
 constexpr qreal kShadowOffset = 6;       // pixels, right and down
 constexpr qreal kGap = 10;               // pixels between legend and chart edge
+constexpr qreal kMarkRun = 16;           // pixels between an arm's end and its column
+constexpr qreal kMarkSpacing = 2;        // pixels between marks
+constexpr qreal kTitleTop = 6;           // pixels above the title
+constexpr qreal kRimShare = 0.88;        // of the radius: the face's own colour out to here
 const char* const kLabelProperty = "pointLabel";
 const char* const kColorProperty = "pointColor";
 
@@ -59,8 +75,6 @@ TfrmGraph::TfrmGraph(QWidget* owner) : QDialog(owner) {
     chart_->layout()->setContentsMargins(0, 0, 0, 0);
     chart_->setBackgroundPen(Qt::NoPen);
     chart_->setBackgroundBrush(Qt::white);
-    chart_->setTitleFont(pixelFont(QStringLiteral("Times New Roman"), 16, true));
-    chart_->setTitleBrush(navy());
     chart_->legend()->hide();
     chart_->setAnimationOptions(QChart::NoAnimation);
 
@@ -88,6 +102,18 @@ TfrmGraph::TfrmGraph(QWidget* owner) : QDialog(owner) {
     pieShadow_->setBrush(QColor(0, 0, 0, 90));
     pieShadow_->setZValue(0.5);  // above the plot area, below the series
 
+    // The chart's own title is cut with "..." when the window is narrow; this one wraps.
+    titleItem_ = new QGraphicsTextItem(chart_);
+    titleItem_->setFont(pixelFont(QStringLiteral("Times New Roman"), 16, true));
+    titleItem_->setDefaultTextColor(navy());
+    QTextOption titleOption(Qt::AlignHCenter);
+    titleOption.setWrapMode(QTextOption::WrapAtWordBoundaryOrAnywhere);
+    titleItem_->document()->setDefaultTextOption(titleOption);
+    titleItem_->setZValue(10);
+
+    pieMarks_ = new PieMarks(chart_);
+    pieMarks_->setZValue(10);
+
     legend_ = new ChartLegend(chart_);
     legend_->setZValue(10);
 
@@ -102,8 +128,7 @@ TfrmGraph::TfrmGraph(QWidget* owner) : QDialog(owner) {
     Chart1->setRenderHint(QPainter::Antialiasing);
     Chart1->setRubberBand(QChartView::NoRubberBand);
     Chart1->setFocusPolicy(Qt::StrongFocus);
-    Chart1->setAccessibleName(
-        QStringLiteral("Chart; click or press Space to start or stop the pie"));
+    Chart1->setWhatsThis(QStringLiteral("Click or press Space to start or stop the pie"));
     Chart1->viewport()->installEventFilter(this);
     Chart1->installEventFilter(this);
 
@@ -116,15 +141,21 @@ TfrmGraph::TfrmGraph(QWidget* owner) : QDialog(owner) {
     rbPie->setChecked(true);
     rbBar = new QRadioButton(QStringLiteral("Bar"), Panel1);
     SpeedButton1 = new QPushButton(QStringLiteral("Reduce # visible points"), Panel1);
+    btSaveImage = new QPushButton(QStringLiteral("Save image..."), Panel1);
+    btPreview = new QPushButton(QStringLiteral("Pre&view"), Panel1);
     btPrint = new QPushButton(QStringLiteral("&Print"), Panel1);
     btClose = new QPushButton(QStringLiteral("Close"), Panel1);
-    for (QPushButton* b : {SpeedButton1, btPrint, btClose}) {
+    for (QPushButton* b : {SpeedButton1, btSaveImage, btPreview, btPrint, btClose}) {
         b->setAutoDefault(false);
         b->setDefault(false);
     }
     rbPie->setGeometry(8, 12, 60, 17);
     rbBar->setGeometry(75, 12, 60, 17);
+    // Between the radio buttons and the reduce button, so that the room left of Print
+    // stays free for another button.
+    btSaveImage->setGeometry(137, 8, 83, 25);
     SpeedButton1->setGeometry(224, 8, 169, 25);
+    btPreview->setGeometry(0, 8, 75, 25);
     btPrint->setGeometry(0, 8, 75, 25);
     btClose->setGeometry(0, 8, 75, 25);
 
@@ -140,7 +171,9 @@ TfrmGraph::TfrmGraph(QWidget* owner) : QDialog(owner) {
     connect(rbPie, &QRadioButton::clicked, this, &TfrmGraph::rbPieClick);
     connect(rbBar, &QRadioButton::clicked, this, &TfrmGraph::rbBarClick);
     connect(SpeedButton1, &QPushButton::clicked, this, &TfrmGraph::SpeedButton1Click);
+    connect(btPreview, &QPushButton::clicked, this, &TfrmGraph::btPreviewClick);
     connect(btPrint, &QPushButton::clicked, this, &TfrmGraph::btPrintClick);
+    connect(btSaveImage, &QPushButton::clicked, this, &TfrmGraph::btSaveImageClick);
     connect(btClose, &QPushButton::clicked, this, &QDialog::reject);
     connect(Timer1, &QTimer::timeout, this, &TfrmGraph::Timer1Timer);
     connect(chart_, &QGraphicsWidget::geometryChanged, this, &TfrmGraph::layoutOverlays);
@@ -148,8 +181,10 @@ TfrmGraph::TfrmGraph(QWidget* owner) : QDialog(owner) {
 
     setTabOrder(Chart1, rbPie);
     setTabOrder(rbPie, rbBar);
-    setTabOrder(rbBar, SpeedButton1);
-    setTabOrder(SpeedButton1, btPrint);
+    setTabOrder(rbBar, btSaveImage);
+    setTabOrder(btSaveImage, SpeedButton1);
+    setTabOrder(SpeedButton1, btPreview);
+    setTabOrder(btPreview, btPrint);
     setTabOrder(btPrint, btClose);
 
     setPieActive(true);
@@ -165,11 +200,9 @@ QPrinter& TfrmGraph::printer() {
 
 void TfrmGraph::setTitle(const QString& title) {
     title_ = title;
-    // The chart shows its title as rich text: keep the name's characters and the blanks
-    // as they are.
-    QString html = title.toHtmlEscaped();
-    html.replace(u' ', QStringLiteral("&nbsp;"));
-    chart_->setTitle(html);
+    titleItem_->setPlainText(title);
+    Chart1->setAccessibleName(title);
+    layoutOverlays();
 }
 
 void TfrmGraph::clearSeries() {
@@ -188,9 +221,8 @@ void TfrmGraph::addPoint(const ChartPoint& point) {
     // The chart's theme restyles every slice whose pen still equals the default one;
     // the round join keeps this outline our own.
     slice->setPen(QPen(Qt::black, 1, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
-    slice->setLabelVisible(true);
-    slice->setLabelFont(pixelFont(QStringLiteral("Arial"), 11));
-    slice->setLabelPosition(QPieSlice::LabelOutside);
+    // The window draws the marks itself, apart from each other.
+    slice->setLabelVisible(false);
 
     auto* set = new QBarSet(point.label);
     set->append(point.value);
@@ -223,6 +255,7 @@ bool TfrmGraph::rotatePie(int degrees) {
     const qreal start = std::fmod(Series1->pieStartAngle() + degrees, 360.0);
     Series1->setPieStartAngle(start);
     Series1->setPieEndAngle(start + 360);
+    layoutMarks();
     return true;
 }
 
@@ -232,6 +265,7 @@ void TfrmGraph::setPieActive(bool active) {
     Series1->setVisible(active);
     Series2->setVisible(!active);
     pieShadow_->setVisible(active && !points_.empty());
+    pieMarks_->setVisible(active);
     refreshLegend();
 }
 
@@ -242,6 +276,7 @@ void TfrmGraph::refreshMarks() {
     for (const ChartPoint& p : points_) most = std::max(most, p.value);
     barAxis_->setRange(0, most > 0 ? most * 1.05 : 1);
     pieShadow_->setVisible(pieActive() && !points_.empty());
+    Chart1->setAccessibleDescription(chartDescription(points_));
     refreshLegend();
 }
 
@@ -250,40 +285,97 @@ void TfrmGraph::refreshLegend() {
     layoutOverlays();
 }
 
-// Legend, footer and pie shadow follow the chart's size; the plot area leaves room for
-// the legend and the footer.
+// Title, legend, footer, marks and pie shadow follow the chart's size; the plot area
+// leaves room for the title, the legend and the footer.
 void TfrmGraph::layoutOverlays() {
     if (layingOut_) return;
     layingOut_ = true;
     const QRectF area = chart_->rect();
     const qreal footerHeight = footer_->boundingRect().height();
-    const qreal legendWidth = legend_->preferredWidth();
-    chart_->setMargins(QMargins(20, 10, int(legendWidth > 0 ? legendWidth + 2 * kGap : 20),
-                                int(footerHeight + 12)));
     const qreal legendTop = area.top() + area.height() * kLegendTopShare;
-    legend_->place(QPointF(area.right() - legendWidth - kGap, legendTop),
-                   area.bottom() - footerHeight - 8 - legendTop);
+    legend_->fit(area.bottom() - footerHeight - 8 - legendTop, area.width() / 2);
+    const qreal legendWidth = legend_->preferredWidth();
+    legend_->place(QPointF(area.right() - legendWidth - kGap, legendTop));
+
+    // A title that reaches down to the legend keeps clear of it on both sides.
+    titleItem_->setTextWidth(std::max<qreal>(100, area.width() - 2 * kGap));
+    if (legendWidth > 0 && kTitleTop + titleItem_->boundingRect().height() > legendTop)
+        titleItem_->setTextWidth(std::max<qreal>(100, area.width() - 2 * (legendWidth + 2 * kGap)));
+    const qreal titleHeight = title_.isEmpty() ? 0 : titleItem_->boundingRect().height();
+    titleItem_->setPos(area.left() + (area.width() - titleItem_->textWidth()) / 2,
+                       area.top() + kTitleTop);
+
+    chart_->setMargins(QMargins(20, int(kTitleTop + titleHeight + 6),
+                                int(legendWidth > 0 ? legendWidth + 2 * kGap : 20),
+                                int(footerHeight + 12)));
     footer_->setPos(area.left() + (area.width() - footer_->boundingRect().width()) / 2,
                     area.bottom() - footerHeight - 4);
-
-    const QRectF plot = chart_->plotArea();
-    const qreal radius = std::min(plot.width(), plot.height()) / 2 * Series1->pieSize();
-    if (radius > 0) {
-        const QPointF centre = plot.center();
-        pieShadow_->setRect(QRectF(centre.x() - radius + kShadowOffset,
-                                   centre.y() - radius + kShadowOffset, 2 * radius, 2 * radius));
-        // The slices are drawn in the plot area's coordinates.
-        const QPointF local = centre - plot.topLeft();
-        for (QPieSlice* s : Series1->slices()) {
-            const QColor c = s->property(kColorProperty).value<QColor>();
-            QRadialGradient g(local, radius, local - QPointF(radius / 3, radius / 3));
-            g.setColorAt(0, c.lighter(125));
-            g.setColorAt(1, c.darker(125));
-            s->setBrush(g);
-            s->setLabelArmLengthFactor(kLabelArm / radius);
-        }
-    }
+    layoutMarks();
     layingOut_ = false;
+}
+
+// The pie is sized so that the columns of marks fit beside it; every slice keeps its
+// mark, in a smaller type or in more columns when there are many.
+void TfrmGraph::layoutMarks() {
+    const QRectF plot = chart_->plotArea();
+    const qreal side = std::min(plot.width(), plot.height());
+    const QList<QPieSlice*> slices = Series1->slices();
+    if (slices.isEmpty() || side <= 0) {
+        pieMarks_->setMarks({}, QFont());
+        return;
+    }
+    QFont font;
+    qreal height = 0, width = 0;
+    int columns = 1;
+    // Enough columns for every mark on one side: the pie turns.
+    for (const int pixels : {11, 10, 9}) {
+        font = pixelFont(QStringLiteral("Arial"), pixels);
+        const QFontMetricsF fm(font);
+        height = fm.height();
+        width = 0;
+        for (const QPieSlice* s : slices) width = std::max(width, fm.horizontalAdvance(s->label()));
+        columns = pieMarkColumns(int(slices.size()), height, plot.height(), kMarkSpacing);
+        if (columns <= 2) break;
+    }
+    const QFontMetricsF fm(font);
+    const qreal room =
+        plot.width() / 2 - kLabelArm - kMarkRun - columns * (width + kMarkSpacing) - 4;
+    const qreal radius = std::max<qreal>(
+        10, std::min({side / 2 * kPieSize, room, plot.height() / 2 - kLabelArm - 2}));
+    Series1->setPieSize(std::min<qreal>(1, 2 * radius / side));
+
+    const QPointF centre = plot.center();
+    pieShadow_->setRect(QRectF(centre.x() - radius + kShadowOffset,
+                               centre.y() - radius + kShadowOffset, 2 * radius, 2 * radius));
+    // The slices are drawn in the plot area's coordinates. The face keeps the point's
+    // colour; only the rim darkens.
+    const QPointF local = centre - plot.topLeft();
+    std::vector<double> values;
+    std::vector<QSizeF> sizes;
+    for (QPieSlice* s : slices) {
+        const QColor c = s->property(kColorProperty).value<QColor>();
+        QRadialGradient g(local, radius);
+        g.setColorAt(0, c);
+        g.setColorAt(kRimShare, c);
+        g.setColorAt(1, c.darker(125));
+        s->setBrush(g);
+        values.push_back(s->value());
+        sizes.emplace_back(fm.horizontalAdvance(s->label()) + 2, height);
+    }
+    const PieMarkGeometry pie{centre, radius, kLabelArm, kMarkRun, kMarkSpacing};
+    const auto places =
+        layoutPieMarks(sliceMidAngles(values, Series1->pieStartAngle()), sizes, pie, plot);
+    std::vector<PieMarks::Mark> marks;
+    for (int i = 0; i < slices.size(); ++i)
+        marks.push_back({slices[i]->label(), places[i].rect, places[i].arm});
+    pieMarks_->setMarks(marks, font);
+}
+
+// Lays the chart out now rather than on the next turn of the event loop (printing and
+// saving draw at once).
+void TfrmGraph::settleLayout() {
+    for (int i = 0; i < 3 && chart_->layout(); ++i) chart_->layout()->activate();
+    layoutOverlays();
 }
 
 void TfrmGraph::showEvent(QShowEvent* event) {
@@ -348,6 +440,21 @@ void TfrmGraph::Panel1Resize() {
     const int width = Panel1->width();
     btClose->move(width - btClose->width() - 5, btClose->y());
     btPrint->move(btClose->x() - btPrint->width() - 5, btPrint->y());
+    btPreview->move(btPrint->x() - btPreview->width() - 5, btPreview->y());
+}
+
+void TfrmGraph::btPreviewClick() {
+    // The page Print prints, drawn by the same code; the preview shows it landscape, and
+    // the printer keeps its own orientation afterwards, as after printing.
+    const QPageLayout::Orientation before = printer().pageLayout().orientation();
+    printer().setPageOrientation(QPageLayout::Landscape);
+    QPrintPreviewDialog preview(&printer(), this);
+    connect(&preview, &QPrintPreviewDialog::paintRequested, this, [this](QPrinter* p) {
+        if (!printChart(*p))
+            reportDefaultError(QStringLiteral("The chart could not be printed."), this);
+    });
+    execDialog(preview);
+    printer().setPageOrientation(before);
 }
 
 void TfrmGraph::btPrintClick() {
@@ -370,13 +477,57 @@ bool TfrmGraph::printChart(QPrinter& printer) {
         const QRectF shown = chart_->geometry();
         const QSizeF printed(shown.height() * target.width() / target.height(), shown.height());
         chart_->resize(printed);
+        settleLayout();
         Chart1->scene()->render(&painter, target, QRectF(shown.topLeft(), printed),
                                 Qt::IgnoreAspectRatio);
         chart_->resize(shown.size());
+        settleLayout();
         ok = painter.end();
     }
     printer.setPageOrientation(before);
     return ok;
+}
+
+void TfrmGraph::btSaveImageClick() {
+    const QString chosen = askSaveFileName(this, QStringLiteral("Save image"), QString(),
+                                           QStringLiteral("PNG image (*.png);;SVG image (*.svg)"));
+    if (chosen.isEmpty()) return;
+    // Drawn in full first, so that a failed write leaves no half-written file.
+    const QString path = QFileInfo(chosen).absoluteFilePath();
+    saveFileBytes(path, imageBytes(imageFormatFor(path)), this);
+}
+
+QByteArray TfrmGraph::imageBytes(ImageFormat format) {
+    settleLayout();
+    const QRectF shown = chart_->geometry();
+    const QSize size = savedImageSize(shown.size());
+    const QRectF target(QPointF(0, 0), QSizeF(size));
+    QByteArray bytes;
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::WriteOnly);
+    if (format == ImageFormat::Svg) {
+        QSvgGenerator svg;
+        svg.setOutputDevice(&buffer);
+        svg.setSize(size);
+        svg.setViewBox(target);
+        svg.setTitle(title_);
+        svg.setDescription(
+            chartDescription(pieActive() ? seriesPoints(*Series1) : seriesPoints(*Series2)));
+        QPainter painter(&svg);
+        painter.setRenderHint(QPainter::Antialiasing);
+        Chart1->scene()->render(&painter, target, shown, Qt::IgnoreAspectRatio);
+    } else {
+        QImage image(size, QImage::Format_RGB32);
+        image.fill(Qt::white);
+        {
+            QPainter painter(&image);
+            painter.setRenderHint(QPainter::Antialiasing);
+            painter.setRenderHint(QPainter::TextAntialiasing);
+            Chart1->scene()->render(&painter, target, shown, Qt::IgnoreAspectRatio);
+        }
+        image.save(&buffer, "PNG");
+    }
+    return bytes;
 }
 
 std::vector<ChartPoint> seriesPoints(const QPieSeries& series) {

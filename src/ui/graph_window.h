@@ -3,13 +3,16 @@
 #include <memory>
 #include <vector>
 
+#include "core/chart_layout.h"
 #include "core/chart_points.h"
 #include "ui/chart_legend.h"
+#include "ui/pie_marks.h"
 
 class QChart;
 class QChartView;
 class QGraphicsEllipseItem;
 class QGraphicsSimpleTextItem;
+class QGraphicsTextItem;
 class QHorizontalBarSeries;
 class QPieSeries;
 class QPrinter;
@@ -48,10 +51,15 @@ public:
     // Prints the chart alone on one landscape page within 5% margins, then puts the
     // printer's orientation back. False when the printer could not be used.
     bool printChart(QPrinter& printer);
+    // The chart as shown, as the bytes of an image file of `format` (a PNG of at least
+    // 1600 x 1000 pixels, or an SVG that keeps its texts as text).
+    QByteArray imageBytes(ImageFormat format);
 
     QChart* chart() const { return chart_; }
     ChartLegend* legend() const { return legend_; }
     QGraphicsSimpleTextItem* footer() const { return footer_; }
+    QGraphicsTextItem* titleItem() const { return titleItem_; }
+    PieMarks* pieMarks() const { return pieMarks_; }
     // The printer the print dialog works on; it keeps its settings while the window lives.
     QPrinter& printer();
 
@@ -63,6 +71,8 @@ public:
     QRadioButton* rbPie = nullptr;
     QRadioButton* rbBar = nullptr;
     QPushButton* SpeedButton1 = nullptr;
+    QPushButton* btSaveImage = nullptr;
+    QPushButton* btPreview = nullptr;
     QPushButton* btPrint = nullptr;
     QPushButton* btClose = nullptr;
     QTimer* Timer1 = nullptr;
@@ -78,7 +88,9 @@ public slots:
     void Timer1Timer();
     void SpeedButton1Click();
     void Panel1Resize();
+    void btPreviewClick();
     void btPrintClick();
+    void btSaveImageClick();
 
 protected:
     void showEvent(QShowEvent* event) override;
@@ -86,6 +98,8 @@ protected:
 
 private:
     void layoutOverlays();
+    void layoutMarks();
+    void settleLayout();
     void refreshMarks();
     void refreshLegend();
     void setPieActive(bool active);
@@ -95,6 +109,8 @@ private:
     ChartLegend* legend_ = nullptr;
     QGraphicsSimpleTextItem* footer_ = nullptr;
     QGraphicsEllipseItem* pieShadow_ = nullptr;
+    QGraphicsTextItem* titleItem_ = nullptr;
+    PieMarks* pieMarks_ = nullptr;
     std::vector<ChartPoint> points_;
     QString title_;
     std::unique_ptr<QPrinter> printer_;

@@ -38,8 +38,8 @@ void TablePage::ensureBuilt() {
     const char* const captions[] = {"Sort", "Add", "Edit", "Delete", "Clear"};
     const Handler handlers[] = {
         [this] { emit sortRequested(); },
-        [this] { add(); },
-        [this] { edit(); },
+        [this] { openRow(false); },
+        [this] { openRow(true); },
         [this] { deleteSelectedRow(grid_, window()); },
         [this] { clearTable(grid_, window()); },
     };
@@ -53,9 +53,10 @@ void TablePage::ensureBuilt() {
         QWidget::setTabOrder(previous, b);
         previous = b;
     }
-    connect(grid_, &QTableWidget::cellDoubleClicked, this, &TablePage::edit);
+    connect(grid_, &QTableWidget::cellDoubleClicked, this, [this] { openRow(true); });
     // The heading row is part of the table: a double click there edits the selected row.
-    connect(grid_->horizontalHeader(), &QHeaderView::sectionDoubleClicked, this, &TablePage::edit);
+    connect(grid_->horizontalHeader(), &QHeaderView::sectionDoubleClicked, this,
+            [this] { openRow(true); });
 
     if (spec.note) {
         auto* note = new QLabel(QLatin1String(spec.note), this);
@@ -65,22 +66,13 @@ void TablePage::ensureBuilt() {
     }
 }
 
-void TablePage::add() {
-    guarded(window(), [this] {
+void TablePage::openRow(bool editing) {
+    guarded(window(), [this, editing] {
         const EditContext ctx = context_();
-        const int r = spec_.amount == AmountKind::Time
-                          ? addHoursRow(grid_, ctx)
-                          : addMoneyRow(grid_, spec_.amount == AmountKind::Money, ctx);
-        if (r > 0) emit rowWritten(r);
-    });
-}
-
-void TablePage::edit() {
-    guarded(window(), [this] {
-        const EditContext ctx = context_();
-        const int r = spec_.amount == AmountKind::Time
-                          ? editHoursRow(grid_, ctx)
-                          : editMoneyRow(grid_, spec_.amount == AmountKind::Money, ctx);
+        const bool time = spec_.amount == AmountKind::Time;
+        const bool money = spec_.amount == AmountKind::Money;
+        const int r = editing ? (time ? editHoursRow(grid_, ctx) : editMoneyRow(grid_, money, ctx))
+                              : (time ? addHoursRow(grid_, ctx) : addMoneyRow(grid_, money, ctx));
         if (r > 0) emit rowWritten(r);
     });
 }

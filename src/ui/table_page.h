@@ -44,8 +44,8 @@ signals:
     void sortRequested();
 
 private:
-    void add();
-    void edit();
+    // Add (a new row in the first blank one) or Edit (the selected row).
+    void openRow(bool editing);
 
     const TableSpec& spec_;
     QBrush background_;

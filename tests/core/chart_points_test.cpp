@@ -244,5 +244,37 @@ TEST(ChartFormats, ArabicIndicDigits) {
     EXPECT_EQ(legendValue(40), QString::fromUtf8("٤٠"));
 }
 
+// ---- what a screen reader says -------------------------------------------------------
+
+const std::vector<ChartPoint> kHours = {{210836, "Other", kWhite},
+                                        {3907, "Commuting", numbered(1)},
+                                        {131, "Reading", numbered(2)},
+                                        {107432, "Sleeping", numbered(3)}};
+
+// Shares of 322,306: 65.414 %, 33.332 %, 1.212 %, 0.041 %.
+TEST(ChartDescription, EveryPointLargestFirst) {
+    const QLocale us(QLocale::English, QLocale::UnitedStates),
+        de(QLocale::German, QLocale::Germany);
+    const struct {
+        QLocale locale;
+        std::vector<ChartPoint> points;
+        const char* text;
+    } rows[] = {
+        {us, kHours,
+         "Other: 210,836 (65.41 %); Sleeping: 107,432 (33.33 %); Commuting: 3,907 (1.21 %); "
+         "Reading: 131 (0.04 %)"},
+        {de, kHours,
+         "Other: 210.836 (65,41 %); Sleeping: 107.432 (33,33 %); Commuting: 3.907 (1,21 %); "
+         "Reading: 131 (0,04 %)"},
+        {de,
+         {{1234.5, "Auto", kWhite}, {3703.5, "Miete", kWhite}},
+         "Miete: 3.703,5 (75 %); Auto: 1.234,5 (25 %)"},
+        {us, {{1, "A %1", kWhite}, {1, "B", kWhite}}, "A %1: 1 (50 %); B: 1 (50 %)"}};
+    for (const auto& r : rows) {
+        test::PinnedEnv env(test::PinnedEnv::defaultNow(), r.locale);
+        EXPECT_EQ(chartDescription(r.points), QString::fromUtf8(r.text));
+    }
+}
+
 }  // namespace
 }  // namespace lt
