@@ -7,6 +7,7 @@
 #include <QMenu>
 #include <QPrinter>
 #include <QPushButton>
+#include <QScopeGuard>
 #include <QStackedWidget>
 #include <QTimer>
 
@@ -168,26 +169,21 @@ void TfrmMain::showEvent(QShowEvent* event) {
 }
 
 void TfrmMain::FormShow() {
-    dateOfBirth_ = nowDateTime();
-    readSettings();
-    ShowBirthDate();
-    // A stored birth date that does not parse is reported once; the Intro page still
-    // shows and the user can put the date right on the Bio page.
-    guarded(this, [this] { computeTotals(); });
-    showPage(0);
-    updateInterface();
-}
-
-void TfrmMain::readSettings() {
-    const StoredSettings s = readSettingsFile(settingsFilePath());
+    // The settings file read and every total worked out as the exports do; the pages
+    // keep what they are given until they are made.
+    const Session s = openSession(readSettingsFile(settingsFilePath()), nowDateTime());
     bio_->setName(s.name);
     bio_->setBirthDateText(s.birthDateText);
-    bio_->setIncome(static_cast<double>(s.income));
-    for (TablePage* page : tables_) {
-        const auto& rows = s.tables[size_t(tableIndex(page->spec().kind))];
-        for (int i = 0; i < static_cast<int>(rows.size()) && i + 1 < kTableRows; ++i)
-            for (int c = 0; c < 5; ++c) page->setCell(c, i + 1, rows[size_t(i)][size_t(c)]);
-    }
+    bio_->setIncome(s.income);
+    dateOfBirth_ = s.dateOfBirth;
+    hoursLived_ = s.hoursLived;
+    for (TablePage* page : tables_) page->setTexts(s.tables[size_t(tableIndex(page->spec().kind))]);
+    results_->setLines(s.ageLine, s.incomeLine);
+    // A stored birth date that does not parse is reported once; the Intro page still
+    // shows and the user can put the date right on the Bio page.
+    if (!s.errors.isEmpty()) reportDefaultError(s.errors.first(), this);
+    showPage(0);
+    updateInterface();
 }
 
 void TfrmMain::writeSettings() {
@@ -285,10 +281,16 @@ void TfrmMain::computeRowTotal(TablePage* page, int row) {
 }
 
 void TfrmMain::computeTotals() {
-    const QString age = ageLine(bio_->birthDateText(), nowDateTime());
-    results_->setLines(age, incomeLine(bio_->incomeText()));
-    for (TablePage* page : tables_)
-        for (int r = 1, n = numNonBlankRows(page->texts()); r <= n; ++r) computeRowTotal(page, r);
+    const DateTime now = nowDateTime();
+    results_->setLines(ageLine(bio_->birthDateText(), now), incomeLine(bio_->incomeText()));
+    for (TablePage* page : tables_) {
+        const TableKind kind = page->spec().kind;
+        TableTexts table = page->texts();
+        // The rows done before a row that does not convert keep their new totals.
+        const auto done = qScopeGuard([&] { page->setTexts(table); });
+        computeTableTotals(kind, table, kind == TableKind::Hours ? hoursLived_ : bio_->income(),
+                           now);
+    }
 }
 
 TablePage* TfrmMain::shownTablePage() const {

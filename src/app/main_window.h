@@ -42,7 +42,6 @@ protected:
 
 private:
     void FormShow();
-    void readSettings();
     // Writes the settings file; throws SettingsWriteError when it cannot.
     void writeSettings();
     // Sets every control's enabled state for the page shown.

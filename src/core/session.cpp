@@ -10,10 +10,6 @@ namespace lt {
 namespace {
 constexpr ColumnWidths kColumnWidths{171, 87, 41, 66, 67, 119};
 
-ActivityRow activityRow(const QStringList& row) {
-    return {row.value(0), row.value(1), row.value(2), row.value(3), row.value(4)};
-}
-
 // The sum of the totals a table shows, as the chart's "Other" needs it.
 double subTotal(const TableTexts& table) {
     double sum = 0;
@@ -59,9 +55,7 @@ Session openSession(const StoredSettings& stored, DateTime now) {
         for (int t = 0; t < 3; ++t) {
             const auto kind = static_cast<TableKind>(t);
             const double base = kind == TableKind::Hours ? s.hoursLived : s.income;
-            TableTexts& table = s.tables[size_t(t)];
-            for (int r = 1, n = numNonBlankRows(table); r <= n; ++r)
-                table[size_t(r)][5] = rowTotalText(kind, activityRow(table[size_t(r)]), base, now);
+            computeTableTotals(kind, s.tables[size_t(t)], base, now);
         }
     } catch (const ConversionError& e) {
         s.errors << e.message();

@@ -73,4 +73,13 @@ QString rowTotalText(TableKind kind, const ActivityRow& row, double base, DateTi
     return moneyTotalText(row, kind == TableKind::Money, base, now);
 }
 
+void computeTableTotals(TableKind kind, TableTexts& table, double base, DateTime now) {
+    for (int r = 1, n = numNonBlankRows(table); r <= n; ++r) {
+        QStringList& cells = table[size_t(r)];
+        while (cells.size() < kTableCols) cells << QString();
+        cells[5] =
+            rowTotalText(kind, {cells[0], cells[1], cells[2], cells[3], cells[4]}, base, now);
+    }
+}
+
 }  // namespace lt

@@ -22,6 +22,9 @@ QString moneyTotalText(const ActivityRow& row, bool moneyMode, double income, Da
 // The total-cell text of a row of table `kind`; `base` is what its share is of (hours
 // lived, lifetime income; unused for frequency). Throws ConversionError.
 QString rowTotalText(TableKind kind, const ActivityRow& row, double base, DateTime now);
+// Writes the total cell of every filled row of `table`, in order. Throws ConversionError
+// at the first row that does not convert; the rows before it are done.
+void computeTableTotals(TableKind kind, TableTexts& table, double base, DateTime now);
 
 // The number a total cell shows, without its percentage: "$1,234 (2.47%)" gives 1234.
 // Throws ConversionError when no number is left.

@@ -84,6 +84,13 @@ ActivityGrid* TablePage::grid() {
 
 TableTexts TablePage::texts() const { return grid_ ? grid_->texts() : pending_; }
 
+void TablePage::setTexts(const TableTexts& table) {
+    if (grid_)
+        grid_->setTexts(table, 0, kTableRows - 1);
+    else
+        pending_ = table;
+}
+
 QString TablePage::cell(int col, int row) const {
     return grid_ ? grid_->cell(col, row) : pending_[size_t(row)].value(col);
 }

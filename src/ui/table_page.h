@@ -27,6 +27,8 @@ public:
 
     // The table's texts, row 0 the headings.
     TableTexts texts() const;
+    // Writes rows 0 to 50 of `table`.
+    void setTexts(const TableTexts& table);
     QString cell(int col, int row) const;
     void setCell(int col, int row, const QString& text);
     ActivityRow activityRow(int row) const;

@@ -7,20 +7,10 @@
 #include <QTemporaryDir>
 #include <optional>
 
+#include "support/test_env.h"
+
 namespace lt {
 namespace {
-
-QByteArray readAll(const QString& path) {
-    QFile f(path);
-    if (!f.open(QIODevice::ReadOnly)) return QByteArray("<unreadable>");
-    return f.readAll();
-}
-
-void writeAll(const QString& path, const QByteArray& bytes) {
-    QFile f(path);
-    ASSERT_TRUE(f.open(QIODevice::WriteOnly | QIODevice::Truncate));
-    ASSERT_EQ(f.write(bytes), bytes.size());
-}
 
 // ---- Reading ----
 
@@ -342,22 +332,22 @@ TEST(ProfileFile, SavesAndLoadsTheSameBytes) {
     QTemporaryDir dir;
     ASSERT_TRUE(dir.isValid());
     const QString path = dir.filePath("a.ini");
-    writeAll(path, QByteArray("; c\r\n[A]\r\nk=1\r\n"));
+    test::writeFile(path, QByteArray("; c\r\n[A]\r\nk=1\r\n"));
     auto ini = PrivateProfile::loadFile(path);
     ASSERT_TRUE(ini.has_value());
     ini->writeString("A", "k", "2");
     ASSERT_TRUE(ini->saveFile(path));
-    EXPECT_EQ(readAll(path), QByteArray("; c\r\n[A]\r\nk=2\r\n"));
+    EXPECT_EQ(test::readFile(path), QByteArray("; c\r\n[A]\r\nk=2\r\n"));
 }
 
 TEST(ProfileFile, SaveIntoAFileInsteadOfAFolderFails) {
     QTemporaryDir dir;
     ASSERT_TRUE(dir.isValid());
-    writeAll(dir.filePath("plain"), "not a folder");
+    test::writeFile(dir.filePath("plain"), "not a folder");
     PrivateProfile ini;
     ini.writeString("A", "k", "v");
     EXPECT_FALSE(ini.saveFile(dir.filePath("plain/a.ini")));
-    EXPECT_EQ(readAll(dir.filePath("plain")), QByteArray("not a folder"));
+    EXPECT_EQ(test::readFile(dir.filePath("plain")), QByteArray("not a folder"));
 }
 
 }  // namespace

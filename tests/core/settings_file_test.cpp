@@ -18,18 +18,6 @@ namespace {
 
 using Row = std::array<QString, 5>;
 
-QByteArray readAll(const QString& path) {
-    QFile f(path);
-    if (!f.open(QIODevice::ReadOnly)) return QByteArray("<unreadable>");
-    return f.readAll();
-}
-
-void writeAll(const QString& path, const QByteArray& bytes) {
-    QFile f(path);
-    ASSERT_TRUE(f.open(QIODevice::WriteOnly | QIODevice::Truncate));
-    ASSERT_EQ(f.write(bytes), bytes.size());
-}
-
 // What the main window hands over: every table with its 50 data rows.
 StoredSettings emptySession() {
     StoredSettings s;
@@ -47,7 +35,7 @@ protected:
         path_ = dir_.filePath("lifetally.ini");
     }
     StoredSettings readBack(const QByteArray& content) {
-        writeAll(path_, content);
+        test::writeFile(path_, content);
         return readSettingsFile(path_);
     }
 
@@ -195,7 +183,7 @@ TEST_F(SettingsFileTest, FreshFileHasExactlyTheSectionsKeysAndOrder) {
     s.tables[tableIndex(TableKind::Hours)][0] =
         Row{"Sleep", "8 Hrs 0 Mins", "Day", "1/2/1990", "Now"};
     writeSettingsFile(path_, s);
-    const QByteArray bytes = readAll(path_);
+    const QByteArray bytes = test::readFile(path_);
 
     EXPECT_TRUE(
         bytes.startsWith("[DOB]\n"
@@ -262,9 +250,9 @@ TEST_F(SettingsFileTest, WritingTwiceGivesTheSameFile) {
     StoredSettings s = emptySession();
     s.tables[tableIndex(TableKind::Money)][0] = Row{"Rent", "$800", "Month", "1/1/2010", "Now"};
     writeSettingsFile(path_, s);
-    const QByteArray first = readAll(path_);
+    const QByteArray first = test::readFile(path_);
     writeSettingsFile(path_, s);
-    EXPECT_EQ(readAll(path_), first);
+    EXPECT_EQ(test::readFile(path_), first);
 }
 
 TEST_F(SettingsFileTest, MissingFoldersAreMadeOnTheFirstSave) {
@@ -280,7 +268,7 @@ TEST_F(SettingsFileTest, ShortTablesAreWrittenWithEmptyRows) {
     for (auto& t : s.tables) t.clear();
     s.tables[tableIndex(TableKind::Freq)] = {Row{"Run", "3", "Week", "1/1/2020", "Now"}};
     writeSettingsFile(path_, s);
-    const QByteArray bytes = readAll(path_);
+    const QByteArray bytes = test::readFile(path_);
     EXPECT_TRUE(
         bytes.contains("[Freq1]\nDesc=Run\nAmount=3\nPer=Week\nStart=1/1/2020\nEnd=Now\n"
                        "[Freq2]\nDesc=\nAmount=\n"));
@@ -292,7 +280,7 @@ TEST_F(SettingsFileTest, RowsPastFiftyAreNotWritten) {
     s.tables[tableIndex(TableKind::Hours)].resize(
         52, Row{"Extra", "1 Hrs 0 Mins", "Day", "1/1/2000", "Now"});
     writeSettingsFile(path_, s);
-    const QByteArray bytes = readAll(path_);
+    const QByteArray bytes = test::readFile(path_);
     EXPECT_TRUE(bytes.contains("[Hour51]\nDesc=\nHrMin=\nPer=\nStart=\nEnd=\n[Money]\n"));
     EXPECT_FALSE(bytes.contains("Extra"));
 }
@@ -337,7 +325,7 @@ TEST_F(SettingsFileTest, FullSessionRoundTrip) {
     EXPECT_EQ(r.tables[tableIndex(TableKind::Freq)][1], Row{});
 
     // The name is stored as given, after the first equals sign.
-    EXPECT_TRUE(readAll(path_).contains("\n[Name]\nname=  Jo = Smith \n"));
+    EXPECT_TRUE(test::readFile(path_).contains("\n[Name]\nname=  Jo = Smith \n"));
 }
 
 TEST_F(SettingsFileTest, CommentsAndUnknownSectionsAreKeptThroughASave) {
@@ -355,12 +343,12 @@ TEST_F(SettingsFileTest, CommentsAndUnknownSectionsAreKeptThroughASave) {
         "[HOUR1]\r\n"
         "Desc=Old row\r\n"
         "Note=mine\r\n";
-    writeAll(path_, before);
+    test::writeFile(path_, before);
     StoredSettings s = emptySession();
     s.tables[tableIndex(TableKind::Hours)][0] =
         Row{"Sleep", "8 Hrs 0 Mins", "Day", "1/2/1990", "Now"};
     writeSettingsFile(path_, s);
-    const QByteArray after = readAll(path_);
+    const QByteArray after = test::readFile(path_);
 
     EXPECT_TRUE(
         after.startsWith("; written by hand\r\n"
@@ -403,7 +391,7 @@ TEST_F(SettingsFileTest, Cp1252LinesAreReadAsLettersAndWrittenAsUtf8) {
     const QByteArray other = "[Other]\nWho=Fran\xe7oise\n";  // not written: kept as it is
     writeSettingsFile(path_, readBack("[Name]\nname=Jos\xe9\n[Hour1]\nDesc=M\xfcller\n" + other));
     const QByteArray utf8 = "[Name]\nname=Jos\xc3\xa9\n[Hour1]\nDesc=M\xc3\xbcller\nHrMin=\n";
-    EXPECT_TRUE(readAll(path_).startsWith(utf8 + "Per=\nStart=\nEnd=\n" + other));
+    EXPECT_TRUE(test::readFile(path_).startsWith(utf8 + "Per=\nStart=\nEnd=\n" + other));
 }
 
 // ---- Failures ----
@@ -419,14 +407,14 @@ void expectWriteError(const QString& path, const StoredSettings& s, const QStrin
 }
 
 TEST_F(SettingsFileTest, FolderThatIsAFileThrowsWithTheFullPath) {
-    writeAll(dir_.filePath("plain"), "not a folder");
+    test::writeFile(dir_.filePath("plain"), "not a folder");
     const QString path = dir_.filePath("plain/lifetally.ini");
     expectWriteError(path, emptySession(), "Unable to write to " + path);
-    EXPECT_EQ(readAll(dir_.filePath("plain")), QByteArray("not a folder"));
+    EXPECT_EQ(test::readFile(dir_.filePath("plain")), QByteArray("not a folder"));
 }
 
 TEST_F(SettingsFileTest, RelativePathIsReportedInFull) {
-    writeAll(dir_.filePath("plain"), "x");
+    test::writeFile(dir_.filePath("plain"), "x");
     const QString before = QDir::currentPath();
     ASSERT_TRUE(QDir::setCurrent(dir_.path()));
     expectWriteError("plain/lifetally.ini", emptySession(),
@@ -439,7 +427,7 @@ const QByteArray kOldFile = "; my file\n[DOB]\nDate=1/1/1950\n[Name]\nname=Old\n
 TEST_F(SettingsFileTest, FailedWriteLeavesTheOldFileByteForByte) {
     // A file size limit makes the write fail part-way, as a full disk would; it works
     // for every user, root included.
-    writeAll(path_, kOldFile);
+    test::writeFile(path_, kOldFile);
     struct rlimit old {};
     ASSERT_EQ(getrlimit(RLIMIT_FSIZE, &old), 0);
     auto* oldHandler = std::signal(SIGXFSZ, SIG_IGN);
@@ -459,14 +447,14 @@ TEST_F(SettingsFileTest, FailedWriteLeavesTheOldFileByteForByte) {
 
     EXPECT_TRUE(thrown);
     EXPECT_EQ(message, "Unable to write to " + path_);
-    EXPECT_EQ(readAll(path_), kOldFile);
+    EXPECT_EQ(test::readFile(path_), kOldFile);
     // No temporary file is left behind.
     EXPECT_EQ(QDir(dir_.path()).entryList(QDir::Files | QDir::Hidden),
               QStringList{"lifetally.ini"});
 }
 
 TEST_F(SettingsFileTest, ReadOnlyFolderLeavesTheOldFileByteForByte) {
-    writeAll(path_, kOldFile);
+    test::writeFile(path_, kOldFile);
     QFile::setPermissions(path_, QFile::ReadOwner);  // a writable file would be written in place
     QFile::setPermissions(dir_.path(), QFile::ReadOwner | QFile::ExeOwner);
     bool thrown = false;
@@ -480,22 +468,23 @@ TEST_F(SettingsFileTest, ReadOnlyFolderLeavesTheOldFileByteForByte) {
     QFile::setPermissions(dir_.path(), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
     if (!thrown) GTEST_SKIP() << "the folder stays writable for this user (root)";
     EXPECT_EQ(message, "Unable to write to " + path_);
-    EXPECT_EQ(readAll(path_), kOldFile);
+    EXPECT_EQ(test::readFile(path_), kOldFile);
 }
 
 TEST_F(SettingsFileTest, ReadOnlyFolderWritableFileIsWrittenInPlace) {
-    writeAll(path_, "[Name]\nname=" + QByteArray(20000, 'n') + "\n");  // longer than the new file
+    test::writeFile(path_,
+                    "[Name]\nname=" + QByteArray(20000, 'n') + "\n");  // longer than the new file
     QFile::setPermissions(dir_.path(), QFile::ReadOwner | QFile::ExeOwner);
     const bool root = QFileInfo(dir_.path()).isWritable();
     EXPECT_NO_THROW(writeSettingsFile(path_, emptySession()));
     QFile::setPermissions(dir_.path(), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
     if (root) GTEST_SKIP() << "the folder stays writable for this user (root)";
-    EXPECT_TRUE(readAll(path_).endsWith("\n[Freq51]\nDesc=\nAmount=\nPer=\nStart=\nEnd=\n"));
+    EXPECT_TRUE(test::readFile(path_).endsWith("\n[Freq51]\nDesc=\nAmount=\nPer=\nStart=\nEnd=\n"));
 }
 
 TEST_F(SettingsFileTest, UnreadableOldFileIsNotReplaced) {
     // Its other contents would be lost if it were overwritten without being read.
-    writeAll(path_, kOldFile);
+    test::writeFile(path_, kOldFile);
     QFile::setPermissions(path_, QFile::WriteOwner);
     QFile probe(path_);
     const bool readable = probe.open(QIODevice::ReadOnly);
@@ -506,15 +495,15 @@ TEST_F(SettingsFileTest, UnreadableOldFileIsNotReplaced) {
     }
     expectWriteError(path_, emptySession(), "Unable to write to " + path_);
     QFile::setPermissions(path_, QFile::ReadOwner | QFile::WriteOwner);
-    EXPECT_EQ(readAll(path_), kOldFile);
+    EXPECT_EQ(test::readFile(path_), kOldFile);
 }
 
 TEST_F(SettingsFileTest, FolderInPlaceOfTheFileIsLeftAlone) {
     ASSERT_TRUE(QDir(dir_.path()).mkdir("lifetally.ini"));
-    writeAll(dir_.filePath("lifetally.ini/inside"), "kept");
+    test::writeFile(dir_.filePath("lifetally.ini/inside"), "kept");
     expectWriteError(path_, emptySession(), "Unable to write to " + path_);
     EXPECT_TRUE(QFileInfo(path_).isDir());
-    EXPECT_EQ(readAll(dir_.filePath("lifetally.ini/inside")), QByteArray("kept"));
+    EXPECT_EQ(test::readFile(dir_.filePath("lifetally.ini/inside")), QByteArray("kept"));
     // Reading it gives the defaults.
     EXPECT_EQ(readSettingsFile(path_).name, "Your name");
 }

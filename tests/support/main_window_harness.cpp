@@ -87,15 +87,10 @@ WizardHarness::WizardHarness(const QLocale& locale) : env(PinnedEnv::defaultNow(
 
 QString WizardHarness::iniPath() const { return dir.filePath(QStringLiteral("lifetally.ini")); }
 
-void WizardHarness::writeIni(const QByteArray& bytes) {
-    QFile f(iniPath());
-    ASSERT_TRUE(f.open(QIODevice::WriteOnly));
-    f.write(bytes);
-}
+void WizardHarness::writeIni(const QByteArray& bytes) { writeFile(iniPath(), bytes); }
 
 QByteArray WizardHarness::iniBytes() const {
-    QFile f(iniPath());
-    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+    return QFile::exists(iniPath()) ? readFile(iniPath()) : QByteArray();
 }
 
 std::unique_ptr<Wizard> WizardHarness::start(bool active) {

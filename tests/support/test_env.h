@@ -1,5 +1,9 @@
 #pragma once
+#include <gtest/gtest.h>
+
+#include <QByteArray>
 #include <QDateTime>
+#include <QFile>
 #include <QLocale>
 
 namespace lt::test {
@@ -18,5 +22,18 @@ public:
 
 // Applies the defaults (en_US, Sunday 6 December 2026 10:00) once for the run.
 void applyDefaults();
+
+// A file's bytes, or "<unreadable>" so that a missing file never passes for an empty one.
+inline QByteArray readFile(const QString& path) {
+    QFile f(path);
+    if (!f.open(QIODevice::ReadOnly)) return "<unreadable>";
+    return f.readAll();
+}
+
+inline void writeFile(const QString& path, const QByteArray& content) {
+    QFile f(path);
+    ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+    ASSERT_EQ(f.write(content), content.size());
+}
 
 }  // namespace lt::test

@@ -8,6 +8,7 @@
 #include <QUrl>
 
 #include "core/shell_open.h"
+#include "support/test_env.h"
 
 namespace lt::test {
 
@@ -27,18 +28,5 @@ public:
 
     QList<QUrl> opened;
 };
-
-// A file's bytes, or "<unreadable>" so that a missing file never passes for an empty one.
-inline QByteArray readFile(const QString& path) {
-    QFile f(path);
-    if (!f.open(QIODevice::ReadOnly)) return "<unreadable>";
-    return f.readAll();
-}
-
-inline void writeFile(const QString& path, const QByteArray& content) {
-    QFile f(path);
-    ASSERT_TRUE(f.open(QIODevice::WriteOnly));
-    ASSERT_EQ(f.write(content), content.size());
-}
 
 }  // namespace lt::test
