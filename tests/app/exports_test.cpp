@@ -188,8 +188,13 @@ TEST(ExportProgram, ExitCodes) {
                 {{"--export-chart", dir.filePath("c.svg"), "--table", "money", "--bar"}, 0, ""},
                 {{"--export-csv"}, 2, "Missing value after '--export-csv'."},
                 {{"--export-everything"}, 2, "Unknown option 'export-everything'."}};
+    // The program's own locale is pinned; nothing checked here depends on its clock.
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    env.insert(QStringLiteral("LC_ALL"), QStringLiteral("en_US.UTF-8"));
+    env.insert(QStringLiteral("LANG"), QStringLiteral("en_US.UTF-8"));
     for (const auto& r : rows) {
         QProcess p;
+        p.setProcessEnvironment(env);
         p.start(QStringLiteral(LT_PROGRAM),
                 QStringList{QStringLiteral("--settings"), dir.filePath("s.ini")} + r.args);
         ASSERT_TRUE(p.waitForFinished(30000));
