@@ -13,7 +13,7 @@
 #include "app/main_window.h"
 #include "app/results_page.h"
 #include "core/locale_format.h"
-#include "core/table_spec.h"
+#include "core/table_description.h"
 #include "ui/table_page.h"
 
 namespace {
@@ -61,7 +61,7 @@ BENCHMARK(BM_MakeBioPage)->Unit(benchmark::kMillisecond);
 
 void BM_MakeTablePage(benchmark::State& state) {
     for (auto _ : state) {
-        lt::TablePage page(lt::tableSpec(lt::TableKind::Hours), QBrush());
+        lt::TablePage page(lt::tableDescription(lt::TableKind::Hours), QBrush());
         page.ensureBuilt();
     }
 }

@@ -22,7 +22,7 @@
 #include "core/session.h"
 #include "core/settings_file.h"
 #include "core/settings_location.h"
-#include "core/table_spec.h"
+#include "core/table_description.h"
 #include "core/totals.h"
 #include "ui/about_window.h"
 #include "ui/activity_grid.h"
@@ -65,9 +65,9 @@ TfrmMain::TfrmMain(const QString& settingsFile, QWidget* parent)
     pages_->addWidget(bio_);
     connect(bio_, &BioPage::birthDateLeft, this, &TfrmMain::ShowBirthDate);
     connect(bio_, &BioPage::calendarClicked, this, &TfrmMain::pickBirthDate);
-    for (const TableSpec& spec : tableSpecs()) {
-        auto* page = new TablePage(spec, background_);
-        tables_[size_t(tableIndex(spec.kind))] = page;
+    for (const TableDescription& desc : tableDescriptions()) {
+        auto* page = new TablePage(desc, background_);
+        tables_[size_t(tableIndex(desc.kind))] = page;
         pages_->addWidget(page);
         page->setEditContext([this] {
             return EditContext{this, dateOfBirth_, bio_->birthDateText()};
@@ -177,7 +177,8 @@ void TfrmMain::FormShow() {
     bio_->setIncome(s.income);
     dateOfBirth_ = s.dateOfBirth;
     hoursLived_ = s.hoursLived;
-    for (TablePage* page : tables_) page->setTexts(s.tables[size_t(tableIndex(page->spec().kind))]);
+    for (TablePage* page : tables_)
+        page->setTexts(s.tables[size_t(tableIndex(page->description().kind))]);
     results_->setLines(s.ageLine, s.incomeLine);
     // A stored birth date that does not parse is reported once; the Intro page still
     // shows and the user can put the date right on the Bio page.
@@ -192,7 +193,7 @@ void TfrmMain::writeSettings() {
     s.birthDateText = bio_->birthDateText();
     s.income = static_cast<qint64>(bio_->income());
     for (const TablePage* page : tables_) {
-        auto& rows = s.tables[size_t(tableIndex(page->spec().kind))];
+        auto& rows = s.tables[size_t(tableIndex(page->description().kind))];
         for (int r = 1; r < kTableRows; ++r) {
             std::array<QString, 5> cells;
             for (int c = 0; c < 5; ++c) cells[size_t(c)] = page->cell(c, r);
@@ -223,7 +224,7 @@ void TfrmMain::updateInterface() {
     // Only the tables with a first row can be charted.
     if (page == kLastPage)
         for (const TablePage* t : tables_)
-            results_->setChartEnabled(t->spec().kind, !isBlankActivity(t->cell(0, 1)));
+            results_->setChartEnabled(t->description().kind, !isBlankActivity(t->cell(0, 1)));
 }
 
 void TfrmMain::btNextClick() {
@@ -275,7 +276,7 @@ void TfrmMain::pickBirthDate() {
 // ---- totals -------------------------------------------------------------------
 
 void TfrmMain::computeRowTotal(TablePage* page, int row) {
-    const TableKind kind = page->spec().kind;
+    const TableKind kind = page->description().kind;
     const double base = kind == TableKind::Hours ? hoursLived_ : bio_->income();
     page->setCell(5, row, rowTotalText(kind, page->activityRow(row), base, nowDateTime()));
 }
@@ -284,7 +285,7 @@ void TfrmMain::computeTotals() {
     const DateTime now = nowDateTime();
     results_->setLines(ageLine(bio_->birthDateText(), now), incomeLine(bio_->incomeText()));
     for (TablePage* page : tables_) {
-        const TableKind kind = page->spec().kind;
+        const TableKind kind = page->description().kind;
         TableTexts table = page->texts();
         // The rows done before a row that does not convert keep their new totals.
         const auto done = qScopeGuard([&] { page->setTexts(table); });
@@ -315,7 +316,7 @@ ReportInput TfrmMain::reportInput() const {
     in.personLine = personLine(bio_->name(), bio_->birthDateText(), results_->ageText());
     in.incomeLine = results_->incomeText();
     for (const TablePage* page : tables_)
-        in.tables[size_t(tableIndex(page->spec().kind))] = page->texts();
+        in.tables[size_t(tableIndex(page->description().kind))] = page->texts();
     for (int c = 0; c < kTableCols; ++c) in.columnWidths[size_t(c)] = TablePage::columnWidth(c);
     return in;
 }
@@ -342,7 +343,7 @@ void TfrmMain::exportTablesCsv() {
         // Built first: a row that does not convert is reported before a file is asked for.
         std::array<TableTexts, 3> texts;
         for (const TablePage* page : tables_)
-            texts[size_t(tableIndex(page->spec().kind))] = page->texts();
+            texts[size_t(tableIndex(page->description().kind))] = page->texts();
         const QByteArray csv = tablesCsv(texts);
         const QString path =
             askSaveFileName(this, QStringLiteral("Export tables as CSV"),

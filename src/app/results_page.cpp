@@ -5,7 +5,7 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
-#include "core/table_spec.h"
+#include "core/table_description.h"
 #include "ui/look.h"
 
 namespace lt {
@@ -48,11 +48,11 @@ void ResultsPage::ensureBuilt() {
     auto* box = new QGroupBox(this);
     box->setGeometry(145, 208, 300, 140);
     auto* v = new QVBoxLayout(box);
-    for (const TableSpec& spec : tableSpecs()) {
-        auto* b = new QPushButton(QLatin1String(spec.chartButtonCaption), box);
-        b->setObjectName(QLatin1String(spec.chartButtonName));
+    for (const TableDescription& desc : tableDescriptions()) {
+        auto* b = new QPushButton(QLatin1String(desc.chartButtonCaption), box);
+        b->setObjectName(QLatin1String(desc.chartButtonName));
         v->addWidget(b);
-        const TableKind kind = spec.kind;
+        const TableKind kind = desc.kind;
         connect(b, &QPushButton::clicked, this, [this, kind] { emit chartClicked(kind); });
         chartButtons_[tableIndex(kind)] = b;
     }

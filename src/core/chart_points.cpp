@@ -4,8 +4,8 @@
 
 #include "core/locale_format.h"
 #include "core/random_source.h"
+#include "core/table_description.h"
 #include "core/table_shape.h"
-#include "core/table_spec.h"
 #include "core/totals.h"
 
 namespace lt {
@@ -75,9 +75,9 @@ std::vector<ChartPoint> buildChartPoints(const std::vector<QStringList>& table, 
 }
 
 QString chartTitle(TableKind kind, const QString& name, const QString& caption) {
-    const TableSpec& spec = tableSpec(kind);
-    QString title = QLatin1String(spec.chartTitleWords) + name;
-    if (spec.chartTitleHasCaption) title += QStringLiteral("  ") + caption;
+    const TableDescription& desc = tableDescription(kind);
+    QString title = QLatin1String(desc.chartTitleWords) + name;
+    if (desc.chartTitleHasCaption) title += QStringLiteral("  ") + caption;
     return title;
 }
 

@@ -3,7 +3,7 @@
 #include "core/cell_text.h"
 #include "core/conversion.h"
 #include "core/locale_format.h"
-#include "core/table_spec.h"
+#include "core/table_description.h"
 #include "core/totals.h"
 
 namespace lt {
@@ -61,7 +61,7 @@ QStringList csvHeader() {
 QStringList csvFields(TableKind kind, const QStringList& row) {
     const QString amountText = row.value(1);
     QString amount, unit;
-    switch (tableSpec(kind).amount) {
+    switch (tableDescription(kind).amount) {
         case AmountKind::Time:
             amount = plainTrimmed(hoursOf(amountText) + minutesOf(amountText) / 60.0);
             unit = QStringLiteral("hours");
@@ -93,10 +93,10 @@ QByteArray csvRecord(const QStringList& fields) {
 
 QByteArray tablesCsv(const std::array<TableTexts, 3>& tables) {
     QByteArray csv = csvRecord(csvHeader());
-    for (const TableSpec& spec : tableSpecs()) {
-        const TableTexts& table = tables[size_t(tableIndex(spec.kind))];
+    for (const TableDescription& desc : tableDescriptions()) {
+        const TableTexts& table = tables[size_t(tableIndex(desc.kind))];
         for (int r = 1, n = numNonBlankRows(table); r <= n; ++r)
-            csv += csvRecord(csvFields(spec.kind, table[size_t(r)]));
+            csv += csvRecord(csvFields(desc.kind, table[size_t(r)]));
     }
     return csv;
 }

@@ -3,7 +3,7 @@
 #include "core/conversion.h"
 #include "core/date_span.h"
 #include "core/locale_format.h"
-#include "core/table_spec.h"
+#include "core/table_description.h"
 #include "core/totals.h"
 
 namespace lt {

@@ -7,8 +7,8 @@
 #include "core/clock.h"
 #include "core/locale_format.h"
 #include "core/private_profile.h"
+#include "core/table_description.h"
 #include "core/table_shape.h"
-#include "core/table_spec.h"
 
 namespace lt {
 
@@ -21,7 +21,7 @@ constexpr qint64 kDefaultIncome = 250000;
 constexpr qint64 kMaxIncome = 99999999;
 constexpr qint64 kDefaultCount = 5;
 
-QString rowSection(const TableSpec& t, int row) {
+QString rowSection(const TableDescription& t, int row) {
     return QLatin1String(t.rowSection) + QString::number(row);
 }
 
@@ -45,7 +45,7 @@ StoredSettings readSettingsFile(const QString& path) {
         ini.readInteger(QStringLiteral("Income"), QStringLiteral("income"), kDefaultIncome),
         qint64(0), kMaxIncome);
 
-    for (const TableSpec& layout : tableSpecs()) {
+    for (const TableDescription& layout : tableDescriptions()) {
         const size_t t = size_t(tableIndex(layout.kind));
         const qint64 count = ini.readInteger(QLatin1String(layout.countSection),
                                              QStringLiteral("Count"), kDefaultCount);
@@ -78,7 +78,7 @@ void writeSettingsFile(const QString& path, const StoredSettings& s) {
     ini.writeString(QStringLiteral("DOB"), QStringLiteral("Date"), s.birthDateText);
     ini.writeString(QStringLiteral("Name"), QStringLiteral("name"), s.name);
     ini.writeInteger(QStringLiteral("Income"), QStringLiteral("income"), s.income);
-    for (const TableSpec& layout : tableSpecs()) {
+    for (const TableDescription& layout : tableDescriptions()) {
         const size_t t = size_t(tableIndex(layout.kind));
         const auto& table = s.tables[t];
         ini.writeInteger(QLatin1String(layout.countSection), QStringLiteral("Count"), kStoredCount);

@@ -1,12 +1,12 @@
 #include "core/table_shape.h"
 
-#include "core/table_spec.h"
+#include "core/table_description.h"
 
 namespace lt {
 
 QStringList headingTexts(TableKind kind) {
     QStringList out;
-    for (const char* h : tableSpec(kind).headings) out << QLatin1String(h);
+    for (const char* h : tableDescription(kind).headings) out << QLatin1String(h);
     return out;
 }
 

@@ -11,25 +11,25 @@
 
 namespace lt {
 
-TablePage::TablePage(const TableSpec& spec, const QBrush& background, QWidget* parent)
-    : QWidget(parent), spec_(spec), background_(background), pending_(emptyTable(spec.kind)) {}
+TablePage::TablePage(const TableDescription& desc, const QBrush& background, QWidget* parent)
+    : QWidget(parent), desc_(desc), background_(background), pending_(emptyTable(desc.kind)) {}
 
 void TablePage::ensureBuilt() {
     if (grid_) return;
-    const TableSpec& spec = spec_;
+    const TableDescription& desc = desc_;
     tile(this, background_);
-    pageHeading(QLatin1String(spec.pageHeading), this)->move(8, 12);
+    pageHeading(QLatin1String(desc.pageHeading), this)->move(8, 12);
 
     grid_ = new ActivityGrid(this);
-    grid_->setObjectName(QLatin1String(spec.gridName));
+    grid_->setObjectName(QLatin1String(desc.gridName));
     grid_->setGeometry(8, 49, 577, 263);
-    grid_->setAccessibleName(QLatin1String(spec.accessibleName));
+    grid_->setAccessibleName(QLatin1String(desc.accessibleName));
     // Tab leaves the table for its buttons; the arrow keys move between rows.
     grid_->setTabKeyNavigation(false);
     grid_->setFont(pixelFont(QStringLiteral("Times New Roman"), 13));
     grid_->horizontalHeader()->setFont(pixelFont(QStringLiteral("Times New Roman"), 13));
     grid_->setToolTip(QStringLiteral("Double click to edit"));
-    grid_->setRightAligned(spec.rightAligned);
+    grid_->setRightAligned(desc.rightAligned);
     for (int c = 0; c < kTableCols; ++c) grid_->setColumnWidth(c, designedColumnWidth(c));
     grid_->setTexts(pending_, 0, kTableRows - 1);
     pending_.clear();
@@ -46,7 +46,7 @@ void TablePage::ensureBuilt() {
     QWidget* previous = grid_;
     for (int i = 0; i < 5; ++i) {
         auto* b = new QPushButton(QLatin1String(captions[i]), this);
-        b->setObjectName(QLatin1String(spec.buttonNames[size_t(i)]));
+        b->setObjectName(QLatin1String(desc.buttonNames[size_t(i)]));
         b->setGeometry(270 + 64 * i, 323, 60, 25);
         b->setFont(pixelFont(QStringLiteral("Arial"), 11));
         connect(b, &QPushButton::clicked, this, handlers[i]);
@@ -58,8 +58,8 @@ void TablePage::ensureBuilt() {
     connect(grid_->horizontalHeader(), &QHeaderView::sectionDoubleClicked, this,
             [this] { openRow(true); });
 
-    if (spec.note) {
-        auto* note = new QLabel(QLatin1String(spec.note), this);
+    if (desc.note) {
+        auto* note = new QLabel(QLatin1String(desc.note), this);
         note->setWordWrap(true);
         note->setFont(pixelFont(QStringLiteral("Arial"), 11));
         note->setGeometry(8, 316, 250, 42);
@@ -69,8 +69,8 @@ void TablePage::ensureBuilt() {
 void TablePage::openRow(bool editing) {
     guarded(window(), [this, editing] {
         const EditContext ctx = context_();
-        const bool time = spec_.amount == AmountKind::Time;
-        const bool money = spec_.amount == AmountKind::Money;
+        const bool time = desc_.amount == AmountKind::Time;
+        const bool money = desc_.amount == AmountKind::Money;
         const int r = editing ? (time ? editHoursRow(grid_, ctx) : editMoneyRow(grid_, money, ctx))
                               : (time ? addHoursRow(grid_, ctx) : addMoneyRow(grid_, money, ctx));
         if (r > 0) emit rowWritten(r);

@@ -3,8 +3,8 @@
 #include <QWidget>
 #include <functional>
 
+#include "core/table_description.h"
 #include "core/table_sort.h"
-#include "core/table_spec.h"
 #include "core/totals.h"
 #include "ui/table_editing.h"
 
@@ -18,10 +18,10 @@ class ActivityGrid;
 class TablePage : public QWidget {
     Q_OBJECT
 public:
-    TablePage(const TableSpec& spec, const QBrush& background, QWidget* parent = nullptr);
+    TablePage(const TableDescription& desc, const QBrush& background, QWidget* parent = nullptr);
     void ensureBuilt();
 
-    const TableSpec& spec() const { return spec_; }
+    const TableDescription& description() const { return desc_; }
     // The table on screen; builds the page.
     ActivityGrid* grid();
 
@@ -49,7 +49,7 @@ private:
     // Add (a new row in the first blank one) or Edit (the selected row).
     void openRow(bool editing);
 
-    const TableSpec& spec_;
+    const TableDescription& desc_;
     QBrush background_;
     TableTexts pending_;  // the texts until the table is made
     ActivityGrid* grid_ = nullptr;

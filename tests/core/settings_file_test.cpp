@@ -10,7 +10,7 @@
 #include <QTemporaryDir>
 #include <csignal>
 
-#include "core/table_spec.h"
+#include "core/table_description.h"
 #include "support/test_env.h"
 
 namespace lt {

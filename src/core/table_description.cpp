@@ -1,9 +1,9 @@
-#include "core/table_spec.h"
+#include "core/table_description.h"
 
 namespace lt {
 
-const std::array<TableSpec, 3>& tableSpecs() {
-    static const std::array<TableSpec, 3> specs = {{
+const std::array<TableDescription, 3>& tableDescriptions() {
+    static const std::array<TableDescription, 3> descriptions = {{
         {TableKind::Hours,
          AmountKind::Time,
          "Step 2: Number of hours spent on various activities",
@@ -54,9 +54,11 @@ const std::array<TableSpec, 3>& tableSpecs() {
          "Frequency of activities for ",
          false},
     }};
-    return specs;
+    return descriptions;
 }
 
-const TableSpec& tableSpec(TableKind kind) { return tableSpecs()[size_t(tableIndex(kind))]; }
+const TableDescription& tableDescription(TableKind kind) {
+    return tableDescriptions()[size_t(tableIndex(kind))];
+}
 
 }  // namespace lt

@@ -17,7 +17,7 @@ enum class AmountKind {
 // Everything that tells one activity table from the others: its texts on screen,
 // where the settings file keeps it, the names of its controls and its chart. The
 // window, the settings file, the report and the charts all read from here.
-struct TableSpec {
+struct TableDescription {
     TableKind kind;
     AmountKind amount;
     const char* pageHeading;
@@ -41,8 +41,8 @@ struct TableSpec {
 };
 
 // Hours, money, frequency: in the order of the pages, the file and the report.
-const std::array<TableSpec, 3>& tableSpecs();
-const TableSpec& tableSpec(TableKind kind);
+const std::array<TableDescription, 3>& tableDescriptions();
+const TableDescription& tableDescription(TableKind kind);
 inline int tableIndex(TableKind kind) { return static_cast<int>(kind); }
 
 }  // namespace lt
