@@ -177,8 +177,7 @@ void TfrmMain::FormShow() {
     bio_->setIncome(s.income);
     dateOfBirth_ = s.dateOfBirth;
     hoursLived_ = s.hoursLived;
-    for (TablePage* page : tables_)
-        page->setTexts(s.tables[size_t(tableIndex(page->description().kind))]);
+    for (size_t t = 0; t < tables_.size(); ++t) tables_[t]->setTexts(s.tables[t]);
     results_->setLines(s.ageLine, s.incomeLine);
     // A stored birth date that does not parse is reported once; the Intro page still
     // shows and the user can put the date right on the Bio page.
@@ -192,11 +191,11 @@ void TfrmMain::writeSettings() {
     s.name = bio_->name();
     s.birthDateText = bio_->birthDateText();
     s.income = static_cast<qint64>(bio_->income());
-    for (const TablePage* page : tables_) {
-        auto& rows = s.tables[size_t(tableIndex(page->description().kind))];
+    for (size_t t = 0; t < tables_.size(); ++t) {
+        auto& rows = s.tables[t];
         for (int r = 1; r < kTableRows; ++r) {
             std::array<QString, 5> cells;
-            for (int c = 0; c < 5; ++c) cells[size_t(c)] = page->cell(c, r);
+            for (int c = 0; c < 5; ++c) cells[size_t(c)] = tables_[t]->cell(c, r);
             rows.push_back(cells);
         }
     }
@@ -311,14 +310,15 @@ void TfrmMain::graphit(TableKind kind) {
     });
 }
 
+std::array<TableTexts, 3> TfrmMain::tableTexts() const {
+    std::array<TableTexts, 3> texts;
+    for (size_t t = 0; t < tables_.size(); ++t) texts[t] = tables_[t]->texts();
+    return texts;
+}
+
 ReportInput TfrmMain::reportInput() const {
-    ReportInput in;
-    in.personLine = personLine(bio_->name(), bio_->birthDateText(), results_->ageText());
-    in.incomeLine = results_->incomeText();
-    for (const TablePage* page : tables_)
-        in.tables[size_t(tableIndex(page->description().kind))] = page->texts();
-    for (int c = 0; c < kTableCols; ++c) in.columnWidths[size_t(c)] = TablePage::columnWidth(c);
-    return in;
+    return reportOf(bio_->name(), bio_->birthDateText(), results_->ageText(),
+                    results_->incomeText(), tableTexts());
 }
 
 QPrinter& TfrmMain::printer() {
@@ -341,10 +341,7 @@ void TfrmMain::saveReportPdf() {
 void TfrmMain::exportTablesCsv() {
     guarded(this, [this] {
         // Built first: a row that does not convert is reported before a file is asked for.
-        std::array<TableTexts, 3> texts;
-        for (const TablePage* page : tables_)
-            texts[size_t(tableIndex(page->description().kind))] = page->texts();
-        const QByteArray csv = tablesCsv(texts);
+        const QByteArray csv = tablesCsv(tableTexts());
         const QString path =
             askSaveFileName(this, QStringLiteral("Export tables as CSV"),
                             QDir::home().filePath(QStringLiteral("lifetally-tables.csv")),

@@ -60,6 +60,8 @@ private:
     TablePage* shownTablePage() const;
     void graphit(TableKind kind);
     // The report as the tables and lines stand.
+    // The three tables' texts, in their described order.
+    std::array<TableTexts, 3> tableTexts() const;
     ReportInput reportInput() const;
     QPrinter& printer();
     void printReport();
@@ -75,7 +77,7 @@ private:
 
     QStackedWidget* pages_ = nullptr;
     BioPage* bio_ = nullptr;
-    std::array<TablePage*, 3> tables_{};
+    std::array<TablePage*, 3> tables_{};  // by tableIndex(), the order of the descriptions
     ResultsPage* results_ = nullptr;
     QPushButton* prev_ = nullptr;
     QPushButton* next_ = nullptr;

@@ -63,13 +63,19 @@ Session openSession(const StoredSettings& stored, DateTime now) {
     return s;
 }
 
-ReportInput sessionReport(const Session& session) {
+ReportInput reportOf(const QString& name, const QString& birthDateText, const QString& ageLine,
+                     const QString& incomeLine, const std::array<TableTexts, 3>& tables) {
     ReportInput in;
-    in.personLine = personLine(session.name, session.birthDateText, session.ageLine);
-    in.incomeLine = session.incomeLine;
-    in.tables = session.tables;
+    in.personLine = personLine(name, birthDateText, ageLine);
+    in.incomeLine = incomeLine;
+    in.tables = tables;
     in.columnWidths = kColumnWidths;
     return in;
+}
+
+ReportInput sessionReport(const Session& session) {
+    return reportOf(session.name, session.birthDateText, session.ageLine, session.incomeLine,
+                    session.tables);
 }
 
 TableChart tableChart(TableKind kind, const QString& name, const QString& ageLine,

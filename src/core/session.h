@@ -41,7 +41,10 @@ struct Session {
 // lines and every row's total, stopping at the first text that does not convert.
 Session openSession(const StoredSettings& stored, DateTime now);
 
-// The printed report of a session, with the designed column widths.
+// The printed report of these texts, with the designed column widths.
+ReportInput reportOf(const QString& name, const QString& birthDateText, const QString& ageLine,
+                     const QString& incomeLine, const std::array<TableTexts, 3>& tables);
+// The printed report of a session.
 ReportInput sessionReport(const Session& session);
 
 // What the chart of one table shows.

@@ -106,8 +106,6 @@ ActivityRow TablePage::activityRow(int row) const {
     return {cell(0, row), cell(1, row), cell(2, row), cell(3, row), cell(4, row)};
 }
 
-int TablePage::columnWidth(int col) { return designedColumnWidth(col); }
-
 void TablePage::sort(SortKey key) {
     TableTexts rows = grid()->texts();
     const SortRange range = sortTable(rows, key);

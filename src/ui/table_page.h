@@ -32,8 +32,6 @@ public:
     QString cell(int col, int row) const;
     void setCell(int col, int row, const QString& text);
     ActivityRow activityRow(int row) const;
-    // Designed width of a column in pixels; the report's field widths follow them.
-    static int columnWidth(int col);
 
     // What Add and Edit hand the activity dialogs, asked for when they open.
     void setEditContext(std::function<EditContext()> context) { context_ = std::move(context); }
