@@ -27,9 +27,12 @@ QString rowSection(const TableDescription& t, int row) {
 
 }  // namespace
 
+QString unableToWrite(const QString& path) {
+    return QStringLiteral("Unable to write to %1").arg(QFileInfo(path).absoluteFilePath());
+}
+
 SettingsWriteError::SettingsWriteError(const QString& path)
-    : std::runtime_error(QStringLiteral("Unable to write to %1").arg(path).toStdString()),
-      message_(QStringLiteral("Unable to write to %1").arg(path)) {}
+    : std::runtime_error(unableToWrite(path).toStdString()), message_(unableToWrite(path)) {}
 
 StoredSettings readSettingsFile(const QString& path) {
     // A file that cannot be read gives the defaults, as a missing one does.

@@ -17,6 +17,9 @@ struct StoredSettings {
     std::array<std::vector<std::array<QString, 5>>, 3> tables;
 };
 
+// "Unable to write to <full path>": the message for any file the program cannot write.
+QString unableToWrite(const QString& path);
+
 // The settings file could not be replaced; the old file is unchanged.
 class SettingsWriteError : public std::runtime_error {
 public:

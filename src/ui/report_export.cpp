@@ -9,6 +9,7 @@
 #include <QTemporaryFile>
 
 #include "core/locale_format.h"
+#include "core/settings_file.h"
 #include "ui/message_boxes.h"
 #include "ui/printer_stream.h"
 #include "ui/report_print.h"
@@ -37,10 +38,6 @@ private:
     bool ok_ = true;
 };
 }  // namespace
-
-QString unableToWrite(const QString& path) {
-    return QStringLiteral("Unable to write to %1").arg(QFileInfo(path).absoluteFilePath());
-}
 
 bool saveFileBytes(const QString& path, const QByteArray& bytes, QWidget* parent) {
     QSaveFile file(path);

@@ -9,9 +9,6 @@ class QWidget;
 
 namespace lt {
 
-// "Unable to write to <full path>".
-QString unableToWrite(const QString& path);
-
 // Replaces the file at `path` with `bytes` in one step; the old file stays as it was
 // when that cannot be done. Shows the failure in the error box and returns false then.
 bool saveFileBytes(const QString& path, const QByteArray& bytes, QWidget* parent = nullptr);
