@@ -187,19 +187,9 @@ void TfrmMain::FormShow() {
 }
 
 void TfrmMain::writeSettings() {
-    StoredSettings s;
-    s.name = bio_->name();
-    s.birthDateText = bio_->birthDateText();
-    s.income = static_cast<qint64>(bio_->income());
-    for (size_t t = 0; t < tables_.size(); ++t) {
-        auto& rows = s.tables[t];
-        for (int r = 1; r < kTableRows; ++r) {
-            std::array<QString, 5> cells;
-            for (int c = 0; c < 5; ++c) cells[size_t(c)] = tables_[t]->cell(c, r);
-            rows.push_back(cells);
-        }
-    }
-    writeSettingsFile(settingsFilePath(), s);
+    writeSettingsFile(settingsFilePath(),
+                      storedSettingsOf(bio_->name(), bio_->birthDateText(),
+                                       static_cast<qint64>(bio_->income()), tableTexts()));
 }
 
 void TfrmMain::btCloseClick() {

@@ -63,6 +63,21 @@ Session openSession(const StoredSettings& stored, DateTime now) {
     return s;
 }
 
+StoredSettings storedSettingsOf(const QString& name, const QString& birthDateText, qint64 income,
+                                const std::array<TableTexts, 3>& tables) {
+    StoredSettings s;
+    s.name = name;
+    s.birthDateText = birthDateText;
+    s.income = income;
+    for (size_t t = 0; t < tables.size(); ++t)
+        for (int r = 1; r < kTableRows && r < int(tables[t].size()); ++r) {
+            std::array<QString, 5> cells;
+            for (int c = 0; c < 5; ++c) cells[size_t(c)] = tables[t][size_t(r)].value(c);
+            s.tables[t].push_back(cells);
+        }
+    return s;
+}
+
 ReportInput reportOf(const QString& name, const QString& birthDateText, const QString& ageLine,
                      const QString& incomeLine, const std::array<TableTexts, 3>& tables) {
     ReportInput in;

@@ -41,6 +41,11 @@ struct Session {
 // lines and every row's total, stopping at the first text that does not convert.
 Session openSession(const StoredSettings& stored, DateTime now);
 
+// What Close stores of the window's fields and tables: columns 0 to 4 of the data
+// rows 1 to 50.
+StoredSettings storedSettingsOf(const QString& name, const QString& birthDateText, qint64 income,
+                                const std::array<TableTexts, 3>& tables);
+
 // The printed report of these texts, with the designed column widths.
 ReportInput reportOf(const QString& name, const QString& birthDateText, const QString& ageLine,
                      const QString& incomeLine, const std::array<TableTexts, 3>& tables);

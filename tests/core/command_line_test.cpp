@@ -48,6 +48,7 @@ INSTANTIATE_TEST_SUITE_P(
         ArgsCase{"ExportMissingValue", {"--export-csv"}, Action::Error, "", "Missing value after '--export-csv'."},
         ArgsCase{"ExportEmptyValue", {"--export-report", ""}, Action::Error, "", "The file name after '--export-report' is empty."},
         ArgsCase{"TableWithoutChart", {"--table", "money"}, Action::Error, "", "'--table' and '--bar' go with '--export-chart'."},
+        ArgsCase{"BarWithoutChart", {"--bar", "--export-csv", "t.csv"}, Action::Error, "", "'--table' and '--bar' go with '--export-chart'."},
         ArgsCase{"UnknownTable", {"--export-chart", "c.png", "--table", "cash"}, Action::Error, "", "Unknown table 'cash': hours, money or frequency."},
         ArgsCase{"ChartFormat", {"--export-chart", "c.gif"}, Action::Error, "", "The chart file name must end in .png or .svg."}),
     // clang-format on

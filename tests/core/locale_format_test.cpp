@@ -154,6 +154,22 @@ TEST(LocaleFormat, DatesWithDirectionMarksReadBack) {
     }
 }
 
+// A pasted text may carry any direction mark at any place; each end of each range of
+// marks, and the ones between, read as if they were not there.
+TEST(LocaleFormat, PastedDirectionMarksAreIgnored) {
+    PinnedEnv env;
+    for (const char16_t mark : {u'\u200E', u'\u200F', u'\u061C', u'\u202A', u'\u202B', u'\u202C',
+                                u'\u202D', u'\u202E', u'\u2066', u'\u2067', u'\u2068', u'\u2069'}) {
+        const QString m(QChar{mark});
+        const QString date = m + "12" + m + "/8/" + m + "2026" + m;
+        EXPECT_EQ(loc::parseDate(date), QDate(2026, 12, 8)) << int(mark);
+        EXPECT_EQ(loc::parseNumber(m + "12" + m + ".5" + m), 12.5) << int(mark);
+    }
+    // Their neighbours are not marks: the texts do not convert.
+    for (const char16_t other : {u'\u200D', u'\u2010', u'\u2065', u'\u206A', u'\u061D'})
+        EXPECT_EQ(loc::parseNumber(QString(QChar{other}) + "12.5"), std::nullopt) << int(other);
+}
+
 TEST(LocaleFormat, LongTimeHasNoZone) {
     {
         PinnedEnv env;

@@ -4,6 +4,7 @@
 
 #include <QDir>
 #include <QFile>
+#include <QStringDecoder>
 #include <QTemporaryDir>
 #include <optional>
 
@@ -78,6 +79,20 @@ const ReadCase kReadCases[] = {
 
 INSTANTIATE_TEST_SUITE_P(Rules, ProfileReadTest, ::testing::ValuesIn(kReadCases),
                          [](const auto& info) { return std::string(info.param.name); });
+
+// Each byte from 0x80 up makes its line invalid UTF-8, so the line reads as
+// Windows-1252; Qt's own decoder is the reference.
+TEST(ProfileRead, EveryHighByteReadsAsWindows1252) {
+    for (int b = 0x80; b <= 0xFF; ++b) {
+        const QByteArray byte(1, char(b));
+        QStringDecoder cp1252("windows-1252");
+        ASSERT_TRUE(cp1252.isValid());
+        const PrivateProfile ini(QByteArray("[A]\nk=x") + byte + "\n");
+        EXPECT_EQ(ini.readString(QStringLiteral("A"), QStringLiteral("k"), QString()),
+                  QStringLiteral("x") + cp1252.decode(byte))
+            << b;
+    }
+}
 
 TEST(ProfileRead, ValuesAreCutAt1023Characters) {
     const QString exact(1023, u'a');

@@ -2,6 +2,9 @@
 
 #include <gtest/gtest.h>
 
+#include <QTemporaryDir>
+
+#include "core/csv_export.h"
 #include "support/test_env.h"
 
 namespace lt {
@@ -67,6 +70,53 @@ INSTANTIATE_TEST_SUITE_P(Rows, SessionFailure, ::testing::Values(
     FailCase{"MoneyRowDate", [](StoredSettings& s) { s.tables[1][0][3] = "13/45/2020"; }, "'13/45/2020' is not a valid date", {"131 (0.04%)", "", ""}}),
     [](const auto& info) { return std::string(info.param.name); });
 // clang-format on
+
+// The last filled row of each table reaches the CSV and the chart; "Other" is what the
+// rows leave of the hours lived or the income.
+TEST(Session, ExportsReachTheLastFilledRow) {
+    PinnedEnv env;
+    StoredSettings stored = sample();
+    // 17 days of an hour; $1,000 once; 2 a week over 14 days.
+    stored.tables[0].push_back(Cells{"Walks", "1 Hr", "Day", "1/1/2026", "1/18/2026"});
+    stored.tables[1].push_back(Cells{"Rent", "$1,000.00", "Once", "1/1/2020", "Now"});
+    stored.tables[2].push_back(Cells{"Swims", "2", "Week", "1/1/2026", "1/15/2026"});
+    const Session s = openSession(stored, toDateTime(PinnedEnv::defaultNow()));
+    ASSERT_TRUE(s.errors.isEmpty());
+    const QByteArray csv = tablesCsv(s.tables);
+    EXPECT_EQ(csv.count("\r\n"), 7);  // the heading and two rows a table
+    for (const char* last : {"\r\nhours,Walks,", "\r\nmoney,Rent,", "\r\nfrequency,Swims,"})
+        EXPECT_TRUE(csv.contains(last)) << last;
+
+    const auto chartOf = [&s](TableKind kind) {
+        QStringList shown;
+        for (const ChartPoint& p : sessionChart(s, kind).points)
+            shown << QStringLiteral("%1=%2").arg(p.label).arg(p.value, 0, 'f', 0);
+        return shown.join(u' ').toStdString();
+    };
+    // 322,306 - 131 - 17; 50,000 - 25 - 1,000.
+    EXPECT_EQ(chartOf(TableKind::Hours), "Other=322158 Reading=131 Walks=17");
+    EXPECT_EQ(chartOf(TableKind::Money), "Other=48975 Books=25 Rent=1000");
+    EXPECT_EQ(chartOf(TableKind::Freq), "Moved=3 Swims=4");
+}
+
+// A hand-made file with all 50 rows of a table filled keeps row 50 through a start and a
+// Close.
+TEST(Session, FiftiethRowSurvivesAStartAndAClose) {
+    PinnedEnv env;
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("lifetally.ini"));
+    QByteArray content = "[Freq]\nCount=51\n";
+    for (int n = 1; n <= 50; ++n)
+        content += "[Freq" + QByteArray::number(n) + "]\nDesc=F" + QByteArray::number(n) +
+                   "\nAmount=" + QByteArray::number(n) + "\nPer=Once\nStart=1/1/2020\nEnd=Now\n";
+    test::writeFile(path, content);
+    const Session s = openSession(readSettingsFile(path), toDateTime(PinnedEnv::defaultNow()));
+    EXPECT_EQ(s.tables[2][50][5], QStringLiteral("50"));
+    writeSettingsFile(path, storedSettingsOf(s.name, s.birthDateText, qint64(s.income), s.tables));
+    EXPECT_TRUE(test::readFile(path).contains(
+        "[Freq50]\nDesc=F50\nAmount=50\nPer=Once\nStart=1/1/2020\nEnd=Now\n"));
+    EXPECT_EQ(readSettingsFile(path).tables[2][49][0], QStringLiteral("F50"));
+}
 
 TEST(ReportPaper, LetterInTheUnitedStatesA4Elsewhere) {
     EXPECT_EQ(reportPaper(QLocale(QLocale::English, QLocale::UnitedStates)), QPageSize::Letter);

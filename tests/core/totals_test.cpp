@@ -67,6 +67,9 @@ INSTANTIATE_TEST_SUITE_P(
                  "0 (0.00%)"},
         HourCase{"OverAHundredPercent", row("24 Hrs", "Day", "3/1/2026", "3/11/2026"), 100,
                  "240 (240.00%)"},
+        // A hand-edited word holding two period words: the later test wins, Week over Day.
+        HourCase{"DayThenWeekCountsWeek", row("7 Hrs", "Day a Week", "3/1/2026", "3/11/2026"), 100,
+                 "10 (10.00%)"},
         HourCase{"UnknownPeriod", row("2 Hrs", "Fortnight", "1/1/2020", "1/1/2021"), kHoursLived,
                  "0"},
         // 35,791,395 x 60 minutes is past the 32-bit range.
@@ -121,6 +124,9 @@ INSTANTIATE_TEST_SUITE_P(
                   "$100 (0.20%)"},
         MoneyCase{"WholeYearsReversed", row("$100.00", "Year", "1/1/2026", "12/15/2024"), true,
                   kIncome, "$100 (0.20%)"},
+        // Three whole years would give $300; in "Once a Year" the once test comes last.
+        MoneyCase{"OnceAYearCountsOnce", row("$100.00", "Once a Year", "1/1/2020", "1/1/2023"),
+                  true, kIncome, "$100 (0.20%)"},
         MoneyCase{"UnderAYear", row("12", "Year", "1/1/2025", "12/31/2025"), false, kIncome, "0"},
         MoneyCase{"DayUntilNow", row("2", "Day", "1/1/2024", "Now"), false, kIncome, "2,140"},
         MoneyCase{"OverAHundredPercent", row("$2,000.00", "Once", "1/1/2020", "1/1/2020"), true,

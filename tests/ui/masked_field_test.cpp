@@ -86,6 +86,21 @@ TEST(MaskedNumberField, OutOfRangeEntryIsRefusedWithAMessage) {
     EXPECT_EQ(f->value(), 250000);
 }
 
+// Opening the field's context menu (or another window) is not leaving the field: no
+// range box then.
+TEST(MaskedNumberField, OutOfRangeEntryShowsNoBoxWhenAPopupOpens) {
+    test::PinnedEnv env;
+    std::unique_ptr<MaskedNumberField> keep;
+    MaskedNumberField* f = field(QStringLiteral("$###,###,###"), 99999999, keep);
+    test::ScriptedBoxes boxes;
+    for (const Qt::FocusReason reason : {Qt::PopupFocusReason, Qt::ActiveWindowFocusReason}) {
+        f->findChild<QLineEdit*>()->setText(QStringLiteral("100000000"));
+        QFocusEvent out(QEvent::FocusOut, reason);
+        QCoreApplication::sendEvent(f, &out);
+        EXPECT_TRUE(boxes.reports.isEmpty()) << reason;
+    }
+}
+
 TEST(MaskedNumberField, RefusesCharactersTheMaskHasNoPlaceFor) {
     test::PinnedEnv env;
     std::unique_ptr<MaskedNumberField> keep;
