@@ -5,6 +5,7 @@
 #include <QPieSeries>
 #include <QPushButton>
 #include <QSpinBox>
+#include <QStackedWidget>
 #include <QTabWidget>
 #include <QTableWidget>
 #include <QTest>
