@@ -2,13 +2,11 @@
 
 #include <QApplication>
 #include <QLabel>
-#include <QPieSeries>
 #include <QPushButton>
 #include <QSpinBox>
 #include <QStackedWidget>
 #include <QTabWidget>
 #include <QTableWidget>
-#include <QTest>
 
 #include "app/window_journey_util.h"
 #include "support/ui_seams.h"
@@ -27,13 +25,6 @@ const char* const kIni =
     "[Money]\nCount=0\n[Freq]\nCount=0\n";
 
 class LookAheadWindow : public ::testing::Test, public test::WizardHarness {};
-
-QStringList rowTexts(const QTableWidget* grid, int row) {
-    QStringList texts;
-    for (int c = 0; c < grid->columnCount(); ++c)
-        texts << (row < 0 ? grid->horizontalHeaderItem(c) : grid->item(row, c))->text();
-    return texts;
-}
 
 TEST_F(LookAheadWindow, FromTheResultsPageToTheChartTheCsvAndTheSettingsFile) {
     writeIni(QByteArray(kIni));
@@ -61,21 +52,19 @@ TEST_F(LookAheadWindow, FromTheResultsPageToTheChartTheCsvAndTheSettingsFile) {
             return int(QDialog::Rejected);
         }
         f->show();
-        EXPECT_EQ(f->windowTitle(), "Look ahead");
         EXPECT_EQ(f->lblAge->buddy(), f->numAge);
         EXPECT_EQ(f->lblLine->palette().color(QPalette::WindowText), QColor(Qt::black));
         EXPECT_EQ(f->grids[0]->palette().color(QPalette::Base), QColor(Qt::white));
         EXPECT_EQ(f->numAge->value(), 80);
         EXPECT_EQ(f->lblLine->text(),
                   "By age 80, on Saturday, March 1, 2070, you will have lived 701,280 hours.");
-        EXPECT_EQ(f->tabTables->count(), 3);
         EXPECT_EQ(f->tabTables->tabText(2), "&Frequency");
-        EXPECT_EQ(rowTexts(f->grids[0], -1), QStringList({"Activity", "So far", "By age 80",
-                                                          "Still to come", "Share of life by 80"}));
-        EXPECT_EQ(rowTexts(f->grids[0], 0),
-                  QStringList({"Sleep", "40 (1 day)", "126,368 (14 years 151 days)",
-                               "126,328 (14 years 149 days)", "18.02%"}));
-        EXPECT_EQ(f->grids[1]->rowCount(), 0);
+        EXPECT_EQ(f->grids[0]->horizontalHeaderItem(4)->text(), "Share of life by 80");
+        QStringList cells;
+        for (int c = 0; c < f->grids[0]->columnCount(); ++c)
+            cells << f->grids[0]->item(0, c)->text();
+        EXPECT_EQ(cells, QStringList({"Sleep", "40 (1 day)", "126,368 (14 years 151 days)",
+                                      "126,328 (14 years 149 days)", "18.02%"}));
 
         // An age already reached is refused; one typed in counts on Enter, which closes nothing.
         f->numAge->setValue(36);
