@@ -52,6 +52,8 @@ QTableWidget* lookAheadGrid(QWidget* parent) {
     g->horizontalHeader()->setHighlightSections(false);
     g->horizontalHeader()->setSectionsClickable(false);
     g->setWordWrap(false);
+    // Tab goes on to the buttons; the arrows move within the table.
+    g->setTabKeyNavigation(false);
     return g;
 }
 }  // namespace

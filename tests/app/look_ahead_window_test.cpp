@@ -51,14 +51,19 @@ TEST_F(LookAheadWindow, FromTheResultsPageToTheChartTheCsvAndTheSettingsFile) {
             EXPECT_EQ(f ? f->numAge->value() : 0, 37);  // the age is kept
             return int(QDialog::Rejected);
         }
-        f->show();
+        EXPECT_TRUE(test::activate(f));
+        f->numAge->setFocus();
+        QWidgetList order;  // Tab runs through the age, the tabs, the table and the buttons
+        for (int i = 0; i < 7; ++i, QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab))
+            order << test::focusedControl();
+        EXPECT_EQ(order, QWidgetList({f->numAge, f->tabTables, f->grids[0], f->btChart, f->btCsv,
+                                      f->btClose, f->numAge}));
         EXPECT_EQ(f->lblAge->buddy(), f->numAge);
         EXPECT_EQ(f->lblLine->palette().color(QPalette::WindowText), QColor(Qt::black));
         EXPECT_EQ(f->grids[0]->palette().color(QPalette::Base), QColor(Qt::white));
         EXPECT_EQ(f->numAge->value(), 80);
         EXPECT_EQ(f->lblLine->text(),
                   "By age 80, on Saturday, March 1, 2070, you will have lived 701,280 hours.");
-        EXPECT_EQ(f->tabTables->tabText(2), "&Frequency");
         EXPECT_EQ(f->grids[0]->horizontalHeaderItem(4)->text(), "Share of life by 80");
         QStringList cells;
         for (int c = 0; c < f->grids[0]->columnCount(); ++c)
