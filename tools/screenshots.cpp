@@ -100,6 +100,8 @@ int main(int argc, char** argv) {
     click(w, "btGrHour");
     next = QStringLiteral("chart-money");
     click(w, "btGrMoney");
+    next = QStringLiteral("look-ahead");
+    click(w, "btLookAhead");
     next = QStringLiteral("about");
     click(w, "btAbout");
     return 0;

@@ -19,6 +19,7 @@
 #include "core/conversion.h"
 #include "core/csv_export.h"
 #include "core/locale_format.h"
+#include "core/look_ahead.h"
 #include "core/session.h"
 #include "core/settings_file.h"
 #include "core/settings_location.h"
@@ -29,6 +30,7 @@
 #include "ui/designed_palette.h"
 #include "ui/graph_window.h"
 #include "ui/look.h"
+#include "ui/look_ahead_window.h"
 #include "ui/masked_field.h"
 #include "ui/message_boxes.h"
 #include "ui/pick_date_window.h"
@@ -87,6 +89,7 @@ TfrmMain::TfrmMain(const QString& settingsFile, QWidget* parent)
     connect(results_, &ResultsPage::pdfClicked, this, &TfrmMain::saveReportPdf);
     connect(results_, &ResultsPage::csvClicked, this, &TfrmMain::exportTablesCsv);
     connect(results_, &ResultsPage::chartClicked, this, &TfrmMain::graphit);
+    connect(results_, &ResultsPage::lookAheadClicked, this, &TfrmMain::lookAhead);
 
     prev_ = new QPushButton(QStringLiteral("<<&Prev"), this);
     next_ = new QPushButton(QStringLiteral("&Next>>"), this);
@@ -171,7 +174,9 @@ void TfrmMain::showEvent(QShowEvent* event) {
 void TfrmMain::FormShow() {
     // The settings file read and every total worked out as the exports do; the pages
     // keep what they are given until they are made.
-    const Session s = openSession(readSettingsFile(settingsFilePath()), nowDateTime());
+    const StoredSettings stored = readSettingsFile(settingsFilePath());
+    lookAheadAge_ = stored.lookAheadAge;
+    const Session s = openSession(stored, nowDateTime());
     bio_->setName(s.name);
     bio_->setBirthDateText(s.birthDateText);
     bio_->setIncome(s.income);
@@ -187,9 +192,10 @@ void TfrmMain::FormShow() {
 }
 
 void TfrmMain::writeSettings() {
-    writeSettingsFile(settingsFilePath(),
-                      storedSettingsOf(bio_->name(), bio_->birthDateText(),
-                                       static_cast<qint64>(bio_->income()), tableTexts()));
+    StoredSettings s = storedSettingsOf(bio_->name(), bio_->birthDateText(),
+                                        static_cast<qint64>(bio_->income()), tableTexts());
+    s.lookAheadAge = lookAheadAge_;
+    writeSettingsFile(settingsFilePath(), s);
 }
 
 void TfrmMain::btCloseClick() {
@@ -337,6 +343,21 @@ void TfrmMain::exportTablesCsv() {
                             QDir::home().filePath(QStringLiteral("lifetally-tables.csv")),
                             QStringLiteral("CSV files (*.csv)"));
         if (!path.isEmpty()) saveFileBytes(path, csv, this);
+    });
+}
+
+void TfrmMain::lookAhead() {
+    guarded(this, [this] {
+        const QDate birth = strToDate(bio_->birthDateText());
+        const QDate day = today();
+        // Someone who has reached the oldest age offered has nothing ahead to show.
+        const QString refusal = lookAheadRefusal(kLookAheadOldestAge, birth, day);
+        if (!refusal.isEmpty()) {
+            showError(refusal, this);
+            return;
+        }
+        lookAheadAge_ = showLookAhead(this, {bio_->name(), birth, tableTexts()},
+                                      lookAheadStartAge(lookAheadAge_, birth, day));
     });
 }
 

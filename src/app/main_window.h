@@ -68,12 +68,14 @@ private:
     void previewReport();
     void saveReportPdf();
     void exportTablesCsv();
+    void lookAhead();
 
     QString settingsFile_;
     QBrush background_;  // the tiled picture behind the window and every page
     bool shown_ = false;
     DateTime dateOfBirth_ = 0;
     double hoursLived_ = 0;
+    int lookAheadAge_ = 0;  // as the settings file keeps it; 0 for none
 
     QStackedWidget* pages_ = nullptr;
     BioPage* bio_ = nullptr;

@@ -56,6 +56,12 @@ void ResultsPage::ensureBuilt() {
         connect(b, &QPushButton::clicked, this, [this, kind] { emit chartClicked(kind); });
         chartButtons_[tableIndex(kind)] = b;
     }
+
+    // Beside the chart buttons' box: it looks ahead from the same tables.
+    auto* lookAhead = new QPushButton(QStringLiteral("&Look ahead..."), this);
+    lookAhead->setObjectName(QStringLiteral("btLookAhead"));
+    lookAhead->setGeometry(455, 264, 125, 28);
+    connect(lookAhead, &QPushButton::clicked, this, &ResultsPage::lookAheadClicked);
 }
 
 QString ResultsPage::ageText() const { return age_; }

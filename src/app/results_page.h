@@ -29,6 +29,7 @@ signals:
     void pdfClicked();
     void csvClicked();
     void chartClicked(TableKind kind);
+    void lookAheadClicked();
 
 private:
     QBrush background_;

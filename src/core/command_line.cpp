@@ -42,6 +42,24 @@ bool readExports(const QCommandLineParser& parser, const std::array<QCommandLine
     result.chartBars = parser.isSet(bar);
     return true;
 }
+
+// --export-look-ahead FILE and --age N into `result`.
+bool readLookAhead(const QCommandLineParser& parser, const QCommandLineOption& file,
+                   const QCommandLineOption& age, CommandLine& result) {
+    if (parser.isSet(file) && parser.value(file).isEmpty())
+        return fail(result, QStringLiteral("The file name after '--export-look-ahead' is empty."));
+    result.lookAheadFile = parser.value(file);
+    if (!parser.isSet(age)) return true;
+    if (result.lookAheadFile.isEmpty())
+        return fail(result, QStringLiteral("'--age' goes with '--export-look-ahead'."));
+    bool ok = false;
+    result.lookAheadAge = parser.value(age).toInt(&ok);
+    if (!ok || result.lookAheadAge < 1 || result.lookAheadAge > kLookAheadOldestAge)
+        return fail(result, QStringLiteral("The age after '--age' must be a whole number from 1 "
+                                           "to %1.")
+                                .arg(kLookAheadOldestAge));
+    return true;
+}
 }  // namespace
 
 CommandLine parseCommandLine(const QStringList& arguments) {
@@ -79,6 +97,17 @@ CommandLine parseCommandLine(const QStringList& arguments) {
     const QCommandLineOption bar(QStringLiteral("bar"),
                                  QStringLiteral("Draw --export-chart as bars, not as a pie."));
     for (const QCommandLineOption& o : {report, csv, chart, table, bar}) parser.addOption(o);
+    const QCommandLineOption lookAhead(
+        QStringLiteral("export-look-ahead"),
+        QStringLiteral("Write what the activities will add up to by an age as CSV to FILE and "
+                       "quit, showing no window."),
+        QStringLiteral("FILE"));
+    const QCommandLineOption age(
+        QStringLiteral("age"),
+        QStringLiteral("The age --export-look-ahead looks ahead to (80 unless given)."),
+        QStringLiteral("N"));
+    parser.addOption(lookAhead);
+    parser.addOption(age);
 
     CommandLine result;
     if (!parser.parse(arguments)) {
@@ -102,7 +131,8 @@ CommandLine parseCommandLine(const QStringList& arguments) {
         result.text = QStringLiteral("The settings file name is empty.");
     } else {
         result.settingsFile = parser.value(settings);
-        readExports(parser, {report, csv, chart, table, bar}, result);
+        readExports(parser, {report, csv, chart, table, bar}, result) &&
+            readLookAhead(parser, lookAhead, age, result);
     }
     return result;
 }

@@ -2,6 +2,7 @@
 #include <QString>
 #include <QStringList>
 
+#include "core/look_ahead.h"
 #include "core/table_shape.h"
 
 namespace lt {
@@ -17,8 +18,11 @@ struct CommandLine {
     QString chartFile;                        // --export-chart FILE.png|FILE.svg
     TableKind chartTable = TableKind::Hours;  // --table hours|money|frequency
     bool chartBars = false;                   // --bar
+    QString lookAheadFile;                    // --export-look-ahead FILE.csv
+    int lookAheadAge = kLookAheadDefaultAge;  // --age N
     bool exports() const {
-        return !reportFile.isEmpty() || !csvFile.isEmpty() || !chartFile.isEmpty();
+        return !reportFile.isEmpty() || !csvFile.isEmpty() || !chartFile.isEmpty() ||
+               !lookAheadFile.isEmpty();
     }
     // The help or version text for standard output, or the error for standard error.
     QString text;

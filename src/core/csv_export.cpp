@@ -8,14 +8,9 @@
 
 namespace lt {
 namespace {
-// A number with a point and no grouping, whatever the locale.
-QString plain(double value, int decimals) {
-    return QString::number(loc::roundHalfAway(value, decimals), 'f', decimals);
-}
-
 // Up to four decimals, trailing zeros dropped: 2.5, 1.3333, 8.
 QString plainTrimmed(double value) {
-    QString text = plain(value, 4);
+    QString text = csvNumber(value, 4);
     while (text.endsWith(u'0')) text.chop(1);
     if (text.endsWith(u'.')) text.chop(1);
     return text;
@@ -23,26 +18,14 @@ QString plainTrimmed(double value) {
 
 QString isoDate(const QString& text) { return strToDate(text).toString(Qt::ISODate); }
 
-const char* tableWord(TableKind kind) {
-    switch (kind) {
-        case TableKind::Hours:
-            return "hours";
-        case TableKind::Money:
-            return "money";
-        case TableKind::Freq:
-            break;
-    }
-    return "frequency";
-}
-
 // Total and share as the total cell shows them: "20,137 (33.33%)" gives 20137 and
 // 33.33. A cell not worked out yet gives two empty fields.
 std::pair<QString, QString> totalAndShare(const QString& cell) {
     if (cell.isEmpty()) return {};
-    const QString total = plain(totalCellValue(cell), 0);
+    const QString total = csvNumber(totalCellValue(cell), 0);
     const int open = cell.indexOf(QStringLiteral(" ("));
     if (open < 0) return {total, QString()};
-    return {total, plain(strToFloat(numberChars(cell.mid(open + 2))), 2)};
+    return {total, csvNumber(strToFloat(numberChars(cell.mid(open + 2))), 2)};
 }
 
 bool needsQuotes(const QString& field) {
@@ -52,6 +35,34 @@ bool needsQuotes(const QString& field) {
 }
 }  // namespace
 
+QString csvNumber(double value, int decimals) {
+    return QString::number(loc::roundHalfAway(value, decimals), 'f', decimals);
+}
+
+QString csvTableWord(TableKind kind) {
+    switch (kind) {
+        case TableKind::Hours:
+            return QStringLiteral("hours");
+        case TableKind::Money:
+            return QStringLiteral("money");
+        case TableKind::Freq:
+            break;
+    }
+    return QStringLiteral("frequency");
+}
+
+QString csvUnit(TableKind kind) {
+    switch (tableDescription(kind).amount) {
+        case AmountKind::Time:
+            return QStringLiteral("hours");
+        case AmountKind::Money:
+            return loc::currencyCode();
+        case AmountKind::Count:
+            break;
+    }
+    return QStringLiteral("times");
+}
+
 QStringList csvHeader() {
     return {QStringLiteral("Table"), QStringLiteral("Activity"), QStringLiteral("Amount"),
             QStringLiteral("Unit"),  QStringLiteral("Per"),      QStringLiteral("Start"),
@@ -60,25 +71,22 @@ QStringList csvHeader() {
 
 QStringList csvFields(TableKind kind, const QStringList& row) {
     const QString amountText = row.value(1);
-    QString amount, unit;
+    QString amount;
     switch (tableDescription(kind).amount) {
         case AmountKind::Time:
             amount = plainTrimmed(hoursOf(amountText) + minutesOf(amountText) / 60.0);
-            unit = QStringLiteral("hours");
             break;
         case AmountKind::Money:
-            amount = plain(strToFloat(numberChars(amountText)), 2);
-            unit = loc::currencyCode();
+            amount = csvNumber(strToFloat(numberChars(amountText)), 2);
             break;
         case AmountKind::Count:
-            amount = plain(strToFloat(numberChars(amountText)), 0);
-            unit = QStringLiteral("times");
+            amount = csvNumber(strToFloat(numberChars(amountText)), 0);
             break;
     }
     const QString end = row.value(4) == u"Now" ? row.value(4) : isoDate(row.value(4));
     const auto [total, share] = totalAndShare(row.value(5));
-    return {QLatin1String(tableWord(kind)), row.value(0), amount, unit, row.value(2),
-            isoDate(row.value(3)),          end,          total,  share};
+    return {csvTableWord(kind),    row.value(0), amount, csvUnit(kind), row.value(2),
+            isoDate(row.value(3)), end,          total,  share};
 }
 
 QByteArray csvRecord(const QStringList& fields) {
@@ -89,6 +97,13 @@ QByteArray csvRecord(const QStringList& fields) {
         out << f;
     }
     return out.join(u',').toUtf8() + "\r\n";
+}
+
+QByteArray csvRecord(const QStringList& texts, const QStringList& numbers) {
+    QByteArray record = csvRecord(texts);
+    record.chop(2);
+    for (const QString& n : numbers) record += ',' + n.toUtf8();
+    return record + "\r\n";
 }
 
 QByteArray tablesCsv(const std::array<TableTexts, 3>& tables) {

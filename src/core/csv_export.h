@@ -10,6 +10,13 @@
 // dates, UTF-8, RFC 4180 quoting, CRLF line ends.
 namespace lt {
 
+// A number with a point, `decimals` decimals and no grouping, whatever the locale.
+QString csvNumber(double value, int decimals);
+// "hours", "money" or "frequency": the first field of a table's records.
+QString csvTableWord(TableKind kind);
+// What a table's numbers count: "hours", the currency's ISO code, or "times".
+QString csvUnit(TableKind kind);
+
 // "Table,Activity,Amount,Unit,Per,Start,End,Total,Share %".
 QStringList csvHeader();
 
@@ -20,6 +27,9 @@ QStringList csvFields(TableKind kind, const QStringList& row);
 // One record: fields quoted where they need it, a field that a spreadsheet would run
 // as a formula led by an apostrophe, then CRLF.
 QByteArray csvRecord(const QStringList& fields);
+// One record of `texts`, written as above, then `numbers`, which the program made
+// (csvNumber) and writes as they stand: a minus sign there starts no formula.
+QByteArray csvRecord(const QStringList& texts, const QStringList& numbers);
 
 // The header and every filled row of the hours, money and frequency tables, in order.
 QByteArray tablesCsv(const std::array<TableTexts, 3>& tables);

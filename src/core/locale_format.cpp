@@ -27,6 +27,10 @@ QString shortDateFormat() {
 
 QString formatDate(const QDate& date) { return programLocale().toString(date, shortDateFormat()); }
 
+QString formatLongDate(const QDate& date) {
+    return programLocale().toString(date, QLocale::LongFormat);
+}
+
 namespace {
 bool isDirectionMark(char32_t c) {
     return c == 0x061C || c == 0x200E || c == 0x200F || (c >= 0x202A && c <= 0x202E) ||

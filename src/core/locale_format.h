@@ -17,6 +17,8 @@ QLocale programLocale();
 // The locale's short date format with the year widened to four digits.
 QString shortDateFormat();
 QString formatDate(const QDate& date);
+// The locale's long date format ("Friday, March 1, 2069").
+QString formatLongDate(const QDate& date);
 // Day, month and year in the locale's order, separated by the literals of its short
 // format (kkj_CM "dd/MM yyyy" has two); the format's closing literal (Hungarian
 // "2026. 12. 06.") may follow. Digits of any script count, direction marks are ignored.

@@ -6,6 +6,7 @@
 
 #include "core/clock.h"
 #include "core/locale_format.h"
+#include "core/look_ahead.h"
 #include "core/private_profile.h"
 #include "core/table_description.h"
 #include "core/table_shape.h"
@@ -20,6 +21,9 @@ constexpr int kStoredCount = 51;
 constexpr qint64 kDefaultIncome = 250000;
 constexpr qint64 kMaxIncome = 99999999;
 constexpr qint64 kDefaultCount = 5;
+// The Look ahead window's age: a section of its own after all the others, which
+// readers that do not know it pass over.
+const QString kLookAheadSection = QStringLiteral("LookAhead");
 
 QString rowSection(const TableDescription& t, int row) {
     return QLatin1String(t.rowSection) + QString::number(row);
@@ -67,6 +71,8 @@ StoredSettings readSettingsFile(const QString& path) {
         std::stable_partition(table.begin(), table.end(),
                               [](const auto& row) { return !isBlankActivity(row[0]); });
     }
+    const qint64 age = ini.readInteger(kLookAheadSection, QStringLiteral("Age"), 0);
+    s.lookAheadAge = age >= 1 && age <= kLookAheadOldestAge ? int(age) : 0;
     return s;
 }
 
@@ -94,6 +100,10 @@ void writeSettingsFile(const QString& path, const StoredSettings& s) {
                                 hasRow ? table[size_t(row - 1)][c] : QString());
         }
     }
+
+    // Last of all, after every section above and any record added after the rows.
+    if (s.lookAheadAge > 0)
+        ini.writeInteger(kLookAheadSection, QStringLiteral("Age"), s.lookAheadAge);
 
     // The user's configuration folder is made on the first save.
     QDir().mkpath(QFileInfo(fullPath).absolutePath());

@@ -15,6 +15,8 @@ struct StoredSettings {
     qint64 income = 0;
     // By tableIndex() of the table; element i is data row i + 1, columns 0 to 4.
     std::array<std::vector<std::array<QString, 5>>, 3> tables;
+    // The age the Look ahead window last showed, 1 to 120; 0 when none was kept.
+    int lookAheadAge = 0;
 };
 
 // "Unable to write to <full path>": the message for any file the program cannot write.

@@ -33,20 +33,23 @@ TDateDiff rowSpan(const ActivityRow& row, DateTime now) {
     return computedatediff(start, end);
 }
 
-QString hourTotalText(const ActivityRow& row, double hoursLived, DateTime now) {
-    const TDateDiff span = rowSpan(row, now);
+double rowTotal(TableKind kind, const ActivityRow& row, const TDateDiff& span) {
+    if (kind != TableKind::Hours)
+        return spanTotal(strToFloat(numberChars(row.amount)), row.period, span, true);
     // In floating point: a hand-edited hours word may be too large for an int times 60.
     const double perPeriod = hoursOf(row.amount) * 60.0 + minutesOf(row.amount);
-    const double minutes = spanTotal(perPeriod, row.period, span, false);
-    const double hours = minutes * (1.0 / 60);
+    return spanTotal(perPeriod, row.period, span, false) * (1.0 / 60);
+}
+
+QString hourTotalText(const ActivityRow& row, double hoursLived, DateTime now) {
+    const double hours = rowTotal(TableKind::Hours, row, rowSpan(row, now));
     const double percentage = hoursLived > 0 ? 100 * hours / hoursLived : 0;
     return loc::formatNumber(hours, 0) + percentText(percentage);
 }
 
 QString moneyTotalText(const ActivityRow& row, bool moneyMode, double income, DateTime now) {
-    const TDateDiff span = rowSpan(row, now);
-    const double amount = strToFloat(numberChars(row.amount));
-    const double total = spanTotal(amount, row.period, span, true);
+    const double total =
+        rowTotal(moneyMode ? TableKind::Money : TableKind::Freq, row, rowSpan(row, now));
     if (!moneyMode) return loc::formatNumber(total, 0);
     const double percentage = income > 0 ? 100 * total / income : 0;
     return loc::formatMoney0(total) + percentText(percentage);

@@ -15,6 +15,10 @@ struct ActivityRow {
 // Throws ConversionError for a date that does not convert.
 TDateDiff rowSpan(const ActivityRow& row, DateTime now);
 
+// The exact total of a row of table `kind` over `span`, unrounded: hours for the hours
+// table, the amount or the count for the others. Throws ConversionError for an amount.
+double rowTotal(TableKind kind, const ActivityRow& row, const TDateDiff& span);
+
 // Total-cell text of an hours row: "131 (0.04%)". Throws ConversionError.
 QString hourTotalText(const ActivityRow& row, double hoursLived, DateTime now);
 // Total-cell text of a money row ("$25 (0.05%)") or a frequency row ("3").

@@ -4,6 +4,7 @@
 #include "core/command_line.h"
 #include "core/conversion.h"
 #include "core/csv_export.h"
+#include "core/look_ahead.h"
 #include "core/session.h"
 #include "ui/chart_export.h"
 #include "ui/message_boxes.h"
@@ -41,6 +42,17 @@ bool exportAll(const CommandLine& line, const Session& session, QStringList& mes
         const TableChart chart = sessionChart(session, line.chartTable);
         if (!saveChartImage(line.chartFile, chart.title, chart.points, line.chartBars))
             return false;
+    }
+    if (!line.lookAheadFile.isEmpty()) {
+        const QDate birth = strToDate(session.birthDateText);
+        const DateTime now = nowDateTime();
+        const QString refusal = lookAheadRefusal(line.lookAheadAge, birth, dateOf(now));
+        if (!refusal.isEmpty()) {
+            messages << refusal;
+            return false;
+        }
+        const LookAhead look = lookAhead(session.tables, birth, line.lookAheadAge, now);
+        if (!saveFileBytes(line.lookAheadFile, lookAheadCsv(look))) return false;
     }
     // A report that went on past a failed row has still shown its message.
     return messages.isEmpty();

@@ -206,5 +206,56 @@ TEST(ExportProgram, ExitCodes) {
     EXPECT_TRUE(fileBytes(dir.filePath("c.svg")).contains("Money spent for Your name"));
 }
 
+// Born 1 January 2000, 120 on 1 January 2120: 43,829 days (29 leap days), 1,051,896 hours.
+// Rows that have ended, end before then or count once leave the clock out: reading 150
+// minutes a week for 366 days, 130.71 hours (0.01 %); 12.50 a month for 2 months; 100 a
+// year for 100 years; 3 moves once.
+TEST(ExportProgram, LookAheadInEveryLocaleAndItsRefusals) {
+    QTemporaryDir dir;
+    const std::array<const char*, 4> locales[] = {
+        {"en_US.UTF-8", "1/1/2000 1/1/2020 1/1/2021 1/15/2020 3/15/2020 1/1/2100", "$12.50", "USD"},
+        {"de_DE.UTF-8", "01.01.2000 1.1.2020 1.1.2021 15.1.2020 15.3.2020 1.1.2100", "12,50 €",
+         "EUR"},
+        {"ar_EG.UTF-8", "١/١/٢٠٠٠ 1/1/2020 1/1/2021 15/1/2020 15/3/2020 1/1/2100", "١٢٫٥٠", "EGP"}};
+    for (const auto& [lang, dates, books, currency] : locales) {
+        const QStringList d = QString::fromUtf8(dates).split(u' ');
+        test::writeFile(
+            dir.filePath("s.ini"),
+            QStringLiteral("[DOB]\nDate=%1\n[Hours]\nCount=1\n[Hour1]\nDesc=Reading\nHrMin=2 "
+                           "Hrs 30 Mins\nPer=Week\nStart=%2\nEnd=%3\n[Money]\nCount=2\n"
+                           "[Money1]\nDesc=Books\nAmount=%7\nPer=Month\nStart=%4\nEnd=%5\n"
+                           "[Money2]\nDesc=Saving\nAmount=100\nPer=Year\nStart=%1\nEnd=%6\n"
+                           "[Freq]\nCount=1\n[Freq1]\nDesc==cmd\nAmount=3\nPer=Once\n"
+                           "Start=%1\nEnd=Now\n")
+                .arg(d[0], d[1], d[2], d[3], d[4], d[5], QString::fromUtf8(books))
+                .toUtf8());
+        const auto run = [&](QStringList args, int code, const char* error) {
+            QProcess p;
+            QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+            env.insert(QStringLiteral("LC_ALL"), QLatin1String(lang));
+            p.setProcessEnvironment(env);
+            p.start(QStringLiteral(LT_PROGRAM), args << "--settings" << dir.filePath("s.ini"));
+            ASSERT_TRUE(p.waitForFinished(30000));
+            EXPECT_EQ(p.exitCode(), code) << lang << ' ' << args.join(u' ').toStdString();
+            EXPECT_TRUE(p.readAllStandardError().contains(error)) << lang << ' ' << error;
+        };
+        run({"--export-look-ahead", dir.filePath(currency), "--age", "120"}, 0, "");
+        EXPECT_EQ(fileBytes(dir.filePath(currency)),
+                  QByteArray("Table,Activity,Unit,So far,By age 120,Still to come,Share of life by "
+                             "120 %\r\nhours,Reading,hours,130.71,130.71,0.00,0.01\r\n"
+                             "money,Books,CUR,25.00,25.00,0.00,\r\nmoney,Saving,CUR,10000.00,"
+                             "10000.00,0.00,\r\nfrequency,'=cmd,times,3.00,3.00,0.00,\r\n")
+                      .replace("CUR", currency));
+        if (QByteArray(currency) != "USD") continue;
+        run({"--export-look-ahead", dir.filePath("r.csv"), "--age", "20"}, 1,
+            "You reached the age of 20 on 1/1/2020: choose an age from ");
+        run({"--export-look-ahead", dir.filePath("none/r.csv")}, 1, "Unable to write to ");
+        run({"--export-look-ahead", "r.csv", "--age", "121"}, 2,
+            "The age after '--age' must be a whole number from 1 to 120.");
+        run({"--age", "90"}, 2, "'--age' goes with '--export-look-ahead'.");
+        EXPECT_FALSE(QFile::exists(dir.filePath("r.csv")));
+    }
+}
+
 }  // namespace
 }  // namespace lt

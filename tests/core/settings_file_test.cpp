@@ -508,5 +508,21 @@ TEST_F(SettingsFileTest, FolderInPlaceOfTheFileIsLeftAlone) {
     EXPECT_EQ(readSettingsFile(path_).name, "Your name");
 }
 
+// The Look ahead age comes last, after the row sections; only an age of 1 to 120 is kept.
+TEST_F(SettingsFileTest, LookAheadAgeIsTheLastSection) {
+    StoredSettings s = emptySession();
+    writeSettingsFile(path_, s);
+    EXPECT_FALSE(test::readFile(path_).contains("LookAhead"));
+    s.lookAheadAge = 37;
+    writeSettingsFile(path_, s);
+    EXPECT_TRUE(
+        test::readFile(path_).endsWith("[Freq51]\nDesc=\nAmount=\nPer=\nStart=\nEnd=\n"
+                                       "[LookAhead]\nAge=37\n"));
+    const std::pair<const char*, int> stored[] = {{"120", 120}, {"121", 0}, {"0", 0}, {"x", 0}};
+    for (const auto& [text, age] : stored)
+        EXPECT_EQ(readBack(QByteArray("[LookAhead]\nAge=") + text + "\n").lookAheadAge, age)
+            << text;
+}
+
 }  // namespace
 }  // namespace lt

@@ -1,0 +1,166 @@
+#include "core/look_ahead.h"
+
+#include <algorithm>
+#include <cmath>
+
+#include "core/chart_points.h"
+#include "core/conversion.h"
+#include "core/csv_export.h"
+#include "core/date_span.h"
+#include "core/locale_format.h"
+#include "core/table_description.h"
+
+namespace lt {
+namespace {
+// The Gregorian calendar's average year.
+constexpr double kDaysPerYear = 365.2425;
+
+// What is still to come, from the two figures as they are shown with `decimals`, so
+// that the three columns add up as read.
+double stillToCome(const LookAheadRow& row, int decimals) {
+    return loc::roundHalfAway(row.byAge, decimals) - loc::roundHalfAway(row.soFar, decimals);
+}
+
+double shareOfLife(const LookAhead& look, const LookAheadRow& row) {
+    return look.hoursToBirthday > 0 ? 100 * row.byAge / look.hoursToBirthday : 0;
+}
+
+QString hoursCell(double hours) {
+    const QString inTime = hoursAsYearsAndDays(hours);
+    const QString number = loc::formatNumber(hours, 0);
+    return inTime.isEmpty() ? number : QStringLiteral("%1 (%2)").arg(number, inTime);
+}
+}  // namespace
+
+QDate nthBirthday(const QDate& birth, int age) { return birth.addYears(age); }
+
+int youngestAgeAhead(const QDate& birth, const QDate& today) {
+    // The age turned this calendar year, or one more when that birthday is still to come.
+    int age = std::max(1, today.year() - birth.year());
+    if (nthBirthday(birth, age) <= today) ++age;
+    return age;
+}
+
+int lookAheadStartAge(int remembered, const QDate& birth, const QDate& today) {
+    const int wanted = remembered > 0 ? remembered : kLookAheadDefaultAge;
+    return std::min(std::max(wanted, youngestAgeAhead(birth, today)), kLookAheadOldestAge);
+}
+
+QString lookAheadRefusal(int age, const QDate& birth, const QDate& today) {
+    const int youngest = youngestAgeAhead(birth, today);
+    if (age >= youngest && age <= kLookAheadOldestAge) return {};
+    const QString choice =
+        youngest <= kLookAheadOldestAge
+            ? QStringLiteral("choose an age from %1 to %2.").arg(youngest).arg(kLookAheadOldestAge)
+            : QStringLiteral("no age up to %1 lies ahead.").arg(kLookAheadOldestAge);
+    if (age > kLookAheadOldestAge)
+        return QStringLiteral("Ages go up to %1: ").arg(kLookAheadOldestAge) + choice;
+    return QStringLiteral("You reached the age of %1 on %2: ")
+               .arg(QString::number(age), loc::formatDate(nthBirthday(birth, age))) +
+           choice;
+}
+
+double totalByBirthday(TableKind kind, const ActivityRow& row, const QDate& birthday,
+                       DateTime now) {
+    const QDate start = strToDate(row.start);
+    QDate from = start, to = birthday;
+    if (row.end != u"Now") {
+        // Dates the wrong way round count as swapped, as the tables count them.
+        const QDate end = strToDate(row.end);
+        from = std::min(start, end);
+        to = std::max(start, end);
+        if (to > dateOf(now)) to = std::min(to, birthday);
+    }
+    if (from > birthday) return 0;
+    return rowTotal(kind, row, computedatediff(toDateTime(from), toDateTime(to)));
+}
+
+LookAhead lookAhead(const std::array<TableTexts, 3>& tables, const QDate& birth, int age,
+                    DateTime now) {
+    LookAhead look;
+    look.age = age;
+    look.birthday = nthBirthday(birth, age);
+    look.hoursToBirthday = computedatediff(toDateTime(birth), toDateTime(look.birthday)).totalHours;
+    for (const TableDescription& desc : tableDescriptions()) {
+        const size_t t = size_t(tableIndex(desc.kind));
+        const TableTexts& table = tables[t];
+        for (int r = 1, n = numNonBlankRows(table); r <= n; ++r) {
+            const QStringList& c = table[size_t(r)];
+            const ActivityRow row{c.value(0), c.value(1), c.value(2), c.value(3), c.value(4)};
+            const double soFar = rowTotal(desc.kind, row, rowSpan(row, now));
+            look.tables[t].push_back(
+                {row.activity, soFar, totalByBirthday(desc.kind, row, look.birthday, now)});
+        }
+    }
+    return look;
+}
+
+QString lookAheadLine(const LookAhead& look) {
+    return QStringLiteral("By age %1, on %2, you will have lived %3 hours.")
+        .arg(QString::number(look.age), loc::formatLongDate(look.birthday),
+             loc::formatNumber(look.hoursToBirthday, 0));
+}
+
+QStringList lookAheadHeadings(TableKind kind, int age) {
+    QStringList headings = {QStringLiteral("Activity"), QStringLiteral("So far"),
+                            QStringLiteral("By age %1").arg(age), QStringLiteral("Still to come")};
+    if (kind == TableKind::Hours) headings << QStringLiteral("Share of life by %1").arg(age);
+    return headings;
+}
+
+QStringList lookAheadCells(TableKind kind, const LookAhead& look, const LookAheadRow& row) {
+    const double still = stillToCome(row, 0);
+    switch (kind) {
+        case TableKind::Hours:
+            return {row.activity, hoursCell(row.soFar), hoursCell(row.byAge), hoursCell(still),
+                    loc::formatNumber(shareOfLife(look, row), 2) + u'%'};
+        case TableKind::Money:
+            return {row.activity, loc::formatMoney0(row.soFar), loc::formatMoney0(row.byAge),
+                    loc::formatMoney0(still)};
+        case TableKind::Freq:
+            break;
+    }
+    return {row.activity, loc::formatNumber(row.soFar, 0), loc::formatNumber(row.byAge, 0),
+            loc::formatNumber(still, 0)};
+}
+
+QString hoursAsYearsAndDays(double hours) {
+    const double days = std::floor(hours / 24);
+    if (days < 1) return {};
+    TDateDiff span;
+    span.years = static_cast<std::int32_t>(std::floor(days / kDaysPerYear));
+    span.days = static_cast<std::int32_t>(std::floor(days - span.years * kDaysPerYear));
+    return ymd(span, false).trimmed();
+}
+
+QByteArray lookAheadCsv(const LookAhead& look) {
+    const QString age = QString::number(look.age);
+    QByteArray csv = csvRecord({QStringLiteral("Table"), QStringLiteral("Activity"),
+                                QStringLiteral("Unit"), QStringLiteral("So far"),
+                                QStringLiteral("By age ") + age, QStringLiteral("Still to come"),
+                                QStringLiteral("Share of life by %1 %").arg(age)});
+    for (const TableDescription& desc : tableDescriptions()) {
+        for (const LookAheadRow& row : look.tables[size_t(tableIndex(desc.kind))]) {
+            const bool hours = desc.kind == TableKind::Hours;
+            csv += csvRecord({csvTableWord(desc.kind), row.activity, csvUnit(desc.kind)},
+                             {csvNumber(row.soFar, 2), csvNumber(row.byAge, 2),
+                              csvNumber(stillToCome(row, 2), 2),
+                              hours ? csvNumber(shareOfLife(look, row), 2) : QString()});
+        }
+    }
+    return csv;
+}
+
+TableChart lookAheadChart(const LookAhead& look, const QString& name) {
+    // Charted as the tables are: whole hours, as shown.
+    std::vector<ChartRow> rows;
+    double sum = 0;
+    for (const LookAheadRow& row : look.tables[size_t(tableIndex(TableKind::Hours))]) {
+        rows.push_back({row.activity, loc::formatNumber(row.byAge, 0)});
+        sum += loc::roundHalfAway(row.byAge, 0);
+    }
+    return {QStringLiteral("Hours by age %1 for %2").arg(QString::number(look.age), name),
+            chartPoints(rows, look.hoursToBirthday, sum, aColors())};
+}
+
+}  // namespace lt

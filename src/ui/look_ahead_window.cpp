@@ -1,0 +1,191 @@
+#include "ui/look_ahead_window.h"
+
+#include <QDir>
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QLabel>
+#include <QPushButton>
+#include <QSignalBlocker>
+#include <QSpinBox>
+#include <QTabWidget>
+#include <QTableWidget>
+#include <QVBoxLayout>
+
+#include "core/chart_points.h"
+#include "core/clock.h"
+#include "core/table_description.h"
+#include "ui/activity_form.h"
+#include "ui/designed_palette.h"
+#include "ui/graph_window.h"
+#include "ui/message_boxes.h"
+#include "ui/report_export.h"
+
+namespace lt {
+namespace {
+const char* const kGridNames[] = {"gridAheadHours", "gridAheadMoney", "gridAheadFreq"};
+const char* const kTabTitles[] = {"&Hours", "&Money", "&Frequency"};
+const char* const kTableNames[] = {"Hours", "Money", "Frequency"};
+
+// An age box whose arrows stop at the youngest age still ahead; a lower age typed in
+// is refused by the window with a message.
+class AgeSpinBox : public QSpinBox {
+public:
+    AgeSpinBox(int youngest, QWidget* parent) : QSpinBox(parent), youngest_(youngest) {}
+
+protected:
+    StepEnabled stepEnabled() const override {
+        StepEnabled steps = QSpinBox::stepEnabled();
+        if (value() <= youngest_) steps &= ~StepDownEnabled;
+        return steps;
+    }
+
+private:
+    int youngest_;
+};
+
+QTableWidget* lookAheadGrid(QWidget* parent) {
+    auto* g = new QTableWidget(parent);
+    g->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    g->setSelectionBehavior(QAbstractItemView::SelectRows);
+    g->setSelectionMode(QAbstractItemView::SingleSelection);
+    g->verticalHeader()->hide();
+    g->horizontalHeader()->setHighlightSections(false);
+    g->horizontalHeader()->setSectionsClickable(false);
+    g->setWordWrap(false);
+    // Tab goes on to the buttons; the arrows move within the table.
+    g->setTabKeyNavigation(false);
+    return g;
+}
+}  // namespace
+
+TfrmLookAhead::TfrmLookAhead(QWidget* owner, LookAheadInput input, int age)
+    : QDialog(owner), input_(std::move(input)) {
+    applyDesignedPalette(this);
+    setWindowTitle(QStringLiteral("Look ahead"));
+    setFont(form::sansFont(13));
+    look_ = lookAhead(input_.tables, input_.birth, age, nowDateTime());
+
+    numAge = new AgeSpinBox(youngestAgeAhead(input_.birth, today()), this);
+    numAge->setObjectName(QStringLiteral("numAge"));
+    numAge->setRange(1, kLookAheadOldestAge);
+    numAge->setValue(age);
+    // The age counts once typed in full (Enter or leaving the box), not at each digit.
+    numAge->setKeyboardTracking(false);
+    lblAge = new QLabel(QStringLiteral("&To age:"), this);
+    lblAge->setObjectName(QStringLiteral("lblAge"));
+    lblAge->setBuddy(numAge);
+    lblLine = new QLabel(this);
+    lblLine->setObjectName(QStringLiteral("lblLine"));
+    lblLine->setWordWrap(true);
+    lblLine->setTextFormat(Qt::PlainText);
+
+    tabTables = new QTabWidget(this);
+    tabTables->setObjectName(QStringLiteral("tabTables"));
+    for (const TableDescription& desc : tableDescriptions()) {
+        const int t = tableIndex(desc.kind);
+        QTableWidget* g = lookAheadGrid(tabTables);
+        g->setObjectName(QLatin1String(kGridNames[t]));
+        tabTables->addTab(g, QLatin1String(kTabTitles[t]));
+        grids[size_t(t)] = g;
+    }
+
+    btChart = new QPushButton(QStringLiteral("&Chart"), this);
+    btCsv = new QPushButton(QStringLiteral("&Export as CSV..."), this);
+    btClose = new QPushButton(QStringLiteral("Close"), this);
+    btChart->setObjectName(QStringLiteral("btChart"));
+    btCsv->setObjectName(QStringLiteral("btCsv"));
+    btClose->setObjectName(QStringLiteral("btClose"));
+    // Enter in the age box takes the age in; it must not press a button and close.
+    for (QPushButton* b : {btChart, btCsv, btClose}) b->setAutoDefault(false);
+
+    auto* ageRow = new QHBoxLayout;
+    ageRow->addWidget(lblAge);
+    ageRow->addWidget(numAge);
+    ageRow->addStretch();
+    auto* buttons = new QHBoxLayout;
+    buttons->addWidget(btChart);
+    buttons->addWidget(btCsv);
+    buttons->addStretch();
+    buttons->addWidget(btClose);
+    auto* v = new QVBoxLayout(this);
+    v->addLayout(ageRow);
+    v->addWidget(lblLine);
+    v->addWidget(tabTables, 1);
+    v->addLayout(buttons);
+    resize(820, 440);
+
+    showLook();
+    connect(numAge, &QSpinBox::valueChanged, this, &TfrmLookAhead::numAgeChange);
+    connect(btChart, &QPushButton::clicked, this, &TfrmLookAhead::btChartClick);
+    connect(btCsv, &QPushButton::clicked, this, &TfrmLookAhead::btCsvClick);
+    connect(btClose, &QPushButton::clicked, this, &QDialog::reject);
+}
+
+TfrmLookAhead::~TfrmLookAhead() = default;
+
+void TfrmLookAhead::numAgeChange(int age) {
+    const QString refusal = lookAheadRefusal(age, input_.birth, today());
+    if (!refusal.isEmpty()) {
+        showError(refusal, this);
+        const QSignalBlocker quiet(numAge);
+        numAge->setValue(look_.age);
+        return;
+    }
+    guarded(this, [&] {
+        look_ = lookAhead(input_.tables, input_.birth, age, nowDateTime());
+        showLook();
+    });
+}
+
+void TfrmLookAhead::showLook() {
+    lblLine->setText(lookAheadLine(look_));
+    for (const TableDescription& desc : tableDescriptions()) {
+        const int t = tableIndex(desc.kind);
+        QTableWidget* g = grids[size_t(t)];
+        const QStringList headings = lookAheadHeadings(desc.kind, look_.age);
+        const std::vector<LookAheadRow>& rows = look_.tables[size_t(t)];
+        g->clear();
+        g->setColumnCount(int(headings.size()));
+        g->setHorizontalHeaderLabels(headings);
+        g->setRowCount(int(rows.size()));
+        for (int r = 0; r < int(rows.size()); ++r) {
+            const QStringList cells = lookAheadCells(desc.kind, look_, rows[size_t(r)]);
+            for (int c = 0; c < int(cells.size()); ++c) {
+                auto* item = new QTableWidgetItem(cells[c]);
+                if (c > 0) item->setTextAlignment(Qt::AlignRight | Qt::AlignVCenter);
+                g->setItem(r, c, item);
+            }
+        }
+        g->resizeColumnsToContents();
+        g->horizontalHeader()->setSectionResizeMode(0, QHeaderView::Stretch);
+        g->setAccessibleName(
+            QStringLiteral("%1 by age %2").arg(QLatin1String(kTableNames[t])).arg(look_.age));
+    }
+    btChart->setEnabled(!look_.tables[size_t(tableIndex(TableKind::Hours))].empty());
+}
+
+void TfrmLookAhead::btChartClick() {
+    guarded(this, [this] {
+        // Fresh colours for every chart, as the Results page draws them.
+        initAColors(true, 0xFF0000);
+        const TableChart chart = lookAheadChart(look_, input_.name);
+        showGraph(this, chart.title, chart.points);
+    });
+}
+
+void TfrmLookAhead::btCsvClick() {
+    const QByteArray csv = lookAheadCsv(look_);
+    const QString path =
+        askSaveFileName(this, QStringLiteral("Export look ahead as CSV"),
+                        QDir::home().filePath(QStringLiteral("lifetally-look-ahead.csv")),
+                        QStringLiteral("CSV files (*.csv)"));
+    if (!path.isEmpty()) saveFileBytes(path, csv, this);
+}
+
+int showLookAhead(QWidget* owner, const LookAheadInput& input, int age) {
+    TfrmLookAhead frm(owner, input, age);
+    execDialog(frm);
+    return frm.age();
+}
+
+}  // namespace lt
