@@ -6,6 +6,7 @@
 
 #include "app/window_journey_util.h"
 #include "core/command_line.h"
+#include "core/file_io.h"
 #include "support/ui_seams.h"
 #include "ui/activity_grid.h"
 #include "ui/command_exports.h"
@@ -175,35 +176,108 @@ TEST(ExportProgram, ExitCodes) {
     QFile bad(dir.filePath("bad.ini"));
     ASSERT_TRUE(bad.open(QIODevice::WriteOnly) && bad.write("[DOB]\nDate=31/31/1990\n") > 0);
     bad.close();
+    const QByteArray settings = "; the defaults\n";
+    QFile ini(dir.filePath("s.ini"));
+    ASSERT_TRUE(ini.open(QIODevice::WriteOnly) && ini.write(settings) > 0);
+    ini.close();
+    const QString none = dir.filePath("none.ini");
+    const QString csvHead = QStringLiteral("Table,Activity,Amount");
     const struct {
         QStringList args;
         int code;
-        const char* error;
-    } rows[] = {{{"--export-csv", dir.filePath("t.csv")}, 0, ""},
-                {{"--export-csv", dir.filePath("none/t.csv")}, 1, "Unable to write to "},
+        QString error;
+        QString out;
+    } rows[] = {{{"--export-csv", dir.filePath("t.csv")}, 0, "", ""},
+                {{"--export-csv", dir.filePath("none/t.csv")},
+                 1,
+                 "Unable to write to " + dir.filePath("none/t.csv") + ": No such file or directory",
+                 ""},
                 {{"--export-csv", dir.filePath("b.csv"), "--settings", bad.fileName()},
                  1,
-                 "'31/31/1990' is not a valid date"},
-                {{"--export-chart", dir.filePath("c.png")}, 0, ""},
-                {{"--export-chart", dir.filePath("c.svg"), "--table", "money", "--bar"}, 0, ""},
-                {{"--export-csv"}, 2, "Missing value after '--export-csv'."},
-                {{"--export-everything"}, 2, "Unknown option 'export-everything'."}};
-    // The program's own locale is pinned; nothing checked here depends on its clock.
+                 "'31/31/1990' is not a valid date",
+                 ""},
+                {{"--export-csv", dir.filePath("b.csv"), "--settings", none},
+                 1,
+                 "Cannot read " + none + ": No such file or directory.",
+                 ""},
+                {{"--export-csv", dir.filePath("b.csv"), "--settings", "/dev/zero"},
+                 1,
+                 "Cannot read /dev/zero: It is a device, not a file.",
+                 ""},
+                {{"--export-csv", "-"}, 0, "", csvHead},
+                {{"--export-csv", "/dev/stdout"}, 0, "", csvHead},
+                {{"--export-chart", dir.filePath("c.png")}, 0, "", ""},
+                {{"--export-chart", dir.filePath("c.svg"), "--table", "money", "--bar"}, 0, "", ""},
+                {{"--export-report", dir.filePath("r.pdf")}, 0, "", ""},
+                {{"--export-csv"}, 2, "Missing value after '--export-csv'.", ""},
+                {{"--export-everything"}, 2, "Unknown option 'export-everything'.", ""}};
+    // The program's own locale is pinned; nothing checked here depends on its clock. The
+    // temporary folder is unusable: a PDF is drawn beside the file it goes to.
     QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
     env.insert(QStringLiteral("LC_ALL"), QStringLiteral("en_US.UTF-8"));
     env.insert(QStringLiteral("LANG"), QStringLiteral("en_US.UTF-8"));
+    env.insert(QStringLiteral("TMPDIR"), dir.filePath("no-such-folder"));
     for (const auto& r : rows) {
         QProcess p;
         p.setProcessEnvironment(env);
-        p.start(QStringLiteral(LT_PROGRAM),
-                QStringList{QStringLiteral("--settings"), dir.filePath("s.ini")} + r.args);
+        const QStringList args =
+            r.args.contains(QStringLiteral("--settings"))
+                ? r.args
+                : QStringList{QStringLiteral("--settings"), ini.fileName()} + r.args;
+        p.start(QStringLiteral(LT_PROGRAM), args);
         ASSERT_TRUE(p.waitForFinished(30000));
         EXPECT_EQ(p.exitCode(), r.code) << r.args.join(u' ').toStdString();
-        EXPECT_TRUE(QString::fromUtf8(p.readAllStandardError()).contains(QLatin1String(r.error)));
+        const QString err = QString::fromUtf8(p.readAllStandardError());
+        EXPECT_TRUE(err.contains(r.error)) << err.toStdString();
+        EXPECT_TRUE(QString::fromUtf8(p.readAllStandardOutput()).startsWith(r.out));
     }
-    EXPECT_FALSE(QFile::exists(dir.filePath("s.ini")) || QFile::exists(dir.filePath("b.csv")));
+    EXPECT_EQ(fileBytes(ini.fileName()), settings);
+    EXPECT_FALSE(QFile::exists(dir.filePath("b.csv")) || QFile::exists(none));
     EXPECT_EQ(QImage(dir.filePath("c.png")).size(), QSize(1600, 1000));
     EXPECT_TRUE(fileBytes(dir.filePath("c.svg")).contains("Money spent for Your name"));
+    EXPECT_TRUE(fileBytes(dir.filePath("r.pdf")).trimmed().endsWith("%%EOF"));
+}
+
+// A full disk: every export says so, keeps the old file whole and leaves nothing behind.
+TEST_F(ExportReport, AFailedWriteKeepsTheOldFileAndSaysWhy) {
+    const QStringList names = {"r.pdf", "t.csv", "c.png", "c.svg"};
+    for (const QString& name : names) test::writeFile(dir.filePath(name), "old " + name.toUtf8());
+    for (FileStep step : {FileStep::Write, FileStep::Replace}) {
+        setFileFault([step](FileStep s) { return s == step ? ENOSPC : 0; });
+        CommandLine line;
+        line.reportFile = dir.filePath("r.pdf");
+        line.csvFile = dir.filePath("t.csv");
+        QStringList messages;
+        EXPECT_EQ(runExports(line, iniPath(), messages), 1);
+        EXPECT_EQ(messages, QStringList{"Unable to write to " + line.reportFile +
+                                        ": No space left on device"});
+        auto w = start();
+        test::ScriptedBoxes boxes;
+        for (const QString& name : names) {
+            boxes.saveAnswer = dir.filePath(name);
+            if (name.endsWith(u"csv")) {
+                w->btCsv->click();
+            } else if (name.endsWith(u"pdf")) {
+                w->btPdf->click();
+            } else {
+                boxes.onDialog = [&](QDialog& d) {
+                    for (QPushButton* b : d.findChildren<QPushButton*>())
+                        if (b->text() == u"Save image...") b->click();
+                    return int(QDialog::Rejected);
+                };
+                w->btGrHour->click();
+            }
+            EXPECT_EQ(boxes.errors.value(0),
+                      "Unable to write to " + dir.filePath(name) + ": No space left on device");
+            boxes.errors.clear();
+        }
+    }
+    setFileFault({});
+    for (const QString& name : names)
+        EXPECT_EQ(fileBytes(dir.filePath(name)), "old " + name.toUtf8());
+    EXPECT_EQ(
+        QDir(dir.path()).entryList(QDir::Files | QDir::Hidden),
+        (QStringList{".lifetally.ini.lock", "c.png", "c.svg", "lifetally.ini", "r.pdf", "t.csv"}));
 }
 
 }  // namespace
