@@ -242,6 +242,7 @@ void TfrmMain::btCloseClick() {
         reportDefaultError(e.message(), this);
         return;
     }
+    lock_.reset();
     close();
 }
 

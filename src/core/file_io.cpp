@@ -139,8 +139,7 @@ std::optional<QString> replaceFile(const QString& target, const QByteArray& byte
     QSaveFile file(target);
     if (const int e = injected(FileStep::Open)) return systemReason(e);
     errno = 0;
-    if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered))
-        return failedSave(file, errno);
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered)) return failedSave(file, errno);
     const int fd = file.handle();
     if (old) {
         if ((old->st_uid != ::geteuid() || old->st_gid != ::getegid()) &&
@@ -232,7 +231,7 @@ FileRead readWholeFile(const QString& path) {
     };
     struct stat st {};
     if (::stat(native(path).constData(), &st) != 0) {
-        if (errno == ENOENT) return r;  // Missing
+        if (errno == ENOENT || errno == ENOTDIR) return r;  // Missing
         return failed(systemReason(errno));
     }
     if (const QString why = notPlainFile(st); !why.isEmpty()) return failed(why);
@@ -251,11 +250,14 @@ FileRead readWholeFile(const QString& path) {
 }
 
 QString writeWholeFile(const QString& path, const QByteArray& bytes, const WriteOptions& options) {
+    struct stat st {};
+    // Not through followLinks: /dev/stdout leads to a name like "pipe:[1234]".
+    if (::stat(native(path).constData(), &st) == 0 && !S_ISREG(st.st_mode))
+        return S_ISDIR(st.st_mode) ? systemReason(EISDIR) : writeStream(path, bytes);
     const QString target = followLinks(path);
     const QString folder = QFileInfo(target).absolutePath();
     if (options.makeFolders)
         if (const int e = makeFolders(folder)) return systemReason(e);
-    struct stat st {};
     if (::stat(native(target).constData(), &st) != 0) {
         if (errno != ENOENT) return systemReason(errno);
         return replaceFile(target, bytes, nullptr, options).value_or(QString());

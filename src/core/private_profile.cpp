@@ -1,6 +1,7 @@
 #include "core/private_profile.h"
 
 #include <QStringDecoder>
+#include <algorithm>
 #include <limits>
 
 #include "core/file_io.h"
@@ -142,16 +143,19 @@ bool PrivateProfile::saveFile(const QString& path) const {
 }
 
 bool PrivateProfile::makesSense() const {
+    // A control character (a zero byte above all) marks binary data, or UTF-16 without
+    // its mark; such a line means nothing even where it looks like a key.
+    auto binary = [](const QByteArray& raw) {
+        return std::any_of(raw.begin(), raw.end(), [](char c) {
+            return (static_cast<unsigned char>(c) < 0x20 && c != '\t') || c == 0x7F;
+        });
+    };
     bool onlyBlank = true;
     for (const Line& line : lines_) {
-        // A zero byte is no text: a binary file, or UTF-16 without its mark.
-        if (line.raw.contains('\0')) return false;
-    }
-    for (const Line& line : lines_) {
-        if (line.kind != Line::Kind::Other) return true;
         const QString t = trimBlanks(decodeLine(line.raw));
-        if (t.startsWith(u';')) return true;
         onlyBlank = onlyBlank && t.isEmpty();
+        if (!binary(line.raw) && (line.kind != Line::Kind::Other || t.startsWith(u';')))
+            return true;
     }
     return onlyBlank;
 }

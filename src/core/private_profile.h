@@ -36,8 +36,8 @@ public:
     // is left as it was.
     bool saveFile(const QString& path) const;
 
-    // Whether any line is a section, a key or a comment, or there is nothing but blank
-    // lines, and no line holds a zero byte: a text the profile functions can make sense of.
+    // Whether some line without control characters is a section, a key or a comment, or
+    // there is nothing but blank lines: a text the profile functions can make sense of.
     bool makesSense() const;
 
     QByteArray toBytes() const;

@@ -165,7 +165,8 @@ TEST_F(ExportReport, PdfAndPreviewFromTheWindowAndTheCommandLineHoldTheReportsLi
     for (const char* name : {"none/t.csv", "none/r.pdf"}) {
         boxes.saveAnswer = path(name);
         (boxes.saveAnswer.endsWith(u"csv") ? w->btCsv : w->btPdf)->click();
-        EXPECT_EQ(boxes.errors.value(0), QStringLiteral("Unable to write to ") + path(name));
+        EXPECT_EQ(boxes.errors.value(0),
+                  "Unable to write to " + path(name) + ": No such file or directory");
         boxes.errors.clear();
     }
 }
@@ -229,7 +230,8 @@ TEST(ExportProgram, ExitCodes) {
         EXPECT_EQ(p.exitCode(), r.code) << r.args.join(u' ').toStdString();
         const QString err = QString::fromUtf8(p.readAllStandardError());
         EXPECT_TRUE(err.contains(r.error)) << err.toStdString();
-        EXPECT_TRUE(QString::fromUtf8(p.readAllStandardOutput()).startsWith(r.out));
+        const QString out = QString::fromUtf8(p.readAllStandardOutput());
+        EXPECT_TRUE(r.out.isEmpty() ? out.isEmpty() : out.startsWith(r.out)) << out.toStdString();
     }
     EXPECT_EQ(fileBytes(ini.fileName()), settings);
     EXPECT_FALSE(QFile::exists(dir.filePath("b.csv")) || QFile::exists(none));
@@ -275,9 +277,8 @@ TEST_F(ExportReport, AFailedWriteKeepsTheOldFileAndSaysWhy) {
     setFileFault({});
     for (const QString& name : names)
         EXPECT_EQ(fileBytes(dir.filePath(name)), "old " + name.toUtf8());
-    EXPECT_EQ(
-        QDir(dir.path()).entryList(QDir::Files | QDir::Hidden),
-        (QStringList{".lifetally.ini.lock", "c.png", "c.svg", "lifetally.ini", "r.pdf", "t.csv"}));
+    EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden),
+              (QStringList{"c.png", "c.svg", "lifetally.ini", "r.pdf", "t.csv"}));
 }
 
 }  // namespace

@@ -228,7 +228,7 @@ TEST_F(MainWindowTest, FailedSaveKeepsTheWindowOpen) {
     test::ScriptedBoxes boxes;
     w.btClose->click();
     ASSERT_EQ(boxes.reports.size(), 1);
-    EXPECT_EQ(boxes.reports[0], QStringLiteral("Unable to write to %1")
+    EXPECT_EQ(boxes.reports[0], QStringLiteral("Unable to write to %1: Not a directory")
                                     .arg(other.filePath(QStringLiteral("file/lifetally.ini"))));
     EXPECT_TRUE(w.window->isVisible());
     EXPECT_FALSE(QApplication::overrideCursor());

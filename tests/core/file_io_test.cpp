@@ -79,9 +79,8 @@ TEST_F(FileIoTest, APutBackThatFailsIsSaid) {
     test::writeFile(file, kOld);
     ASSERT_TRUE(QFile::link(file, path("l")));  // a symlink is not a second name
     link(file, path("second"));
-    setFileFault([](FileStep s) {
-        return s == FileStep::Write || s == FileStep::Restore ? ENOSPC : 0;
-    });
+    setFileFault(
+        [](FileStep s) { return s == FileStep::Write || s == FileStep::Restore ? ENOSPC : 0; });
     EXPECT_EQ(writeWholeFile(path("l"), QByteArray(50, 'x')),
               "No space left on device. Its old content could not be put back");
 }
