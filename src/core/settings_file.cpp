@@ -1,7 +1,6 @@
 #include "core/settings_file.h"
 
 #include <QCryptographicHash>
-#include <QDir>
 #include <QFileInfo>
 #include <QLockFile>
 #include <QStandardPaths>
