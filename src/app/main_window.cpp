@@ -174,7 +174,18 @@ void TfrmMain::showEvent(QShowEvent* event) {
 void TfrmMain::FormShow() {
     // The settings file read and every total worked out as the exports do; the pages
     // keep what they are given until they are made.
-    const StoredSettings stored = readSettingsFile(settingsFilePath());
+    // A file that cannot be read is said, and the window opens on the defaults; Close
+    // then asks before it writes over that file.
+    StoredSettings stored;
+    QString readError;
+    try {
+        stored = readSettingsFile(settingsFilePath(), &readStamp_);
+    } catch (const SettingsReadError& e) {
+        readError = e.message();
+        unreadable_ = true;
+        stored = defaultSettings();
+    }
+    lock_ = std::make_unique<SettingsLock>(settingsFilePath());
     lookAheadAge_ = stored.lookAheadAge;
     const Session s = openSession(stored, nowDateTime());
     bio_->setName(s.name);
@@ -186,7 +197,9 @@ void TfrmMain::FormShow() {
     results_->setLines(s.ageLine, s.incomeLine);
     // A stored birth date that does not parse is reported once; the Intro page still
     // shows and the user can put the date right on the Bio page.
+    if (!readError.isEmpty()) reportDefaultError(readError, this);
     if (!s.errors.isEmpty()) reportDefaultError(s.errors.first(), this);
+    if (lock_->heldElsewhere()) reportDefaultError(SettingsLock::warning(settingsFilePath()), this);
     showPage(0);
     updateInterface();
 }
@@ -195,18 +208,36 @@ void TfrmMain::writeSettings() {
     StoredSettings s = storedSettingsOf(bio_->name(), bio_->birthDateText(),
                                         static_cast<qint64>(bio_->income()), tableTexts());
     s.lookAheadAge = lookAheadAge_;
-    writeSettingsFile(settingsFilePath(), s);
+    writeSettingsFile(settingsFilePath(), s, unreadable_);
 }
 
 void TfrmMain::btCloseClick() {
+    const QString path = QFileInfo(settingsFilePath()).absoluteFilePath();
+    // No means the window stays open and nothing is written.
+    if (unreadable_) {
+        if (!confirmYesNo(QStringLiteral("Lifetally could not read %1 when it started. "
+                                         "Overwrite it?")
+                              .arg(path),
+                          this))
+            return;
+    } else if (fileStamp(path) != readStamp_ &&
+               !confirmYesNo(QStringLiteral("%1 was changed by another program since Lifetally "
+                                            "read it. Overwrite it?")
+                                 .arg(path),
+                             this)) {
+        return;
+    }
     try {
         WaitCursor wait;
         writeSettings();
     } catch (const SettingsWriteError& e) {
-        // The old file is untouched; the window stays open with everything entered.
+        // The old file is whole; the window stays open with everything entered. What is
+        // there now is what the next Close compares with.
+        readStamp_ = fileStamp(path);
         reportDefaultError(e.message(), this);
         return;
     }
+    lock_.reset();
     close();
 }
 

@@ -5,6 +5,7 @@
 #include <memory>
 
 #include "core/date_time.h"
+#include "core/file_io.h"
 #include "core/report_lines.h"
 #include "core/table_shape.h"
 
@@ -17,6 +18,7 @@ namespace lt {
 
 class BioPage;
 class ResultsPage;
+class SettingsLock;
 class TablePage;
 
 // The wizard window (the design's TfrmMain): six pages, Prev/Next, and all of the
@@ -71,6 +73,11 @@ private:
     void lookAhead();
 
     QString settingsFile_;
+    // The settings file as start-up read it, so that Close sees a change made meanwhile;
+    // whether it could not be read; the lock that tells a second copy this one has it.
+    FileStamp readStamp_;
+    bool unreadable_ = false;
+    std::unique_ptr<SettingsLock> lock_;
     QBrush background_;  // the tiled picture behind the window and every page
     bool shown_ = false;
     DateTime dateOfBirth_ = 0;

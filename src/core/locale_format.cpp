@@ -17,13 +17,17 @@ void setProgramLocale(const QLocale& locale) { QLocale::setDefault(locale); }
 
 QLocale programLocale() { return QLocale(); }
 
-QString shortDateFormat() {
-    QString f = programLocale().dateFormat(QLocale::ShortFormat);
+namespace {
+QString shortDateFormatOf(const QLocale& locale) {
+    QString f = locale.dateFormat(QLocale::ShortFormat);
     // Widen a two-digit year ("yy" not part of "yyyy") to four digits.
     static const QRegularExpression twoDigitYear(QStringLiteral("(?<!y)yy(?!y)"));
     f.replace(twoDigitYear, QStringLiteral("yyyy"));
     return f;
 }
+}  // namespace
+
+QString shortDateFormat() { return shortDateFormatOf(programLocale()); }
 
 QString formatDate(const QDate& date) { return programLocale().toString(date, shortDateFormat()); }
 
@@ -45,9 +49,9 @@ struct DateShape {
     QString literal[3];
 };
 
-DateShape dateShape() {
+DateShape dateShape(const QLocale& locale) {
     DateShape s;
-    const QString f = asciiDigits(shortDateFormat());
+    const QString f = asciiDigits(shortDateFormatOf(locale));
     int fields = 0;
     QString literal;
     QChar last;
@@ -94,8 +98,29 @@ QString asciiDigits(const QString& text) {
     return out;
 }
 
-std::optional<QDate> parseDate(const QString& text) {
-    const DateShape s = dateShape();
+std::optional<QDate> parseDate(const QString& text) { return parseDateIn(text, programLocale()); }
+
+std::optional<double> parseAmountIn(const QString& text, const QLocale& locale) {
+    QString t = asciiDigits(text);
+    // A symbol may hold the decimal separator ("Rs."): it goes whole.
+    const QString symbol = asciiDigits(locale.currencySymbol(QLocale::CurrencySymbol));
+    if (!symbol.isEmpty()) t.remove(symbol);
+    const QString decimal = asciiDigits(locale.decimalPoint());
+    QString c;
+    for (qsizetype i = 0; i < t.size(); ++i) {
+        if (t[i] >= u'0' && t[i] <= u'9')
+            c += t[i];
+        else if (!decimal.isEmpty() && QStringView(t).mid(i).startsWith(decimal))
+            c += u'.';
+    }
+    bool ok = false;
+    const double v = QLocale::c().toDouble(c, &ok);
+    if (!ok) return std::nullopt;
+    return v;
+}
+
+std::optional<QDate> parseDateIn(const QString& text, const QLocale& locale) {
+    const DateShape s = dateShape(locale);
     const QString t = asciiDigits(text);
     qsizetype i = 0;
     auto skipBlanks = [&] {

@@ -24,6 +24,11 @@ QString formatLongDate(const QDate& date);
 // "2026. 12. 06.") may follow. Digits of any script count, direction marks are ignored.
 // Two-digit years fall in the window [this year - 50, this year + 49].
 std::optional<QDate> parseDate(const QString& text);
+// The same reading under another locale (a file written there).
+std::optional<QDate> parseDateIn(const QString& text, const QLocale& locale);
+// An amount as a cell under `locale` shows it ("$1,200.50", "1.200,50 €"): its digits and
+// that locale's decimal separator, the currency symbol dropped; nullopt without digits.
+std::optional<double> parseAmountIn(const QString& text, const QLocale& locale);
 
 // The locale's long time format without the time-zone part.
 QString longTimeFormat();

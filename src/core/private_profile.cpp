@@ -1,15 +1,18 @@
 #include "core/private_profile.h"
 
-#include <QFile>
-#include <QSaveFile>
 #include <QStringDecoder>
+#include <algorithm>
 #include <limits>
+
+#include "core/file_io.h"
 
 namespace lt {
 
 namespace {
 
 const QByteArray kUtf8Bom("\xEF\xBB\xBF");
+const QByteArray kUtf16LeBom("\xFF\xFE");
+const QByteArray kUtf16BeBom("\xFE\xFF");
 
 // Windows-1252 for 0x80 to 0x9F; its five unassigned bytes read as the C1 controls, as
 // Windows reads them. Every other byte is the Latin-1 character of the same number.
@@ -85,7 +88,12 @@ int digitValue(QChar c, int base) {
 
 PrivateProfile::PrivateProfile(const QByteArray& content) {
     QByteArray bytes = content;
-    if (bytes.startsWith(kUtf8Bom)) {
+    if (bytes.startsWith(kUtf16LeBom) || bytes.startsWith(kUtf16BeBom)) {
+        // Windows editors save "Unicode" as UTF-16; its text is kept, in UTF-8 from now on.
+        QStringDecoder utf16(bytes.startsWith(kUtf16LeBom) ? QStringDecoder::Utf16LE
+                                                           : QStringDecoder::Utf16BE);
+        bytes = QString(utf16(bytes.mid(2))).toUtf8();
+    } else if (bytes.startsWith(kUtf8Bom)) {
         bom_ = kUtf8Bom;
         bytes.remove(0, kUtf8Bom.size());
     }
@@ -125,28 +133,31 @@ PrivateProfile::Line PrivateProfile::parseLine(const QByteArray& raw, const QByt
 }
 
 std::optional<PrivateProfile> PrivateProfile::loadFile(const QString& path) {
-    QFile file(path);
-    if (!file.exists()) return PrivateProfile();
-    if (!file.open(QIODevice::ReadOnly)) return std::nullopt;
-    const QByteArray bytes = file.readAll();
-    if (file.error() != QFileDevice::NoError) return std::nullopt;
-    return PrivateProfile(bytes);
+    const FileRead read = readWholeFile(path);
+    if (read.status == FileRead::Status::Failed) return std::nullopt;
+    return PrivateProfile(read.bytes);
 }
 
 bool PrivateProfile::saveFile(const QString& path) const {
-    QSaveFile file(path);
-    // A writable file in a folder that refuses new files cannot be replaced; it is
-    // written in place rather than not at all.
-    file.setDirectWriteFallback(true);
-    // Unbuffered: with Qt's write buffer a failure while flushing (disk full, size
-    // limit) is not seen by commit(), which would then put a cut file in place.
-    if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered)) return false;
-    const QByteArray bytes = toBytes();
-    if (file.write(bytes) != bytes.size() || !file.flush()) {
-        file.cancelWriting();
-        return false;
+    return writeWholeFile(path, toBytes()).isEmpty();
+}
+
+bool PrivateProfile::makesSense() const {
+    // A control character (a zero byte above all) marks binary data, or UTF-16 without
+    // its mark; such a line means nothing even where it looks like a key.
+    auto binary = [](const QByteArray& raw) {
+        return std::any_of(raw.begin(), raw.end(), [](char c) {
+            return (static_cast<unsigned char>(c) < 0x20 && c != '\t') || c == 0x7F;
+        });
+    };
+    bool onlyBlank = true;
+    for (const Line& line : lines_) {
+        const QString t = trimBlanks(decodeLine(line.raw));
+        onlyBlank = onlyBlank && t.isEmpty();
+        if (!binary(line.raw) && (line.kind != Line::Kind::Other || t.startsWith(u';')))
+            return true;
     }
-    return file.commit();
+    return onlyBlank;
 }
 
 QByteArray PrivateProfile::toBytes() const {

@@ -19,7 +19,8 @@ namespace lt {
 //   byte for byte;
 // - CRLF, LF and lone CR end a line; new lines take the file's first line end (LF
 //   when it has none). Lines are written in UTF-8; a line that is not valid UTF-8 is
-//   read as Windows-1252 and, unless written, kept as it is.
+//   read as Windows-1252 and, unless written, kept as it is. A file that starts with a
+//   UTF-16 byte-order mark is read by it and written back in UTF-8.
 class PrivateProfile {
 public:
     // A value is read back up to this many characters.
@@ -31,10 +32,13 @@ public:
     // The document held in the file at path: empty when the file does not exist,
     // nullopt when it exists but cannot be read.
     static std::optional<PrivateProfile> loadFile(const QString& path);
-    // Replaces the file at path with toBytes() in one step. On false the old file is
-    // left as it was. When the folder refuses new files but the file is writable, the
-    // file is written in place instead; a failure then can leave it cut.
+    // Writes toBytes() to the file at path through writeWholeFile; on false the old file
+    // is left as it was.
     bool saveFile(const QString& path) const;
+
+    // Whether some line without control characters is a section, a key or a comment, or
+    // there is nothing but blank lines: a text the profile functions can make sense of.
+    bool makesSense() const;
 
     QByteArray toBytes() const;
 

@@ -21,6 +21,10 @@ double subTotal(const TableTexts& table) {
 
 QString incomeMask() { return QStringLiteral("$###,###,###"); }
 
+QString amountMask(AmountKind kind) {
+    return kind == AmountKind::Money ? QStringLiteral("$###,###.##") : QStringLiteral("###,###");
+}
+
 int designedColumnWidth(int col) { return kColumnWidths[size_t(col)]; }
 ColumnWidths designedColumnWidths() { return kColumnWidths; }
 

@@ -8,12 +8,15 @@
 #include "core/date_time.h"
 #include "core/report_lines.h"
 #include "core/settings_file.h"
+#include "core/table_description.h"
 #include "core/table_shape.h"
 
 namespace lt {
 
 // The income field's picture mask: "$250,000".
 QString incomeMask();
+// The amount field's picture mask in the money dialog: money "$1,200.50", a count "1,200".
+QString amountMask(AmountKind kind);
 // Designed width in pixels of table column `col`; the report's fields follow them.
 int designedColumnWidth(int col);
 ColumnWidths designedColumnWidths();

@@ -1,13 +1,16 @@
 #include "core/settings_file.h"
 
-#include <QDir>
+#include <QCryptographicHash>
 #include <QFileInfo>
+#include <QLockFile>
+#include <QStandardPaths>
 #include <algorithm>
 
 #include "core/clock.h"
 #include "core/locale_format.h"
 #include "core/look_ahead.h"
 #include "core/private_profile.h"
+#include "core/session.h"
 #include "core/table_description.h"
 #include "core/table_shape.h"
 
@@ -25,23 +28,49 @@ constexpr qint64 kDefaultCount = 5;
 // readers that do not know it pass over.
 const QString kLookAheadSection = QStringLiteral("LookAhead");
 
+// The locale that wrote the file, so that another one can read its dates and amounts.
+const QString kLocaleSection = QStringLiteral("Locale");
+const QString kLocaleKey = QStringLiteral("Name");
+
 QString rowSection(const TableDescription& t, int row) {
     return QLatin1String(t.rowSection) + QString::number(row);
 }
 
-}  // namespace
-
-QString unableToWrite(const QString& path) {
-    return QStringLiteral("Unable to write to %1").arg(QFileInfo(path).absoluteFilePath());
+// The file's content, or SettingsReadError; a missing file is an empty one.
+PrivateProfile loadSettings(const QString& path, FileStamp* stamp) {
+    const FileRead read = readWholeFile(path);
+    if (read.status == FileRead::Status::Failed) throw SettingsReadError(path, read.reason);
+    if (stamp) *stamp = read.stamp;
+    PrivateProfile ini(read.bytes);
+    if (!ini.makesSense())
+        throw SettingsReadError(path, QStringLiteral("It is not a settings file"));
+    return ini;
 }
 
-SettingsWriteError::SettingsWriteError(const QString& path)
-    : std::runtime_error(unableToWrite(path).toStdString()), message_(unableToWrite(path)) {}
+// Dates and amounts written under `recorded` (a locale name), as this locale writes them.
+// Texts that do not read there are left as they stand, to be reported where they are used.
+void bringIntoProgramLocale(StoredSettings& s, const QString& recorded) {
+    const QLocale from(recorded);
+    // An unknown name gives the C locale; such a record is not trusted.
+    if (recorded.isEmpty() || (from.language() == QLocale::C && recorded != u"C") ||
+        from.name() == loc::programLocale().name())
+        return;
+    auto date = [&from](QString& text) {
+        if (const auto d = loc::parseDateIn(text, from)) text = loc::formatDate(*d);
+    };
+    date(s.birthDateText);
+    for (const TableDescription& layout : tableDescriptions()) {
+        for (auto& row : s.tables[size_t(tableIndex(layout.kind))]) {
+            if (layout.amount != AmountKind::Time)
+                if (const auto v = loc::parseAmountIn(row[1], from))
+                    row[1] = loc::maskedNumber(*v, amountMask(layout.amount));
+            date(row[3]);
+            date(row[4]);
+        }
+    }
+}
 
-StoredSettings readSettingsFile(const QString& path) {
-    // A file that cannot be read gives the defaults, as a missing one does.
-    const PrivateProfile ini = PrivateProfile::loadFile(path).value_or(PrivateProfile());
-
+StoredSettings settingsOf(const PrivateProfile& ini) {
     StoredSettings s;
     s.name =
         ini.readString(QStringLiteral("Name"), QStringLiteral("name"), QStringLiteral("Your name"));
@@ -71,18 +100,50 @@ StoredSettings readSettingsFile(const QString& path) {
         std::stable_partition(table.begin(), table.end(),
                               [](const auto& row) { return !isBlankActivity(row[0]); });
     }
+    bringIntoProgramLocale(s, ini.readString(kLocaleSection, kLocaleKey, QString()));
     const qint64 age = ini.readInteger(kLookAheadSection, QStringLiteral("Age"), 0);
     s.lookAheadAge = age >= 1 && age <= kLookAheadOldestAge ? int(age) : 0;
     return s;
 }
 
-void writeSettingsFile(const QString& path, const StoredSettings& s) {
+}  // namespace
+
+QString unableToWrite(const QString& path, const QString& reason) {
+    const QString where =
+        path == u"-" ? QStringLiteral("standard output") : QFileInfo(path).absoluteFilePath();
+    if (reason.isEmpty()) return QStringLiteral("Unable to write to %1").arg(where);
+    return QStringLiteral("Unable to write to %1: %2").arg(where, reason);
+}
+
+QString cannotRead(const QString& path, const QString& reason) {
+    return QStringLiteral("Cannot read %1: %2.").arg(QFileInfo(path).absoluteFilePath(), reason);
+}
+
+SettingsWriteError::SettingsWriteError(const QString& path, const QString& reason)
+    : std::runtime_error(unableToWrite(path, reason).toStdString()),
+      message_(unableToWrite(path, reason)) {}
+
+SettingsReadError::SettingsReadError(const QString& path, const QString& reason)
+    : std::runtime_error(cannotRead(path, reason).toStdString()),
+      message_(cannotRead(path, reason)),
+      reason_(reason) {}
+
+StoredSettings readSettingsFile(const QString& path, FileStamp* stamp) {
+    return settingsOf(loadSettings(path, stamp));
+}
+
+StoredSettings defaultSettings() { return settingsOf(PrivateProfile()); }
+
+void writeSettingsFile(const QString& path, const StoredSettings& s, bool overwriteUnreadable) {
     const QString fullPath = QFileInfo(path).absoluteFilePath();
-    // Keep what the file already holds; an existing file that cannot be read must not
-    // be replaced by one without its other contents.
-    std::optional<PrivateProfile> loaded = PrivateProfile::loadFile(path);
-    if (!loaded) throw SettingsWriteError(fullPath);
-    PrivateProfile& ini = *loaded;
+    // Keep what the file already holds; an existing file that cannot be read is not
+    // written over unless the user has said so.
+    PrivateProfile ini;
+    try {
+        ini = loadSettings(path, nullptr);
+    } catch (const SettingsReadError& e) {
+        if (!overwriteUnreadable) throw SettingsWriteError(fullPath, e.reason());
+    }
 
     ini.writeString(QStringLiteral("DOB"), QStringLiteral("Date"), s.birthDateText);
     ini.writeString(QStringLiteral("Name"), QStringLiteral("name"), s.name);
@@ -100,14 +161,50 @@ void writeSettingsFile(const QString& path, const StoredSettings& s) {
                                 hasRow ? table[size_t(row - 1)][c] : QString());
         }
     }
+    // Right after the row sections: older versions read past it.
+    ini.writeString(kLocaleSection, kLocaleKey, loc::programLocale().name());
 
-    // Last of all, after every section above and any record added after the rows.
+    // Last of all, after every section above and the locale record.
     if (s.lookAheadAge > 0)
         ini.writeInteger(kLookAheadSection, QStringLiteral("Age"), s.lookAheadAge);
 
-    // The user's configuration folder is made on the first save.
-    QDir().mkpath(QFileInfo(fullPath).absolutePath());
-    if (!ini.saveFile(path)) throw SettingsWriteError(fullPath);
+    // The user's configuration folder is made on the first save; the file holds a name,
+    // a birth date and an income, so nobody else may read either.
+    WriteOptions options;
+    options.makeFolders = true;
+    options.newFileMode = 0600;
+    const QString reason = writeWholeFile(path, ini.toBytes(), options);
+    if (!reason.isEmpty()) throw SettingsWriteError(fullPath, reason);
+}
+
+SettingsLock::SettingsLock(const QString& settingsPath) {
+    const QFileInfo file(settingsPath);
+    const QFileInfo folder(file.absolutePath());
+    QString lockPath =
+        file.absolutePath() + QStringLiteral("/.") + file.fileName() + QStringLiteral(".lock");
+    if (!folder.isDir() || !folder.isWritable()) {
+        // Beside the file no lock can be made; the runtime folder is this user's alone.
+        const QByteArray id =
+            QCryptographicHash::hash(file.absoluteFilePath().toUtf8(), QCryptographicHash::Sha1)
+                .toHex()
+                .left(16);
+        lockPath = QStandardPaths::writableLocation(QStandardPaths::RuntimeLocation) +
+                   QStringLiteral("/lifetally-") + QString::fromLatin1(id) +
+                   QStringLiteral(".lock");
+    }
+    lock_ = std::make_unique<QLockFile>(lockPath);
+    // Held for the whole run: only a dead owner makes a lock stale, never its age.
+    lock_->setStaleLockTime(0);
+    heldElsewhere_ = !lock_->tryLock(0) && lock_->error() == QLockFile::LockFailedError;
+}
+
+SettingsLock::~SettingsLock() = default;
+
+QString SettingsLock::warning(const QString& settingsPath) {
+    return QStringLiteral(
+               "Another copy of Lifetally has %1 open. Whichever copy is closed last will "
+               "overwrite what the other one saved.")
+        .arg(QFileInfo(settingsPath).absoluteFilePath());
 }
 
 }  // namespace lt

@@ -11,7 +11,7 @@ const QString kFileName = QStringLiteral("lifetally.ini");
 
 QString settingsFileFor(const SettingsPlaces& places) {
     if (!places.override.isEmpty()) return places.override;
-    if (places.fileBesideExe || places.exeFolderWritable)
+    if (places.fileBesideExe || (places.exeFolderWritable && !places.installed))
         return QDir(places.exeFolder).filePath(kFileName);
     // An unset, empty or relative XDG_CONFIG_HOME is ignored, as the base-directory
     // rules ask.
@@ -28,6 +28,11 @@ QString locateSettingsFile(const QString& overridePath) {
     places.exeFolderWritable = QFileInfo(places.exeFolder).isWritable();
     places.xdgConfigHome = qEnvironmentVariable("XDG_CONFIG_HOME");
     places.home = QDir::homePath();
+    places.installed =
+        QDir(places.exeFolder).dirName() == u"bin" &&
+        QFileInfo::exists(QDir(places.exeFolder)
+                              .filePath(QStringLiteral(
+                                  "../share/applications/example.tallyhouse.Lifetally.desktop")));
     if (!overridePath.isEmpty()) places.override = QFileInfo(overridePath).absoluteFilePath();
     return settingsFileFor(places);
 }

@@ -1,9 +1,12 @@
 #include "ui/command_exports.h"
 
+#include <cerrno>
+
 #include "core/chart_points.h"
 #include "core/command_line.h"
 #include "core/conversion.h"
 #include "core/csv_export.h"
+#include "core/file_io.h"
 #include "core/look_ahead.h"
 #include "core/session.h"
 #include "ui/chart_export.h"
@@ -60,7 +63,19 @@ bool exportAll(const CommandLine& line, const Session& session, QStringList& mes
 }  // namespace
 
 int runExports(const CommandLine& line, const QString& settingsFile, QStringList& messages) {
-    const Session session = openSession(readSettingsFile(settingsFile), nowDateTime());
+    // An export of the defaults would pass for the user's data: a file named on the command
+    // line must be there, and any file must read.
+    StoredSettings stored;
+    try {
+        if (!line.settingsFile.isEmpty() &&
+            readWholeFile(settingsFile).status == FileRead::Status::Missing)
+            throw SettingsReadError(settingsFile, systemReason(ENOENT));
+        stored = readSettingsFile(settingsFile);
+    } catch (const SettingsReadError& e) {
+        messages << e.message();
+        return 1;
+    }
+    const Session session = openSession(stored, nowDateTime());
     if (!session.errors.isEmpty()) {
         messages << session.errors;
         return 1;

@@ -6,12 +6,13 @@
 #include <QRadioButton>
 #include <QToolButton>
 
+#include "core/session.h"
 #include "ui/masked_field.h"
 
 namespace lt {
 namespace {
-const QString moneyMask = QStringLiteral("$###,###.##");
-const QString numberMask = QStringLiteral("###,###");
+const QString moneyMask = amountMask(AmountKind::Money);
+const QString numberMask = amountMask(AmountKind::Count);
 
 const form::FormLayout moneyForm{
     .caption = QStringLiteral("Activity "),

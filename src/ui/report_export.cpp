@@ -1,13 +1,14 @@
 #include "ui/report_export.h"
 
 #include <QDir>
-#include <QFile>
 #include <QFileInfo>
 #include <QPrintPreviewDialog>
 #include <QPrinter>
-#include <QSaveFile>
+#include <QStorageInfo>
 #include <QTemporaryFile>
+#include <cerrno>
 
+#include "core/file_io.h"
 #include "core/locale_format.h"
 #include "core/settings_file.h"
 #include "ui/message_boxes.h"
@@ -37,25 +38,44 @@ private:
     LineStream& inner_;
     bool ok_ = true;
 };
+
+bool failed(const QString& path, const QString& reason, QWidget* parent) {
+    showError(unableToWrite(path, reason), parent);
+    return false;
+}
+
+// Where the PDF is drawn before it goes in place: beside the chosen file, so that a full
+// disk there shows before the old file is touched; the temporary folder when nothing can
+// be made there (standard output, a device, a folder that refuses new files).
+QString draftFolder(const QString& path) {
+    const QFileInfo target(path);
+    const QFileInfo folder(target.absolutePath());
+    if (path == u"-" || (target.exists() && !target.isFile()) || !folder.isWritable())
+        return QDir::tempPath();
+    return folder.absoluteFilePath();
+}
+
+// A PDF ends in its trailer; a file cut short by a full disk does not.
+bool wholePdf(const QByteArray& bytes) {
+    return bytes.startsWith("%PDF-") && bytes.trimmed().endsWith("%%EOF");
+}
 }  // namespace
 
 bool saveFileBytes(const QString& path, const QByteArray& bytes, QWidget* parent) {
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size() || !file.commit()) {
-        showError(unableToWrite(path), parent);
-        return false;
-    }
-    return true;
+    // Nothing to write means the drawing failed; the old file stays.
+    if (bytes.isEmpty()) return failed(path, QStringLiteral("Nothing was made to write"), parent);
+    const QString reason = path == u"-" ? writeStandardOutput(bytes) : writeWholeFile(path, bytes);
+    return reason.isEmpty() || failed(path, reason, parent);
 }
 
 bool saveReportPdf(const QString& path, const ReportInput& input, QWidget* parent) {
-    // The printer writes a file of its own naming; it goes to a temporary file first and
-    // replaces the chosen one only when the whole report is in it.
-    QTemporaryFile pdf(QDir::temp().filePath(QStringLiteral("lifetally-XXXXXX.pdf")));
-    if (!pdf.open()) {
-        showError(unableToWrite(path), parent);
-        return false;
-    }
+    // The printer writes a file of its own naming and checks none of its writes; the
+    // report goes to a temporary file first, is checked whole, and only then is written
+    // to the chosen file.
+    const QString folder = draftFolder(path);
+    QTemporaryFile pdf(QDir(folder).filePath(QStringLiteral(".lifetally-XXXXXX.pdf")));
+    errno = 0;
+    if (!pdf.open()) return failed(path, errno ? systemReason(errno) : pdf.errorString(), parent);
     pdf.close();
     bool written = false;
     {
@@ -70,12 +90,14 @@ bool saveReportPdf(const QString& path, const ReportInput& input, QWidget* paren
         written = stream.allWritten() && !printed.isOpen();
     }
     if (!written) return false;
-    QFile file(pdf.fileName());
-    if (!file.open(QIODevice::ReadOnly)) {
-        showError(unableToWrite(path), parent);
-        return false;
+    const FileRead drawn = readWholeFile(pdf.fileName());
+    if (drawn.status != FileRead::Status::Ok) return failed(path, drawn.reason, parent);
+    if (!wholePdf(drawn.bytes)) {
+        // The printer does not say why; a full disk is by far the likeliest.
+        const bool full = QStorageInfo(folder).bytesAvailable() < 4096;
+        return failed(path, systemReason(full ? ENOSPC : EIO), parent);
     }
-    return saveFileBytes(path, file.readAll(), parent);
+    return saveFileBytes(path, drawn.bytes, parent);
 }
 
 void previewReport(QWidget* parent, QPrinter& printer, const ReportInput& input) {

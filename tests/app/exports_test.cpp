@@ -6,6 +6,7 @@
 
 #include "app/window_journey_util.h"
 #include "core/command_line.h"
+#include "core/file_io.h"
 #include "support/ui_seams.h"
 #include "ui/activity_grid.h"
 #include "ui/command_exports.h"
@@ -164,7 +165,8 @@ TEST_F(ExportReport, PdfAndPreviewFromTheWindowAndTheCommandLineHoldTheReportsLi
     for (const char* name : {"none/t.csv", "none/r.pdf"}) {
         boxes.saveAnswer = path(name);
         (boxes.saveAnswer.endsWith(u"csv") ? w->btCsv : w->btPdf)->click();
-        EXPECT_EQ(boxes.errors.value(0), QStringLiteral("Unable to write to ") + path(name));
+        EXPECT_EQ(boxes.errors.value(0),
+                  "Unable to write to " + path(name) + ": No such file or directory");
         boxes.errors.clear();
     }
 }
@@ -172,38 +174,89 @@ TEST_F(ExportReport, PdfAndPreviewFromTheWindowAndTheCommandLineHoldTheReportsLi
 // The program itself: exit codes, standard error, the chart files; no settings written.
 TEST(ExportProgram, ExitCodes) {
     QTemporaryDir dir;
-    QFile bad(dir.filePath("bad.ini"));
-    ASSERT_TRUE(bad.open(QIODevice::WriteOnly) && bad.write("[DOB]\nDate=31/31/1990\n") > 0);
-    bad.close();
+    const QString bad = dir.filePath("bad.ini"), ini = dir.filePath("s.ini");
+    test::writeFile(bad, "[DOB]\nDate=31/31/1990\n");
+    test::writeFile(ini, "; the defaults\n");
+    const QString none = dir.filePath("none.ini"), nowhere = dir.filePath("none/t.csv");
+    const QString csv = QStringLiteral("Table,Activity,Amount"),
+                  gone = ": No such file or directory";
+    // clang-format off
     const struct {
         QStringList args;
         int code;
-        const char* error;
-    } rows[] = {{{"--export-csv", dir.filePath("t.csv")}, 0, ""},
-                {{"--export-csv", dir.filePath("none/t.csv")}, 1, "Unable to write to "},
-                {{"--export-csv", dir.filePath("b.csv"), "--settings", bad.fileName()},
-                 1,
-                 "'31/31/1990' is not a valid date"},
-                {{"--export-chart", dir.filePath("c.png")}, 0, ""},
-                {{"--export-chart", dir.filePath("c.svg"), "--table", "money", "--bar"}, 0, ""},
-                {{"--export-csv"}, 2, "Missing value after '--export-csv'."},
-                {{"--export-everything"}, 2, "Unknown option 'export-everything'."}};
-    // The program's own locale is pinned; nothing checked here depends on its clock.
+        QString error;
+        QString out;
+    } rows[] = {{{"--export-csv", dir.filePath("t.csv")}, 0, "", ""},
+                {{"--export-csv", nowhere}, 1, "Unable to write to " + nowhere + gone, ""},
+                {{"--export-csv", dir.filePath("b.csv"), "--settings", bad}, 1, "'31/31/1990' is not a valid date", ""},
+                {{"--export-csv", dir.filePath("b.csv"), "--settings", none}, 1, "Cannot read " + none + gone + ".", ""},
+                {{"--export-csv", "-"}, 0, "", csv},
+                {{"--export-csv", "/dev/stdout"}, 0, "", csv},
+                {{"--export-chart", dir.filePath("c.png")}, 0, "", ""},
+                {{"--export-chart", dir.filePath("c.svg"), "--table", "money", "--bar"}, 0, "", ""},
+                {{"--export-report", dir.filePath("r.pdf")}, 0, "", ""},
+                {{"--export-csv"}, 2, "Missing value after '--export-csv'.", ""},
+                {{"--export-everything"}, 2, "Unknown option 'export-everything'.", ""}};
+    // clang-format on
+    // The program's own locale is pinned; nothing checked here depends on its clock. The
+    // temporary folder is unusable: a PDF is drawn beside the file it goes to.
     QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
     env.insert(QStringLiteral("LC_ALL"), QStringLiteral("en_US.UTF-8"));
     env.insert(QStringLiteral("LANG"), QStringLiteral("en_US.UTF-8"));
+    env.insert(QStringLiteral("TMPDIR"), dir.filePath("no-such-folder"));
     for (const auto& r : rows) {
         QProcess p;
         p.setProcessEnvironment(env);
-        p.start(QStringLiteral(LT_PROGRAM),
-                QStringList{QStringLiteral("--settings"), dir.filePath("s.ini")} + r.args);
+        const QStringList args = r.args.contains(QStringLiteral("--settings"))
+                                     ? r.args
+                                     : QStringList{QStringLiteral("--settings"), ini} + r.args;
+        p.start(QStringLiteral(LT_PROGRAM), args);
         ASSERT_TRUE(p.waitForFinished(30000));
         EXPECT_EQ(p.exitCode(), r.code) << r.args.join(u' ').toStdString();
-        EXPECT_TRUE(QString::fromUtf8(p.readAllStandardError()).contains(QLatin1String(r.error)));
+        const QString err = QString::fromUtf8(p.readAllStandardError());
+        EXPECT_TRUE(err.contains(r.error)) << err.toStdString();
+        const QString out = QString::fromUtf8(p.readAllStandardOutput());
+        EXPECT_TRUE(r.out.isEmpty() ? out.isEmpty() : out.startsWith(r.out)) << out.toStdString();
     }
-    EXPECT_FALSE(QFile::exists(dir.filePath("s.ini")) || QFile::exists(dir.filePath("b.csv")));
+    EXPECT_EQ(fileBytes(ini), QByteArray("; the defaults\n"));
+    EXPECT_FALSE(QFile::exists(dir.filePath("b.csv")) || QFile::exists(none));
     EXPECT_EQ(QImage(dir.filePath("c.png")).size(), QSize(1600, 1000));
     EXPECT_TRUE(fileBytes(dir.filePath("c.svg")).contains("Money spent for Your name"));
+    EXPECT_TRUE(fileBytes(dir.filePath("r.pdf")).trimmed().endsWith("%%EOF"));
+}
+
+// A full disk: every export says so, keeps the old file whole and leaves nothing behind.
+TEST_F(ExportReport, AFailedWriteKeepsTheOldFileAndSaysWhy) {
+    const QStringList names = {"r.pdf", "t.csv", "c.png", "c.svg"};
+    for (const QString& name : names) test::writeFile(dir.filePath(name), "old " + name.toUtf8());
+    auto w = start();
+    test::ScriptedBoxes boxes;
+    for (FileStep step : {FileStep::Write, FileStep::Replace}) {
+        setFileFault([step](FileStep s) { return s == step ? ENOSPC : 0; });
+        for (const QString& name : names) {
+            const QString file = dir.filePath(name);
+            const QString why = "Unable to write to " + file + ": No space left on device";
+            CommandLine line;
+            (name.endsWith(u"pdf")   ? line.reportFile
+             : name.endsWith(u"csv") ? line.csvFile
+                                     : line.chartFile) = file;
+            QStringList messages;
+            EXPECT_EQ(runExports(line, iniPath(), messages), 1);
+            EXPECT_EQ(messages, QStringList{why});
+            if (line.chartFile.isEmpty()) {
+                boxes.saveAnswer = file;
+                (line.csvFile.isEmpty() ? w->btPdf : w->btCsv)->click();
+                EXPECT_EQ(boxes.errors, QStringList{why});
+                boxes.errors.clear();
+            }
+        }
+    }
+    setFileFault({});
+    for (const QString& name : names)
+        EXPECT_EQ(fileBytes(dir.filePath(name)), "old " + name.toUtf8());
+    w.reset();
+    EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden),
+              (QStringList{"c.png", "c.svg", "lifetally.ini", "r.pdf", "t.csv"}));
 }
 
 // Born 1 January 2000, 120 on 1 January 2120: 43,829 days (29 leap days), 1,051,896 hours.

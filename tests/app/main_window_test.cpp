@@ -227,7 +227,7 @@ TEST_F(MainWindowTest, FailedSaveKeepsTheWindowOpen) {
     test::ScriptedBoxes boxes;
     w.btClose->click();
     ASSERT_EQ(boxes.reports.size(), 1);
-    EXPECT_EQ(boxes.reports[0], QStringLiteral("Unable to write to %1")
+    EXPECT_EQ(boxes.reports[0], QStringLiteral("Unable to write to %1: Not a directory")
                                     .arg(other.filePath(QStringLiteral("file/lifetally.ini"))));
     EXPECT_TRUE(w.window->isVisible());
     EXPECT_FALSE(QApplication::overrideCursor());
@@ -245,6 +245,64 @@ TEST_F(MainWindowTest, DarkDesktopThemeLeavesTextDarkOnLight) {
         EXPECT_EQ(label->palette().color(QPalette::WindowText), QColor(Qt::black));
     EXPECT_EQ(w.gridHours->palette().color(QPalette::Base), QColor(Qt::white));
     QApplication::setPalette(desktop);
+}
+
+TEST_F(MainWindowTest, AFileThatCannotBeReadIsSaidAndCloseAsksBeforeWritingOverIt) {
+    const QByteArray binary("\x89PNG\r\n\x1a\n\0\0\0\rIHDR", 16);
+    writeIni(binary);
+    test::ScriptedBoxes boxes;
+    boxes.confirmAnswer = false;
+    auto w = start();
+    EXPECT_EQ(boxes.reports,
+              QStringList{"Cannot read " + iniPath() + ": It is not a settings file."});
+    EXPECT_EQ(w->edName->text(), QStringLiteral("Your name"));
+    w->btClose->click();
+    EXPECT_EQ(boxes.confirmations, QStringList{"Lifetally could not read " + iniPath() +
+                                               " when it started. Overwrite it?"});
+    EXPECT_TRUE(w->window->isVisible());
+    EXPECT_EQ(iniBytes(), binary);
+    boxes.confirmAnswer = true;
+    w->btClose->click();
+    EXPECT_FALSE(w->window->isVisible());
+    EXPECT_TRUE(iniBytes().startsWith("[DOB]\nDate=12/6/2026\n[Name]\nname=Your name\n"));
+}
+
+TEST_F(MainWindowTest, AnEditMadeMeanwhileIsNotWrittenOverWithoutAsking) {
+    writeIni(QByteArray("[Name]\nname=Ann\n"));
+    auto w = start();
+    test::ScriptedBoxes boxes;
+    boxes.confirmAnswer = false;
+    writeIni(QByteArray("[Name]\nname=Edited by hand\n"));
+    w->btClose->click();
+    EXPECT_EQ(
+        boxes.confirmations,
+        QStringList{iniPath() +
+                    " was changed by another program since Lifetally read it. Overwrite it?"});
+    EXPECT_TRUE(w->window->isVisible());
+    EXPECT_EQ(iniBytes(), QByteArray("[Name]\nname=Edited by hand\n"));
+    boxes.confirmAnswer = true;
+    w->btClose->click();
+    EXPECT_FALSE(w->window->isVisible());
+    EXPECT_TRUE(iniBytes().startsWith("[Name]\nname=Ann\n"));
+}
+
+TEST_F(MainWindowTest, ASecondCopyOnTheSameFileWarnsAStaleLockDoesNot) {
+    const QString warning = "Another copy of Lifetally has " + iniPath() +
+                            " open. Whichever copy is closed last will overwrite what the "
+                            "other one saved.";
+    auto first = start();
+    test::ScriptedBoxes boxes;
+    auto second = start();
+    EXPECT_EQ(boxes.reports, QStringList{warning});
+    // The first copy ends without letting go, as in a crash: its lock names a process
+    // number no process can have.
+    const QString lock = dir.filePath(QStringLiteral(".lifetally.ini.lock"));
+    QByteArray held = test::readFile(lock);
+    first.reset();
+    test::writeFile(lock, held.replace(0, held.indexOf('\n'), "2147483647"));
+    boxes.reports.clear();
+    auto third = start();
+    EXPECT_TRUE(boxes.reports.isEmpty()) << boxes.reports.join(u'\n').toStdString();
 }
 
 }  // namespace

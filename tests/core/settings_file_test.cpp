@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 #include <sys/resource.h>
+#include <sys/stat.h>
 
 #include <QCoreApplication>
 #include <QDir>
@@ -17,6 +18,12 @@ namespace lt {
 namespace {
 
 using Row = std::array<QString, 5>;
+
+unsigned modeOf(const QString& path) {
+    struct stat st {};
+    ::stat(QFile::encodeName(path).constData(), &st);
+    return st.st_mode & 07777;
+}
 
 // What the main window hands over: every table with its 50 data rows.
 StoredSettings emptySession() {
@@ -216,13 +223,16 @@ TEST_F(SettingsFileTest, FreshFileHasExactlyTheSectionsKeysAndOrder) {
         bytes.contains("[Money51]\nDesc=\nAmount=\nPer=\nStart=\nEnd=\n"
                        "[Freq]\nCount=51\n"
                        "[Freq1]\nDesc=\nAmount=\nPer=\nStart=\nEnd=\n"));
-    EXPECT_TRUE(bytes.endsWith("[Freq51]\nDesc=\nAmount=\nPer=\nStart=\nEnd=\n"));
+    // The locale that wrote the dates and amounts follows the last row section.
+    EXPECT_TRUE(
+        bytes.endsWith("[Freq51]\nDesc=\nAmount=\nPer=\nStart=\nEnd=\n"
+                       "[Locale]\nName=en_US\n"));
     EXPECT_FALSE(bytes.contains('\r'));
 
-    // 6 lines for the six single sections, 6 per row section: 12 + 3 * 51 * 6.
+    // 6 lines for the six single sections, 6 per row section, 2 for the locale.
     QList<QByteArray> lines = bytes.split('\n');
     ASSERT_EQ(lines.takeLast(), QByteArray());  // the last line ends too
-    ASSERT_EQ(lines.size(), 930);
+    ASSERT_EQ(lines.size(), 932);
 
     // Every section in order, each followed by exactly its keys.
     QList<QByteArray> expectedHeaders = {"[DOB]", "[Name]", "[Income]"};
@@ -234,11 +244,12 @@ TEST_F(SettingsFileTest, FreshFileHasExactlyTheSectionsKeysAndOrder) {
         expectedHeaders << t.count;
         for (int n = 1; n <= 51; ++n) expectedHeaders << QString(t.row).arg(n).toUtf8();
     }
+    expectedHeaders << "[Locale]";
     QList<QByteArray> headers;
     for (const QByteArray& l : lines)
         if (l.startsWith('[')) headers << l;
     EXPECT_EQ(headers, expectedHeaders);
-    EXPECT_EQ(headers.size(), 6 + 3 * 51);
+    EXPECT_EQ(headers.size(), 6 + 3 * 51 + 1);
     EXPECT_EQ(lines.count("Count=51"), 3);
     EXPECT_EQ(lines.count("Desc="), 3 * 51 - 1);
     EXPECT_EQ(lines.count("HrMin="), 50);
@@ -261,6 +272,10 @@ TEST_F(SettingsFileTest, MissingFoldersAreMadeOnTheFirstSave) {
     s.name = "Ada";
     writeSettingsFile(path, s);
     EXPECT_EQ(readSettingsFile(path).name, QString("Ada"));
+    // A name, a birth date and an income: the user's alone.
+    for (const char* made : {"config", "config/lifetally"})
+        EXPECT_EQ(modeOf(dir_.filePath(made)), 0700u) << made;
+    EXPECT_EQ(modeOf(path), 0600u);
 }
 
 TEST_F(SettingsFileTest, ShortTablesAreWrittenWithEmptyRows) {
@@ -272,7 +287,7 @@ TEST_F(SettingsFileTest, ShortTablesAreWrittenWithEmptyRows) {
     EXPECT_TRUE(
         bytes.contains("[Freq1]\nDesc=Run\nAmount=3\nPer=Week\nStart=1/1/2020\nEnd=Now\n"
                        "[Freq2]\nDesc=\nAmount=\n"));
-    EXPECT_EQ(bytes.split('\n').size() - 1, 930);
+    EXPECT_EQ(bytes.split('\n').size() - 1, 932);
 }
 
 TEST_F(SettingsFileTest, RowsPastFiftyAreNotWritten) {
@@ -380,7 +395,7 @@ TEST_F(SettingsFileTest, CommentsAndUnknownSectionsAreKeptThroughASave) {
     EXPECT_EQ(after.count('\r'), after.count('\n'));
     // 13 lines kept, 4 keys added to HOUR1, 4 for DOB and Income, and the rest of the
     // row sections and the Money and Freq tables as in a fresh file.
-    EXPECT_EQ(after.count('\n'), 13 + 4 + 4 + (50 * 6) + 2 * (2 + 51 * 6));
+    EXPECT_EQ(after.count('\n'), 13 + 4 + 4 + (50 * 6) + 2 * (2 + 51 * 6) + 2);
 
     const StoredSettings r = readSettingsFile(path_);
     EXPECT_EQ(r.name, "Ann");
@@ -396,9 +411,20 @@ TEST_F(SettingsFileTest, Cp1252LinesAreReadAsLettersAndWrittenAsUtf8) {
 
 // ---- Failures ----
 
-void expectWriteError(const QString& path, const StoredSettings& s, const QString& message) {
+// The message of the read's failure; empty when the file reads.
+QString readError(const QString& path) {
     try {
-        writeSettingsFile(path, s);
+        readSettingsFile(path);
+    } catch (const SettingsReadError& e) {
+        return e.message();
+    }
+    return QString();
+}
+
+void expectWriteError(const QString& path, const StoredSettings& s, const QString& message,
+                      bool overwriteUnreadable = false) {
+    try {
+        writeSettingsFile(path, s, overwriteUnreadable);
         ADD_FAILURE() << "no SettingsWriteError for " << path.toStdString();
     } catch (const SettingsWriteError& e) {
         EXPECT_EQ(e.message(), message);
@@ -409,7 +435,7 @@ void expectWriteError(const QString& path, const StoredSettings& s, const QStrin
 TEST_F(SettingsFileTest, FolderThatIsAFileThrowsWithTheFullPath) {
     test::writeFile(dir_.filePath("plain"), "not a folder");
     const QString path = dir_.filePath("plain/lifetally.ini");
-    expectWriteError(path, emptySession(), "Unable to write to " + path);
+    expectWriteError(path, emptySession(), "Unable to write to " + path + ": Not a directory");
     EXPECT_EQ(test::readFile(dir_.filePath("plain")), QByteArray("not a folder"));
 }
 
@@ -417,8 +443,9 @@ TEST_F(SettingsFileTest, RelativePathIsReportedInFull) {
     test::writeFile(dir_.filePath("plain"), "x");
     const QString before = QDir::currentPath();
     ASSERT_TRUE(QDir::setCurrent(dir_.path()));
-    expectWriteError("plain/lifetally.ini", emptySession(),
-                     "Unable to write to " + QDir::currentPath() + "/plain/lifetally.ini");
+    expectWriteError(
+        "plain/lifetally.ini", emptySession(),
+        "Unable to write to " + QDir::currentPath() + "/plain/lifetally.ini: Not a directory");
     QDir::setCurrent(before);
 }
 
@@ -446,7 +473,7 @@ TEST_F(SettingsFileTest, FailedWriteLeavesTheOldFileByteForByte) {
     std::signal(SIGXFSZ, oldHandler);
 
     EXPECT_TRUE(thrown);
-    EXPECT_EQ(message, "Unable to write to " + path_);
+    EXPECT_EQ(message, "Unable to write to " + path_ + ": File too large");
     EXPECT_EQ(test::readFile(path_), kOldFile);
     // No temporary file is left behind.
     EXPECT_EQ(QDir(dir_.path()).entryList(QDir::Files | QDir::Hidden),
@@ -467,7 +494,7 @@ TEST_F(SettingsFileTest, ReadOnlyFolderLeavesTheOldFileByteForByte) {
     }
     QFile::setPermissions(dir_.path(), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
     if (!thrown) GTEST_SKIP() << "the folder stays writable for this user (root)";
-    EXPECT_EQ(message, "Unable to write to " + path_);
+    EXPECT_EQ(message, "Unable to write to " + path_ + ": Permission denied");
     EXPECT_EQ(test::readFile(path_), kOldFile);
 }
 
@@ -479,7 +506,9 @@ TEST_F(SettingsFileTest, ReadOnlyFolderWritableFileIsWrittenInPlace) {
     EXPECT_NO_THROW(writeSettingsFile(path_, emptySession()));
     QFile::setPermissions(dir_.path(), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
     if (root) GTEST_SKIP() << "the folder stays writable for this user (root)";
-    EXPECT_TRUE(test::readFile(path_).endsWith("\n[Freq51]\nDesc=\nAmount=\nPer=\nStart=\nEnd=\n"));
+    EXPECT_TRUE(
+        test::readFile(path_).endsWith("\n[Freq51]\nDesc=\nAmount=\nPer=\nStart=\nEnd=\n"
+                                       "[Locale]\nName=en_US\n"));
 }
 
 TEST_F(SettingsFileTest, UnreadableOldFileIsNotReplaced) {
@@ -493,7 +522,8 @@ TEST_F(SettingsFileTest, UnreadableOldFileIsNotReplaced) {
         QFile::setPermissions(path_, QFile::ReadOwner | QFile::WriteOwner);
         GTEST_SKIP() << "the file stays readable for this user (root)";
     }
-    expectWriteError(path_, emptySession(), "Unable to write to " + path_);
+    expectWriteError(path_, emptySession(), "Unable to write to " + path_ + ": Permission denied");
+    EXPECT_EQ(readError(path_), "Cannot read " + path_ + ": Permission denied.");
     QFile::setPermissions(path_, QFile::ReadOwner | QFile::WriteOwner);
     EXPECT_EQ(test::readFile(path_), kOldFile);
 }
@@ -501,11 +531,85 @@ TEST_F(SettingsFileTest, UnreadableOldFileIsNotReplaced) {
 TEST_F(SettingsFileTest, FolderInPlaceOfTheFileIsLeftAlone) {
     ASSERT_TRUE(QDir(dir_.path()).mkdir("lifetally.ini"));
     test::writeFile(dir_.filePath("lifetally.ini/inside"), "kept");
-    expectWriteError(path_, emptySession(), "Unable to write to " + path_);
+    expectWriteError(path_, emptySession(), "Unable to write to " + path_ + ": Is a directory");
+    expectWriteError(path_, emptySession(), "Unable to write to " + path_ + ": Is a directory",
+                     true);
     EXPECT_TRUE(QFileInfo(path_).isDir());
     EXPECT_EQ(test::readFile(dir_.filePath("lifetally.ini/inside")), QByteArray("kept"));
-    // Reading it gives the defaults.
-    EXPECT_EQ(readSettingsFile(path_).name, "Your name");
+    EXPECT_EQ(readError(path_), "Cannot read " + path_ + ": Is a directory.");
+}
+
+// ---- Files that cannot be read, files from another locale ----
+
+struct UnreadableCase {
+    const char* name;
+    QByteArray content;
+};
+void PrintTo(const UnreadableCase& c, std::ostream* os) { *os << c.name; }
+
+class SettingsUnreadableTest : public SettingsFileTest,
+                               public ::testing::WithParamInterface<UnreadableCase> {};
+
+TEST_P(SettingsUnreadableTest, IsSaidAndNotWrittenOverUnlessAsked) {
+    test::writeFile(path_, GetParam().content);
+    EXPECT_EQ(readError(path_), "Cannot read " + path_ + ": It is not a settings file.");
+    expectWriteError(path_, emptySession(),
+                     "Unable to write to " + path_ + ": It is not a settings file");
+    EXPECT_EQ(test::readFile(path_), GetParam().content);
+    writeSettingsFile(path_, emptySession(), true);
+    EXPECT_EQ(readSettingsFile(path_).name, "Ann");
+}
+
+// clang-format off
+INSTANTIATE_TEST_SUITE_P(Rows, SettingsUnreadableTest, ::testing::Values(
+    UnreadableCase{"Binary", QByteArray("\x89PNG\r\n\x1a\n\0\0\0\rIHDR=\x01", 18)},
+    UnreadableCase{"Utf16WithoutMark", QByteArray("[\0N\0a\0m\0e\0]\0\n\0", 14)},
+    UnreadableCase{"NoLineMakesSense", "Dear diary,\nnothing here is a setting\n"}),
+    [](const auto& info) { return std::string(info.param.name); });
+// clang-format on
+
+TEST_F(SettingsFileTest, Utf16IsReadByItsMarkAndWrittenBackAsUtf8) {
+    const QString text = QStringLiteral("[Name]\r\nname=Zo\u00eb\r\n");
+    QByteArray le("\xFF\xFE");
+    le.append(reinterpret_cast<const char*>(text.utf16()), text.size() * 2);
+    EXPECT_EQ(readBack(le).name, QStringLiteral("Zo\u00eb"));
+    writeSettingsFile(path_, readSettingsFile(path_));
+    EXPECT_TRUE(test::readFile(path_).startsWith("[Name]\r\nname=Zo\xc3\xab\r\n[DOB]\r\n"));
+}
+
+TEST_F(SettingsFileTest, AFileWrittenInOneLocaleOpensInAnother) {
+    StoredSettings s = emptySession();  // born 2 January 1990
+    s.tables[tableIndex(TableKind::Hours)][0] = Row{"Sleep", "8 Hrs", "Day", "3/1/1990", "Now"};
+    s.tables[tableIndex(TableKind::Money)][0] =
+        Row{"Books", "$1,212.50", "Month", "1/15/2020", "Now"};
+    s.tables[tableIndex(TableKind::Freq)][0] = Row{"Moves", "1,003", "Once", "3/1/2000", "x"};
+    writeSettingsFile(path_, s);
+    const QByteArray written = test::readFile(path_);
+    {
+        test::PinnedEnv german(test::PinnedEnv::defaultNow(),
+                               QLocale(QLocale::German, QLocale::Germany));
+        const StoredSettings r = readSettingsFile(path_);
+        EXPECT_EQ(r.birthDateText, "02.01.1990");
+        EXPECT_EQ(r.tables[tableIndex(TableKind::Hours)][0],
+                  (Row{"Sleep", "8 Hrs", "Day", "01.03.1990", "Now"}));
+        EXPECT_EQ(r.tables[tableIndex(TableKind::Money)][0],
+                  (Row{"Books", "\u20ac1.212,50", "Month", "15.01.2020", "Now"}));
+        // What does not read in the recorded locale is left to be reported where it is used.
+        EXPECT_EQ(r.tables[tableIndex(TableKind::Freq)][0],
+                  (Row{"Moves", "1.003", "Once", "01.03.2000", "x"}));
+        writeSettingsFile(path_, r);
+        EXPECT_TRUE(test::readFile(path_).contains("[Locale]\nName=de_DE\n"));
+    }
+    // Back in en_US, the German file reads as the first one was written.
+    EXPECT_EQ(readSettingsFile(path_).tables[tableIndex(TableKind::Money)][0][1], "$1,212.50");
+    EXPECT_EQ(readSettingsFile(path_).birthDateText, "1/2/1990");
+    // In en_GB the first of March stays the first of March; a file without the record
+    // reads as it stands.
+    test::writeFile(path_, written);
+    test::PinnedEnv british(test::PinnedEnv::defaultNow(),
+                            QLocale(QLocale::English, QLocale::UnitedKingdom));
+    EXPECT_EQ(readSettingsFile(path_).tables[tableIndex(TableKind::Hours)][0][3], "01/03/1990");
+    EXPECT_EQ(readBack("[DOB]\nDate=3/1/1990\n").birthDateText, "3/1/1990");
 }
 
 // The Look ahead age comes last, after the row sections; only an age of 1 to 120 is kept.

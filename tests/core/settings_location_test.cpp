@@ -17,7 +17,7 @@ TEST_P(SettingsLocationTest, PicksTheFile) {
     EXPECT_EQ(lt::settingsFileFor(GetParam().places), QString::fromUtf8(GetParam().expected));
 }
 
-// exeFolder, fileBesideExe, exeFolderWritable, xdgConfigHome, home, override
+// exeFolder, fileBesideExe, exeFolderWritable, xdgConfigHome, home, override, installed
 INSTANTIATE_TEST_SUITE_P(
     Rows, SettingsLocationTest,
     ::testing::Values(LocationCase{"WritableBuildFolder",
@@ -38,6 +38,12 @@ INSTANTIATE_TEST_SUITE_P(
                       LocationCase{"OverrideBeatsFileBeside",
                                    {"/opt/lt", true, true, "/x", "/home/ann", "/d/my.ini"},
                                    "/d/my.ini"},
+                      LocationCase{"WritableInstallationUsesXdg",
+                                   {"/home/ann/.local/bin", false, true, "", "/home/ann", "", true},
+                                   "/home/ann/.config/lifetally/lifetally.ini"},
+                      LocationCase{"FileAlreadyBesideInstallation",
+                                   {"/home/ann/.local/bin", true, true, "", "/home/ann", "", true},
+                                   "/home/ann/.local/bin/lifetally.ini"},
                       LocationCase{"OverrideBeatsXdg",
                                    {"/usr/bin", false, false, "/x", "/home/ann", "/d/my.ini"},
                                    "/d/my.ini"}),

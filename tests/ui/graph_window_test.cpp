@@ -522,7 +522,8 @@ TEST(GraphWindow, SavesThePictureAsPngOrSvgOrReportsTheFullPath) {
     EXPECT_TRUE(boxes.errors.isEmpty());
     answer = boxes.saveAnswer = dir.filePath("no/such/folder/chart.png");
     g.frm.btSaveImageClick();
-    EXPECT_EQ(boxes.errors, QStringList{"Unable to write to " + answer});
+    EXPECT_EQ(boxes.errors,
+              QStringList{"Unable to write to " + answer + ": No such file or directory"});
     EXPECT_FALSE(QFile::exists(answer));
 }
 
