@@ -621,7 +621,7 @@ TEST_F(SettingsFileTest, LookAheadAgeIsTheLastSection) {
     writeSettingsFile(path_, s);
     EXPECT_TRUE(
         test::readFile(path_).endsWith("[Freq51]\nDesc=\nAmount=\nPer=\nStart=\nEnd=\n"
-                                       "[LookAhead]\nAge=37\n"));
+                                       "[Locale]\nName=en_US\n[LookAhead]\nAge=37\n"));
     const std::pair<const char*, int> stored[] = {{"120", 120}, {"121", 0}, {"0", 0}, {"x", 0}};
     for (const auto& [text, age] : stored)
         EXPECT_EQ(readBack(QByteArray("[LookAhead]\nAge=") + text + "\n").lookAheadAge, age)
