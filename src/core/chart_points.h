@@ -37,7 +37,7 @@ void initAColorsSeeded(std::uint64_t seed);
 std::uint64_t tableSeed(const std::vector<QStringList>& table);
 
 inline constexpr int kDistinctColors = 12;
-inline constexpr double kMinColorDistance = 25;
+inline constexpr double kMinColorDistance = 35;
 // How different two colours look: CIE76, the distance of the two in CIE L*a*b* (D65).
 double colorDistance(const QColor& a, const QColor& b);
 
