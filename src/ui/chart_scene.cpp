@@ -33,12 +33,12 @@ const char* const kValueProperty = "pointValue";
 
 QFont faceFont(ChartFace face, int pixels) {
     switch (face) {
-    case ChartFace::Title:
-        return pixelFont(QStringLiteral("Times New Roman"), pixels, true);
-    case ChartFace::Footer:
-        return pixelFont(QStringLiteral("Arial"), pixels, false, true);
-    case ChartFace::Label:
-        break;
+        case ChartFace::Title:
+            return pixelFont(QStringLiteral("Times New Roman"), pixels, true);
+        case ChartFace::Footer:
+            return pixelFont(QStringLiteral("Arial"), pixels, false, true);
+        case ChartFace::Label:
+            break;
     }
     return pixelFont(QStringLiteral("Arial"), pixels);
 }
@@ -214,8 +214,9 @@ void ChartScene::relayout() {
         in.values.push_back(p.value);
         in.labels << p.label;
         in.legendValues << legendValue(p.value);
-        in.marks << (in.kind == ChartKind::Pie ? slices.at(qsizetype(i))->label()
-                                               : p.label + QStringLiteral("  ") + in.legendValues.back());
+        in.marks << (in.kind == ChartKind::Pie
+                         ? slices.at(qsizetype(i))->label()
+                         : p.label + QStringLiteral("  ") + in.legendValues.back());
     }
     layout_ = layoutChart(in, FontTextMetrics());
 
@@ -262,7 +263,8 @@ void ChartScene::applyPie() {
     }
     std::vector<PieMarks::Mark> marks;
     for (std::size_t i = 0; i < layout_.marks.size(); ++i)
-        marks.push_back({layout_.markTexts[qsizetype(i)], layout_.marks[i].rect, layout_.marks[i].arm});
+        marks.push_back(
+            {layout_.markTexts[qsizetype(i)], layout_.marks[i].rect, layout_.marks[i].arm});
     pieMarks_->setMarks(marks, faceFont(ChartFace::Label, layout_.markPixels));
 }
 

@@ -23,8 +23,10 @@ QSizeF svgViewSize(const QByteArray& svg) {
     QXmlStreamReader xml(svg);
     while (xml.readNextStartElement()) {
         if (xml.name() == QLatin1String("svg")) {
-            const QStringList v = xml.attributes().value(QLatin1String("viewBox")).toString().split(
-                QLatin1Char(' '), Qt::SkipEmptyParts);
+            const QStringList v = xml.attributes()
+                                      .value(QLatin1String("viewBox"))
+                                      .toString()
+                                      .split(QLatin1Char(' '), Qt::SkipEmptyParts);
             if (v.size() == 4) return QSizeF(v[2].toDouble(), v[3].toDouble());
         }
         break;
@@ -71,7 +73,8 @@ QString svgTextProblems(const QByteArray& svg) {
     for (qsizetype i = 0; i < texts.size(); ++i)
         for (qsizetype j = 0; j < i; ++j)
             if (texts[i].box.adjusted(1, 1, -1, -1).intersects(texts[j].box.adjusted(1, 1, -1, -1)))
-                problems << QStringLiteral("overlap: \"%1\" and \"%2\"").arg(texts[i].text, texts[j].text);
+                problems << QStringLiteral("overlap: \"%1\" and \"%2\"")
+                                .arg(texts[i].text, texts[j].text);
     return problems.join(QLatin1Char('\n'));
 }
 
