@@ -6,6 +6,8 @@
 #include <cmath>
 #include <numbers>
 
+#include "support/test_env.h"
+
 namespace lt {
 namespace {
 
@@ -285,6 +287,25 @@ TEST(ChartLayout, ValueTicks) {
                 {3, 10, {0, 1, 2, 3}},
                 {0, 5, {0, 1}}};
     for (const auto& r : rows) EXPECT_EQ(valueTicks(r.most, r.ticks), r.values) << r.most;
+}
+
+// The value axis reads in the locale's numbers: about 350 pixels hold six labels of nine
+// characters (6 pixels each) with 12 between them, in steps of 250,000.
+TEST(ChartLayout, ValueAxisInTheLocalesNumbers) {
+    const struct {
+        QLocale locale;
+        QStringList ticks;
+    } rows[] = {{QLocale(QLocale::English, QLocale::UnitedStates),
+                 {"0", "250,000", "500,000", "750,000", "1,000,000", "1,250,000"}},
+                {QLocale(QLocale::German, QLocale::Germany),
+                 {"0", "250.000", "500.000", "750.000", "1.000.000", "1.250.000"}}};
+    for (const auto& r : rows) {
+        test::PinnedEnv env(test::PinnedEnv::defaultNow(), r.locale);
+        const Data d{"two", {1.2e6, 25}, {"Other", "Books"}};
+        const ChartLayout l =
+            layoutChart(inputOf(d, QSizeF(648, 404), ChartKind::Bars, 0), FakeMetrics());
+        EXPECT_EQ(l.tickTexts, r.ticks) << r.locale.name().toStdString();
+    }
 }
 
 TEST(SavedImage, SvgSizedInPixels) {
