@@ -262,6 +262,28 @@ TEST(ChartLayout, NothingOverlapsOrLeavesTheChartAtAnySize) {
                 }
 }
 
+// A small pie with 51 slices: the marks of the smallest slices are gathered into one, which
+// counts them and names their share; every larger slice keeps its own mark.
+TEST(ChartLayout, ACrowdedSmallPieGathersItsSmallestMarks) {
+    Data d{"crowded", {1e6}, {"Other"}};
+    for (int i = 1; i <= 50; ++i) {
+        d.values.push_back(1000 + i);
+        d.labels << QString("Row %1").arg(i);
+    }
+    const ChartLayout l =
+        layoutChart(inputOf(d, QSizeF(480, 300), ChartKind::Pie, 0), FakeMetrics());
+    ASSERT_FALSE(l.markTexts.isEmpty());
+    const QString gathered = l.markTexts.back();
+    ASSERT_TRUE(gathered.contains(" more, ")) << gathered.toStdString();
+    const int count = gathered.section(' ', 0, 0).toInt();
+    EXPECT_EQ(int(l.markPoints.size()) - 1 + count, 51);
+    // Rows 1 to count are the smallest; the mark points at the largest of them. "Other"
+    // (point 0) and the larger rows keep their own.
+    EXPECT_EQ(l.markPoints.back(), count);
+    for (std::size_t i = 0; i + 1 < l.markPoints.size(); ++i)
+        EXPECT_TRUE(l.markPoints[i] == 0 || l.markPoints[i] > count) << l.markPoints[i];
+}
+
 // The title keeps to one line while the width holds it, and breaks at blanks.
 TEST(ChartLayout, TitleUsesItsWidthBeforeItWraps) {
     const FakeMetrics m;                                         // 9.6 pixels a character
