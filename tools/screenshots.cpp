@@ -8,6 +8,7 @@
 #include <QFile>
 #include <QPalette>
 #include <QPushButton>
+#include <QRadioButton>
 #include <QStackedWidget>
 #include <QTemporaryDir>
 #include <QTest>
@@ -17,6 +18,7 @@
 #include "core/clock.h"
 #include "core/locale_format.h"
 #include "ui/activity_grid.h"
+#include "ui/graph_window.h"
 #include "ui/message_boxes.h"
 
 namespace {
@@ -71,6 +73,11 @@ int main(int argc, char** argv) {
             d.resize(1000, 640);
         }
         save(&d, next);
+        // A chart as bars too.
+        if (auto* graph = qobject_cast<lt::TfrmGraph*>(&d)) {
+            graph->rbBar->click();
+            save(&d, next + QStringLiteral("-bars"));
+        }
         return int(QDialog::Rejected);
     };
 

@@ -1,10 +1,13 @@
 #pragma once
+#include <QByteArray>
+#include <QList>
 #include <QPointF>
 #include <QPolygonF>
 #include <QRectF>
 #include <QSize>
 #include <QSizeF>
 #include <QString>
+#include <QStringList>
 #include <vector>
 
 namespace lt {
@@ -47,6 +50,96 @@ std::vector<PieMarkPlace> layoutPieMarks(const std::vector<double>& midAngles,
 // needs, filled top to bottom, first column first.
 int legendColumns(int count, double rowHeight, double maxHeight);
 
+// ---- the whole chart --------------------------------------------------------------
+// One rule places the title, the plot with its marks, the legend and the footer, at
+// whatever size the chart is drawn: the window, a printed page, its preview, a file.
+
+// The chart's type, measured: widths and heights of texts in each face at a pixel size.
+enum class ChartFace { Title, Label, Footer };
+class ChartTextMetrics {
+public:
+    virtual ~ChartTextMetrics() = default;
+    virtual double width(ChartFace face, int pixels, const QString& text) const = 0;
+    // The height of a line of that type.
+    virtual double height(ChartFace face, int pixels) const = 0;
+};
+
+// The designed sizes: title 16 pixels, labels and footer 11.
+inline constexpr int kTitlePixels = 16;
+inline constexpr int kLabelPixels = 11;
+// Smaller type is tried before more columns, down to the second; the last is the least
+// any text is drawn at.
+inline constexpr int kSmallLabelPixels = 9;
+inline constexpr int kLeastLabelPixels = 6;
+inline constexpr double kBarMinLength = 4;  // pixels: a bar above zero stays visible
+
+enum class ChartKind { Pie, Bars };
+
+struct ChartLayoutInput {
+    QSizeF size;
+    QString title;
+    QString footer;
+    ChartKind kind = ChartKind::Pie;
+    // One entry each per point, in the points' order.
+    std::vector<double> values;
+    QStringList legendValues;  // "#,##0.###"
+    QStringList labels;
+    QStringList marks;  // the pie's "##0.## %" marks, or each bar's "label  value"
+    double pieStart = 0;
+};
+
+struct ChartLegendLayout {
+    QRectF frame;  // empty when there are no points
+    int pixels = kLabelPixels;
+    int columns = 1;
+    double valueWidth = 0;  // the right-aligned value column
+    // One per legend entry, last point first, filled top to bottom, column by column.
+    QList<QRectF> entries;
+};
+
+struct ChartLayout {
+    QStringList titleLines;    // the title broken into the lines shown
+    QRectF title;              // around the lines
+    QList<QRectF> titleRects;  // each line, centred
+    QRectF footer;
+    ChartLegendLayout legend;
+    QRectF plot;  // the pie with its marks, or the bars (axis labels outside it)
+
+    // The pie.
+    QPointF centre;
+    double radius = 0;
+    int markPixels = kLabelPixels;
+    // One per mark; a mark names the point `markPoints[i]`. Where the marks of the
+    // smallest slices cannot all have room, one mark sums them up after the others
+    // (its point is the largest of them).
+    std::vector<PieMarkPlace> marks;
+    std::vector<int> markPoints;
+    QStringList markTexts;
+
+    // The bars, first point at the bottom: one label per point, right-aligned against the
+    // plot, and the value axis.
+    int barLabelPixels = kLabelPixels;
+    QList<QRectF> barLabels;
+    QRectF valueAxis;           // under the plot, for the axis labels
+    std::vector<double> ticks;  // from 0; the last is the axis' end
+    QStringList tickTexts;      // in the locale's numbers
+    QList<QRectF> tickLabels;
+    double barMinimum = 0;  // in values: what a bar is drawn at least as long as
+};
+
+// The layout of a chart of `in.size` (pixels of the chart, not of a device).
+ChartLayout layoutChart(const ChartLayoutInput& in, const ChartTextMetrics& metrics);
+
+// The title broken at blanks into lines no wider than `width` (a word wider than that
+// is broken where it must).
+QStringList wrapTitle(const QString& title, double width, const ChartTextMetrics& metrics);
+
+// "N more, x %": the one mark for the slices whose own marks found no room.
+QString gatheredMark(int count, const QString& percent);
+
+// A value axis from 0 past `most`: round steps, `ticks` of them at most.
+std::vector<double> valueTicks(double most, int ticks);
+
 // Saved chart pictures.
 enum class ImageFormat { Png, Svg };
 // SVG for a name ending in ".svg" (any case), PNG otherwise.
@@ -54,5 +147,9 @@ ImageFormat imageFormatFor(const QString& fileName);
 // The size a picture of a chart shown at `shown` is saved at: the same proportions,
 // at least 1600 x 1000 pixels.
 QSize savedImageSize(const QSizeF& shown);
+// An SVG whose root element declares its size in millimetres, given its size in pixels
+// instead ("1600px"), so that it imports at that size (96 pixels to the inch). The
+// viewBox is left as it is.
+QByteArray svgSizedInPixels(const QByteArray& svg, const QSize& pixels);
 
 }  // namespace lt

@@ -1,6 +1,9 @@
 #include "core/chart_points.h"
 
+#include <QCryptographicHash>
 #include <algorithm>
+#include <array>
+#include <cmath>
 
 #include "core/locale_format.h"
 #include "core/random_source.h"
@@ -26,7 +29,81 @@ QString trimDecimals(QString text) {
     return text;
 }
 
+using Lab = std::array<double, 3>;
+
+double linear(double c) {
+    c /= 255;
+    return c <= 0.04045 ? c / 12.92 : std::pow((c + 0.055) / 1.055, 2.4);
+}
+
+double labF(double t) {
+    constexpr double d = 6.0 / 29;
+    return t > d * d * d ? std::cbrt(t) : t / (3 * d * d) + 4.0 / 29;
+}
+
+Lab toLab(const QColor& c) {
+    const double r = linear(c.red()), g = linear(c.green()), b = linear(c.blue());
+    // sRGB to XYZ, relative to the D65 white.
+    const double x = (0.4124564 * r + 0.3575761 * g + 0.1804375 * b) / 0.95047;
+    const double y = 0.2126729 * r + 0.7151522 * g + 0.0721750 * b;
+    const double z = (0.0193339 * r + 0.1191920 * g + 0.9503041 * b) / 1.08883;
+    return {116 * labF(y) - 16, 500 * (labF(x) - labF(y)), 200 * (labF(y) - labF(z))};
+}
+
+double labDistance(const Lab& a, const Lab& b) {
+    return std::hypot(a[0] - b[0], a[1] - b[1], a[2] - b[2]);
+}
+
+// Draws enough to find distinct colours for the first entries; the later ones keep the
+// best of a few, since fifty colours cannot all be far apart.
+constexpr int kDistinctTries = 2000;
+constexpr int kLaterTries = 40;
+
 }  // namespace
+
+double colorDistance(const QColor& a, const QColor& b) { return labDistance(toLab(a), toLab(b)); }
+
+void drawColors(ColorTable& colors, const std::function<std::uint32_t(std::uint32_t)>& draw) {
+    std::vector<Lab> taken{toLab(windowsColor(kWhite))};
+    for (int i = 0; i < kColorCount; ++i) {
+        const int tries = i < kDistinctColors ? kDistinctTries : kLaterTries;
+        std::uint32_t best = 0;
+        double bestDistance = -1;
+        for (int t = 0; t < tries && bestDistance < kMinColorDistance; ++t) {
+            const std::uint32_t candidate = draw(kRandomColorLimit);
+            const Lab lab = toLab(windowsColor(candidate));
+            double nearest = 1e9;
+            for (const Lab& other : taken) nearest = std::min(nearest, labDistance(lab, other));
+            if (nearest > bestDistance) {
+                bestDistance = nearest;
+                best = candidate;
+            }
+        }
+        colors[i] = best;
+        taken.push_back(toLab(windowsColor(best)));
+    }
+}
+
+void initAColorsSeeded(std::uint64_t seed) {
+    SeededRandom random(seed);
+    drawColors(aColors(), [&random](std::uint32_t limit) { return random.below(limit); });
+}
+
+std::uint64_t tableSeed(const std::vector<QStringList>& table) {
+    QCryptographicHash hash(QCryptographicHash::Sha256);
+    for (const QStringList& row : table) {
+        // What the user typed, not the totals, which grow with the clock.
+        for (int c = 0; c < 5 && c < row.size(); ++c) {
+            hash.addData(row[c].toUtf8());
+            hash.addData(QByteArrayView("\x1f", 1));
+        }
+        hash.addData(QByteArrayView("\x1e", 1));
+    }
+    const QByteArray digest = hash.result();
+    std::uint64_t seed = 0;
+    for (int i = 0; i < 8; ++i) seed = (seed << 8) | std::uint8_t(digest[i]);
+    return seed;
+}
 
 ColorTable& aColors() {
     static ColorTable colors{};
@@ -38,8 +115,10 @@ void initAColors(bool randomChoice, std::uint32_t color) {
 }
 
 void fillColors(ColorTable& colors, bool randomChoice, std::uint32_t color) {
-    for (std::uint32_t& entry : colors)
-        entry = randomChoice ? randomBelow(kRandomColorLimit) : color;
+    if (randomChoice)
+        drawColors(colors, randomBelow);
+    else
+        colors.fill(color);
 }
 
 QColor windowsColor(std::uint32_t value) {

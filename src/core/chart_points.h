@@ -4,6 +4,7 @@
 #include <QStringList>
 #include <array>
 #include <cstdint>
+#include <functional>
 #include <vector>
 
 #include "core/table_shape.h"
@@ -23,6 +24,22 @@ ColorTable& aColors();
 void initAColors(bool randomChoice, std::uint32_t color);
 // The same for any table.
 void fillColors(ColorTable& colors, bool randomChoice, std::uint32_t color);
+// The random choice from `draw` (a uniform whole number below its argument). A colour
+// that looks close to one drawn before it or to white (the "Other" point and the
+// chart's background) is drawn again: the first kDistinctColors entries until they are
+// at least kMinColorDistance apart, later ones keep the farthest of a few draws.
+void drawColors(ColorTable& colors, const std::function<std::uint32_t(std::uint32_t)>& draw);
+// aColors() drawn from a generator seeded with `seed`, for pictures that must come out
+// the same every time.
+void initAColorsSeeded(std::uint64_t seed);
+// A seed from a table's texts, totals left out: the same rows give the same seed on
+// every run and every day.
+std::uint64_t tableSeed(const std::vector<QStringList>& table);
+
+inline constexpr int kDistinctColors = 12;
+inline constexpr double kMinColorDistance = 35;
+// How different two colours look: CIE76, the distance of the two in CIE L*a*b* (D65).
+double colorDistance(const QColor& a, const QColor& b);
 
 // 0x00BBGGRR to a QColor.
 QColor windowsColor(std::uint32_t value);

@@ -20,4 +20,18 @@ std::uint32_t randomBelow(std::uint32_t upperExclusive) {
 
 void reseedRandom(std::uint64_t seed) { generator().seed(seed); }
 
+SeededRandom::SeededRandom(std::uint64_t seed) : state_(seed) {}
+
+// splitmix64: the same numbers on every platform and standard library.
+std::uint32_t SeededRandom::below(std::uint32_t upperExclusive) {
+    if (upperExclusive == 0) return 0;
+    state_ += 0x9E3779B97F4A7C15ull;
+    std::uint64_t z = state_;
+    z = (z ^ (z >> 30)) * 0xBF58476D1CE4E5B9ull;
+    z = (z ^ (z >> 27)) * 0x94D049BB133111EBull;
+    z ^= z >> 31;
+    // Widening multiply: uniform enough for colours, and free of modulo bias' worst case.
+    return std::uint32_t(((z >> 32) * upperExclusive) >> 32);
+}
+
 }  // namespace lt

@@ -8,4 +8,14 @@ namespace lt {
 std::uint32_t randomBelow(std::uint32_t upperExclusive);
 void reseedRandom(std::uint64_t seed);
 
+// A generator of its own, for pictures that must come out the same from the same data.
+class SeededRandom {
+public:
+    explicit SeededRandom(std::uint64_t seed);
+    std::uint32_t below(std::uint32_t upperExclusive);
+
+private:
+    std::uint64_t state_;
+};
+
 }  // namespace lt

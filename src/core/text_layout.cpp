@@ -18,11 +18,22 @@ void TextLayout::beginLine(double height) {
     if (lineBegun_) return;
     // The first line of a page is placed even when it is taller than the page; anything
     // else would never make progress.
-    if (y_ > 0 && y_ + height > height_ + kSlack) {
-        ++page_;
-        y_ = 0;
-    }
+    if (y_ > 0 && y_ + height > height_ + kSlack) newPage();
     lineBegun_ = true;
+}
+
+void TextLayout::newPage() {
+    ++page_;
+    y_ = 0;
+    if (heading_.isEmpty()) return;
+    if (pages_.size() <= static_cast<size_t>(page_)) pages_.resize(page_ + 1);
+    pages_[page_].push_back({page_, 0, 0, heading_});
+    y_ = metrics_.lineHeight();
+}
+
+void TextLayout::keepTogether(int lines) {
+    if (lineBegun_ || y_ <= 0) return;
+    if (y_ + lines * metrics_.lineHeight() > height_ + kSlack) newPage();
 }
 
 void TextLayout::advance(double by) {

@@ -41,6 +41,13 @@ public:
     std::vector<TextRun> write(const QString& text);
     void endLine();
 
+    // Starts a new page now unless `lines` lines of text still fit below the current
+    // position: a table's heading stays with its first row.
+    void keepTogether(int lines);
+    // Written again at the top of every page begun from now on (the column titles of a
+    // table running over pages); an empty text stops it.
+    void setRunningHeading(const QString& heading) { heading_ = heading; }
+
     int page() const { return page_; }
     double x() const { return x_; }
     double y() const { return y_; }
@@ -51,6 +58,7 @@ private:
     // Makes room for the current line, starting a new page when it does not fit.
     void beginLine(double height);
     void advance(double by);
+    void newPage();
 
     const TextMetrics& metrics_;
     double width_;
@@ -61,6 +69,7 @@ private:
     bool lineHasText_ = false;
     bool lineBegun_ = false;
     std::vector<std::vector<TextRun>> pages_;
+    QString heading_;
 };
 
 }  // namespace lt

@@ -1,28 +1,62 @@
 #include "ui/chart_export.h"
 
+#include <QBuffer>
 #include <QChart>
 #include <QCoreApplication>
+#include <QImage>
+#include <QPainter>
+#include <QSvgGenerator>
 
-#include "core/chart_layout.h"
-#include "ui/graph_window.h"
+#include "ui/chart_scene.h"
 #include "ui/report_export.h"
 
 namespace lt {
 
+QByteArray chartImageBytes(ChartScene& chart, ImageFormat format, const QSizeF& size) {
+    const QSize pixels = savedImageSize(size);
+    const QRectF target(QPointF(0, 0), QSizeF(pixels));
+    QByteArray bytes;
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::WriteOnly);
+    if (format == ImageFormat::Svg) {
+        QSvgGenerator svg;
+        svg.setOutputDevice(&buffer);
+        svg.setSize(pixels);
+        svg.setViewBox(target);
+        svg.setTitle(chart.title());
+        svg.setDescription(chartDescription(chart.shownPoints()));
+        {
+            QPainter painter(&svg);
+            painter.setRenderHint(QPainter::Antialiasing);
+            chart.draw(painter, target, size);
+        }
+        buffer.close();
+        return svgSizedInPixels(bytes, pixels);
+    }
+    QImage image(pixels, QImage::Format_RGB32);
+    image.fill(Qt::white);
+    {
+        QPainter painter(&image);
+        painter.setRenderHint(QPainter::Antialiasing);
+        painter.setRenderHint(QPainter::TextAntialiasing);
+        chart.draw(painter, target, size);
+    }
+    image.save(&buffer, "PNG");
+    return bytes;
+}
+
 bool saveChartImage(const QString& path, const QString& title,
                     const std::vector<ChartPoint>& points, bool bars, QWidget* parent) {
-    TfrmGraph frm;
-    frm.setTitle(title);
-    frm.setPoints(points);
-    if (bars)
-        frm.rbBarClick();
-    else
-        frm.rbPieClick();
-    frm.chart()->resize(kExportedChartSize);
-    // The chart finishes its layout in posted events.
-    QCoreApplication::processEvents();
+    ChartScene chart;
+    chart.setTitle(title);
+    chart.setPoints(points);
+    chart.setPieActive(!bars);
+    chart.chart()->resize(kExportedChartSize);
+    // The series finish their geometry in posted events.
     QCoreApplication::sendPostedEvents();
-    return saveFileBytes(path, frm.imageBytes(imageFormatFor(path)), parent);
+    chart.settle();
+    return saveFileBytes(path, chartImageBytes(chart, imageFormatFor(path), kExportedChartSize),
+                         parent);
 }
 
 }  // namespace lt

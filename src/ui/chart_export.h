@@ -1,21 +1,30 @@
 #pragma once
+#include <QByteArray>
 #include <QSize>
 #include <QString>
 #include <vector>
 
+#include "core/chart_layout.h"
 #include "core/chart_points.h"
 
 class QWidget;
 
 namespace lt {
 
+class ChartScene;
+
 // The size a chart is laid out at for a file, in pixels; a PNG is drawn at twice this.
 inline constexpr QSize kExportedChartSize{800, 500};
 
-// The chart window's chart of `points` under `title`, as a pie or as bars, in a file
-// (a PNG of 1600 x 1000 pixels, or an SVG when the name ends in ".svg"), drawn without
-// showing the window. The old file is kept when the new one cannot be written; the
-// failure ("Unable to write to <full path>") has then been shown.
+// The chart laid out at `size`, as the bytes of an image file of `format`: a PNG of at
+// least 1600 x 1000 pixels in the same proportions, or an SVG of that many pixels that
+// keeps its texts as text.
+QByteArray chartImageBytes(ChartScene& chart, ImageFormat format, const QSizeF& size);
+
+// The chart of `points` under `title`, as a pie or as bars, in a file (a PNG, or an SVG
+// when the name ends in ".svg"), drawn without a window. The old file is kept when the
+// new one cannot be written; the failure ("Unable to write to <full path>") has then
+// been shown.
 bool saveChartImage(const QString& path, const QString& title,
                     const std::vector<ChartPoint>& points, bool bars, QWidget* parent = nullptr);
 

@@ -4,7 +4,6 @@
 #include <QPainter>
 #include <algorithm>
 
-#include "core/chart_layout.h"
 #include "ui/look.h"
 
 namespace lt {
@@ -26,64 +25,19 @@ QStringList ChartLegend::texts() const {
     return out;
 }
 
-qreal ChartLegend::rowHeight() const { return QFontMetricsF(font_).height() + 4; }
-
-qreal ChartLegend::valueColumnWidth() const {
-    const QFontMetricsF fm(font_);
-    qreal w = 0;
-    for (const Entry& e : entries_) w = std::max(w, fm.horizontalAdvance(e.value));
-    return w;
-}
-
-qreal ChartLegend::columnWidth() const {
-    const QFontMetricsF fm(font_);
-    qreal labels = 0;
-    for (const Entry& e : entries_) labels = std::max(labels, fm.horizontalAdvance(e.label));
-    // box, gap, values, gap, labels, gap
-    return fm.height() + 6 + valueColumnWidth() + 8 + labels + 6;
-}
-
-int ChartLegend::rows() const { return (int(entries_.size()) + columns_ - 1) / columns_; }
-
-void ChartLegend::fit(qreal maxHeight, qreal maxWidth) {
+void ChartLegend::apply(const ChartLegendLayout& layout) {
     prepareGeometryChange();
-    const qreal usable = maxHeight - 6;  // less the frame
-    // The design's type, then one or two pixels smaller; below that more columns read
-    // better than smaller type.
-    for (const int pixels : {11, 10, 9}) {
-        font_ = pixelFont(QStringLiteral("Arial"), pixels);
-        columns_ = legendColumns(int(entries_.size()), rowHeight(), usable);
-        if (columns_ == 1) return;
-    }
-    font_ = pixelFont(QStringLiteral("Arial"), 10);
-    columns_ = legendColumns(int(entries_.size()), rowHeight(), usable);
-    // A window too small for them all lets the columns run long rather than wide.
-    const int widest = std::max(1, int((maxWidth - 6) / columnWidth()));
-    columns_ = std::min(columns_, widest);
-}
-
-qreal ChartLegend::preferredWidth() const {
-    if (entries_.isEmpty()) return 0;
-    return 6 + columns_ * columnWidth();
-}
-
-void ChartLegend::place(const QPointF& topLeft) {
-    prepareGeometryChange();
-    setPos(topLeft);
-    size_ = entries_.isEmpty() ? QSizeF() : QSizeF(preferredWidth(), rows() * rowHeight() + 6);
+    font_ = pixelFont(QStringLiteral("Arial"), layout.pixels);
+    columns_ = layout.columns;
+    valueWidth_ = layout.valueWidth;
+    setPos(layout.frame.topLeft());
+    size_ = entries_.isEmpty() ? QSizeF() : layout.frame.size();
+    rects_.clear();
+    for (const QRectF& r : layout.entries) rects_ << r.translated(-layout.frame.topLeft());
     update();
 }
 
 QRectF ChartLegend::boundingRect() const { return QRectF(QPointF(0, 0), size_); }
-
-QList<QRectF> ChartLegend::entryRects() const {
-    QList<QRectF> out;
-    const int perColumn = std::max(1, rows());
-    for (int i = 0; i < entries_.size(); ++i)
-        out << QRectF(6 + (i / perColumn) * columnWidth(), 3 + (i % perColumn) * rowHeight(),
-                      columnWidth(), rowHeight());
-    return out;
-}
 
 void ChartLegend::paint(QPainter* painter, const QStyleOptionGraphicsItem*, QWidget*) {
     if (entries_.isEmpty() || size_.isEmpty()) return;
@@ -94,9 +48,9 @@ void ChartLegend::paint(QPainter* painter, const QStyleOptionGraphicsItem*, QWid
     painter->setFont(font_);
     const QFontMetricsF fm(font_);
     const qreal box = fm.height() - 2;
-    const qreal values = valueColumnWidth();
-    const QList<QRectF> rects = entryRects();
-    for (int i = 0; i < entries_.size(); ++i) {
+    const qreal values = valueWidth_;
+    const QList<QRectF>& rects = rects_;
+    for (int i = 0; i < entries_.size() && i < rects.size(); ++i) {
         const Entry& e = entries_[i];
         const QRectF row = rects[i];
         painter->setPen(QPen(Qt::black, 1));

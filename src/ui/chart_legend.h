@@ -4,6 +4,7 @@
 #include <QList>
 #include <vector>
 
+#include "core/chart_layout.h"
 #include "core/chart_points.h"
 
 namespace lt {
@@ -28,32 +29,23 @@ public:
     // "value  label" of each entry, top to bottom.
     QStringList texts() const;
 
-    // Picks the type size and the number of columns that show every entry within
-    // `maxHeight`: one column in a smaller type if that is enough, else more columns,
-    // as many as `maxWidth` holds.
-    void fit(qreal maxHeight, qreal maxWidth);
+    // Takes the type, columns and places the chart's layout gave it.
+    void apply(const ChartLegendLayout& layout);
     int columns() const { return columns_; }
     int fontPixelSize() const { return font_.pixelSize(); }
-    // Width of the fitted legend, frame included.
-    qreal preferredWidth() const;
-    // Places the fitted legend with its top-left corner at `topLeft`.
-    void place(const QPointF& topLeft);
     // Where each entry is drawn, in the legend's coordinates, top to bottom and column
     // by column.
-    QList<QRectF> entryRects() const;
+    QList<QRectF> entryRects() const { return rects_; }
 
     QRectF boundingRect() const override;
     void paint(QPainter* painter, const QStyleOptionGraphicsItem* option, QWidget* widget) override;
 
 private:
-    qreal rowHeight() const;
-    qreal valueColumnWidth() const;
-    qreal columnWidth() const;
-    int rows() const;
-
     QList<Entry> entries_;
+    QList<QRectF> rects_;
     QFont font_;
     QSizeF size_;
+    qreal valueWidth_ = 0;
     int columns_ = 1;
 };
 

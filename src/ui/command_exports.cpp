@@ -40,8 +40,9 @@ bool exportAll(const CommandLine& line, const Session& session, QStringList& mes
     if (!line.csvFile.isEmpty() && !saveFileBytes(line.csvFile, tablesCsv(session.tables)))
         return false;
     if (!line.chartFile.isEmpty()) {
-        // Fresh colours for every chart, as the Results page draws them.
-        initAColors(true, 0xFF0000);
+        // Random colours as the Results page draws them, but seeded from the rows, so the
+        // same data gives the same file every time.
+        initAColorsSeeded(tableSeed(session.tables[int(line.chartTable)]));
         const TableChart chart = sessionChart(session, line.chartTable);
         if (!saveChartImage(line.chartFile, chart.title, chart.points, line.chartBars))
             return false;

@@ -1,31 +1,27 @@
 #pragma once
 #include <QDialog>
+// Complete, so that seriesPoints() takes the bar series as the bar series it is.
+#include <QHorizontalStackedBarSeries>
 #include <memory>
 #include <vector>
 
 #include "core/chart_layout.h"
 #include "core/chart_points.h"
 #include "ui/chart_legend.h"
+#include "ui/chart_scene.h"
+#include "ui/chart_texts.h"
 #include "ui/pie_marks.h"
 
 class QChart;
 class QChartView;
-class QGraphicsEllipseItem;
 class QGraphicsSimpleTextItem;
-class QGraphicsTextItem;
-class QHorizontalBarSeries;
 class QPieSeries;
 class QPrinter;
 class QPushButton;
 class QRadioButton;
 class QTimer;
-class QValueAxis;
 
 namespace lt {
-
-// The points a series of the chart window holds, in order, read back from the series.
-std::vector<ChartPoint> seriesPoints(const QPieSeries& series);
-std::vector<ChartPoint> seriesPoints(const QHorizontalBarSeries& series);
 
 // The chart window: one table's points as a pie or as horizontal bars.
 class TfrmGraph : public QDialog {
@@ -36,7 +32,7 @@ public:
 
     // The chart control's operations.
     void setTitle(const QString& title);  // replaces the title lines
-    QString title() const { return title_; }
+    QString title() const { return scene_->title(); }
     void clearSeries();  // empties both series
     void addPoint(const ChartPoint& point);
     // Empties both series and adds `points` to each, in order.
@@ -47,26 +43,26 @@ public:
     // The start angle becomes (angle + degrees) mod 360; false (and no change) for
     // degrees outside 0 to 360.
     bool rotatePie(int degrees);
-    qreal pieAngle() const;
+    qreal pieAngle() const { return scene_->pieAngle(); }
     // Prints the chart alone on one landscape page within 5% margins, then puts the
     // printer's orientation back. False when the printer could not be used.
     bool printChart(QPrinter& printer);
-    // The chart as shown, as the bytes of an image file of `format` (a PNG of at least
-    // 1600 x 1000 pixels, or an SVG that keeps its texts as text).
+    // The chart as shown, as the bytes of an image file of `format`.
     QByteArray imageBytes(ImageFormat format);
 
-    QChart* chart() const { return chart_; }
-    ChartLegend* legend() const { return legend_; }
-    QGraphicsSimpleTextItem* footer() const { return footer_; }
-    QGraphicsTextItem* titleItem() const { return titleItem_; }
-    PieMarks* pieMarks() const { return pieMarks_; }
+    ChartScene* scene() const { return scene_; }
+    QChart* chart() const { return scene_->chart(); }
+    ChartLegend* legend() const { return scene_->legend(); }
+    QGraphicsSimpleTextItem* footer() const { return scene_->footer(); }
+    ChartTexts* titleItem() const { return scene_->titleTexts(); }
+    PieMarks* pieMarks() const { return scene_->pieMarks(); }
     // The printer the print dialog works on; it keeps its settings while the window lives.
     QPrinter& printer();
 
     // Controls, under their design names.
     QChartView* Chart1 = nullptr;
     QPieSeries* Series1 = nullptr;
-    QHorizontalBarSeries* Series2 = nullptr;
+    QHorizontalStackedBarSeries* Series2 = nullptr;
     QWidget* Panel1 = nullptr;
     QRadioButton* rbPie = nullptr;
     QRadioButton* rbBar = nullptr;
@@ -97,24 +93,11 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
-    void layoutOverlays();
-    void layoutMarks();
-    void settleLayout();
-    void refreshMarks();
-    void refreshLegend();
     void setPieActive(bool active);
+    void describe();
 
-    QChart* chart_ = nullptr;
-    QValueAxis* barAxis_ = nullptr;
-    ChartLegend* legend_ = nullptr;
-    QGraphicsSimpleTextItem* footer_ = nullptr;
-    QGraphicsEllipseItem* pieShadow_ = nullptr;
-    QGraphicsTextItem* titleItem_ = nullptr;
-    PieMarks* pieMarks_ = nullptr;
-    std::vector<ChartPoint> points_;
-    QString title_;
+    ChartScene* scene_ = nullptr;
     std::unique_ptr<QPrinter> printer_;
-    bool layingOut_ = false;
 };
 
 // Builds the chart window for `points` with `owner` as owner, shows it modally and

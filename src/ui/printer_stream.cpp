@@ -46,31 +46,20 @@ bool PrinterTextStream::open() {
     painter_.setFont(font_);
     auto metrics = std::make_unique<PrinterMetrics>(font_, &printer_);
     ascent_ = metrics->ascent();
+    // The foot of each page keeps two lines for its page number.
+    footHeight_ = 2 * metrics->lineHeight();
     metrics_ = std::move(metrics);
     // The painter's origin is the top left corner of the printable area.
-    layout_ = std::make_unique<TextLayout>(*metrics_, printer_.width(), printer_.height());
-    paintedPage_ = 0;
+    layout_ = std::make_unique<TextLayout>(*metrics_, printer_.width(),
+                                           std::max(1.0, printer_.height() - footHeight_));
     error_.clear();
-    return true;
-}
-
-bool PrinterTextStream::draw(const std::vector<TextRun>& runs) {
-    for (const TextRun& run : runs) {
-        while (paintedPage_ < run.page) {
-            if (!printer_.newPage())
-                return fail(QStringLiteral("The printer could not start a new page."));
-            ++paintedPage_;
-        }
-        painter_.drawText(QPointF(run.x, run.y + ascent_), run.text);
-    }
-    if (printer_.printerState() == QPrinter::Error || printer_.printerState() == QPrinter::Aborted)
-        return fail(QStringLiteral("The printer reported an error."));
     return true;
 }
 
 bool PrinterTextStream::write(const QString& text) {
     if (!isOpen()) return fail(QStringLiteral("The print job has not been started."));
-    return draw(layout_->write(text));
+    layout_->write(text);
+    return true;
 }
 
 bool PrinterTextStream::writeLine(const QString& text) {
@@ -79,11 +68,45 @@ bool PrinterTextStream::writeLine(const QString& text) {
     return true;
 }
 
+void PrinterTextStream::beginTable(const QString& headingLine, int lines) {
+    if (!isOpen()) return;
+    layout_->keepTogether(lines);
+    layout_->setRunningHeading(headingLine);
+}
+
+void PrinterTextStream::endTable() {
+    if (isOpen()) layout_->setRunningHeading(QString());
+}
+
+// Every page is known only once the last line is written, so the pages are drawn then.
+bool PrinterTextStream::drawPages() {
+    const auto& pages = layout_->pages();
+    const int count = std::max<int>(1, int(pages.size()));
+    const double footY = printer_.height() - footHeight_ / 2;
+    const QFontMetricsF fm(font_, &printer_);
+    for (int p = 0; p < count; ++p) {
+        if (p > 0 && !printer_.newPage())
+            return fail(QStringLiteral("The printer could not start a new page."));
+        if (p < int(pages.size()))
+            for (const TextRun& run : pages[p])
+                painter_.drawText(QPointF(run.x, run.y + ascent_), run.text);
+        const QString number = QStringLiteral("Page %1 of %2").arg(p + 1).arg(count);
+        painter_.drawText(QPointF((printer_.width() - fm.horizontalAdvance(number)) / 2,
+                                  footY - fm.height() / 2 + ascent_),
+                          number);
+    }
+    if (printer_.printerState() == QPrinter::Error || printer_.printerState() == QPrinter::Aborted)
+        return fail(QStringLiteral("The printer reported an error."));
+    return true;
+}
+
 bool PrinterTextStream::close() {
     if (!isOpen()) return fail(QStringLiteral("The print job has not been started."));
+    const bool drawn = drawPages();
     layout_.reset();
     metrics_.reset();
     const bool ended = painter_.end();
+    if (!drawn) return false;
     if (!ended || printer_.printerState() == QPrinter::Error)
         return fail(QStringLiteral("The print job could not be finished."));
     return true;

@@ -23,11 +23,18 @@ public:
     virtual bool writeLine(const QString& text = QString()) = 0;
     virtual bool close() = 0;
     virtual QString errorString() const = 0;
+    // A table begins with the line of its column titles: keep it with the first row
+    // and repeat it on each page the table continues on. Streams without pages ignore it.
+    virtual void beginTable(const QString& headingLine, int lines) {
+        (void)headingLine;
+        (void)lines;
+    }
+    virtual void endTable() {}
 };
 
-// The stream bound to a printer: open() begins the print job on its first page,
-// close() ends the job so the last page comes out. A job still open when the stream
-// is destroyed is abandoned.
+// The stream bound to a printer: open() begins the print job, close() lays out the
+// pages, each with "Page n of m" at its foot, and ends the job so they come out. A job
+// still open when the stream is destroyed is abandoned.
 class PrinterTextStream : public LineStream {
 public:
     explicit PrinterTextStream(QPrinter& printer);
@@ -41,19 +48,21 @@ public:
     bool writeLine(const QString& text = QString()) override;
     bool close() override;
     QString errorString() const override { return error_; }
+    void beginTable(const QString& headingLine, int lines) override;
+    void endTable() override;
     bool isOpen() const { return layout_ != nullptr; }
 
 private:
     bool fail(const QString& why);
-    bool draw(const std::vector<TextRun>& runs);
+    bool drawPages();
 
     QPrinter& printer_;
     QFont font_;
     QPainter painter_;
     std::unique_ptr<TextMetrics> metrics_;
     std::unique_ptr<TextLayout> layout_;
-    int paintedPage_ = 0;
     double ascent_ = 0;
+    double footHeight_ = 0;
     QString error_;
 };
 

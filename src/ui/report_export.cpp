@@ -28,6 +28,10 @@ public:
     bool writeLine(const QString& text) override { return keep(inner_.writeLine(text)); }
     bool close() override { return keep(inner_.close()); }
     QString errorString() const override { return inner_.errorString(); }
+    void beginTable(const QString& headingLine, int lines) override {
+        inner_.beginTable(headingLine, lines);
+    }
+    void endTable() override { inner_.endTable(); }
     bool allWritten() const { return ok_; }
 
 private:

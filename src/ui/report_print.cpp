@@ -44,12 +44,16 @@ bool printGrid(LineStream& stream, const TableTexts& table, const ColumnWidths& 
 
     {
         WaitCursor wait;
-        for (const QString& line : tableLines(table, widths)) {
+        const QStringList lines = tableLines(table, widths);
+        // The column titles and the first row go on one page.
+        stream.beginTable(lines.value(0), std::min<int>(2, int(lines.size())));
+        for (const QString& line : lines) {
             if (!stream.write(line) || !stream.writeLine()) {
                 showPrintError(parent);
                 break;
             }
         }
+        stream.endTable();
     }
 
     if (closing && !stream.close()) {

@@ -7,6 +7,7 @@
 #include "app/window_journey_util.h"
 #include "core/command_line.h"
 #include "core/file_io.h"
+#include "support/svg_texts.h"
 #include "support/ui_seams.h"
 #include "ui/activity_grid.h"
 #include "ui/command_exports.h"
@@ -307,6 +308,46 @@ TEST(ExportProgram, LookAheadInEveryLocaleAndItsRefusals) {
             "The age after '--age' must be a whole number from 1 to 120.");
         run({"--age", "90"}, 2, "'--age' goes with '--export-look-ahead'.");
         EXPECT_FALSE(QFile::exists(dir.filePath("r.csv")));
+    }
+}
+
+// Chart files of the sample data from the program: the same bytes from two runs, and
+// every text of the SVG inside the picture, apart from the others, every point named.
+TEST(ExportProgram, ChartFilesComeOutTheSameAndReadable) {
+    QTemporaryDir dir;
+    const QString settings = dir.filePath("sample.ini");
+    ASSERT_TRUE(QFile::copy(QStringLiteral(LT_SAMPLE_SETTINGS), settings));
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    env.insert(QStringLiteral("LC_ALL"), QStringLiteral("en_US.UTF-8"));
+    env.insert(QStringLiteral("LANG"), QStringLiteral("en_US.UTF-8"));
+    auto run = [&](const QStringList& args) {
+        QProcess p;
+        p.setProcessEnvironment(env);
+        p.start(QStringLiteral(LT_PROGRAM), QStringList{"--settings", settings} + args);
+        return p.waitForFinished(30000) && p.exitCode() == 0;
+    };
+    for (const char* name : {"a.png", "a.svg", "b.svg"}) {
+        const QString file = dir.filePath(name);
+        const QStringList table =
+            name[0] == 'b' ? QStringList{"--table", "money", "--bar"} : QStringList{};
+        // The title carries the hours lived, which could turn over between two runs.
+        ASSERT_TRUE(run(QStringList{"--export-chart", file} + table));
+        const QString again = dir.filePath(QStringLiteral("again-") + QLatin1String(name));
+        ASSERT_TRUE(run(QStringList{"--export-chart", again} + table));
+        EXPECT_EQ(fileBytes(file), fileBytes(again)) << name;
+    }
+    for (const char* name : {"a.svg", "b.svg"}) {
+        const QByteArray svg = fileBytes(dir.filePath(name));
+        EXPECT_EQ(test::svgTextProblems(svg), "") << name;
+        EXPECT_TRUE(svg.contains("width=\"1600px\" height=\"1000px\"")) << name;
+        EXPECT_TRUE(svg.contains("viewBox=\"0 0 1600 1000\"")) << name;
+        QStringList texts;
+        for (const test::SvgText& t : test::svgTexts(svg)) texts << t.text;
+        const QStringList labels = name[0] == 'a'
+                                       ? QStringList{"Other", "Sleeping", "Reading", "Commuting"}
+                                       : QStringList{"Other", "Books"};
+        for (const QString& l : labels)
+            EXPECT_TRUE(texts.contains(l)) << name << " " << l.toStdString();
     }
 }
 

@@ -56,24 +56,69 @@ TEST(ChartColors, RandomChoiceIgnoresTheColourAndStaysInRange) {
     EXPECT_NE(aColors(), first);
 }
 
+// Colours too close to others are drawn again, which favours the far ends of the range a
+// little; every tenth of it is still drawn from.
 TEST(ChartColors, RandomValuesSpreadOverTheWholeRange) {
     reseedRandom(7);
     ColorTable t{};
-    int top = 0, bottom = 0, total = 0;
+    std::array<int, 10> tenths{};
+    int total = 0;
     std::uint32_t most = 0;
     for (int fill = 0; fill < 400; ++fill) {
         fillColors(t, true, 0);
         for (std::uint32_t c : t) {
             ++total;
             most = std::max(most, c);
-            if (c >= 9'000'000) ++top;  // the last tenth of 0..9,999,998
-            if (c < 1'000'000) ++bottom;
+            ++tenths[std::min<std::uint32_t>(9, c / 1'000'000)];
         }
     }
     EXPECT_LE(most, 9'999'998u);
     EXPECT_GE(most, 9'990'000u);
-    EXPECT_NEAR(double(top) / total, 0.1, 0.02);
-    EXPECT_NEAR(double(bottom) / total, 0.1, 0.02);
+    for (int i = 0; i < 10; ++i) EXPECT_GE(double(tenths[i]) / total, 0.05) << i;
+}
+
+// Published CIE L*a*b* values: white (100, 0, 0), black (0, 0, 0), sRGB red
+// (53.24, 80.09, 67.20), sRGB blue (32.30, 79.19, -107.86).
+TEST(ChartColors, DistanceIsCie76InLab) {
+    const struct {
+        QColor a, b;
+        double distance;
+    } rows[] = {{Qt::white, Qt::black, 100},
+                {Qt::white, QColor(255, 0, 0), 114.56},
+                {QColor(255, 0, 0), QColor(0, 0, 255), 176.33},
+                {QColor(10, 20, 30), QColor(10, 20, 30), 0}};
+    for (const auto& r : rows) EXPECT_NEAR(colorDistance(r.a, r.b), r.distance, 0.05) << r.distance;
+}
+
+// The first twelve colours of a chart, over many charts: apart from each other and from
+// the white of "Other" and the background.
+TEST(ChartColors, TwelvePointsArePairwiseApart) {
+    for (std::uint64_t seed = 1; seed <= 40; ++seed) {
+        initAColorsSeeded(seed);
+        std::vector<QColor> seen{kWhite};
+        for (int i = 0; i < kDistinctColors; ++i) {
+            const QColor c = windowsColor(aColors()[i]);
+            for (const QColor& other : seen)
+                EXPECT_GE(colorDistance(c, other), kMinColorDistance) << seed << " " << i;
+            seen.push_back(c);
+        }
+    }
+}
+
+// The command line's colours: the same rows give the same colours, whatever the totals.
+TEST(ChartColors, SeededFromTheRowsTheTotalsLeftOut) {
+    const TableTexts a{{"Activity", "", "", "", "", "Total"},
+                       {"Sleep", "8:00", "Day", "1/1/2000", "Now", "100"}};
+    TableTexts later = a;
+    later[1][5] = "200";
+    TableTexts other = a;
+    other[1][0] = "Nap";
+    EXPECT_EQ(tableSeed(a), tableSeed(later));
+    EXPECT_NE(tableSeed(a), tableSeed(other));
+    initAColorsSeeded(tableSeed(a));
+    const ColorTable first = aColors();
+    initAColorsSeeded(tableSeed(later));
+    EXPECT_EQ(aColors(), first);
 }
 
 // ---- points -----------------------------------------------------------------------

@@ -163,3 +163,31 @@ TEST(TextLayout, PositionFollowsTheText) {
 }
 
 }  // namespace
+
+namespace {
+// A table's titles stay with its first row, and a table running on to a new page starts
+// it with its titles again: 4 lines of 12 fit in 50.
+TEST(TextLayout, TitlesKeepWithTheirFirstRowAndRepeatOnEveryPage) {
+    FixedMetrics metrics;
+    TextLayout layout(metrics, 100, 50);
+    auto line = [&](const QString& text) {
+        layout.write(text);
+        layout.endLine();
+    };
+    line("a");
+    line("b");
+    layout.keepTogether(2);  // 24 + 24 fits: stays
+    line("c");
+    layout.keepTogether(2);  // 36 + 24 does not: a new page
+    layout.setRunningHeading("H");
+    for (const char* row : {"H", "r1", "r2", "r3", "r4"}) line(row);
+    layout.setRunningHeading(QString());
+    for (const char* row : {"r5", "r6", "r7"}) line(row);
+    const std::vector<std::vector<TextRun>> expected{
+        {{0, 0, 0, "a"}, {0, 0, 12, "b"}, {0, 0, 24, "c"}},
+        {{1, 0, 0, "H"}, {1, 0, 12, "r1"}, {1, 0, 24, "r2"}, {1, 0, 36, "r3"}},
+        {{2, 0, 0, "H"}, {2, 0, 12, "r4"}, {2, 0, 24, "r5"}, {2, 0, 36, "r6"}},
+        {{3, 0, 0, "r7"}}};
+    EXPECT_EQ(layout.pages(), expected);
+}
+}  // namespace

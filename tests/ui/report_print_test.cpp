@@ -353,6 +353,31 @@ TEST_F(PdfReport, PrintsLinesInOrderOverSeveralPagesInTheMonospaceStandIn) {
         << pdfFonts(pdf).toStdString();
 }
 
+// 150 rows over several pages: each page that goes on with a table starts with its column
+// titles, titles never end a page, and every page is numbered.
+TEST_F(PdfReport, ContinuedTablesRepeatTheirHeadingsAndPagesAreNumbered) {
+    print(fullInput());
+    QStringList pages = pdfText(pdf).split(QLatin1Char('\f'));
+    pages.removeLast();  // after the last page's form feed
+    ASSERT_GE(pages.size(), 3);
+    const QRegularExpression heading(QStringLiteral("^Activity (Time|Amount|Frequency) Per"));
+    for (qsizetype p = 0; p < pages.size(); ++p) {
+        QStringList lines;
+        for (const QString& l : pages[p].split(QLatin1Char('\n')))
+            if (!l.simplified().isEmpty()) lines << l.simplified();
+        ASSERT_GE(lines.size(), 3) << p;
+        EXPECT_EQ(lines.last(), QStringLiteral("Page %1 of %2").arg(p + 1).arg(pages.size()));
+        if (p > 0) {
+            EXPECT_TRUE(heading.match(lines.first()).hasMatch()) << lines.first().toStdString();
+        }
+        // The line after a heading is a row of the same table, on the same page.
+        for (qsizetype i = 0; i + 1 < lines.size(); ++i)
+            if (heading.match(lines[i]).hasMatch()) {
+                EXPECT_TRUE(lines[i + 1].contains(QStringLiteral(" activity "))) << p << ": " << i;
+            }
+    }
+}
+
 TEST_F(PdfReport, CancelPrintsNothing) {
     boxes.onPrintDialog = [this](QPrinter& printer) {
         ++dialogs;
