@@ -41,7 +41,8 @@ QByteArray chartImageBytes(ChartScene& chart, ImageFormat format, const QSizeF& 
         painter.setRenderHint(QPainter::TextAntialiasing);
         chart.draw(painter, target, size);
     }
-    image.save(&buffer, "PNG");
+    // Nothing is written when the image cannot be made: empty bytes are refused.
+    if (!image.save(&buffer, "PNG")) return {};
     return bytes;
 }
 
