@@ -11,9 +11,13 @@ class ConversionError : public std::runtime_error {
 public:
     explicit ConversionError(const QString& message);
     QString message() const { return message_; }
+    // The same failure with where the text stands in front: "Hours, row 3, ending date:
+    // '' is not a valid date". A failure that names its place already keeps it.
+    ConversionError placed(const QString& place) const;
 
 private:
     QString message_;
+    bool placed_ = false;
 };
 
 // Locale short-date parsing; throws "'%s' is not a valid date".

@@ -23,28 +23,6 @@ QString plainTrimmed(double value) {
 
 QString isoDate(const QString& text) { return strToDate(text).toString(Qt::ISODate); }
 
-const char* tableWord(TableKind kind) {
-    switch (kind) {
-        case TableKind::Hours:
-            return "hours";
-        case TableKind::Money:
-            return "money";
-        case TableKind::Freq:
-            break;
-    }
-    return "frequency";
-}
-
-// Total and share as the total cell shows them: "20,137 (33.33%)" gives 20137 and
-// 33.33. A cell not worked out yet gives two empty fields.
-std::pair<QString, QString> totalAndShare(const QString& cell) {
-    if (cell.isEmpty()) return {};
-    const QString total = plain(totalCellValue(cell), 0);
-    const int open = cell.indexOf(QStringLiteral(" ("));
-    if (open < 0) return {total, QString()};
-    return {total, plain(strToFloat(numberChars(cell.mid(open + 2))), 2)};
-}
-
 bool needsQuotes(const QString& field) {
     for (QChar c : field)
         if (c == u',' || c == u'"' || c == u'\r' || c == u'\n') return true;
@@ -58,45 +36,60 @@ QStringList csvHeader() {
             QStringLiteral("End"),   QStringLiteral("Total"),    QStringLiteral("Share %")};
 }
 
-QStringList csvFields(TableKind kind, const QStringList& row) {
-    const QString amountText = row.value(1);
+QStringList csvFields(TableKind kind, const ActivityRow& row, double base, DateTime now) {
+    const auto cell = [&](int col, auto read) { return readCell(kind, row.number, col, read); };
+    const QString& amountText = row.amount;
     QString amount, unit;
     switch (tableDescription(kind).amount) {
         case AmountKind::Time:
-            amount = plainTrimmed(hoursOf(amountText) + minutesOf(amountText) / 60.0);
+            amount = cell(1, [&] {
+                return plainTrimmed(hoursOf(amountText) + minutesOf(amountText) / 60.0);
+            });
             unit = QStringLiteral("hours");
             break;
         case AmountKind::Money:
-            amount = plain(strToFloat(numberChars(amountText)), 2);
+            amount = cell(1, [&] { return plain(strToFloat(numberChars(amountText)), 2); });
             unit = loc::currencyCode();
             break;
         case AmountKind::Count:
-            amount = plain(strToFloat(numberChars(amountText)), 0);
+            amount = cell(1, [&] { return plain(strToFloat(numberChars(amountText)), 0); });
             unit = QStringLiteral("times");
             break;
     }
-    const QString end = row.value(4) == u"Now" ? row.value(4) : isoDate(row.value(4));
-    const auto [total, share] = totalAndShare(row.value(5));
-    return {QLatin1String(tableWord(kind)), row.value(0), amount, unit, row.value(2),
-            isoDate(row.value(3)),          end,          total,  share};
+    const QString start = cell(3, [&] { return isoDate(row.start); });
+    const QString end = row.end == u"Now" ? row.end : cell(4, [&] { return isoDate(row.end); });
+    const RowTotal t = rowTotal(kind, row, base, now);
+    const QString total = kind == TableKind::Freq ? plainTrimmed(t.total) : plain(t.total, 2);
+    const QString share = t.share > 0 ? plain(t.share, 2) : QString();
+    return {QLatin1String(tableDescription(kind).word),
+            row.activity,
+            amount,
+            unit,
+            row.period,
+            start,
+            end,
+            total,
+            share};
 }
 
 QByteArray csvRecord(const QStringList& fields) {
     QStringList out;
     for (QString f : fields) {
-        if (!f.isEmpty() && QStringLiteral("=+-@").contains(f.front())) f.prepend(u'\'');
+        if (!f.isEmpty() && QStringLiteral("=+-@\t\r").contains(f.front())) f.prepend(u'\'');
         if (needsQuotes(f)) f = u'"' + QString(f).replace(u'"', QStringLiteral("\"\"")) + u'"';
         out << f;
     }
     return out.join(u',').toUtf8() + "\r\n";
 }
 
-QByteArray tablesCsv(const std::array<TableTexts, 3>& tables) {
+QByteArray tablesCsv(const std::array<TableTexts, 3>& tables, double hoursLived, double income,
+                     DateTime now) {
     QByteArray csv = csvRecord(csvHeader());
     for (const TableDescription& desc : tableDescriptions()) {
         const TableTexts& table = tables[size_t(tableIndex(desc.kind))];
+        const double base = desc.kind == TableKind::Hours ? hoursLived : income;
         for (int r = 1, n = numNonBlankRows(table); r <= n; ++r)
-            csv += csvRecord(csvFields(desc.kind, table[size_t(r)]));
+            csv += csvRecord(csvFields(desc.kind, activityRowOf(table, r), base, now));
     }
     return csv;
 }

@@ -158,10 +158,10 @@ ActivityForm::ActivityForm(QWidget* owner, DateTime dateOfBirth, const QString& 
     Label2 = placeLabel(this, QStringLiteral("Ending date of activity:"), 16, layout.endCaptionTop,
                         edEndDate);
 
-    btOK = new QPushButton(QStringLiteral("OK"), this);
+    btOK = new QPushButton(QStringLiteral("&OK"), this);
     btOK->setGeometry(layout.ok.x(), layout.ok.y(), 75, 25);
     btOK->setDefault(true);
-    btCancel = new QPushButton(QStringLiteral("Cancel"), this);
+    btCancel = new QPushButton(QStringLiteral("&Cancel"), this);
     btCancel->setGeometry(layout.ok.x() + 88, layout.ok.y(), 75, 25);
     for (QPushButton* b : {btOK, btCancel}) {
         b->setFont(sansFont(11));

@@ -5,6 +5,7 @@
 #include "core/conversion.h"
 #include "core/csv_export.h"
 #include "core/session.h"
+#include "core/table_description.h"
 #include "ui/chart_export.h"
 #include "ui/message_boxes.h"
 #include "ui/report_export.h"
@@ -30,20 +31,27 @@ private:
     MessageSeams saved_;
 };
 
-bool exportAll(const CommandLine& line, const Session& session, QStringList& messages) {
-    if (!line.reportFile.isEmpty() && !saveReportPdf(line.reportFile, sessionReport(session)))
-        return false;
-    if (!line.csvFile.isEmpty() && !saveFileBytes(line.csvFile, tablesCsv(session.tables)))
-        return false;
-    if (!line.chartFile.isEmpty()) {
-        // Fresh colours for every chart, as the Results page draws them.
-        initAColors(true, 0xFF0000);
-        const TableChart chart = sessionChart(session, line.chartTable);
-        if (!saveChartImage(line.chartFile, chart.title, chart.points, line.chartBars))
-            return false;
+// Writes one file; false when it could not be written (the message is in `messages`).
+bool exportOne(const CommandLine& line, const ExportRequest& request, const Session& session,
+               QStringList& messages) {
+    switch (request.kind) {
+        case ExportRequest::Kind::Report:
+            return saveReportPdf(request.file, sessionReport(session));
+        case ExportRequest::Kind::Csv:
+            return saveFileBytes(request.file, tablesCsv(session.tables, session.hoursLived,
+                                                         session.income, session.now));
+        case ExportRequest::Kind::Chart:
+            break;
     }
-    // A report that went on past a failed row has still shown its message.
-    return messages.isEmpty();
+    // As the Results page, which offers no chart of a table without rows.
+    if (!hasRowsToChart(session.tables[size_t(tableIndex(line.chartTable))])) {
+        messages << noRowsToChartText(line.chartTable);
+        return false;
+    }
+    // Fresh colours for every chart, as the Results page draws them.
+    initAColors(true, 0xFF0000);
+    const TableChart chart = sessionChart(session, line.chartTable);
+    return saveChartImage(request.file, chart.title, chart.points, line.chartBars);
 }
 }  // namespace
 
@@ -54,12 +62,20 @@ int runExports(const CommandLine& line, const QString& settingsFile, QStringList
         return 1;
     }
     CollectedBoxes boxes(messages);
-    try {
-        return exportAll(line, session, messages) ? 0 : 1;
-    } catch (const ConversionError& e) {
-        messages << e.message();
-        return 1;
+    // Each file in turn; one that fails does not keep the others from being written.
+    bool allWritten = true;
+    for (const ExportRequest& request : line.exports) {
+        const qsizetype before = messages.size();
+        bool written = false;
+        try {
+            written = exportOne(line, request, session, messages);
+        } catch (const ConversionError& e) {
+            messages << e.message();
+        }
+        // A report that went on past a failed row has still shown its message.
+        allWritten = allWritten && written && messages.size() == before;
     }
+    return allWritten ? 0 : 1;
 }
 
 }  // namespace lt

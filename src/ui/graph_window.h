@@ -36,6 +36,8 @@ public:
 
     // The chart control's operations.
     void setTitle(const QString& title);  // replaces the title lines
+    // The table charted, which names a saved image.
+    void setTable(TableKind table) { table_ = table; }
     QString title() const { return title_; }
     void clearSeries();  // empties both series
     void addPoint(const ChartPoint& point);
@@ -113,12 +115,14 @@ private:
     PieMarks* pieMarks_ = nullptr;
     std::vector<ChartPoint> points_;
     QString title_;
+    TableKind table_ = TableKind::Hours;
     std::unique_ptr<QPrinter> printer_;
     bool layingOut_ = false;
 };
 
-// Builds the chart window for `points` with `owner` as owner, shows it modally and
-// maximised, and destroys it when it closes.
-void showGraph(QWidget* owner, const QString& title, const std::vector<ChartPoint>& points);
+// Builds the chart window for `points` of `table` with `owner` as owner, shows it
+// modally and maximised, and destroys it when it closes.
+void showGraph(QWidget* owner, const QString& title, const std::vector<ChartPoint>& points,
+               TableKind table);
 
 }  // namespace lt

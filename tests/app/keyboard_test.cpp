@@ -320,7 +320,7 @@ TEST_F(Keyboard, OutputWindowsAndThePickerAnnounceEveryControl) {
     TfrmGraph graph;
     graph.setPoints({{5, QStringLiteral("Walking"), Qt::red}});
     expectEveryControlAnnounced(&graph, {});
-    TfrmAbout about(nullptr, dir.path());
+    TfrmAbout about;
     expectEveryControlAnnounced(&about, {});
 }
 

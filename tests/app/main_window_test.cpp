@@ -71,8 +71,8 @@ TEST_F(MainWindowTest, CaptionsAndAccessKeys) {
     EXPECT_EQ(w->btNext->text(), QStringLiteral("&Next>>"));
     EXPECT_EQ(w->btAbout->text(), QStringLiteral("&About"));
     EXPECT_EQ(w->btClose->text(), QStringLiteral("Close"));
-    EXPECT_EQ(w->btGrHour->text(), QStringLiteral("Graph results of hours"));
-    EXPECT_EQ(w->btReport->text(), QStringLiteral("Print report"));
+    EXPECT_EQ(w->btGrHour->text(), QStringLiteral("Graph results of &hours"));
+    EXPECT_EQ(w->btReport->text(), QStringLiteral("P&rint report"));
     EXPECT_EQ(w->btPreview->text(), QStringLiteral("Pre&view report"));
     EXPECT_EQ(w->btPdf->text(), QStringLiteral("Save report as P&DF..."));
     EXPECT_EQ(w->btCsv->text(), QStringLiteral("Export tables as &CSV..."));

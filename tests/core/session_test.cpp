@@ -63,16 +63,45 @@ TEST_P(SessionFailure, StopsAtTheFirstFailure) {
 
 // clang-format off
 INSTANTIATE_TEST_SUITE_P(Rows, SessionFailure, ::testing::Values(
-    FailCase{"BirthDate", [](StoredSettings& s) { s.birthDateText = "31/31/1990"; }, "'31/31/1990' is not a valid date", {"", "", ""}},
-    FailCase{"MoneyRowDate", [](StoredSettings& s) { s.tables[1][0][3] = "13/45/2020"; }, "'13/45/2020' is not a valid date", {"131 (0.04%)", "", ""}}),
+    FailCase{"BirthDate", [](StoredSettings& s) { s.birthDateText = "31/31/1990"; }, "Your birthdate: '31/31/1990' is not a valid date", {"", "", ""}},
+    FailCase{"MoneyRowDate", [](StoredSettings& s) { s.tables[1][0][3] = "13/45/2020"; }, "Money, row 1, starting date: '13/45/2020' is not a valid date", {"131 (0.04%)", "", ""}}),
     [](const auto& info) { return std::string(info.param.name); });
 // clang-format on
 
-TEST(ReportPaper, LetterInTheUnitedStatesA4Elsewhere) {
-    EXPECT_EQ(reportPaper(QLocale(QLocale::English, QLocale::UnitedStates)), QPageSize::Letter);
-    EXPECT_EQ(reportPaper(QLocale(QLocale::German, QLocale::Germany)), QPageSize::A4);
-    EXPECT_EQ(reportPaper(QLocale(QLocale::English, QLocale::UnitedKingdom)), QPageSize::A4);
+struct PaperCase {
+    const char* name;
+    const char* paperLocale;  // LC_ALL or LC_PAPER
+    const char* paperFile;    // /etc/papersize
+    QLocale locale;
+    QPageSize::PageSizeId paper;
+};
+void PrintTo(const PaperCase& c, std::ostream* os) { *os << c.name; }
+
+class ReportPaper : public ::testing::TestWithParam<PaperCase> {};
+
+TEST_P(ReportPaper, FollowsLcPaperThenThePaperFileThenTheLocale) {
+    const PaperCase& c = GetParam();
+    EXPECT_EQ(reportPaper({QString::fromUtf8(c.paperLocale), c.paperFile, c.locale}), c.paper);
 }
+
+const QLocale kUS(QLocale::English, QLocale::UnitedStates);
+const QLocale kGB(QLocale::English, QLocale::UnitedKingdom);
+// clang-format off
+INSTANTIATE_TEST_SUITE_P(Rows, ReportPaper, ::testing::Values(
+    PaperCase{"BritishPaperInAnAmericanSession", "en_GB.UTF-8", "", kUS, QPageSize::A4},
+    PaperCase{"AmericanPaperOverThePaperFile", "en_US.UTF-8", "a4\n", kGB, QPageSize::Letter},
+    PaperCase{"CanadianPaper", "fr_CA.UTF-8", "", kGB, QPageSize::Letter},
+    PaperCase{"PaperLocaleWithModifier", "de_DE.UTF-8@euro", "", kUS, QPageSize::A4},
+    PaperCase{"CLocaleNamesNoCountry", "C.UTF-8", "letter\n", kGB, QPageSize::Letter},
+    PaperCase{"PaperFile", "", "# system paper\n\n  A4  \n", kUS, QPageSize::A4},
+    PaperCase{"PaperFileLegal", "", "legal\n", kGB, QPageSize::Legal},
+    PaperCase{"UnknownPaperFileWord", "", "quarto-ish\n", kUS, QPageSize::Letter},
+    PaperCase{"LocaleUS", "", "", kUS, QPageSize::Letter},
+    PaperCase{"LocaleMexico", "", "", QLocale(QLocale::Spanish, QLocale::Mexico), QPageSize::Letter},
+    PaperCase{"LocaleGermany", "", "", QLocale(QLocale::German, QLocale::Germany), QPageSize::A4},
+    PaperCase{"LocaleUK", "", "", kGB, QPageSize::A4}),
+    [](const auto& info) { return std::string(info.param.name); });
+// clang-format on
 
 }  // namespace
 }  // namespace lt

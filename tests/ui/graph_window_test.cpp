@@ -556,7 +556,7 @@ TEST(ShowGraph, RunsTheWindowMaximisedAndDestroysIt) {
         EXPECT_EQ(seen->visiblePoints, 4);
         return int(QDialog::Rejected);
     };
-    showGraph(&owner, "Frequency of activities for Ann", somePoints(4));
+    showGraph(&owner, "Frequency of activities for Ann", somePoints(4), TableKind::Freq);
     EXPECT_TRUE(seen.isNull());
 }
 

@@ -71,8 +71,8 @@ TEST_F(TimeDialog, DesignedWindowAndControls) {
     EXPECT_EQ(d.rbMonth->text(), QStringLiteral("Month"));
     EXPECT_EQ(d.rbNow->text(), QStringLiteral("Indefinite"));
     EXPECT_EQ(d.rbSpecific->text(), QStringLiteral("Specific date"));
-    EXPECT_EQ(d.btOK->text(), QStringLiteral("OK"));
-    EXPECT_EQ(d.btCancel->text(), QStringLiteral("Cancel"));
+    EXPECT_EQ(d.btOK->text(), QStringLiteral("&OK"));
+    EXPECT_EQ(d.btCancel->text(), QStringLiteral("&Cancel"));
     EXPECT_TRUE(d.btOK->isDefault());
 }
 
