@@ -1,17 +1,22 @@
 #include <QDialog>
+#include <QDir>
 #include <QPrintPreviewDialog>
 #include <QPrintPreviewWidget>
 #include <QPrinter>
 #include <QPushButton>
+#include <QScopeGuard>
 
 #include "app/window_journey_util.h"
 #include "core/command_line.h"
 #include "support/ui_seams.h"
 #include "ui/activity_grid.h"
 #include "ui/command_exports.h"
+#include "ui/save_dialog.h"
 
 namespace lt {
 namespace {
+using test::readFile;
+using test::writeFile;
 
 // Ann, born 1 March 1990, income 50,000, and a row or two a table; dates in `d`'s
 // order ("%1" day, "%2" month, "%3" year), money as `m`.
@@ -170,41 +175,132 @@ TEST_F(ExportReport, PdfAndPreviewFromTheWindowAndTheCommandLineHoldTheReportsLi
     }
 }
 
-// The program itself: exit codes, standard error, the chart files; no settings written.
-TEST(ExportProgram, ExitCodes) {
-    QTemporaryDir dir;
-    QFile bad(dir.filePath("bad.ini"));
-    ASSERT_TRUE(bad.open(QIODevice::WriteOnly) && bad.write("[DOB]\nDate=31/31/1990\n") > 0);
-    bad.close();
-    const struct {
-        QStringList args;
-        int code;
-        const char* error;
-    } rows[] = {{{"--export-csv", dir.filePath("t.csv")}, 0, ""},
-                {{"--export-csv", dir.filePath("none/t.csv")}, 1, "Unable to write to "},
-                {{"--export-csv", dir.filePath("b.csv"), "--settings", bad.fileName()},
-                 1,
-                 "'31/31/1990' is not a valid date"},
-                {{"--export-chart", dir.filePath("c.png")}, 0, ""},
-                {{"--export-chart", dir.filePath("c.svg"), "--table", "money", "--bar"}, 0, ""},
-                {{"--export-csv"}, 2, "Missing value after '--export-csv'."},
-                {{"--export-everything"}, 2, "Unknown option 'export-everything'."}};
-    // The program's own locale is pinned; nothing checked here depends on its clock.
+// Every save dialog suggests what it saves, adds the suffix of its filter, refuses an
+// ending it cannot write and opens where the last export went (the documents folder at
+// first).
+TEST_F(ExportReport, SaveDialogsSuggestAddTheSuffixRefuseAndRememberTheFolder) {
+    const QByteArray home = qgetenv("HOME"), config = qgetenv("XDG_CONFIG_HOME");
+    const auto restore = qScopeGuard([&] {
+        qputenv("HOME", home);
+        qputenv("XDG_CONFIG_HOME", config);
+        forgetExportFolder();
+    });
+    qputenv("HOME", QFile::encodeName(dir.path()));
+    qputenv("XDG_CONFIG_HOME", QFile::encodeName(path("config")));
+    ASSERT_TRUE(QDir(dir.path()).mkpath(QStringLiteral("Documents")) &&
+                QDir(dir.path()).mkpath(QStringLiteral("out")));
+    forgetExportFolder();
+    auto w = start();
+    test::ScriptedBoxes boxes;
+    boxes.saveAnswer = path("out/myreport");  // as a dialog that leaves the suffix to us
+    w->btPdf->click();
+    ASSERT_EQ(boxes.saveDialogs.size(), 1);
+    EXPECT_EQ(boxes.saveDialogs[0].folder, path("Documents"));
+    EXPECT_EQ(boxes.saveDialogs[0].fileName, QStringLiteral("lifetally-report.pdf"));
+    EXPECT_EQ(boxes.saveDialogs[0].defaultSuffix, QStringLiteral("pdf"));
+    EXPECT_TRUE(readFile(path("out/myreport.pdf")).startsWith("%PDF"));
+
+    boxes.saveAnswer = path("out/tables.xlsx");
+    w->btCsv->click();
+    ASSERT_EQ(boxes.saveDialogs.size(), 2);
+    EXPECT_EQ(boxes.saveDialogs[1].folder, path("out"));
+    EXPECT_EQ(boxes.saveDialogs[1].fileName, QStringLiteral("lifetally-tables.csv"));
+    EXPECT_EQ(boxes.saveDialogs[1].defaultSuffix, QStringLiteral("csv"));
+    EXPECT_EQ(boxes.errors, QStringList{QStringLiteral("The file name must end in .csv.")});
+    EXPECT_FALSE(QFile::exists(path("out/tables.xlsx")));
+}
+
+// The program itself, with its own locale pinned and no session of its own.
+struct ProgramRun {
+    int code;
+    QString out, err;
+};
+ProgramRun runProgram(const QStringList& args, const QStringList& unset = {}) {
     QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
     env.insert(QStringLiteral("LC_ALL"), QStringLiteral("en_US.UTF-8"));
     env.insert(QStringLiteral("LANG"), QStringLiteral("en_US.UTF-8"));
+    // As under cron or ssh: Qt would note the missing runtime folder.
+    env.remove(QStringLiteral("XDG_RUNTIME_DIR"));
+    for (const QString& name : unset) env.remove(name);
+    QProcess p;
+    p.setProcessEnvironment(env);
+    p.start(QStringLiteral(LT_PROGRAM), args);
+    if (!p.waitForFinished(30000)) return {-1, {}, {}};
+    return {p.exitCode(), QString::fromUtf8(p.readAllStandardOutput()),
+            QString::fromUtf8(p.readAllStandardError())};
+}
+
+// Exit codes and standard error; nothing said when all went well; no settings written.
+TEST(ExportProgram, ExitCodes) {
+    QTemporaryDir dir;
+    const auto at = [&dir](const char* name) { return dir.filePath(QLatin1String(name)); };
+    writeFile(at("bad.ini"), "[DOB]\nDate=31/31/1990\n");
+    writeFile(at("s.ini"), iniText(QStringLiteral("%2/%1/%3"), QStringLiteral("$12.50")).toUtf8());
+    writeFile(at("empty.ini"), "[DOB]\nDate=3/1/1990\n");
+    const QByteArray settings = readFile(at("s.ini"));
+    const QString tryHelp = QStringLiteral("\nTry 'lifetally --help' for more information.\n");
+    const struct {
+        QStringList args;
+        int code;
+        QString error;  // all of standard error
+    } rows[] = {
+        {{"--export-csv", at("t.csv")}, 0, ""},
+        {{"--export-csv", at("none/t.csv")},
+         1,
+         "lifetally: Unable to write to " + at("none/t.csv")},
+        {{"--export-csv", at("b.csv"), "--settings", at("bad.ini")},
+         1,
+         "lifetally: Your birthdate: '31/31/1990' is not a valid date\n"},
+        {{"--export-chart", at("c.png")}, 0, ""},
+        {{"--export-chart", at("c.svg"), "--table", "money", "--bar"}, 0, ""},
+        // A failure leaves the files after it to be written.
+        {{"--export-report", at("none/r.pdf"), "--export-csv", at("after.csv")},
+         1,
+         "lifetally: Unable to write to " + at("none/r.pdf")},
+        {{"--export-chart", at("f.png"), "--table", "frequency", "--settings", at("empty.ini")},
+         1,
+         "lifetally: The frequency table has no rows to chart.\n"},
+        {{"--export-csv"}, 2, "lifetally: Missing value after '--export-csv'." + tryHelp},
+        {{"--export-everything"}, 2, "lifetally: Unknown option 'export-everything'." + tryHelp},
+        {{"--export-csv", at("1.csv"), "--export-csv", at("2.csv")},
+         2,
+         "lifetally: The option '--export-csv' is given more than once." + tryHelp},
+    };
     for (const auto& r : rows) {
-        QProcess p;
-        p.setProcessEnvironment(env);
-        p.start(QStringLiteral(LT_PROGRAM),
-                QStringList{QStringLiteral("--settings"), dir.filePath("s.ini")} + r.args);
-        ASSERT_TRUE(p.waitForFinished(30000));
-        EXPECT_EQ(p.exitCode(), r.code) << r.args.join(u' ').toStdString();
-        EXPECT_TRUE(QString::fromUtf8(p.readAllStandardError()).contains(QLatin1String(r.error)));
+        const QStringList args =
+            r.args.contains(QStringLiteral("--settings"))
+                ? r.args
+                : QStringList{QStringLiteral("--settings"), at("s.ini")} + r.args;
+        const ProgramRun run = runProgram(args);
+        EXPECT_EQ(run.code, r.code) << r.args.join(u' ').toStdString();
+        // Nothing at all is said when every file was written.
+        if (r.code == 0)
+            EXPECT_EQ(run.err + run.out, QString());
+        else
+            EXPECT_TRUE(run.err.startsWith(r.error)) << run.err.toStdString();
     }
-    EXPECT_FALSE(QFile::exists(dir.filePath("s.ini")) || QFile::exists(dir.filePath("b.csv")));
-    EXPECT_EQ(QImage(dir.filePath("c.png")).size(), QSize(1600, 1000));
-    EXPECT_TRUE(fileBytes(dir.filePath("c.svg")).contains("Money spent for Your name"));
+    EXPECT_EQ(readFile(at("s.ini")), settings);
+    EXPECT_FALSE(QFile::exists(at("b.csv")) || QFile::exists(at("f.png")) ||
+                 QFile::exists(at("1.csv")));
+    EXPECT_TRUE(readFile(at("after.csv")).startsWith("Table,Activity"));
+    EXPECT_EQ(QImage(at("c.png")).size(), QSize(1600, 1000));
+    EXPECT_TRUE(fileBytes(at("c.svg")).contains("Money spent for Ann"));
+}
+
+TEST(ExportProgram, WithoutADisplayTheWindowSaysSoInOneLine) {
+    const ProgramRun run = runProgram({}, {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM"});
+    EXPECT_EQ(run.code, 1);
+    EXPECT_EQ(run.err.count(u'\n'), 1);
+    EXPECT_TRUE(run.err.contains(QStringLiteral("graphical session")) &&
+                run.err.contains(QStringLiteral("--export-*")))
+        << run.err.toStdString();
+}
+
+TEST(ExportProgram, HelpEndsWithTheManualPageAndTheHomePage) {
+    const ProgramRun run = runProgram({QStringLiteral("--help")});
+    EXPECT_EQ(run.code, 0);
+    EXPECT_TRUE(run.out.endsWith(QStringLiteral(
+        "More in the manual page (man lifetally) and at https://tallyhouse.example\n")));
 }
 
 }  // namespace
