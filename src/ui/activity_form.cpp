@@ -136,10 +136,10 @@ ActivityForm::ActivityForm(QWidget* owner, DateTime dateOfBirth, const QString& 
     Panel1->setAccessibleName(QStringLiteral("Ending date of activity"));
     // Made in tab order, so that the panel's own order of children matches it.
     const auto indefinite = [this] {
-        rbNow = radioButton(Panel1, QStringLiteral("Indefinite"), 126, 9);
+        rbNow = radioButton(Panel1, QStringLiteral("&Indefinite"), 126, 9);
     };
     const auto specific = [this] {
-        rbSpecific = radioButton(Panel1, QStringLiteral("Specific date"), 8, 9);
+        rbSpecific = radioButton(Panel1, QStringLiteral("&Specific date"), 8, 9);
     };
     if (indefiniteFirst_) {
         indefinite();

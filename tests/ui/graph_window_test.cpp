@@ -524,6 +524,21 @@ TEST(GraphWindow, SavesThePictureAsPngOrSvgOrReportsTheFullPath) {
     g.frm.btSaveImageClick();
     EXPECT_EQ(boxes.errors, QStringList{"Unable to write to " + answer});
     EXPECT_FALSE(QFile::exists(answer));
+    boxes.errors.clear();
+
+    // A name without a suffix takes the chosen filter's; one the window cannot write is
+    // refused.
+    boxes.saveAnswer = dir.filePath("svgnoext");
+    boxes.saveFilter = QStringLiteral("SVG image (*.svg)");
+    g.frm.btSaveImageClick();
+    QFile noExt(dir.filePath("svgnoext.svg"));
+    ASSERT_TRUE(noExt.open(QIODevice::ReadOnly));
+    EXPECT_TRUE(noExt.readAll().contains("<svg"));
+    EXPECT_EQ(boxes.saveDialogs.last().defaultSuffix, QStringLiteral("png"));
+    boxes.saveAnswer = dir.filePath("pic.jpg");
+    g.frm.btSaveImageClick();
+    EXPECT_EQ(boxes.errors, QStringList{"The file name must end in .png or .svg."});
+    EXPECT_FALSE(QFile::exists(dir.filePath("pic.jpg")));
 }
 
 // Shares of 322,306 once "Reading" and "Chess" are dropped.

@@ -66,8 +66,8 @@ TEST_F(MoneyDialog, DesignedWindowAndControls) {
     EXPECT_EQ(d.Label1->text(), QStringLiteral("Description of activity"));
     EXPECT_EQ(d.Label6->text(), QStringLiteral("Starting date of activity:"));
     EXPECT_EQ(d.Label2->text(), QStringLiteral("Ending date of activity:"));
-    EXPECT_EQ(d.rbNow->text(), QStringLiteral("Indefinite"));
-    EXPECT_EQ(d.rbSpecific->text(), QStringLiteral("Specific date"));
+    EXPECT_EQ(d.rbNow->text(), QStringLiteral("&Indefinite"));
+    EXPECT_EQ(d.rbSpecific->text(), QStringLiteral("&Specific date"));
     EXPECT_TRUE(d.btOK->isDefault());
     EXPECT_EQ(d.edName->maxLength(), 30);
 

@@ -66,11 +66,11 @@ TEST_F(TimeDialog, DesignedWindowAndControls) {
     EXPECT_EQ(d.Label4->text(), QStringLiteral("Minutes"));
     EXPECT_EQ(d.Label6->text(), QStringLiteral("Starting date of activity:"));
     EXPECT_EQ(d.Label2->text(), QStringLiteral("Ending date of activity:"));
-    EXPECT_EQ(d.rbDay->text(), QStringLiteral("Day"));
-    EXPECT_EQ(d.rbWeek->text(), QStringLiteral("Week"));
-    EXPECT_EQ(d.rbMonth->text(), QStringLiteral("Month"));
-    EXPECT_EQ(d.rbNow->text(), QStringLiteral("Indefinite"));
-    EXPECT_EQ(d.rbSpecific->text(), QStringLiteral("Specific date"));
+    EXPECT_EQ(d.rbDay->text(), QStringLiteral("&Day"));
+    EXPECT_EQ(d.rbWeek->text(), QStringLiteral("&Week"));
+    EXPECT_EQ(d.rbMonth->text(), QStringLiteral("&Month"));
+    EXPECT_EQ(d.rbNow->text(), QStringLiteral("&Indefinite"));
+    EXPECT_EQ(d.rbSpecific->text(), QStringLiteral("&Specific date"));
     EXPECT_EQ(d.btOK->text(), QStringLiteral("&OK"));
     EXPECT_EQ(d.btCancel->text(), QStringLiteral("&Cancel"));
     EXPECT_TRUE(d.btOK->isDefault());
