@@ -38,7 +38,7 @@ void TablePage::ensureBuilt() {
 
     using Handler = std::function<void()>;
     // The access keys keep clear of the window's Alt+P, Alt+N and Alt+A; Add, Edit and
-    // Delete also answer the keys a table answers on the desktop, anywhere on the page.
+    // Delete also answer the keys a table answers on the desktop.
     const struct {
         const char* caption;
         const char* tip;
@@ -71,12 +71,13 @@ void TablePage::ensureBuilt() {
                 spec.keys.constFirst().toString(QKeySequence::NativeText));
         b->setToolTip(tip);
         for (const QKeySequence& key : spec.keys) {
-            auto* shortcut =
-                new QShortcut(key, this, nullptr, nullptr, Qt::WidgetWithChildrenShortcut);
-            connect(shortcut, &QShortcut::activated, this, [this, key, handler = spec.handler] {
-                // Enter on a button of the page presses that button instead.
+            // Wherever the focus is in the window while the page shows (after Alt+N it is
+            // on Next).
+            auto* shortcut = new QShortcut(key, this);
+            connect(shortcut, &QShortcut::activated, this, [key, handler = spec.handler] {
+                // Enter on a button presses that button instead.
                 auto* focused = qobject_cast<QPushButton*>(QApplication::focusWidget());
-                if (focused && focused->parentWidget() == this &&
+                if (focused &&
                     (key == QKeySequence(Qt::Key_Return) || key == QKeySequence(Qt::Key_Enter)))
                     focused->click();
                 else

@@ -316,11 +316,16 @@ TEST_F(Keyboard, TablePageKeys) {
     key(Qt::Key_Return);
     EXPECT_EQ(boxes.confirmations.last(), QStringLiteral("Really clear out the table?"));
     EXPECT_EQ(opened.size(), 3);
+    // With the focus on the wizard's buttons, as after Alt+N, the page's keys still work.
+    w->btPrev->setFocus();
+    key(Qt::Key_Insert);
+    EXPECT_EQ(opened.size(), 4);
     // The money page's own keys, with its own dialog.
     w->btNext->click();
     w->gridMoney->setFocus();
     key(Qt::Key_Return);
     EXPECT_EQ(opened.last(), QStringLiteral("$Books"));
+    EXPECT_EQ(opened.size(), 5);  // the hidden hours page's keys are off
     EXPECT_EQ(w->gridHours->cell(0, 1), QStringLiteral("Walking"));  // nothing deleted
 }
 
