@@ -337,19 +337,12 @@ TEST_F(Keyboard, CtrlPPrintsTheReportOnTheResultsPageOnly) {
         ++printDialogs;
         return false;
     };
-    const auto ctrl = [](Qt::Key k) {
-        QTest::keyClick(QApplication::focusWidget(), k, Qt::ControlModifier);
-    };
-    w->btNext->click();
-    w->btNext->click();
-    w->gridHours->setFocus();
-    ctrl(Qt::Key_P);
-    EXPECT_EQ(printDialogs, 0);
-    for (int i = 0; i < 3; ++i) w->btNext->click();
-    ASSERT_EQ(w->Notebook1->currentIndex(), 5);
-    w->btPrev->setFocus();  // anywhere in the window
-    ctrl(Qt::Key_P);
-    EXPECT_EQ(printDialogs, 1);
+    for (int page = 0; page <= 5; ++page) {
+        w->btPrev->setFocus();  // anywhere in the window
+        QTest::keyClick(w->btPrev, Qt::Key_P, Qt::ControlModifier);
+        EXPECT_EQ(printDialogs, page == 5 ? 1 : 0) << page;
+        w->btNext->click();
+    }
     EXPECT_EQ(w->btReport->toolTip(), QStringLiteral("Print the report (Ctrl+P)"));
 }
 
@@ -371,8 +364,6 @@ TEST_F(Keyboard, CtrlPAndCtrlSInTheChartWindow) {
     ASSERT_EQ(boxes.saveDialogs.size(), 2);  // both cancelled
     EXPECT_EQ(boxes.saveDialogs[0].fileName, QStringLiteral("lifetally-money-pie.png"));
     EXPECT_EQ(boxes.saveDialogs[1].fileName, QStringLiteral("lifetally-money-bar.png"));
-    EXPECT_EQ(boxes.saveDialogs[1].nameFilters,
-              (QStringList{"PNG image (*.png)", "SVG image (*.svg)"}));
 }
 
 // ---- screen readers ---------------------------------------------------------------------

@@ -88,49 +88,6 @@ INSTANTIATE_TEST_SUITE_P(Rows, CommandLineExports, ::testing::Values(
     [](const auto& info) { return std::string(info.param.name); });
 // clang-format on
 
-TEST(CommandLineErrors, SayWhereToLearnMore) {
-    const lt::CommandLine line =
-        lt::parseCommandLine({QStringLiteral("lifetally"), QStringLiteral("--frobnicate")});
-    EXPECT_EQ(lt::commandLineErrorText(line),
-              QStringLiteral("lifetally: Unknown option 'frobnicate'.\n"
-                             "Try 'lifetally --help' for more information.\n"));
-}
-
-struct DisplayCase {
-    const char* name;
-    const char* platform;
-    const char* display;
-    const char* wayland;
-    QStringList args;
-    bool canShow;
-};
-void PrintTo(const DisplayCase& c, std::ostream* os) { *os << c.name; }
-
-class WindowsShown : public ::testing::TestWithParam<DisplayCase> {};
-
-TEST_P(WindowsShown, NeedAPlatformOrADisplay) {
-    const DisplayCase& c = GetParam();
-    const auto env = [&c](const char* name) {
-        const std::string n(name);
-        return QString::fromUtf8(n == "QT_QPA_PLATFORM"   ? c.platform
-                                 : n == "DISPLAY"         ? c.display
-                                 : n == "WAYLAND_DISPLAY" ? c.wayland
-                                                          : "");
-    };
-    EXPECT_EQ(lt::canShowWindows(env, QStringList{QStringLiteral("lifetally")} + c.args),
-              c.canShow);
-}
-
-// clang-format off
-INSTANTIATE_TEST_SUITE_P(Rows, WindowsShown, ::testing::Values(
-    DisplayCase{"Nothing", "", "", "", {}, false},
-    DisplayCase{"X11", "", ":0", "", {}, true},
-    DisplayCase{"Wayland", "", "", "wayland-0", {}, true},
-    DisplayCase{"PlatformChosen", "offscreen", "", "", {}, true},
-    DisplayCase{"PlatformArgument", "", "", "", {"-platform", "offscreen"}, true}),
-    [](const auto& info) { return std::string(info.param.name); });
-// clang-format on
-
 TEST(CommandLineHelp, NamesEveryOption) {
     const lt::CommandLine line =
         lt::parseCommandLine({QStringLiteral("lifetally"), QStringLiteral("-h")});
@@ -138,8 +95,6 @@ TEST(CommandLineHelp, NamesEveryOption) {
          {"--help", "--version", "--settings <FILE>", "--export-report <FILE>",
           "--export-csv <FILE>", "--export-chart <FILE>", "--table <TABLE>", "--bar"})
         EXPECT_TRUE(line.text.contains(QLatin1String(option))) << option;
-    EXPECT_TRUE(line.text.endsWith(QStringLiteral(
-        "\nMore in the manual page (man lifetally) and at https://tallyhouse.example\n")));
 }
 
 TEST(CommandLineQtOptions, AreSingleDashWords) {

@@ -3,7 +3,6 @@
 #include <gtest/gtest.h>
 
 #include "core/conversion.h"
-#include "core/table_description.h"
 #include "support/test_env.h"
 
 namespace lt {
@@ -92,23 +91,16 @@ void PrintTo(const PlaceCase& c, std::ostream* os) { *os << c.name; }
 
 class CsvFailure : public ::testing::TestWithParam<PlaceCase> {};
 
-// A text that does not convert is named by where it stands, in row 3 of its table.
+// A text that does not convert is named by where it stands, here row 3 of its table.
 TEST_P(CsvFailure, NamesTheCell) {
     PinnedEnv env;
-    const PlaceCase& c = GetParam();
-    std::array<TableTexts, 3> tables;
-    for (int t = 0; t < 3; ++t) tables[size_t(t)] = emptyTable(static_cast<TableKind>(t));
-    TableTexts& table = tables[size_t(tableIndex(c.kind))];
-    const QStringList good = c.kind == K::Hours
-                                 ? QStringList{"Read", "1 Hr", "Day", "1/1/2020", "Now", ""}
-                                 : QStringList{"Books", "3", "Once", "1/1/2020", "Now", ""};
-    table[1] = table[2] = good;
-    table[3] = c.cells + QStringList{QString()};
+    const QStringList& c = GetParam().cells;
     try {
-        tablesCsv(tables, 322306, 50000, toDateTime(PinnedEnv::defaultNow()));
+        csvFields(GetParam().kind, {c[0], c[1], c[2], c[3], c[4], 3}, 322306,
+                  toDateTime(PinnedEnv::defaultNow()));
         ADD_FAILURE() << "no failure";
     } catch (const ConversionError& e) {
-        EXPECT_EQ(e.message(), QString::fromUtf8(c.error));
+        EXPECT_EQ(e.message(), QString::fromUtf8(GetParam().error));
     }
 }
 
