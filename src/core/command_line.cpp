@@ -120,9 +120,11 @@ CommandLine parseCommandLine(const QStringList& arguments) {
     CommandLine result;
     if (!parser.parse(arguments)) {
         fail(result, parser.errorText());
-    } else if (!refuseRepeats(parser, QList{help, version, settings, table, bar} + exports,
-                              result)) {
-    } else if (!parser.positionalArguments().isEmpty()) {
+        return result;
+    }
+    if (!refuseRepeats(parser, QList{help, version, settings, table, bar} + exports, result))
+        return result;
+    if (!parser.positionalArguments().isEmpty()) {
         fail(result, QStringLiteral("Unexpected argument '%1'.")
                          .arg(parser.positionalArguments().constFirst()));
     } else if (parser.isSet(help)) {
