@@ -263,7 +263,8 @@ void TfrmMain::ShowBirthDate() {
 void TfrmMain::pickBirthDate() {
     guarded(this, [this] {
         QLineEdit* field = bio_->birthDateEdit();
-        const DateTime initial = toDateTime(strToDate(field->text()));
+        const DateTime initial = readAt(QStringLiteral("Your birthdate"),
+                                        [field] { return toDateTime(strToDate(field->text())); });
         const DateTime chosen = pickDate(field, initial, dateOfBirth_);
         field->setText(loc::formatDate(dateOf(chosen)));
         field->setFocus();

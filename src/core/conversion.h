@@ -20,6 +20,17 @@ private:
     bool placed_ = false;
 };
 
+// Runs `read`; a ConversionError it throws leaves with `place` in front of its message
+// ("Your birthdate: '' is not a valid date").
+template <class F>
+auto readAt(const QString& place, F&& read) -> decltype(read()) {
+    try {
+        return read();
+    } catch (const ConversionError& e) {
+        throw e.placed(place);
+    }
+}
+
 // Locale short-date parsing; throws "'%s' is not a valid date".
 QDate strToDate(const QString& text);
 // Strict 32-bit decimal integer; throws "'%s' is not a valid integer value".

@@ -78,12 +78,8 @@ double totalCellValue(const QString& totalText) {
 }
 
 QString ageLine(const QString& birthDateText, DateTime now) {
-    DateTime birth = 0;
-    try {
-        birth = toDateTime(strToDate(birthDateText));
-    } catch (const ConversionError& e) {
-        throw e.placed(QStringLiteral("Your birthdate"));
-    }
+    const DateTime birth = readAt(QStringLiteral("Your birthdate"),
+                                  [&] { return toDateTime(strToDate(birthDateText)); });
     const TDateDiff span = computedatediff(now, birth);
     return QStringLiteral("Age: ") + ymd(span, false) + QStringLiteral(" Hours: ") +
            loc::formatNumber(span.totalHours, 0);

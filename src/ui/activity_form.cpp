@@ -95,8 +95,9 @@ void switchEndDate(QRadioButton* rbSpecific, QLineEdit* edEndDate, QToolButton* 
     if (edEndDate->text().isEmpty()) edEndDate->setText(todayText());
 }
 
-void pickInto(QLineEdit* field, DateTime dateOfBirth) {
-    const QDate start = strToDate(field->text());
+// `place` names the field in a message about a text that is no date.
+void pickInto(QLineEdit* field, DateTime dateOfBirth, const QString& place) {
+    const QDate start = readAt(place, [field] { return strToDate(field->text()); });
     const DateTime chosen = pickDate(field, toDateTime(start), dateOfBirth);
     field->setText(loc::formatDate(dateOf(chosen)));
 }
@@ -223,7 +224,7 @@ void ActivityForm::updateEndDateWhen() {
 
 void ActivityForm::pickStartDate() {
     guarded(this, [this] {
-        pickInto(edDate, dateOfBirth_);
+        pickInto(edDate, dateOfBirth_, QStringLiteral("Starting date of activity"));
         edDate->setFocus();
         updateDateWhen();
         updateEndDateWhen();
@@ -234,7 +235,7 @@ bool ActivityForm::pickEndDate() {
     bool picked = false;
     guarded(this, [&] {
         if (edEndDate->text() == u"Now") edEndDate->setText(todayText());
-        pickInto(edEndDate, dateOfBirth_);
+        pickInto(edEndDate, dateOfBirth_, QStringLiteral("Ending date of activity"));
         edEndDate->setFocus();
         lastEndDate = edEndDate->text();
         picked = true;

@@ -309,7 +309,8 @@ TEST_F(MoneyDialog, EndCalendarOnATextThatIsNoDateReportsAndChangesNothing) {
     test::showActive(d);
     d.edEndDate->setText(QStringLiteral("June"));
     d.btEnd->click();
-    EXPECT_EQ(boxes.reports, QStringList{QStringLiteral("'June' is not a valid date")});
+    EXPECT_EQ(boxes.reports,
+              QStringList{QStringLiteral("Ending date of activity: 'June' is not a valid date")});
     EXPECT_EQ(d.edEndDate->text(), QStringLiteral("June"));
     EXPECT_EQ(d.lastEndDate, QStringLiteral("6/1/2010"));
 }

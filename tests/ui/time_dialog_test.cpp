@@ -298,7 +298,9 @@ TEST_F(TimeDialog, CalendarOnATextThatIsNoDateReportsAndChangesNothing) {
     d.edDate->setText(QStringLiteral("someday"));
     test::showActive(d);
     d.btStart->click();  // no picker may open: onDialog is unset
-    EXPECT_EQ(boxes.reports, QStringList{QStringLiteral("'someday' is not a valid date")});
+    EXPECT_EQ(
+        boxes.reports,
+        QStringList{QStringLiteral("Starting date of activity: 'someday' is not a valid date")});
     EXPECT_EQ(d.edDate->text(), QStringLiteral("someday"));
     EXPECT_TRUE(boxes.errors.isEmpty());
 }
