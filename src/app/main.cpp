@@ -21,11 +21,18 @@ QStringList rawArguments(int argc, char** argv) {
 // Prints the help, the version or the error; the program then ends with exitCode().
 int answer(const lt::CommandLine& line) {
     if (line.action == lt::CommandLine::Action::Error) {
-        std::fprintf(stderr, "lifetally: %s\n", qPrintable(line.text));
+        std::fputs(qPrintable(lt::commandLineErrorText(line)), stderr);
     } else {
         std::fputs(qPrintable(line.text), stdout);
     }
     return line.exitCode();
+}
+
+// An export that went well says nothing, not even Qt's notes about the session it runs
+// in (no XDG_RUNTIME_DIR under cron or ssh); real failures still get through.
+QtMessageHandler qtHandler = nullptr;
+void quietNotes(QtMsgType type, const QMessageLogContext& context, const QString& message) {
+    if (type == QtCriticalMsg || type == QtFatalMsg) qtHandler(type, context, message);
 }
 
 }  // namespace
@@ -42,10 +49,17 @@ int main(int argc, char** argv) {
         !(early.action == lt::CommandLine::Action::Error && qtOptions))
         return answer(early);
 
-    // Exports show no window, so they need no display either.
-    if (early.action == lt::CommandLine::Action::Run && early.exports() &&
-        qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
+    // Exports show no window, so they need no display either; without a display and
+    // without exports, one line says so instead of Qt's abort.
+    const bool exporting = early.action == lt::CommandLine::Action::Run && !early.exports.empty();
+    if (exporting) {
+        if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+        qtHandler = qInstallMessageHandler(quietNotes);
+    } else if (!lt::canShowWindows([](const char* name) { return qEnvironmentVariable(name); },
+                                   raw)) {
+        std::fputs(qPrintable(lt::noDisplayText()), stderr);
+        return 1;
+    }
 
     QApplication app(argc, argv);
     // Ties the windows to the menu entry (its icon and name on Wayland).
@@ -56,7 +70,7 @@ int main(int argc, char** argv) {
     lt::loadResources();
     QApplication::setWindowIcon(QIcon(QStringLiteral(":/lifetally.png")));
     lt::loc::initProgramLocale();
-    if (line.exports()) {
+    if (!line.exports.empty()) {
         QStringList messages;
         const int code = lt::runExports(line, lt::locateSettingsFile(line.settingsFile), messages);
         for (const QString& m : messages) std::fprintf(stderr, "lifetally: %s\n", qPrintable(m));

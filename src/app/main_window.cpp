@@ -1,7 +1,6 @@
 #include "app/main_window.h"
 
 #include <QCoreApplication>
-#include <QDir>
 #include <QFileInfo>
 #include <QLineEdit>
 #include <QMenu>
@@ -18,6 +17,7 @@
 #include "core/clock.h"
 #include "core/conversion.h"
 #include "core/csv_export.h"
+#include "core/export_names.h"
 #include "core/locale_format.h"
 #include "core/look_ahead.h"
 #include "core/session.h"
@@ -37,6 +37,7 @@
 #include "ui/report_export.h"
 #include "ui/report_print.h"
 #include "ui/resources.h"
+#include "ui/save_dialog.h"
 #include "ui/table_page.h"
 
 namespace lt {
@@ -106,8 +107,7 @@ TfrmMain::TfrmMain(const QString& settingsFile, QWidget* parent)
     close->setObjectName(QStringLiteral("btClose"));
     connect(prev_, &QPushButton::clicked, this, &TfrmMain::btPrevClick);
     connect(next_, &QPushButton::clicked, this, &TfrmMain::btNextClick);
-    connect(about, &QPushButton::clicked, this,
-            [this] { showAboutBox(this, QFileInfo(settingsFile_).absolutePath()); });
+    connect(about, &QPushButton::clicked, this, [this] { showAboutBox(this); });
     connect(close, &QPushButton::clicked, this, &TfrmMain::btCloseClick);
 
     sortMenu_ = new QMenu(this);
@@ -250,7 +250,7 @@ void TfrmMain::updateInterface() {
     // Only the tables with a first row can be charted.
     if (page == kLastPage)
         for (const TablePage* t : tables_)
-            results_->setChartEnabled(t->description().kind, !isBlankActivity(t->cell(0, 1)));
+            results_->setChartEnabled(t->description().kind, hasRowsToChart(t->texts()));
 }
 
 void TfrmMain::btNextClick() {
@@ -291,7 +291,8 @@ void TfrmMain::ShowBirthDate() {
 void TfrmMain::pickBirthDate() {
     guarded(this, [this] {
         QLineEdit* field = bio_->birthDateEdit();
-        const DateTime initial = toDateTime(strToDate(field->text()));
+        const DateTime initial = readAt(QStringLiteral("Your birthdate"),
+                                        [field] { return toDateTime(strToDate(field->text())); });
         const DateTime chosen = pickDate(field, initial, dateOfBirth_);
         field->setText(loc::formatDate(dateOf(chosen)));
         field->setFocus();
@@ -333,7 +334,7 @@ void TfrmMain::graphit(TableKind kind) {
         const TableChart chart =
             tableChart(kind, bio_->name(), results_->ageText(), results_->incomeText(),
                        tables_[size_t(tableIndex(kind))]->texts(), hoursLived_, bio_->income());
-        showGraph(this, chart.title, chart.points);
+        showGraph(this, chart.title, chart.points, kind);
     });
 }
 
@@ -358,21 +359,18 @@ void TfrmMain::printReport() { lt::printReport(this, printer(), reportInput()); 
 void TfrmMain::previewReport() { lt::previewReport(this, printer(), reportInput()); }
 
 void TfrmMain::saveReportPdf() {
-    const QString path =
-        askSaveFileName(this, QStringLiteral("Save report as PDF"),
-                        QDir::home().filePath(QStringLiteral("lifetally-report.pdf")),
-                        QStringLiteral("PDF files (*.pdf)"));
+    const QString path = askExportPath(this, QStringLiteral("Save report as PDF"), reportFileName(),
+                                       {{QStringLiteral("PDF files"), QStringLiteral("pdf")}});
     if (!path.isEmpty()) lt::saveReportPdf(path, reportInput(), this);
 }
 
 void TfrmMain::exportTablesCsv() {
     guarded(this, [this] {
         // Built first: a row that does not convert is reported before a file is asked for.
-        const QByteArray csv = tablesCsv(tableTexts());
+        const QByteArray csv = tablesCsv(tableTexts(), hoursLived_, bio_->income(), nowDateTime());
         const QString path =
-            askSaveFileName(this, QStringLiteral("Export tables as CSV"),
-                            QDir::home().filePath(QStringLiteral("lifetally-tables.csv")),
-                            QStringLiteral("CSV files (*.csv)"));
+            askExportPath(this, QStringLiteral("Export tables as CSV"), tablesFileName(),
+                          {{QStringLiteral("CSV files"), QStringLiteral("csv")}});
         if (!path.isEmpty()) saveFileBytes(path, csv, this);
     });
 }

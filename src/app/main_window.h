@@ -26,8 +26,8 @@ class TablePage;
 class TfrmMain : public QWidget {
     Q_OBJECT
 public:
-    // `settingsFile` is read at start-up and written on Close; the home-page shortcut goes
-    // beside it. Empty means the usual place (locateSettingsFile).
+    // `settingsFile` is read at start-up and written on Close. Empty means the usual
+    // place (locateSettingsFile).
     explicit TfrmMain(const QString& settingsFile = QString(), QWidget* parent = nullptr);
     ~TfrmMain() override;
 

@@ -3,6 +3,7 @@
 #include <QGroupBox>
 #include <QLabel>
 #include <QPushButton>
+#include <QShortcut>
 #include <QVBoxLayout>
 
 #include "core/table_description.h"
@@ -34,7 +35,7 @@ void ResultsPage::ensureBuilt() {
         const char* text;
         const char* name;
         void (ResultsPage::*clicked)();
-    } outputs[] = {{"Print report", "btReport", &ResultsPage::reportClicked},
+    } outputs[] = {{"P&rint report", "btReport", &ResultsPage::reportClicked},
                    {"Pre&view report", "btPreview", &ResultsPage::previewClicked},
                    {"Save report as P&DF...", "btPdf", &ResultsPage::pdfClicked},
                    {"Export tables as &CSV...", "btCsv", &ResultsPage::csvClicked}};
@@ -43,6 +44,14 @@ void ResultsPage::ensureBuilt() {
         b->setObjectName(QLatin1String(outputs[i].name));
         b->setGeometry(i % 2 == 0 ? 115 : 305, i < 2 ? 132 : 166, 170, 28);
         connect(b, &QPushButton::clicked, this, outputs[i].clicked);
+        if (i == 0) {
+            // Ctrl+P prints, as everywhere on the desktop, while this page is shown.
+            const QKeySequence print(QKeySequence::Print);
+            auto* shortcut = new QShortcut(print, this);
+            connect(shortcut, &QShortcut::activated, this, &ResultsPage::reportClicked);
+            b->setToolTip(QStringLiteral("Print the report (%1)")
+                              .arg(print.toString(QKeySequence::NativeText)));
+        }
     }
 
     auto* box = new QGroupBox(this);

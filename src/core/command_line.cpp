@@ -1,57 +1,102 @@
 #include "core/command_line.h"
 
 #include <QCommandLineParser>
-#include <array>
+#include <QFileInfo>
+#include <algorithm>
 
 #include "core/credits.h"
+#include "core/export_names.h"
+#include "core/table_description.h"
 
 namespace lt {
 namespace {
+using Kind = ExportRequest::Kind;
+
+// The export options, in the order --help lists them.
+struct ExportOption {
+    Kind kind;
+    const char* name;
+    const char* description;
+};
+constexpr ExportOption kExportOptions[] = {
+    {Kind::Report, "export-report",
+     "Write the report as a PDF to FILE and quit, showing no window."},
+    {Kind::Csv, "export-csv", "Write the three tables as CSV to FILE and quit, showing no window."},
+    {Kind::Chart, "export-chart",
+     "Write a table's chart to FILE (.png or .svg) and quit, showing no window."},
+    {Kind::LookAhead, "export-look-ahead",
+     "Write what the activities will add up to by an age as CSV to FILE and quit, showing no "
+     "window."},
+};
+
 bool fail(CommandLine& result, const QString& text) {
     result.action = CommandLine::Action::Error;
     result.text = text;
     return false;
 }
 
-// The export options (report, csv, chart, table, bar) into `result`.
-bool readExports(const QCommandLineParser& parser, const std::array<QCommandLineOption, 5>& o,
-                 CommandLine& result) {
-    const auto& [report, csv, chart, table, bar] = o;
-    for (const QCommandLineOption& file : {report, csv, chart})
-        if (parser.isSet(file) && parser.value(file).isEmpty())
-            return fail(result, QStringLiteral("The file name after '--%1' is empty.")
-                                    .arg(file.names().constFirst()));
-    result.reportFile = parser.value(report);
-    result.csvFile = parser.value(csv);
-    result.chartFile = parser.value(chart);
-    if ((parser.isSet(table) || parser.isSet(bar)) && result.chartFile.isEmpty())
+QString dashed(const QString& name) {
+    return (name.size() == 1 ? QStringLiteral("-") : QStringLiteral("--")) + name;
+}
+
+// An option named twice, in any of its spellings, is refused: which one would count?
+bool refuseRepeats(const QCommandLineParser& parser, const QList<QCommandLineOption>& options,
+                   CommandLine& result) {
+    const QStringList found = parser.optionNames();
+    for (const QCommandLineOption& o : options) {
+        int times = 0;
+        for (const QString& name : o.names()) times += int(found.count(name));
+        if (times > 1)
+            return fail(result, QStringLiteral("The option '%1' is given more than once.")
+                                    .arg(dashed(o.names().constLast())));
+    }
+    return true;
+}
+
+// The exports, in the order given, with the chart's table and form.
+bool readExports(const QCommandLineParser& parser, const QCommandLineOption& table,
+                 const QCommandLineOption& bar, CommandLine& result) {
+    QString chartFile;
+    for (const QString& name : parser.optionNames()) {
+        for (const ExportOption& e : kExportOptions) {
+            if (name != QLatin1String(e.name)) continue;
+            const QString file = parser.value(name);
+            if (file.isEmpty())
+                return fail(result,
+                            QStringLiteral("The file name after '--%1' is empty.").arg(name));
+            result.exports.push_back({e.kind, file});
+            if (e.kind == Kind::Chart) chartFile = file;
+        }
+    }
+    if ((parser.isSet(table) || parser.isSet(bar)) && chartFile.isEmpty())
         return fail(result, QStringLiteral("'--table' and '--bar' go with '--export-chart'."));
-    const QString suffix = result.chartFile.section(u'.', -1).toLower();
-    if (!result.chartFile.isEmpty() && suffix != u"png" && suffix != u"svg")
-        return fail(result, QStringLiteral("The chart file name must end in .png or .svg."));
-    const QString kind = parser.value(table);
-    if (!parser.isSet(table) || kind == u"hours")
-        result.chartTable = TableKind::Hours;
-    else if (kind == u"money")
-        result.chartTable = TableKind::Money;
-    else if (kind == u"frequency")
-        result.chartTable = TableKind::Freq;
-    else
-        return fail(result,
-                    QStringLiteral("Unknown table '%1': hours, money or frequency.").arg(kind));
+    const QStringList imageSuffixes{QStringLiteral("png"), QStringLiteral("svg")};
+    if (!chartFile.isEmpty() &&
+        !imageSuffixes.contains(QFileInfo(chartFile).suffix(), Qt::CaseInsensitive))
+        return fail(result, fileNameEndingRefusal(QStringLiteral("chart file"), imageSuffixes));
+    if (parser.isSet(table)) {
+        const QString kind = parser.value(table);
+        bool known = false;
+        for (const TableDescription& desc : tableDescriptions()) {
+            if (kind != QLatin1String(desc.word)) continue;
+            result.chartTable = desc.kind;
+            known = true;
+        }
+        if (!known)
+            return fail(result,
+                        QStringLiteral("Unknown table '%1': hours, money or frequency.").arg(kind));
+    }
     result.chartBars = parser.isSet(bar);
     return true;
 }
 
-// --export-look-ahead FILE and --age N into `result`.
-bool readLookAhead(const QCommandLineParser& parser, const QCommandLineOption& file,
-                   const QCommandLineOption& age, CommandLine& result) {
-    if (parser.isSet(file) && parser.value(file).isEmpty())
-        return fail(result, QStringLiteral("The file name after '--export-look-ahead' is empty."));
-    result.lookAheadFile = parser.value(file);
+// --age N into `result`; it goes with --export-look-ahead.
+bool readLookAheadAge(const QCommandLineParser& parser, const QCommandLineOption& age,
+                      CommandLine& result) {
     if (!parser.isSet(age)) return true;
-    if (result.lookAheadFile.isEmpty())
-        return fail(result, QStringLiteral("'--age' goes with '--export-look-ahead'."));
+    const bool lookAhead = std::any_of(result.exports.begin(), result.exports.end(),
+                                       [](const auto& e) { return e.kind == Kind::LookAhead; });
+    if (!lookAhead) return fail(result, QStringLiteral("'--age' goes with '--export-look-ahead'."));
     bool ok = false;
     result.lookAheadAge = parser.value(age).toInt(&ok);
     if (!ok || result.lookAheadAge < 1 || result.lookAheadAge > kLookAheadOldestAge)
@@ -76,19 +121,12 @@ CommandLine parseCommandLine(const QStringList& arguments) {
         QStringLiteral("Keep the data in FILE instead of the usual lifetally.ini."),
         QStringLiteral("FILE"));
     parser.addOption(settings);
-    const QCommandLineOption report(
-        QStringLiteral("export-report"),
-        QStringLiteral("Write the report as a PDF to FILE and quit, showing no window."),
-        QStringLiteral("FILE"));
-    const QCommandLineOption csv(
-        QStringLiteral("export-csv"),
-        QStringLiteral("Write the three tables as CSV to FILE and quit, showing no window."),
-        QStringLiteral("FILE"));
-    const QCommandLineOption chart(
-        QStringLiteral("export-chart"),
-        QStringLiteral("Write a table's chart to FILE (.png or .svg) and quit, showing no "
-                       "window."),
-        QStringLiteral("FILE"));
+    QList<QCommandLineOption> exports;
+    for (const ExportOption& e : kExportOptions) {
+        exports.append(QCommandLineOption(QLatin1String(e.name), QLatin1String(e.description),
+                                          QStringLiteral("FILE")));
+        parser.addOption(exports.constLast());
+    }
     const QCommandLineOption table(
         QStringLiteral("table"),
         QStringLiteral("The table --export-chart draws: hours (the default), money or "
@@ -96,50 +134,64 @@ CommandLine parseCommandLine(const QStringList& arguments) {
         QStringLiteral("TABLE"));
     const QCommandLineOption bar(QStringLiteral("bar"),
                                  QStringLiteral("Draw --export-chart as bars, not as a pie."));
-    for (const QCommandLineOption& o : {report, csv, chart, table, bar}) parser.addOption(o);
-    const QCommandLineOption lookAhead(
-        QStringLiteral("export-look-ahead"),
-        QStringLiteral("Write what the activities will add up to by an age as CSV to FILE and "
-                       "quit, showing no window."),
-        QStringLiteral("FILE"));
     const QCommandLineOption age(
         QStringLiteral("age"),
         QStringLiteral("The age --export-look-ahead looks ahead to (80 unless given)."),
         QStringLiteral("N"));
-    parser.addOption(lookAhead);
+    parser.addOption(table);
+    parser.addOption(bar);
     parser.addOption(age);
 
     CommandLine result;
     if (!parser.parse(arguments)) {
-        result.action = CommandLine::Action::Error;
-        result.text = parser.errorText();
-    } else if (!parser.positionalArguments().isEmpty()) {
-        result.action = CommandLine::Action::Error;
-        result.text = QStringLiteral("Unexpected argument '%1'.")
-                          .arg(parser.positionalArguments().constFirst());
+        fail(result, parser.errorText());
+        return result;
+    }
+    if (!refuseRepeats(parser, QList{help, version, settings, table, bar, age} + exports, result))
+        return result;
+    if (!parser.positionalArguments().isEmpty()) {
+        fail(result, QStringLiteral("Unexpected argument '%1'.")
+                         .arg(parser.positionalArguments().constFirst()));
     } else if (parser.isSet(help)) {
         result.action = CommandLine::Action::Help;
         // The usage line names the program, whatever it was started as.
         QString text = parser.helpText();
         text.remove(0, text.indexOf(QLatin1Char('\n')) + 1);
-        result.text = QStringLiteral("Usage: lifetally [options]\n") + text;
+        result.text = QStringLiteral("Usage: lifetally [options]\n") + text +
+                      QStringLiteral("\nMore in the manual page (man lifetally) and at %1\n")
+                          .arg(makerWebAddress());
     } else if (parser.isSet(version)) {
         result.action = CommandLine::Action::Version;
         result.text = QStringLiteral("Lifetally %1\n").arg(programVersion());
     } else if (parser.isSet(settings) && parser.value(settings).isEmpty()) {
-        result.action = CommandLine::Action::Error;
-        result.text = QStringLiteral("The settings file name is empty.");
+        fail(result, QStringLiteral("The settings file name is empty."));
     } else {
         result.settingsFile = parser.value(settings);
-        readExports(parser, {report, csv, chart, table, bar}, result) &&
-            readLookAhead(parser, lookAhead, age, result);
+        readExports(parser, table, bar, result) && readLookAheadAge(parser, age, result);
     }
     return result;
+}
+
+QString commandLineErrorText(const CommandLine& line) {
+    return QStringLiteral("lifetally: %1\nTry 'lifetally --help' for more information.\n")
+        .arg(line.text);
 }
 
 bool mayBeQtOption(const QString& argument) {
     return argument.size() > 2 && argument[0] == QLatin1Char('-') &&
            argument[1] != QLatin1Char('-');
+}
+
+bool canShowWindows(const std::function<QString(const char*)>& env, const QStringList& arguments) {
+    if (!env("QT_QPA_PLATFORM").isEmpty() || arguments.contains(QStringLiteral("-platform")))
+        return true;
+    return !env("DISPLAY").isEmpty() || !env("WAYLAND_DISPLAY").isEmpty();
+}
+
+QString noDisplayText() {
+    return QStringLiteral(
+        "lifetally: the window needs a graphical session, and none was found (no DISPLAY or "
+        "WAYLAND_DISPLAY); the --export-* options work without one.\n");
 }
 
 }  // namespace lt

@@ -7,6 +7,13 @@ namespace lt {
 ConversionError::ConversionError(const QString& message)
     : std::runtime_error(message.toStdString()), message_(message) {}
 
+ConversionError ConversionError::placed(const QString& place) const {
+    if (placed_) return *this;
+    ConversionError e(place + QStringLiteral(": ") + message_);
+    e.placed_ = true;
+    return e;
+}
+
 QDate strToDate(const QString& text) {
     const auto d = loc::parseDate(text);
     if (!d) throw ConversionError(QStringLiteral("'%1' is not a valid date").arg(text));

@@ -11,10 +11,25 @@ class ConversionError : public std::runtime_error {
 public:
     explicit ConversionError(const QString& message);
     QString message() const { return message_; }
+    // The same failure with where the text stands in front: "Hours, row 3, ending date:
+    // '' is not a valid date". A failure that names its place already keeps it.
+    ConversionError placed(const QString& place) const;
 
 private:
     QString message_;
+    bool placed_ = false;
 };
+
+// Runs `read`; a ConversionError it throws leaves with `place` in front of its message
+// ("Your birthdate: '' is not a valid date").
+template <class F>
+auto readAt(const QString& place, F&& read) -> decltype(read()) {
+    try {
+        return read();
+    } catch (const ConversionError& e) {
+        throw e.placed(place);
+    }
+}
 
 // Locale short-date parsing; throws "'%s' is not a valid date".
 QDate strToDate(const QString& text);

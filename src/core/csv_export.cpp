@@ -18,16 +18,6 @@ QString plainTrimmed(double value) {
 
 QString isoDate(const QString& text) { return strToDate(text).toString(Qt::ISODate); }
 
-// Total and share as the total cell shows them: "20,137 (33.33%)" gives 20137 and
-// 33.33. A cell not worked out yet gives two empty fields.
-std::pair<QString, QString> totalAndShare(const QString& cell) {
-    if (cell.isEmpty()) return {};
-    const QString total = csvNumber(totalCellValue(cell), 0);
-    const int open = cell.indexOf(QStringLiteral(" ("));
-    if (open < 0) return {total, QString()};
-    return {total, csvNumber(strToFloat(numberChars(cell.mid(open + 2))), 2)};
-}
-
 bool needsQuotes(const QString& field) {
     for (QChar c : field)
         if (c == u',' || c == u'"' || c == u'\r' || c == u'\n') return true;
@@ -39,17 +29,7 @@ QString csvNumber(double value, int decimals) {
     return QString::number(loc::roundHalfAway(value, decimals), 'f', decimals);
 }
 
-QString csvTableWord(TableKind kind) {
-    switch (kind) {
-        case TableKind::Hours:
-            return QStringLiteral("hours");
-        case TableKind::Money:
-            return QStringLiteral("money");
-        case TableKind::Freq:
-            break;
-    }
-    return QStringLiteral("frequency");
-}
+QString csvTableWord(TableKind kind) { return QLatin1String(tableDescription(kind).word); }
 
 QString csvUnit(TableKind kind) {
     switch (tableDescription(kind).amount) {
@@ -69,30 +49,43 @@ QStringList csvHeader() {
             QStringLiteral("End"),   QStringLiteral("Total"),    QStringLiteral("Share %")};
 }
 
-QStringList csvFields(TableKind kind, const QStringList& row) {
-    const QString amountText = row.value(1);
+QStringList csvFields(TableKind kind, const ActivityRow& row, double base, DateTime now) {
+    const auto cell = [&](int col, auto read) { return readCell(kind, row.number, col, read); };
+    const QString& amountText = row.amount;
     QString amount;
     switch (tableDescription(kind).amount) {
         case AmountKind::Time:
-            amount = plainTrimmed(hoursOf(amountText) + minutesOf(amountText) / 60.0);
+            amount = cell(1, [&] {
+                return plainTrimmed(hoursOf(amountText) + minutesOf(amountText) / 60.0);
+            });
             break;
         case AmountKind::Money:
-            amount = csvNumber(strToFloat(numberChars(amountText)), 2);
+            amount = cell(1, [&] { return csvNumber(strToFloat(numberChars(amountText)), 2); });
             break;
         case AmountKind::Count:
-            amount = csvNumber(strToFloat(numberChars(amountText)), 0);
+            amount = cell(1, [&] { return csvNumber(strToFloat(numberChars(amountText)), 0); });
             break;
     }
-    const QString end = row.value(4) == u"Now" ? row.value(4) : isoDate(row.value(4));
-    const auto [total, share] = totalAndShare(row.value(5));
-    return {csvTableWord(kind),    row.value(0), amount, csvUnit(kind), row.value(2),
-            isoDate(row.value(3)), end,          total,  share};
+    const QString start = cell(3, [&] { return isoDate(row.start); });
+    const QString end = row.end == u"Now" ? row.end : cell(4, [&] { return isoDate(row.end); });
+    const RowTotal t = rowTotal(kind, row, base, now);
+    const QString total = kind == TableKind::Freq ? plainTrimmed(t.total) : csvNumber(t.total, 2);
+    const QString share = t.share > 0 ? csvNumber(t.share, 2) : QString();
+    return {csvTableWord(kind),
+            row.activity,
+            amount,
+            csvUnit(kind),
+            row.period,
+            start,
+            end,
+            total,
+            share};
 }
 
 QByteArray csvRecord(const QStringList& fields) {
     QStringList out;
     for (QString f : fields) {
-        if (!f.isEmpty() && QStringLiteral("=+-@").contains(f.front())) f.prepend(u'\'');
+        if (!f.isEmpty() && QStringLiteral("=+-@\t\r").contains(f.front())) f.prepend(u'\'');
         if (needsQuotes(f)) f = u'"' + QString(f).replace(u'"', QStringLiteral("\"\"")) + u'"';
         out << f;
     }
@@ -106,12 +99,14 @@ QByteArray csvRecord(const QStringList& texts, const QStringList& numbers) {
     return record + "\r\n";
 }
 
-QByteArray tablesCsv(const std::array<TableTexts, 3>& tables) {
+QByteArray tablesCsv(const std::array<TableTexts, 3>& tables, double hoursLived, double income,
+                     DateTime now) {
     QByteArray csv = csvRecord(csvHeader());
     for (const TableDescription& desc : tableDescriptions()) {
         const TableTexts& table = tables[size_t(tableIndex(desc.kind))];
+        const double base = desc.kind == TableKind::Hours ? hoursLived : income;
         for (int r = 1, n = numNonBlankRows(table); r <= n; ++r)
-            csv += csvRecord(csvFields(desc.kind, table[size_t(r)]));
+            csv += csvRecord(csvFields(desc.kind, activityRowOf(table, r), base, now));
     }
     return csv;
 }

@@ -4,7 +4,9 @@
 #include <QStringList>
 #include <array>
 
+#include "core/date_time.h"
 #include "core/table_shape.h"
+#include "core/totals.h"
 
 // The three tables as one CSV file for spreadsheets: locale-neutral numbers and ISO
 // dates, UTF-8, RFC 4180 quoting, CRLF line ends.
@@ -20,18 +22,24 @@ QString csvUnit(TableKind kind);
 // "Table,Activity,Amount,Unit,Per,Start,End,Total,Share %".
 QStringList csvHeader();
 
-// The fields of one filled row of table `kind`, from the texts the table shows. Throws
-// ConversionError for an amount or a date that does not convert.
-QStringList csvFields(TableKind kind, const QStringList& row);
+// The fields of one filled row of table `kind`, from the texts the table shows. Total
+// and share are worked out from the row at `now` (money to the cent, hours to two
+// decimals, counts as they come), not read from the rounded total cell; `base` is as
+// for rowTotal. Throws ConversionError, naming the cell, for a text that does not
+// convert.
+QStringList csvFields(TableKind kind, const ActivityRow& row, double base, DateTime now);
 
 // One record: fields quoted where they need it, a field that a spreadsheet would run
-// as a formula led by an apostrophe, then CRLF.
+// as a formula (one starting with =, +, -, @, a tab or a carriage return) led by an
+// apostrophe, then CRLF. Every CSV the program writes goes through it.
 QByteArray csvRecord(const QStringList& fields);
 // One record of `texts`, written as above, then `numbers`, which the program made
 // (csvNumber) and writes as they stand: a minus sign there starts no formula.
 QByteArray csvRecord(const QStringList& texts, const QStringList& numbers);
 
-// The header and every filled row of the hours, money and frequency tables, in order.
-QByteArray tablesCsv(const std::array<TableTexts, 3>& tables);
+// The header and every filled row of the hours, money and frequency tables, in order;
+// shares are of `hoursLived` and `income`.
+QByteArray tablesCsv(const std::array<TableTexts, 3>& tables, double hoursLived, double income,
+                     DateTime now);
 
 }  // namespace lt

@@ -85,9 +85,8 @@ LookAhead lookAhead(const std::array<TableTexts, 3>& tables, const QDate& birth,
         const size_t t = size_t(tableIndex(desc.kind));
         const TableTexts& table = tables[t];
         for (int r = 1, n = numNonBlankRows(table); r <= n; ++r) {
-            const QStringList& c = table[size_t(r)];
-            const ActivityRow row{c.value(0), c.value(1), c.value(2), c.value(3), c.value(4)};
-            const double soFar = rowTotal(desc.kind, row, rowSpan(row, now));
+            const ActivityRow row = activityRowOf(table, r);
+            const double soFar = rowTotal(desc.kind, row, rowSpan(row, now, desc.kind));
             look.tables[t].push_back(
                 {row.activity, soFar, totalByBirthday(desc.kind, row, look.birthday, now)});
         }

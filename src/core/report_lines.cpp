@@ -1,5 +1,6 @@
 #include "core/report_lines.h"
 
+#include <QFile>
 #include <algorithm>
 
 #include "core/credits.h"
@@ -53,8 +54,43 @@ QStringList tableLines(const TableTexts& table, const ColumnWidths& pixels) {
     return lines;
 }
 
-QPageSize::PageSizeId reportPaper(const QLocale& locale) {
-    return locale.territory() == QLocale::UnitedStates ? QPageSize::Letter : QPageSize::A4;
+QPageSize::PageSizeId localePaper(const QLocale& locale) {
+    using T = QLocale::Territory;
+    static constexpr T letter[] = {T::UnitedStates, T::Canada,     T::Mexico,     T::Chile,
+                                   T::Colombia,     T::CostaRica,  T::Guatemala,  T::Nicaragua,
+                                   T::Panama,       T::PuertoRico, T::ElSalvador, T::Venezuela,
+                                   T::Bolivia,      T::Philippines};
+    return std::find(std::begin(letter), std::end(letter), locale.territory()) != std::end(letter)
+               ? QPageSize::Letter
+               : QPageSize::A4;
+}
+
+PaperSources systemPaperSources() {
+    PaperSources s;
+    s.paperLocale = qEnvironmentVariable("LC_ALL");
+    if (s.paperLocale.isEmpty()) s.paperLocale = qEnvironmentVariable("LC_PAPER");
+    QFile file(QStringLiteral("/etc/papersize"));
+    if (file.open(QIODevice::ReadOnly)) s.paperFile = file.read(4096);
+    s.locale = QLocale();
+    return s;
+}
+
+QPageSize::PageSizeId reportPaper(const PaperSources& sources) {
+    // "C" and "POSIX" name no country.
+    const QString name = sources.paperLocale.section(u'.', 0, 0).section(u'@', 0, 0);
+    if (name.contains(u'_')) return localePaper(QLocale(name));
+    // The first word that is not a comment, as libpaper reads it: "a4", "letter".
+    for (const QByteArray& line : sources.paperFile.split('\n')) {
+        const QByteArray word = line.simplified().split(' ').value(0);
+        if (word.isEmpty() || word.startsWith('#')) continue;
+        for (int id = 0; id < int(QPageSize::LastPageSize); ++id) {
+            const auto size = QPageSize::PageSizeId(id);
+            if (QPageSize::key(size).compare(QLatin1String(word), Qt::CaseInsensitive) == 0)
+                return size;
+        }
+        break;
+    }
+    return localePaper(sources.locale);
 }
 
 QStringList reportLines(const ReportInput& input, const QDateTime& when) {

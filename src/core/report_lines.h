@@ -47,9 +47,23 @@ int printedRowCount(const TableTexts& table);
 // The printed lines of one table: its title line and its rows up to the first empty one.
 QStringList tableLines(const TableTexts& table, const ColumnWidths& pixels);
 
-// The paper a report saved as a PDF is laid out on: Letter in the United States, A4
-// elsewhere.
-QPageSize::PageSizeId reportPaper(const QLocale& locale);
+// Where the paper of a saved report is looked for, in this order.
+struct PaperSources {
+    // The locale the C library takes paper from: LC_ALL, else LC_PAPER ("en_GB.UTF-8");
+    // empty when neither is set.
+    QString paperLocale;
+    // The system's paper (/etc/papersize: "a4", "letter"); empty when there is none.
+    QByteArray paperFile;
+    // The program's locale, when neither says.
+    QLocale locale;
+};
+// The sources on this system: the environment and /etc/papersize.
+PaperSources systemPaperSources();
+// The paper a report saved as a PDF is laid out on.
+QPageSize::PageSizeId reportPaper(const PaperSources& sources);
+// Letter in the territories whose locales use it (the United States, Canada, Mexico,
+// ...), A4 elsewhere.
+QPageSize::PageSizeId localePaper(const QLocale& locale);
 
 // The whole report, line by line (empty strings for empty lines).
 QStringList reportLines(const ReportInput& input, const QDateTime& when);

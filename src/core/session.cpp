@@ -11,10 +11,10 @@ namespace {
 constexpr ColumnWidths kColumnWidths{171, 87, 41, 66, 67, 119};
 
 // The sum of the totals a table shows, as the chart's "Other" needs it.
-double subTotal(const TableTexts& table) {
+double subTotal(TableKind kind, const TableTexts& table) {
     double sum = 0;
     for (int r = 1, n = numNonBlankRows(table); r <= n; ++r)
-        sum += totalCellValue(table[size_t(r)].value(5));
+        sum += readCell(kind, r, 5, [&] { return totalCellValue(table[size_t(r)].value(5)); });
     return sum;
 }
 }  // namespace
@@ -30,6 +30,7 @@ ColumnWidths designedColumnWidths() { return kColumnWidths; }
 
 Session openSession(const StoredSettings& stored, DateTime now) {
     Session s;
+    s.now = now;
     s.dateOfBirth = now;
     s.name = stored.name;
     s.birthDateText = stored.birthDateText;
@@ -101,14 +102,15 @@ TableChart tableChart(TableKind kind, const QString& name, const QString& ageLin
                       const QString& incomeLine, const TableTexts& table, double hoursLived,
                       double income) {
     QString caption;
-    double sub = 0, base = 0;
+    // Summed for every table, so that a total that does not convert is named by its
+    // place; with no base (frequency) the sum draws nothing.
+    const double sub = subTotal(kind, table);
+    double base = 0;
     if (kind == TableKind::Hours) {
         caption = ageLine;
-        sub = subTotal(table);
         base = hoursLived;
     } else if (kind == TableKind::Money) {
         caption = incomeLine;
-        sub = subTotal(table);
         base = income;
     }
     return {chartTitle(kind, name, caption), buildChartPoints(table, base, sub)};
@@ -117,6 +119,15 @@ TableChart tableChart(TableKind kind, const QString& name, const QString& ageLin
 TableChart sessionChart(const Session& session, TableKind kind) {
     return tableChart(kind, session.name, session.ageLine, session.incomeLine,
                       session.tables[size_t(tableIndex(kind))], session.hoursLived, session.income);
+}
+
+bool hasRowsToChart(const TableTexts& table) {
+    return table.size() > 1 && !isBlankActivity(table[1].value(0));
+}
+
+QString noRowsToChartText(TableKind kind) {
+    return QStringLiteral("The %1 table has no rows to chart.")
+        .arg(QLatin1String(tableDescription(kind).word));
 }
 
 }  // namespace lt

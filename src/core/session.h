@@ -38,6 +38,8 @@ struct Session {
     std::array<TableTexts, 3> tables;
     // Conversion failures, as the window would report them at start-up.
     QStringList errors;
+    // The moment it was worked out at.
+    DateTime now = 0;
 };
 
 // Start-up over `stored` at the moment `now`: the birth date taken in, then the
@@ -68,5 +70,11 @@ TableChart tableChart(TableKind kind, const QString& name, const QString& ageLin
                       const QString& incomeLine, const TableTexts& table, double hoursLived,
                       double income);
 TableChart sessionChart(const Session& session, TableKind kind);
+
+// Whether a table has a row to chart: the Results page charts only a table whose first
+// row is filled.
+bool hasRowsToChart(const TableTexts& table);
+// "The frequency table has no rows to chart."
+QString noRowsToChartText(TableKind kind);
 
 }  // namespace lt

@@ -18,9 +18,10 @@ const std::array<TableDescription, 3>& tableDescriptions() {
          "gridHours",
          {"btSort1", "btAdd1", "btEdit1", "btDel1", "btClear"},
          "btGrHour",
-         "Graph results of hours",
+         "Graph results of &hours",
          "Hours spent for ",
-         true},
+         true,
+         "hours"},
         {TableKind::Money,
          AmountKind::Money,
          "Step 3: Money spent on various activities",
@@ -34,9 +35,10 @@ const std::array<TableDescription, 3>& tableDescriptions() {
          "gridMoney",
          {"btSort2", "btAdd2", "btEdit2", "btDel2", "btClear2"},
          "btGrMoney",
-         "Graph results of money",
+         "Graph results of &money",
          "Money spent for ",
-         true},
+         true,
+         "money"},
         {TableKind::Freq,
          AmountKind::Count,
          "Step 4: Frequency of various activities",
@@ -50,15 +52,22 @@ const std::array<TableDescription, 3>& tableDescriptions() {
          "gridFreq",
          {"btSort3", "btAdd3", "btEdit3", "btDel3", "btClear3"},
          "btGrFreq",
-         "Graph results of frequency",
+         "Graph results of &frequency",
          "Frequency of activities for ",
-         false},
+         false,
+         "frequency"},
     }};
     return descriptions;
 }
 
 const TableDescription& tableDescription(TableKind kind) {
     return tableDescriptions()[size_t(tableIndex(kind))];
+}
+
+QString tableTitle(TableKind kind) {
+    QString title = QLatin1String(tableDescription(kind).word);
+    title[0] = title[0].toUpper();
+    return title;
 }
 
 }  // namespace lt

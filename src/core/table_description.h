@@ -35,10 +35,15 @@ struct TableDescription {
     std::array<const char*, 5> buttonNames;
     // The Results page's button that charts the table, and the chart's title words.
     const char* chartButtonName;
-    const char* chartButtonCaption;
+    const char* chartButtonCaption;  // with its access key
     const char* chartTitleWords;
     bool chartTitleHasCaption;  // the age or income line follows the name
+    // The table's name in files, on the command line and in messages: "hours".
+    const char* word;
 };
+
+// "Hours": the table's name at the head of a message.
+QString tableTitle(TableKind kind);
 
 // Hours, money, frequency: in the order of the pages, the file and the report.
 const std::array<TableDescription, 3>& tableDescriptions();

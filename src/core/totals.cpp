@@ -3,6 +3,7 @@
 #include "core/cell_text.h"
 #include "core/conversion.h"
 #include "core/locale_format.h"
+#include "core/table_description.h"
 
 namespace lt {
 namespace {
@@ -27,32 +28,49 @@ double spanTotal(double perPeriod, const QString& period, const TDateDiff& span,
 }
 }  // namespace
 
-TDateDiff rowSpan(const ActivityRow& row, DateTime now) {
-    const DateTime start = toDateTime(strToDate(row.start));
-    const DateTime end = row.end == u"Now" ? now : toDateTime(strToDate(row.end));
+QString cellPlace(TableKind kind, int row, int col) {
+    // The amount column is named by its heading: time, amount, frequency.
+    const QString column = col == 1
+                               ? QString::fromLatin1(tableDescription(kind).headings[1]).toLower()
+                               : QLatin1String(std::array{"activity", "", "period", "starting date",
+                                                          "ending date", "total"}[size_t(col)]);
+    return QStringLiteral("%1, row %2, %3").arg(tableTitle(kind)).arg(row).arg(column);
+}
+
+TDateDiff rowSpan(const ActivityRow& row, DateTime now, TableKind kind) {
+    const DateTime start =
+        readCell(kind, row.number, 3, [&] { return toDateTime(strToDate(row.start)); });
+    const DateTime end = row.end == u"Now" ? now : readCell(kind, row.number, 4, [&] {
+        return toDateTime(strToDate(row.end));
+    });
     return computedatediff(start, end);
 }
 
 double rowTotal(TableKind kind, const ActivityRow& row, const TDateDiff& span) {
-    if (kind != TableKind::Hours)
-        return spanTotal(strToFloat(numberChars(row.amount)), row.period, span, true);
+    if (kind != TableKind::Hours) {
+        const double amount =
+            readCell(kind, row.number, 1, [&] { return strToFloat(numberChars(row.amount)); });
+        return spanTotal(amount, row.period, span, true);
+    }
     // In floating point: a hand-edited hours word may be too large for an int times 60.
-    const double perPeriod = hoursOf(row.amount) * 60.0 + minutesOf(row.amount);
+    const double perPeriod = readCell(
+        kind, row.number, 1, [&] { return hoursOf(row.amount) * 60.0 + minutesOf(row.amount); });
     return spanTotal(perPeriod, row.period, span, false) * (1.0 / 60);
 }
 
+RowTotal rowTotal(TableKind kind, const ActivityRow& row, double base, DateTime now) {
+    RowTotal t;
+    t.total = rowTotal(kind, row, rowSpan(row, now, kind));
+    if (kind != TableKind::Freq && base > 0) t.share = 100 * t.total / base;
+    return t;
+}
+
 QString hourTotalText(const ActivityRow& row, double hoursLived, DateTime now) {
-    const double hours = rowTotal(TableKind::Hours, row, rowSpan(row, now));
-    const double percentage = hoursLived > 0 ? 100 * hours / hoursLived : 0;
-    return loc::formatNumber(hours, 0) + percentText(percentage);
+    return rowTotalText(TableKind::Hours, row, hoursLived, now);
 }
 
 QString moneyTotalText(const ActivityRow& row, bool moneyMode, double income, DateTime now) {
-    const double total =
-        rowTotal(moneyMode ? TableKind::Money : TableKind::Freq, row, rowSpan(row, now));
-    if (!moneyMode) return loc::formatNumber(total, 0);
-    const double percentage = income > 0 ? 100 * total / income : 0;
-    return loc::formatMoney0(total) + percentText(percentage);
+    return rowTotalText(moneyMode ? TableKind::Money : TableKind::Freq, row, income, now);
 }
 
 double totalCellValue(const QString& totalText) {
@@ -61,7 +79,8 @@ double totalCellValue(const QString& totalText) {
 }
 
 QString ageLine(const QString& birthDateText, DateTime now) {
-    const DateTime birth = toDateTime(strToDate(birthDateText));
+    const DateTime birth = readAt(QStringLiteral("Your birthdate"),
+                                  [&] { return toDateTime(strToDate(birthDateText)); });
     const TDateDiff span = computedatediff(now, birth);
     return QStringLiteral("Age: ") + ymd(span, false) + QStringLiteral(" Hours: ") +
            loc::formatNumber(span.totalHours, 0);
@@ -72,16 +91,22 @@ QString incomeLine(const QString& incomeDisplayText) {
 }
 
 QString rowTotalText(TableKind kind, const ActivityRow& row, double base, DateTime now) {
-    if (kind == TableKind::Hours) return hourTotalText(row, base, now);
-    return moneyTotalText(row, kind == TableKind::Money, base, now);
+    const RowTotal t = rowTotal(kind, row, base, now);
+    if (kind == TableKind::Freq) return loc::formatNumber(t.total, 0);
+    return (kind == TableKind::Money ? loc::formatMoney0(t.total) : loc::formatNumber(t.total, 0)) +
+           percentText(t.share);
+}
+
+ActivityRow activityRowOf(const TableTexts& table, int row) {
+    const QStringList& c = table[size_t(row)];
+    return {c.value(0), c.value(1), c.value(2), c.value(3), c.value(4), row};
 }
 
 void computeTableTotals(TableKind kind, TableTexts& table, double base, DateTime now) {
     for (int r = 1, n = numNonBlankRows(table); r <= n; ++r) {
         QStringList& cells = table[size_t(r)];
         while (cells.size() < kTableCols) cells << QString();
-        cells[5] =
-            rowTotalText(kind, {cells[0], cells[1], cells[2], cells[3], cells[4]}, base, now);
+        cells[5] = rowTotalText(kind, activityRowOf(table, r), base, now);
     }
 }
 

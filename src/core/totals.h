@@ -1,6 +1,7 @@
 #pragma once
 #include <QString>
 
+#include "core/conversion.h"
 #include "core/date_span.h"
 #include "core/table_shape.h"
 
@@ -9,11 +10,37 @@ namespace lt {
 // The five texts a user enters for one activity (columns 0 to 4 of a table row).
 struct ActivityRow {
     QString activity, amount, period, start, end;
+    // The row's number in its table (1 to 50), for messages; 0 when not known.
+    int number = 0;
 };
 
-// The span of a row: start date to end date, or to `now` when the end reads "Now".
-// Throws ConversionError for a date that does not convert.
-TDateDiff rowSpan(const ActivityRow& row, DateTime now);
+// "Hours, row 3, ending date": where cell `col` of data row `row` of a table stands.
+QString cellPlace(TableKind kind, int row, int col);
+// Runs `read` on cell `col` of row `row`; a ConversionError it throws names the cell
+// ("Hours, row 3, ending date: '' is not a valid date"). Row 0 names nothing.
+template <class F>
+auto readCell(TableKind kind, int row, int col, F&& read) -> decltype(read()) {
+    try {
+        return read();
+    } catch (const ConversionError& e) {
+        if (row <= 0) throw;
+        throw e.placed(cellPlace(kind, row, col));
+    }
+}
+
+// The span of a row of table `kind`: start date to end date, or to `now` when the end
+// reads "Now". Throws ConversionError for a date that does not convert.
+TDateDiff rowSpan(const ActivityRow& row, DateTime now, TableKind kind = TableKind::Hours);
+
+// A row's total over its span, unrounded, and its share of the lifetime figure in per
+// cent (0 for frequency rows and for a figure of 0).
+struct RowTotal {
+    double total = 0;
+    double share = 0;
+};
+// `base` is hours lived for hours, the lifetime income for money, unused for frequency.
+// Throws ConversionError, naming the cell when the row's number is known.
+RowTotal rowTotal(TableKind kind, const ActivityRow& row, double base, DateTime now);
 
 // The exact total of a row of table `kind` over `span`, unrounded: hours for the hours
 // table, the amount or the count for the others. Throws ConversionError for an amount.
@@ -27,14 +54,17 @@ QString moneyTotalText(const ActivityRow& row, bool moneyMode, double income, Da
 // lived, lifetime income; unused for frequency). Throws ConversionError.
 QString rowTotalText(TableKind kind, const ActivityRow& row, double base, DateTime now);
 // Writes the total cell of every filled row of `table`, in order. Throws ConversionError
-// at the first row that does not convert; the rows before it are done.
+// (naming the cell) at the first row that does not convert; the rows before it are done.
 void computeTableTotals(TableKind kind, TableTexts& table, double base, DateTime now);
 
 // The number a total cell shows, without its percentage: "$1,234 (2.47%)" gives 1234.
 // Throws ConversionError when no number is left.
 double totalCellValue(const QString& totalText);
+// Row `row` of `table` as its five entered texts, numbered.
+ActivityRow activityRowOf(const TableTexts& table, int row);
 
-// "Age: 36 years 9 months 5 days  Hours: 322,306". Throws for an invalid birth date.
+// "Age: 36 years 9 months 5 days  Hours: 322,306". Throws for an invalid birth date,
+// naming the birth date field.
 QString ageLine(const QString& birthDateText, DateTime now);
 QString incomeLine(const QString& incomeDisplayText);
 

@@ -3,12 +3,11 @@
 #include <qdrawutil.h>
 
 #include <QApplication>
-#include <QDir>
-#include <QFileInfo>
 #include <QLabel>
 #include <QLinearGradient>
 #include <QPainter>
 #include <QPushButton>
+#include <QUrl>
 
 #include "core/credits.h"
 #include "core/shell_open.h"
@@ -119,8 +118,7 @@ void ScrollingLine::hideEvent(QHideEvent* event) {
     QWidget::hideEvent(event);
 }
 
-TfrmAbout::TfrmAbout(QWidget* owner, const QString& folder)
-    : QDialog(owner), folder_(folder.isEmpty() ? QCoreApplication::applicationDirPath() : folder) {
+TfrmAbout::TfrmAbout(QWidget* owner) : QDialog(owner) {
     setObjectName(QStringLiteral("TfrmAbout"));
     setWindowTitle(QStringLiteral("About Lifetally"));
     setFixedSize(kWidth, kHeight);
@@ -171,7 +169,7 @@ TfrmAbout::TfrmAbout(QWidget* owner, const QString& folder)
     Label5 =
         makeLabel(Panel1, "Label5", makerWebAddress(), QRect(inner, 188, lineWidth, 18), centred);
 
-    OKButton = new QPushButton(QStringLiteral("OK"), this);
+    OKButton = new QPushButton(QStringLiteral("&OK"), this);
     OKButton->setObjectName(QStringLiteral("OKButton"));
     OKButton->setGeometry(60, 256, 120, 27);
     OKButton->setDefault(true);
@@ -203,30 +201,16 @@ TfrmAbout::TfrmAbout(QWidget* owner, const QString& folder)
     centreOnScreen(this, owner ? owner->screen() : QGuiApplication::primaryScreen());
 }
 
-QString TfrmAbout::shortcutPath() const {
-    return QDir(folder_).filePath(QStringLiteral("KORVO.URL"));
-}
-
 void TfrmAbout::btWebClick() {
-    const QString path = shortcutPath();
-    if (!QFileInfo::exists(path)) {
-        QString error;
-        if (!writeInternetShortcut(path, makerWebAddress(), &error)) {
-            reportDefaultError(error, this);
-            return;
-        }
-    }
-    if (!shellOpen(path))
-        showError(QStringLiteral("Couldn't open web browser for home page ") +
-                      QDir::toNativeSeparators(path),
-                  this);
+    // The desktop's own way to an address: its web browser, and no file left behind.
+    const QString address = makerWebAddress();
+    if (!openWebAddress(QUrl(address)))
+        showError(QStringLiteral("Couldn't open web browser for home page ") + address, this);
 }
 
-void showAboutBox(QWidget* owner, const QString& folder) {
-    TfrmAbout box(owner, folder);
+void showAboutBox(QWidget* owner) {
+    TfrmAbout box(owner);
     execDialog(box);
 }
-
-void showAboutBox(QWidget* owner) { showAboutBox(owner, QString()); }
 
 }  // namespace lt

@@ -37,10 +37,7 @@ private:
 class TfrmAbout : public QDialog {
     Q_OBJECT
 public:
-    // `folder` holds the home-page shortcut; empty means the executable's folder.
-    explicit TfrmAbout(QWidget* owner = nullptr, const QString& folder = QString());
-    // Full path of the shortcut file the home-page button uses.
-    QString shortcutPath() const;
+    explicit TfrmAbout(QWidget* owner = nullptr);
 
 private slots:
     void btWebClick();
@@ -58,11 +55,9 @@ private:
     QPushButton* OKButton;
     QPushButton* btWeb;
     ScrollingLine* EsScrollingMarquee1;
-    QString folder_;
 };
 
 // "&About": creates the box for `owner`, runs it modally and destroys it.
 void showAboutBox(QWidget* owner);
-void showAboutBox(QWidget* owner, const QString& folder);
 
 }  // namespace lt

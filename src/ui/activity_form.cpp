@@ -95,8 +95,9 @@ void switchEndDate(QRadioButton* rbSpecific, QLineEdit* edEndDate, QToolButton* 
     if (edEndDate->text().isEmpty()) edEndDate->setText(todayText());
 }
 
-void pickInto(QLineEdit* field, DateTime dateOfBirth) {
-    const QDate start = strToDate(field->text());
+// `place` names the field in a message about a text that is no date.
+void pickInto(QLineEdit* field, DateTime dateOfBirth, const QString& place) {
+    const QDate start = readAt(place, [field] { return strToDate(field->text()); });
     const DateTime chosen = pickDate(field, toDateTime(start), dateOfBirth);
     field->setText(loc::formatDate(dateOf(chosen)));
 }
@@ -136,10 +137,10 @@ ActivityForm::ActivityForm(QWidget* owner, DateTime dateOfBirth, const QString& 
     Panel1->setAccessibleName(QStringLiteral("Ending date of activity"));
     // Made in tab order, so that the panel's own order of children matches it.
     const auto indefinite = [this] {
-        rbNow = radioButton(Panel1, QStringLiteral("Indefinite"), 126, 9);
+        rbNow = radioButton(Panel1, QStringLiteral("&Indefinite"), 126, 9);
     };
     const auto specific = [this] {
-        rbSpecific = radioButton(Panel1, QStringLiteral("Specific date"), 8, 9);
+        rbSpecific = radioButton(Panel1, QStringLiteral("&Specific date"), 8, 9);
     };
     if (indefiniteFirst_) {
         indefinite();
@@ -158,10 +159,10 @@ ActivityForm::ActivityForm(QWidget* owner, DateTime dateOfBirth, const QString& 
     Label2 = placeLabel(this, QStringLiteral("Ending date of activity:"), 16, layout.endCaptionTop,
                         edEndDate);
 
-    btOK = new QPushButton(QStringLiteral("OK"), this);
+    btOK = new QPushButton(QStringLiteral("&OK"), this);
     btOK->setGeometry(layout.ok.x(), layout.ok.y(), 75, 25);
     btOK->setDefault(true);
-    btCancel = new QPushButton(QStringLiteral("Cancel"), this);
+    btCancel = new QPushButton(QStringLiteral("&Cancel"), this);
     btCancel->setGeometry(layout.ok.x() + 88, layout.ok.y(), 75, 25);
     for (QPushButton* b : {btOK, btCancel}) {
         b->setFont(sansFont(11));
@@ -223,7 +224,7 @@ void ActivityForm::updateEndDateWhen() {
 
 void ActivityForm::pickStartDate() {
     guarded(this, [this] {
-        pickInto(edDate, dateOfBirth_);
+        pickInto(edDate, dateOfBirth_, QStringLiteral("Starting date of activity"));
         edDate->setFocus();
         updateDateWhen();
         updateEndDateWhen();
@@ -234,7 +235,7 @@ bool ActivityForm::pickEndDate() {
     bool picked = false;
     guarded(this, [&] {
         if (edEndDate->text() == u"Now") edEndDate->setText(todayText());
-        pickInto(edEndDate, dateOfBirth_);
+        pickInto(edEndDate, dateOfBirth_, QStringLiteral("Ending date of activity"));
         edEndDate->setFocus();
         lastEndDate = edEndDate->text();
         picked = true;

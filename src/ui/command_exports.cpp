@@ -9,6 +9,7 @@
 #include "core/file_io.h"
 #include "core/look_ahead.h"
 #include "core/session.h"
+#include "core/table_description.h"
 #include "ui/chart_export.h"
 #include "ui/message_boxes.h"
 #include "ui/report_export.h"
@@ -34,32 +35,39 @@ private:
     MessageSeams saved_;
 };
 
-bool exportAll(const CommandLine& line, const Session& session, QStringList& messages) {
-    if (!line.reportFile.isEmpty() && !saveReportPdf(line.reportFile, sessionReport(session)))
-        return false;
-    if (!line.csvFile.isEmpty() && !saveFileBytes(line.csvFile, tablesCsv(session.tables)))
-        return false;
-    if (!line.chartFile.isEmpty()) {
-        // Random colours as the Results page draws them, but seeded from the rows, so the
-        // same data gives the same file every time.
-        initAColorsSeeded(tableSeed(session.tables[int(line.chartTable)]));
-        const TableChart chart = sessionChart(session, line.chartTable);
-        if (!saveChartImage(line.chartFile, chart.title, chart.points, line.chartBars))
-            return false;
-    }
-    if (!line.lookAheadFile.isEmpty()) {
-        const QDate birth = strToDate(session.birthDateText);
-        const DateTime now = nowDateTime();
-        const QString refusal = lookAheadRefusal(line.lookAheadAge, birth, dateOf(now));
-        if (!refusal.isEmpty()) {
-            messages << refusal;
-            return false;
+// Writes one file; false when it could not be written (the message is in `messages`).
+bool exportOne(const CommandLine& line, const ExportRequest& request, const Session& session,
+               QStringList& messages) {
+    switch (request.kind) {
+        case ExportRequest::Kind::Report:
+            return saveReportPdf(request.file, sessionReport(session));
+        case ExportRequest::Kind::Csv:
+            return saveFileBytes(request.file, tablesCsv(session.tables, session.hoursLived,
+                                                         session.income, session.now));
+        case ExportRequest::Kind::LookAhead: {
+            const QDate birth = strToDate(session.birthDateText);
+            const QString refusal = lookAheadRefusal(line.lookAheadAge, birth, dateOf(session.now));
+            if (!refusal.isEmpty()) {
+                messages << refusal;
+                return false;
+            }
+            const LookAhead look = lookAhead(session.tables, birth, line.lookAheadAge, session.now);
+            return saveFileBytes(request.file, lookAheadCsv(look));
         }
-        const LookAhead look = lookAhead(session.tables, birth, line.lookAheadAge, now);
-        if (!saveFileBytes(line.lookAheadFile, lookAheadCsv(look))) return false;
+        case ExportRequest::Kind::Chart:
+            break;
     }
-    // A report that went on past a failed row has still shown its message.
-    return messages.isEmpty();
+    // As the Results page, which offers no chart of a table without rows.
+    const TableTexts& table = session.tables[size_t(tableIndex(line.chartTable))];
+    if (!hasRowsToChart(table)) {
+        messages << noRowsToChartText(line.chartTable);
+        return false;
+    }
+    // Random colours as the Results page draws them, but seeded from the rows, so the same
+    // data gives the same file every time.
+    initAColorsSeeded(tableSeed(table));
+    const TableChart chart = sessionChart(session, line.chartTable);
+    return saveChartImage(request.file, chart.title, chart.points, line.chartBars);
 }
 }  // namespace
 
@@ -82,12 +90,20 @@ int runExports(const CommandLine& line, const QString& settingsFile, QStringList
         return 1;
     }
     CollectedBoxes boxes(messages);
-    try {
-        return exportAll(line, session, messages) ? 0 : 1;
-    } catch (const ConversionError& e) {
-        messages << e.message();
-        return 1;
+    // Each file in turn; one that fails does not keep the others from being written.
+    bool allWritten = true;
+    for (const ExportRequest& request : line.exports) {
+        const qsizetype before = messages.size();
+        bool written = false;
+        try {
+            written = exportOne(line, request, session, messages);
+        } catch (const ConversionError& e) {
+            messages << e.message();
+        }
+        // A report that went on past a failed row has still shown its message.
+        allWritten = allWritten && written && messages.size() == before;
     }
+    return allWritten ? 0 : 1;
 }
 
 }  // namespace lt

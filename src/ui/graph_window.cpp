@@ -11,16 +11,19 @@
 #include <QPrinter>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QShortcut>
 #include <QTimer>
 #include <QVBoxLayout>
 
 #include "core/chart_layout.h"
+#include "core/export_names.h"
 #include "ui/chart_export.h"
 #include "ui/chart_print.h"
 #include "ui/designed_palette.h"
 #include "ui/look.h"
 #include "ui/message_boxes.h"
 #include "ui/report_export.h"
+#include "ui/save_dialog.h"
 
 namespace lt {
 namespace {
@@ -59,11 +62,11 @@ TfrmGraph::TfrmGraph(QWidget* owner) : QDialog(owner) {
     Panel1->setFixedHeight(kPanelHeight);
     Panel1->installEventFilter(this);
 
-    rbPie = new QRadioButton(QStringLiteral("Pie"), Panel1);
+    rbPie = new QRadioButton(QStringLiteral("P&ie"), Panel1);
     rbPie->setChecked(true);
-    rbBar = new QRadioButton(QStringLiteral("Bar"), Panel1);
-    SpeedButton1 = new QPushButton(QStringLiteral("Reduce # visible points"), Panel1);
-    btSaveImage = new QPushButton(QStringLiteral("Save image..."), Panel1);
+    rbBar = new QRadioButton(QStringLiteral("&Bar"), Panel1);
+    SpeedButton1 = new QPushButton(QStringLiteral("&Reduce # visible points"), Panel1);
+    btSaveImage = new QPushButton(QStringLiteral("&Save image..."), Panel1);
     btPreview = new QPushButton(QStringLiteral("Pre&view"), Panel1);
     btPrint = new QPushButton(QStringLiteral("&Print"), Panel1);
     btClose = new QPushButton(QStringLiteral("Close"), Panel1);
@@ -97,6 +100,13 @@ TfrmGraph::TfrmGraph(QWidget* owner) : QDialog(owner) {
     connect(btPrint, &QPushButton::clicked, this, &TfrmGraph::btPrintClick);
     connect(btSaveImage, &QPushButton::clicked, this, &TfrmGraph::btSaveImageClick);
     connect(btClose, &QPushButton::clicked, this, &QDialog::reject);
+    const QKeySequence print(QKeySequence::Print), save(QKeySequence::Save);
+    connect(new QShortcut(print, this), &QShortcut::activated, this, &TfrmGraph::btPrintClick);
+    connect(new QShortcut(save, this), &QShortcut::activated, this, &TfrmGraph::btSaveImageClick);
+    btPrint->setToolTip(
+        QStringLiteral("Print the chart (%1)").arg(print.toString(QKeySequence::NativeText)));
+    btSaveImage->setToolTip(QStringLiteral("Save the chart as a PNG or SVG image (%1)")
+                                .arg(save.toString(QKeySequence::NativeText)));
     connect(Timer1, &QTimer::timeout, this, &TfrmGraph::Timer1Timer);
     connect(scene_, &ChartScene::pointsChanged, this, &TfrmGraph::describe);
 
@@ -232,11 +242,12 @@ void TfrmGraph::btPrintClick() {
 bool TfrmGraph::printChart(QPrinter& printer) { return printChartPage(*scene_, printer); }
 
 void TfrmGraph::btSaveImageClick() {
-    const QString chosen = askSaveFileName(this, QStringLiteral("Save image"), QString(),
-                                           QStringLiteral("PNG image (*.png);;SVG image (*.svg)"));
-    if (chosen.isEmpty()) return;
+    const QString path = askExportPath(this, QStringLiteral("Save image"),
+                                       chartFileName(table_, !pieActive(), ImageFormat::Png),
+                                       {{QStringLiteral("PNG image"), QStringLiteral("png")},
+                                        {QStringLiteral("SVG image"), QStringLiteral("svg")}});
+    if (path.isEmpty()) return;
     // Drawn in full first, so that a failed write leaves no half-written file.
-    const QString path = QFileInfo(chosen).absoluteFilePath();
     saveFileBytes(path, imageBytes(imageFormatFor(path)), this);
 }
 
@@ -245,8 +256,10 @@ QByteArray TfrmGraph::imageBytes(ImageFormat format) {
     return chartImageBytes(*scene_, format, chart()->size());
 }
 
-void showGraph(QWidget* owner, const QString& title, const std::vector<ChartPoint>& points) {
+void showGraph(QWidget* owner, const QString& title, const std::vector<ChartPoint>& points,
+               TableKind table) {
     TfrmGraph frm(owner);
+    frm.setTable(table);
     frm.setTitle(title);
     frm.setPoints(points);
     frm.setWindowState(frm.windowState() | Qt::WindowMaximized);

@@ -32,6 +32,8 @@ public:
 
     // The chart control's operations.
     void setTitle(const QString& title);  // replaces the title lines
+    // The table charted, which names a saved image.
+    void setTable(TableKind table) { table_ = table; }
     QString title() const { return scene_->title(); }
     void clearSeries();  // empties both series
     void addPoint(const ChartPoint& point);
@@ -97,11 +99,13 @@ private:
     void describe();
 
     ChartScene* scene_ = nullptr;
+    TableKind table_ = TableKind::Hours;
     std::unique_ptr<QPrinter> printer_;
 };
 
-// Builds the chart window for `points` with `owner` as owner, shows it modally and
-// maximised, and destroys it when it closes.
-void showGraph(QWidget* owner, const QString& title, const std::vector<ChartPoint>& points);
+// Builds the chart window for `points` of `table` with `owner` as owner, shows it
+// modally and maximised, and destroys it when it closes.
+void showGraph(QWidget* owner, const QString& title, const std::vector<ChartPoint>& points,
+               TableKind table);
 
 }  // namespace lt

@@ -13,12 +13,14 @@
 
 #include "core/chart_points.h"
 #include "core/clock.h"
+#include "core/export_names.h"
 #include "core/table_description.h"
 #include "ui/activity_form.h"
 #include "ui/designed_palette.h"
 #include "ui/graph_window.h"
 #include "ui/message_boxes.h"
 #include "ui/report_export.h"
+#include "ui/save_dialog.h"
 
 namespace lt {
 namespace {
@@ -169,16 +171,15 @@ void TfrmLookAhead::btChartClick() {
         // Fresh colours for every chart, as the Results page draws them.
         initAColors(true, 0xFF0000);
         const TableChart chart = lookAheadChart(look_, input_.name);
-        showGraph(this, chart.title, chart.points);
+        showGraph(this, chart.title, chart.points, TableKind::Hours);
     });
 }
 
 void TfrmLookAhead::btCsvClick() {
     const QByteArray csv = lookAheadCsv(look_);
     const QString path =
-        askSaveFileName(this, QStringLiteral("Export look ahead as CSV"),
-                        QDir::home().filePath(QStringLiteral("lifetally-look-ahead.csv")),
-                        QStringLiteral("CSV files (*.csv)"));
+        askExportPath(this, QStringLiteral("Export look ahead as CSV"), lookAheadFileName(),
+                      {{QStringLiteral("CSV files"), QStringLiteral("csv")}});
     if (!path.isEmpty()) saveFileBytes(path, csv, this);
 }
 

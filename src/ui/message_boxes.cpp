@@ -40,9 +40,21 @@ MessageSeams realSeams() {
         QPrintDialog dialog(&printer, p);
         return dialog.exec() == QDialog::Accepted;
     };
-    s.saveFileName = [](QWidget* p, const QString& caption, const QString& suggested,
-                        const QString& filter) {
-        return QFileDialog::getSaveFileName(p, caption, suggested, filter);
+    s.saveDialog = [](QWidget* p, const SaveDialogSettings& settings) {
+        QFileDialog dialog(p, settings.caption, settings.folder);
+        dialog.setAcceptMode(QFileDialog::AcceptSave);
+        dialog.setNameFilters(settings.nameFilters);
+        dialog.selectNameFilter(settings.selectedFilter);
+        dialog.setDefaultSuffix(settings.defaultSuffix);
+        dialog.selectFile(settings.fileName);
+        // The suffix added follows the filter the user picks.
+        QObject::connect(&dialog, &QFileDialog::filterSelected, &dialog,
+                         [&dialog, &settings](const QString& filter) {
+                             dialog.setDefaultSuffix(
+                                 settings.suffixes.value(settings.nameFilters.indexOf(filter)));
+                         });
+        if (dialog.exec() != QDialog::Accepted) return SaveDialogAnswer{};
+        return SaveDialogAnswer{dialog.selectedFiles().value(0), dialog.selectedNameFilter()};
     };
     s.execBox = [](QMessageBox& b) { return b.exec(); };
     return s;
@@ -79,9 +91,8 @@ bool runPrintDialog(QPrinter& printer, QWidget* parent) {
     return messageSeams().printDialog(printer, parent);
 }
 
-QString askSaveFileName(QWidget* parent, const QString& caption, const QString& suggested,
-                        const QString& filter) {
-    return messageSeams().saveFileName(parent, caption, suggested, filter);
+SaveDialogAnswer runSaveDialog(QWidget* parent, const SaveDialogSettings& settings) {
+    return messageSeams().saveDialog(parent, settings);
 }
 
 WaitCursor::WaitCursor() { QApplication::setOverrideCursor(Qt::WaitCursor); }

@@ -1,5 +1,6 @@
 #pragma once
 #include <QString>
+#include <QStringList>
 #include <functional>
 
 #include "core/conversion.h"
@@ -10,6 +11,22 @@ class QMessageBox;
 class QPrinter;
 
 namespace lt {
+
+// What a save-file dialog opens with.
+struct SaveDialogSettings {
+    QString caption;
+    QString folder;           // the folder it opens in
+    QString fileName;         // the name it suggests
+    QStringList nameFilters;  // "PDF document (*.pdf)"
+    QStringList suffixes;     // the suffix of each filter, without the dot: "pdf"
+    QString selectedFilter;
+    QString defaultSuffix;  // added to a name typed without one
+};
+// What the user chose: the path, empty when cancelled, and the filter in use.
+struct SaveDialogAnswer {
+    QString path;
+    QString filter;
+};
 
 // Every modal box of the program goes through these hooks, so tests can answer them.
 struct MessageSeams {
@@ -25,11 +42,8 @@ struct MessageSeams {
     std::function<int(QDialog& dialog)> execDialog;
     // The standard print dialog on `printer`; true when the user confirms.
     std::function<bool(QPrinter& printer, QWidget* parent)> printDialog;
-    // The standard save-file dialog starting at `suggested`; the chosen path, or empty
-    // when the user cancels.
-    std::function<QString(QWidget* parent, const QString& caption, const QString& suggested,
-                          const QString& filter)>
-        saveFileName;
+    // The standard save-file dialog, set up as `settings` says.
+    std::function<SaveDialogAnswer(QWidget* parent, const SaveDialogSettings& settings)> saveDialog;
     // Runs a message box the real hooks above have built (QMessageBox::exec by default).
     std::function<int(QMessageBox& box)> execBox;
 };
@@ -44,8 +58,7 @@ void reportDefaultError(const QString& message, QWidget* parent = nullptr);
 void showQuietError(const QString& message, QWidget* parent = nullptr);
 int execDialog(QDialog& dialog);
 bool runPrintDialog(QPrinter& printer, QWidget* parent = nullptr);
-QString askSaveFileName(QWidget* parent, const QString& caption, const QString& suggested,
-                        const QString& filter);
+SaveDialogAnswer runSaveDialog(QWidget* parent, const SaveDialogSettings& settings);
 
 // Runs an event handler's body; a conversion failure ends it and goes to the
 // default error report. Nothing ever escapes into Qt's event loop.

@@ -249,13 +249,13 @@ void TfrmPickDate::buildControls() {
     auto* buttons = new QHBoxLayout;
     buttons->setSpacing(4);
     SpeedButton1 =
-        makeButton(pnlInner, QStringLiteral("SpeedButton1"), QStringLiteral("Date of birth"),
+        makeButton(pnlInner, QStringLiteral("SpeedButton1"), QStringLiteral("Date of &birth"),
                    QStringLiteral("Go to your birthdate"));
-    sbNow = makeButton(pnlInner, QStringLiteral("sbNow"), QStringLiteral("Today"),
+    sbNow = makeButton(pnlInner, QStringLiteral("sbNow"), QStringLiteral("&Today"),
                        QStringLiteral("Go to today"));
-    btnOk = makeButton(pnlInner, QStringLiteral("btnOk"), QStringLiteral("OK"),
+    btnOk = makeButton(pnlInner, QStringLiteral("btnOk"), QStringLiteral("&OK"),
                        QStringLiteral("Select date"));
-    btnCancel = makeButton(pnlInner, QStringLiteral("btnCancel"), QStringLiteral("Cancel"),
+    btnCancel = makeButton(pnlInner, QStringLiteral("btnCancel"), QStringLiteral("&Cancel"),
                            QStringLiteral("Cancel"));
     btnOk->setDefault(true);
     for (QPushButton* b : {SpeedButton1, sbNow, btnOk, btnCancel}) {

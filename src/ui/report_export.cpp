@@ -9,7 +9,6 @@
 #include <cerrno>
 
 #include "core/file_io.h"
-#include "core/locale_format.h"
 #include "core/settings_file.h"
 #include "ui/message_boxes.h"
 #include "ui/printer_stream.h"
@@ -86,7 +85,7 @@ bool saveReportPdf(const QString& path, const ReportInput& input, QWidget* paren
         QPrinter printer(QPrinter::HighResolution);
         printer.setOutputFormat(QPrinter::PdfFormat);
         printer.setOutputFileName(pdf.fileName());
-        printer.setPageSize(QPageSize(reportPaper(loc::programLocale())));
+        printer.setPageSize(QPageSize(reportPaper(systemPaperSources())));
         printer.setDocName(QStringLiteral("Lifetally report"));
         PrinterTextStream printed(printer);
         WatchedStream stream(printed);

@@ -14,7 +14,7 @@ namespace lt {
 // to <full path>: <reason>") in the error box and returns false then.
 bool saveFileBytes(const QString& path, const QByteArray& bytes, QWidget* parent = nullptr);
 
-// The report's pages as a PDF at `path` ("-": standard output), on the locale's paper,
+// The report's pages as a PDF at `path` ("-": standard output), on the system's paper,
 // with no print dialog. A failure has been shown (the report's own message or "Unable to
 // write to ...") when it returns false; the old file is then kept.
 bool saveReportPdf(const QString& path, const ReportInput& input, QWidget* parent = nullptr);

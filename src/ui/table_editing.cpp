@@ -6,6 +6,7 @@
 #include <memory>
 
 #include "core/cell_text.h"
+#include "core/totals.h"
 #include "ui/activity_grid.h"
 #include "ui/masked_field.h"
 #include "ui/message_boxes.h"
@@ -74,8 +75,9 @@ int editHoursRow(ActivityGrid* grid, const EditContext& ctx) {
     const int r = grid->selectedRow();
     if (refuseBlank(grid, r, QStringLiteral("Nothing to edit"), ctx.owner)) return -1;
     // Reading the time text may fail (hand-edited file): nothing opens then.
-    const int hours = hoursOf(grid->cell(1, r));
-    const int minutes = minutesOf(grid->cell(1, r));
+    const QString time = grid->cell(1, r);
+    const int hours = readCell(TableKind::Hours, r, 1, [&] { return hoursOf(time); });
+    const int minutes = readCell(TableKind::Hours, r, 1, [&] { return minutesOf(time); });
     auto d = std::make_unique<TfrmTime>(ctx.owner, ctx.dateOfBirth, ctx.birthDateText);
     d->edName->setText(grid->cell(0, r));
     d->numHours->setValue(hours);

@@ -1,8 +1,10 @@
 #include "ui/table_page.h"
 
+#include <QApplication>
 #include <QHeaderView>
 #include <QLabel>
 #include <QPushButton>
+#include <QShortcut>
 
 #include "core/session.h"
 #include "ui/activity_grid.h"
@@ -35,21 +37,53 @@ void TablePage::ensureBuilt() {
     pending_.clear();
 
     using Handler = std::function<void()>;
-    const char* const captions[] = {"Sort", "Add", "Edit", "Delete", "Clear"};
-    const Handler handlers[] = {
-        [this] { emit sortRequested(); },
-        [this] { openRow(false); },
-        [this] { openRow(true); },
-        [this] { deleteSelectedRow(grid_, window()); },
-        [this] { clearTable(grid_, window()); },
+    // The access keys keep clear of the window's Alt+P, Alt+N and Alt+A; Add, Edit and
+    // Delete also answer the keys a table answers on the desktop.
+    const struct {
+        const char* caption;
+        const char* tip;
+        QList<QKeySequence> keys;
+        Handler handler;
+    } buttons[] = {
+        {"&Sort", "Sort the table", {}, [this] { emit sortRequested(); }},
+        {"A&dd", "Add a row", {QKeySequence(Qt::Key_Insert)}, [this] { openRow(false); }},
+        {"&Edit",
+         "Edit the selected row",
+         {QKeySequence(Qt::Key_Return), QKeySequence(Qt::Key_Enter)},
+         [this] { openRow(true); }},
+        {"De&lete",
+         "Delete the selected row",
+         {QKeySequence(QKeySequence::Delete)},
+         [this] { deleteSelectedRow(grid_, window()); }},
+        {"&Clear", "Clear the table", {}, [this] { clearTable(grid_, window()); }},
     };
     QWidget* previous = grid_;
     for (int i = 0; i < 5; ++i) {
-        auto* b = new QPushButton(QLatin1String(captions[i]), this);
+        const auto& spec = buttons[i];
+        auto* b = new QPushButton(QLatin1String(spec.caption), this);
         b->setObjectName(QLatin1String(desc.buttonNames[size_t(i)]));
         b->setGeometry(270 + 64 * i, 323, 60, 25);
         b->setFont(pixelFont(QStringLiteral("Arial"), 11));
-        connect(b, &QPushButton::clicked, this, handlers[i]);
+        connect(b, &QPushButton::clicked, this, spec.handler);
+        QString tip = QLatin1String(spec.tip);
+        if (!spec.keys.isEmpty())
+            tip += QStringLiteral(" (%1)").arg(
+                spec.keys.constFirst().toString(QKeySequence::NativeText));
+        b->setToolTip(tip);
+        for (const QKeySequence& key : spec.keys) {
+            // Wherever the focus is in the window while the page shows (after Alt+N it is
+            // on Next).
+            auto* shortcut = new QShortcut(key, this);
+            connect(shortcut, &QShortcut::activated, this, [key, handler = spec.handler] {
+                // Enter on a button presses that button instead.
+                auto* focused = qobject_cast<QPushButton*>(QApplication::focusWidget());
+                if (focused &&
+                    (key == QKeySequence(Qt::Key_Return) || key == QKeySequence(Qt::Key_Enter)))
+                    focused->click();
+                else
+                    handler();
+            });
+        }
         QWidget::setTabOrder(previous, b);
         previous = b;
     }
@@ -103,7 +137,7 @@ void TablePage::setCell(int col, int row, const QString& text) {
 }
 
 ActivityRow TablePage::activityRow(int row) const {
-    return {cell(0, row), cell(1, row), cell(2, row), cell(3, row), cell(4, row)};
+    return {cell(0, row), cell(1, row), cell(2, row), cell(3, row), cell(4, row), row};
 }
 
 void TablePage::sort(SortKey key) {

@@ -40,9 +40,9 @@ TfrmTime::TfrmTime(QWidget* owner, DateTime dateOfBirth, const QString& birthDat
     lblEnd = endWording_;
 
     Label5 = form::placeLabel(this, QStringLiteral("Amount of time spent per:"), 16, 77);
-    rbDay = form::radioButton(this, QStringLiteral("Day"), 184, 53);
-    rbWeek = form::radioButton(this, QStringLiteral("Week"), 184, 77);
-    rbMonth = form::radioButton(this, QStringLiteral("Month"), 184, 101);
+    rbDay = form::radioButton(this, QStringLiteral("&Day"), 184, 53);
+    rbWeek = form::radioButton(this, QStringLiteral("&Week"), 184, 77);
+    rbMonth = form::radioButton(this, QStringLiteral("&Month"), 184, 101);
     for (QRadioButton* b : {rbDay, rbWeek, rbMonth}) b->resize(69, 17);
     rbDay->setChecked(true);
 

@@ -1,8 +1,10 @@
 #include <QDialog>
+#include <QDir>
 #include <QPrintPreviewDialog>
 #include <QPrintPreviewWidget>
 #include <QPrinter>
 #include <QPushButton>
+#include <QScopeGuard>
 
 #include "app/window_journey_util.h"
 #include "core/command_line.h"
@@ -11,9 +13,12 @@
 #include "support/ui_seams.h"
 #include "ui/activity_grid.h"
 #include "ui/command_exports.h"
+#include "ui/save_dialog.h"
 
 namespace lt {
 namespace {
+using test::readFile;
+using test::writeFile;
 
 // Ann, born 1 March 1990, income 50,000, and a row or two a table; dates in `d`'s
 // order ("%1" day, "%2" month, "%3" year), money as `m`.
@@ -82,7 +87,7 @@ protected:
     QString path(const char* name) const { return dir.filePath(QLatin1String(name)); }
 };
 
-// 150 minutes a week over 366 days: 131 hours, 0.04% of 322,306; 8 hours a day over 5
+// 150 minutes a week over 366 days: 130.71 hours, 0.04% of 322,306; 8 hours a day over 5
 // days: 40 hours, 0.01%; 12.50 for 2 months: 25, 0.05%; 3 once.
 TEST_P(ExportTables, CsvFromTheWindowAndTheCommandLineReadsBackAsTheTablesShow) {
     auto w = start();
@@ -94,22 +99,23 @@ TEST_P(ExportTables, CsvFromTheWindowAndTheCommandLineReadsBackAsTheTablesShow) 
     const QString cur = QLatin1String(GetParam().currency);
     const QList<QStringList> expected = {
         {"Table", "Activity", "Amount", "Unit", "Per", "Start", "End", "Total", "Share %"},
-        {"hours", "Reading", "2.5", "hours", "Week", "2020-01-01", "2021-01-01", "131", "0.04"},
-        {"hours", "Sleep, mostly", "8", "hours", "Day", "2026-12-01", "Now", "40", "0.01"},
-        {"money", "Books", "12.50", cur, "Month", "2020-01-15", "2020-03-15", "25", "0.05"},
+        {"hours", "Reading", "2.5", "hours", "Week", "2020-01-01", "2021-01-01", "130.71", "0.04"},
+        {"hours", "Sleep, mostly", "8", "hours", "Day", "2026-12-01", "Now", "40.00", "0.01"},
+        {"money", "Books", "12.50", cur, "Month", "2020-01-15", "2020-03-15", "25.00", "0.05"},
         {"frequency", "'=cmd", "3", "times", "Once", "2000-01-01", "Now", "3", ""}};
     const QList<QStringList> records = readCsv(bytes);
     EXPECT_EQ(records, expected);
-    // The totals are the numbers the tables show.
+    // The tables keep their whole numbers; the file's exact totals round to them.
     const ActivityGrid* grids[] = {w->gridHours, w->gridHours, w->gridMoney, w->gridFreq};
     const int rows[] = {1, 2, 1, 1};
     for (int i = 0; i < 4 && i + 1 < records.size(); ++i)
-        EXPECT_EQ(records[i + 1][7].toDouble(), totalCellValue(grids[i]->cell(5, rows[i])));
+        EXPECT_EQ(std::round(records[i + 1][7].toDouble()),
+                  totalCellValue(grids[i]->cell(5, rows[i])));
 
     // The command line writes the same file and leaves the settings file alone.
     const QByteArray ini = iniBytes();
     CommandLine line;
-    line.csvFile = path("command.csv");
+    line.exports = {{ExportRequest::Kind::Csv, path("command.csv")}};
     QStringList messages;
     EXPECT_EQ(runExports(line, iniPath(), messages), 0);
     EXPECT_TRUE(messages.isEmpty()) << messages.join(u'\n').toStdString();
@@ -146,7 +152,7 @@ TEST_F(ExportReport, PdfAndPreviewFromTheWindowAndTheCommandLineHoldTheReportsLi
     EXPECT_EQ(boxes.saveCaptions, QStringList{QStringLiteral("Save report as PDF")});
     EXPECT_TRUE(test::linesInOrder(test::pdfText(path("window.pdf")), lines));
     CommandLine line;
-    line.reportFile = path("command.pdf");
+    line.exports = {{ExportRequest::Kind::Report, path("command.pdf")}};
     QStringList messages;
     EXPECT_EQ(runExports(line, iniPath(), messages), 0);
     EXPECT_TRUE(test::linesInOrder(test::pdfText(path("command.pdf")), lines));
@@ -172,60 +178,6 @@ TEST_F(ExportReport, PdfAndPreviewFromTheWindowAndTheCommandLineHoldTheReportsLi
     }
 }
 
-// The program itself: exit codes, standard error, the chart files; no settings written.
-TEST(ExportProgram, ExitCodes) {
-    QTemporaryDir dir;
-    const QString bad = dir.filePath("bad.ini"), ini = dir.filePath("s.ini");
-    test::writeFile(bad, "[DOB]\nDate=31/31/1990\n");
-    test::writeFile(ini, "; the defaults\n");
-    const QString none = dir.filePath("none.ini"), nowhere = dir.filePath("none/t.csv");
-    const QString csv = QStringLiteral("Table,Activity,Amount"),
-                  gone = ": No such file or directory";
-    // clang-format off
-    const struct {
-        QStringList args;
-        int code;
-        QString error;
-        QString out;
-    } rows[] = {{{"--export-csv", dir.filePath("t.csv")}, 0, "", ""},
-                {{"--export-csv", nowhere}, 1, "Unable to write to " + nowhere + gone, ""},
-                {{"--export-csv", dir.filePath("b.csv"), "--settings", bad}, 1, "'31/31/1990' is not a valid date", ""},
-                {{"--export-csv", dir.filePath("b.csv"), "--settings", none}, 1, "Cannot read " + none + gone + ".", ""},
-                {{"--export-csv", "-"}, 0, "", csv},
-                {{"--export-csv", "/dev/stdout"}, 0, "", csv},
-                {{"--export-chart", dir.filePath("c.png")}, 0, "", ""},
-                {{"--export-chart", dir.filePath("c.svg"), "--table", "money", "--bar"}, 0, "", ""},
-                {{"--export-report", dir.filePath("r.pdf")}, 0, "", ""},
-                {{"--export-csv"}, 2, "Missing value after '--export-csv'.", ""},
-                {{"--export-everything"}, 2, "Unknown option 'export-everything'.", ""}};
-    // clang-format on
-    // The program's own locale is pinned; nothing checked here depends on its clock. The
-    // temporary folder is unusable: a PDF is drawn beside the file it goes to.
-    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-    env.insert(QStringLiteral("LC_ALL"), QStringLiteral("en_US.UTF-8"));
-    env.insert(QStringLiteral("LANG"), QStringLiteral("en_US.UTF-8"));
-    env.insert(QStringLiteral("TMPDIR"), dir.filePath("no-such-folder"));
-    for (const auto& r : rows) {
-        QProcess p;
-        p.setProcessEnvironment(env);
-        const QStringList args = r.args.contains(QStringLiteral("--settings"))
-                                     ? r.args
-                                     : QStringList{QStringLiteral("--settings"), ini} + r.args;
-        p.start(QStringLiteral(LT_PROGRAM), args);
-        ASSERT_TRUE(p.waitForFinished(30000));
-        EXPECT_EQ(p.exitCode(), r.code) << r.args.join(u' ').toStdString();
-        const QString err = QString::fromUtf8(p.readAllStandardError());
-        EXPECT_TRUE(err.contains(r.error)) << err.toStdString();
-        const QString out = QString::fromUtf8(p.readAllStandardOutput());
-        EXPECT_TRUE(r.out.isEmpty() ? out.isEmpty() : out.startsWith(r.out)) << out.toStdString();
-    }
-    EXPECT_EQ(fileBytes(ini), QByteArray("; the defaults\n"));
-    EXPECT_FALSE(QFile::exists(dir.filePath("b.csv")) || QFile::exists(none));
-    EXPECT_EQ(QImage(dir.filePath("c.png")).size(), QSize(1600, 1000));
-    EXPECT_TRUE(fileBytes(dir.filePath("c.svg")).contains("Money spent for Your name"));
-    EXPECT_TRUE(fileBytes(dir.filePath("r.pdf")).trimmed().endsWith("%%EOF"));
-}
-
 // A full disk: every export says so, keeps the old file whole and leaves nothing behind.
 TEST_F(ExportReport, AFailedWriteKeepsTheOldFileAndSaysWhy) {
     const QStringList names = {"r.pdf", "t.csv", "c.png", "c.svg"};
@@ -237,16 +189,18 @@ TEST_F(ExportReport, AFailedWriteKeepsTheOldFileAndSaysWhy) {
         for (const QString& name : names) {
             const QString file = dir.filePath(name);
             const QString why = "Unable to write to " + file + ": No space left on device";
+            using Kind = ExportRequest::Kind;
+            const Kind kind = name.endsWith(u"pdf")   ? Kind::Report
+                              : name.endsWith(u"csv") ? Kind::Csv
+                                                      : Kind::Chart;
             CommandLine line;
-            (name.endsWith(u"pdf")   ? line.reportFile
-             : name.endsWith(u"csv") ? line.csvFile
-                                     : line.chartFile) = file;
+            line.exports = {{kind, file}};
             QStringList messages;
             EXPECT_EQ(runExports(line, iniPath(), messages), 1);
             EXPECT_EQ(messages, QStringList{why});
-            if (line.chartFile.isEmpty()) {
+            if (kind != Kind::Chart) {
                 boxes.saveAnswer = file;
-                (line.csvFile.isEmpty() ? w->btPdf : w->btCsv)->click();
+                (kind == Kind::Report ? w->btPdf : w->btCsv)->click();
                 EXPECT_EQ(boxes.errors, QStringList{why});
                 boxes.errors.clear();
             }
@@ -349,6 +303,148 @@ TEST(ExportProgram, ChartFilesComeOutTheSameAndReadable) {
         for (const QString& l : labels)
             EXPECT_TRUE(texts.contains(l)) << name << " " << l.toStdString();
     }
+}
+
+// Every save dialog suggests what it saves, adds the suffix of its filter, refuses an
+// ending it cannot write and opens where the last export went (the documents folder at
+// first).
+TEST_F(ExportReport, SaveDialogsSuggestAddTheSuffixRefuseAndRememberTheFolder) {
+    const QByteArray home = qgetenv("HOME"), config = qgetenv("XDG_CONFIG_HOME");
+    const auto restore = qScopeGuard([&] {
+        qputenv("HOME", home);
+        qputenv("XDG_CONFIG_HOME", config);
+        forgetExportFolder();
+    });
+    qputenv("HOME", QFile::encodeName(dir.path()));
+    qputenv("XDG_CONFIG_HOME", QFile::encodeName(path("config")));
+    ASSERT_TRUE(QDir(dir.path()).mkpath(QStringLiteral("Documents")) &&
+                QDir(dir.path()).mkpath(QStringLiteral("out")));
+    forgetExportFolder();
+    auto w = start();
+    test::ScriptedBoxes boxes;
+    boxes.saveAnswer = path("out/myreport");  // as a dialog that leaves the suffix to us
+    w->btPdf->click();
+    ASSERT_EQ(boxes.saveDialogs.size(), 1);
+    EXPECT_EQ(boxes.saveDialogs[0].folder, path("Documents"));
+    EXPECT_EQ(boxes.saveDialogs[0].fileName, QStringLiteral("lifetally-report.pdf"));
+    EXPECT_EQ(boxes.saveDialogs[0].defaultSuffix, QStringLiteral("pdf"));
+    EXPECT_TRUE(readFile(path("out/myreport.pdf")).startsWith("%PDF"));
+
+    boxes.saveAnswer = path("out/tables.xlsx");
+    w->btCsv->click();
+    ASSERT_EQ(boxes.saveDialogs.size(), 2);
+    EXPECT_EQ(boxes.saveDialogs[1].folder, path("out"));
+    EXPECT_EQ(boxes.saveDialogs[1].fileName, QStringLiteral("lifetally-tables.csv"));
+    EXPECT_EQ(boxes.saveDialogs[1].defaultSuffix, QStringLiteral("csv"));
+    EXPECT_EQ(boxes.errors, QStringList{QStringLiteral("The file name must end in .csv.")});
+    EXPECT_FALSE(QFile::exists(path("out/tables.xlsx")));
+}
+
+// The program itself, with its own locale pinned and no session of its own.
+struct ProgramRun {
+    int code;
+    QString out, err;
+};
+ProgramRun runProgram(const QStringList& args, const QStringList& unset = {}) {
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    env.insert(QStringLiteral("LC_ALL"), QStringLiteral("en_US.UTF-8"));
+    env.insert(QStringLiteral("LANG"), QStringLiteral("en_US.UTF-8"));
+    // As under cron or ssh: Qt would note the missing runtime folder.
+    env.remove(QStringLiteral("XDG_RUNTIME_DIR"));
+    // No temporary folder: a PDF is drawn beside the file it goes to.
+    env.insert(QStringLiteral("TMPDIR"), QStringLiteral("/nonexistent/lifetally-tmp"));
+    for (const QString& name : unset) env.remove(name);
+    QProcess p;
+    p.setProcessEnvironment(env);
+    p.start(QStringLiteral(LT_PROGRAM), args);
+    if (!p.waitForFinished(30000)) return {-1, {}, {}};
+    return {p.exitCode(), QString::fromUtf8(p.readAllStandardOutput()),
+            QString::fromUtf8(p.readAllStandardError())};
+}
+
+// Exit codes and standard error; nothing said when all went well; no settings written.
+TEST(ExportProgram, ExitCodes) {
+    QTemporaryDir dir;
+    const auto at = [&dir](const char* name) { return dir.filePath(QLatin1String(name)); };
+    writeFile(at("bad.ini"), "[DOB]\nDate=31/31/1990\n");
+    writeFile(at("s.ini"), iniText(QStringLiteral("%2/%1/%3"), QStringLiteral("$12.50")).toUtf8());
+    writeFile(at("empty.ini"), "[DOB]\nDate=3/1/1990\n");
+    const QByteArray settings = readFile(at("s.ini"));
+    const QString tryHelp = QStringLiteral("\nTry 'lifetally --help' for more information.\n");
+    const struct {
+        QStringList args;
+        int code;
+        QString error;  // all of standard error
+    } rows[] = {
+        {{"--export-csv", at("t.csv")}, 0, ""},
+        {{"--export-csv", at("none/t.csv")},
+         1,
+         "lifetally: Unable to write to " + at("none/t.csv") + ": No such file or directory\n"},
+        {{"--export-csv", at("b.csv"), "--settings", at("none.ini")},
+         1,
+         "lifetally: Cannot read " + at("none.ini") + ": No such file or directory.\n"},
+        {{"--export-report", at("r.pdf")}, 0, ""},
+        {{"--export-csv", at("b.csv"), "--settings", at("bad.ini")},
+         1,
+         "lifetally: Your birthdate: '31/31/1990' is not a valid date\n"},
+        {{"--export-chart", at("c.png")}, 0, ""},
+        {{"--export-chart", at("c.svg"), "--table", "money", "--bar"}, 0, ""},
+        // A failure leaves the files after it to be written.
+        {{"--export-report", at("none/r.pdf"), "--export-csv", at("after.csv")},
+         1,
+         "lifetally: Unable to write to " + at("none/r.pdf")},
+        {{"--export-chart", at("f.png"), "--table", "frequency", "--settings", at("empty.ini")},
+         1,
+         "lifetally: The frequency table has no rows to chart.\n"},
+        {{"--export-csv"}, 2, "lifetally: Missing value after '--export-csv'." + tryHelp},
+        {{"--export-everything"}, 2, "lifetally: Unknown option 'export-everything'." + tryHelp},
+        {{"--export-csv", at("1.csv"), "--export-csv", at("2.csv")},
+         2,
+         "lifetally: The option '--export-csv' is given more than once." + tryHelp},
+    };
+    for (const auto& r : rows) {
+        const QStringList args =
+            r.args.contains(QStringLiteral("--settings"))
+                ? r.args
+                : QStringList{QStringLiteral("--settings"), at("s.ini")} + r.args;
+        const ProgramRun run = runProgram(args);
+        EXPECT_EQ(run.code, r.code) << r.args.join(u' ').toStdString();
+        // Nothing at all is said when every file was written.
+        if (r.code == 0)
+            EXPECT_EQ(run.err + run.out, QString());
+        else
+            EXPECT_TRUE(run.err.startsWith(r.error)) << run.err.toStdString();
+    }
+    EXPECT_EQ(readFile(at("s.ini")), settings);
+    EXPECT_FALSE(QFile::exists(at("b.csv")) || QFile::exists(at("f.png")) ||
+                 QFile::exists(at("1.csv")));
+    EXPECT_TRUE(readFile(at("after.csv")).startsWith("Table,Activity"));
+    EXPECT_TRUE(readFile(at("r.pdf")).trimmed().endsWith("%%EOF"));
+    EXPECT_FALSE(QFile::exists(at("none.ini")));
+    // Standard output, by name or as "-", is written as it stands.
+    for (const char* target : {"-", "/dev/stdout"}) {
+        const ProgramRun run = runProgram({"--settings", at("s.ini"), "--export-csv", target});
+        EXPECT_EQ(run.code, 0) << target;
+        EXPECT_TRUE(run.out.startsWith(QStringLiteral("Table,Activity,Amount"))) << target;
+    }
+    EXPECT_EQ(QImage(at("c.png")).size(), QSize(1600, 1000));
+    EXPECT_TRUE(fileBytes(at("c.svg")).contains("Money spent for Ann"));
+}
+
+TEST(ExportProgram, WithoutADisplayTheWindowSaysSoInOneLine) {
+    const ProgramRun run = runProgram({}, {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM"});
+    EXPECT_EQ(run.code, 1);
+    EXPECT_EQ(run.err.count(u'\n'), 1);
+    EXPECT_TRUE(run.err.contains(QStringLiteral("graphical session")) &&
+                run.err.contains(QStringLiteral("--export-*")))
+        << run.err.toStdString();
+}
+
+TEST(ExportProgram, HelpEndsWithTheManualPageAndTheHomePage) {
+    const ProgramRun run = runProgram({QStringLiteral("--help")});
+    EXPECT_EQ(run.code, 0);
+    EXPECT_TRUE(run.out.endsWith(QStringLiteral(
+        "More in the manual page (man lifetally) and at https://tallyhouse.example\n")));
 }
 
 }  // namespace

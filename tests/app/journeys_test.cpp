@@ -525,10 +525,13 @@ QByteArray handEditedFile(const Style& s) {
 TEST_P(Journey, HandEditedFileWithBadValuesIsReportedWhereMetAndCloseWritesACleanFile) {
     writeIni(handEditedFile(s));
     const QString badBirth = s.german ? QStringLiteral("45.13.2020") : QStringLiteral("13/45/2020");
-    const QString badInteger = QStringLiteral("'x' is not a valid integer value");
+    const QString badInteger =
+        QStringLiteral("Hours, row 1, time: 'x' is not a valid integer value");
     auto w = start();
     // The birth date does not parse: reported once, and the Intro page still shows.
-    EXPECT_EQ(boxes.reports, QStringList{QStringLiteral("'%1' is not a valid date").arg(badBirth)});
+    EXPECT_EQ(
+        boxes.reports,
+        QStringList{QStringLiteral("Your birthdate: '%1' is not a valid date").arg(badBirth)});
     boxes.reports.clear();
     EXPECT_EQ(w->Notebook1->currentIndex(), 0);
     EXPECT_FALSE(w->btPrev->isEnabled());
@@ -590,7 +593,9 @@ TEST_P(Journey, HandEditedFileWithBadValuesIsReportedWhereMetAndCloseWritesAClea
     // On to the frequency page: the totals stop at the start date that is no date.
     w->btNext->click();
     w->btNext->click();
-    EXPECT_EQ(boxes.reports, QStringList{QStringLiteral("'someday' is not a valid date")});
+    EXPECT_EQ(boxes.reports,
+              QStringList{QStringLiteral(
+                  "Frequency, row 2, starting date: 'someday' is not a valid date")});
     boxes.reports.clear();
     ASSERT_EQ(w->Notebook1->currentIndex(), 4);
     EXPECT_EQ(w->gridFreq->cell(5, 1), QStringLiteral("9"));  // 2 a week over 31 days

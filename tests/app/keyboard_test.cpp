@@ -12,8 +12,11 @@
 #include <QCalendarWidget>
 #include <QComboBox>
 #include <QFile>
+#include <QKeySequence>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMap>
+#include <QPrinter>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QScrollBar>
@@ -243,6 +246,127 @@ TEST_F(Keyboard, AltNAltPAndAltAOnTheMainWindow) {
     EXPECT_EQ(w->Notebook1->currentIndex(), 1);
 }
 
+// Every button with a caption has an access key, none twice among the buttons shown
+// together; the design's "Close" buttons keep their caption.
+::testing::AssertionResult accessKeysUnique(QWidget* window) {
+    QMap<QString, QString> seen;
+    for (QAbstractButton* b : window->findChildren<QAbstractButton*>()) {
+        if (!b->isVisibleTo(window) || b->text().isEmpty()) continue;
+        const QString key = QKeySequence::mnemonic(b->text()).toString();
+        if (key.isEmpty() && b->text() != u"Close")
+            return ::testing::AssertionFailure() << describe(b) << " has no access key";
+        if (!key.isEmpty() && seen.contains(key))
+            return ::testing::AssertionFailure()
+                   << key.toStdString() << " on " << describe(b) << " and "
+                   << seen[key].toStdString() << " in " << describe(window);
+        seen[key] = QString::fromStdString(describe(b));
+    }
+    return ::testing::AssertionSuccess();
+}
+
+TEST_F(Keyboard, EveryWindowHasUniqueAccessKeys) {
+    auto w = start();
+    for (int page = 0; page <= 5; ++page) {
+        EXPECT_TRUE(accessKeysUnique(w->window.get())) << "page " << page;
+        w->btNext->click();
+    }
+    TfrmGraph graph;
+    graph.setPoints({{5, QStringLiteral("A"), Qt::red},
+                     {4, QStringLiteral("B"), Qt::blue},
+                     {3, QStringLiteral("C"), Qt::green},
+                     {2, QStringLiteral("D"), Qt::gray}});
+    graph.show();
+    EXPECT_TRUE(accessKeysUnique(&graph));
+    TfrmTime time(nullptr, toDateTime(QDate(1990, 3, 1)), QStringLiteral("3/1/1990"));
+    EXPECT_TRUE(accessKeysUnique(&time));
+    TfrmMoney money(nullptr, toDateTime(QDate(1990, 3, 1)), QStringLiteral("3/1/1990"));
+    EXPECT_TRUE(accessKeysUnique(&money));
+    TfrmPickDate picker(toDateTime(QDate(1990, 3, 1)));
+    EXPECT_TRUE(accessKeysUnique(&picker));
+    TfrmAbout about;
+    EXPECT_TRUE(accessKeysUnique(&about));
+}
+
+// On a table page Delete, Enter and Insert do what Delete, Edit (a double click) and Add
+// do, and the buttons' tips say so; Enter on a button of the page presses that button.
+TEST_F(Keyboard, TablePageKeys) {
+    writeOneRowEach();
+    auto w = start();
+    w->btNext->click();
+    w->btNext->click();
+    EXPECT_EQ(w->btAdd1->toolTip(), QStringLiteral("Add a row (Ins)"));
+    EXPECT_EQ(w->btEdit1->toolTip(), QStringLiteral("Edit the selected row (Return)"));
+    EXPECT_EQ(w->btDel1->toolTip(), QStringLiteral("Delete the selected row (Del)"));
+    QStringList opened;  // the name each dialog opened with
+    boxes.onDialog = [&](QDialog& d) {
+        if (auto* t = dynamic_cast<TfrmTime*>(&d)) opened << t->edName->text();
+        if (auto* m = dynamic_cast<TfrmMoney*>(&d)) opened << u'$' + m->edName->text();
+        return int(QDialog::Rejected);
+    };
+    boxes.confirmAnswer = false;
+    w->gridHours->setFocus();
+    w->gridHours->selectRow(1);
+    const auto key = [](Qt::Key k) { QTest::keyClick(QApplication::focusWidget(), k); };
+    key(Qt::Key_Delete);
+    EXPECT_EQ(boxes.confirmations, QStringList{QStringLiteral("Really delete Walking?")});
+    key(Qt::Key_Return);
+    key(Qt::Key_Enter);
+    key(Qt::Key_Insert);
+    EXPECT_EQ(opened, (QStringList{"Walking", "Walking", ""}));
+    w->btClear->setFocus();
+    key(Qt::Key_Return);
+    EXPECT_EQ(boxes.confirmations.last(), QStringLiteral("Really clear out the table?"));
+    EXPECT_EQ(opened.size(), 3);
+    // With the focus on the wizard's buttons, as after Alt+N, the page's keys still work.
+    w->btPrev->setFocus();
+    key(Qt::Key_Insert);
+    EXPECT_EQ(opened.size(), 4);
+    // The money page's own keys, with its own dialog.
+    w->btNext->click();
+    w->gridMoney->setFocus();
+    key(Qt::Key_Return);
+    EXPECT_EQ(opened.last(), QStringLiteral("$Books"));
+    EXPECT_EQ(opened.size(), 5);  // the hidden hours page's keys are off
+    EXPECT_EQ(w->gridHours->cell(0, 1), QStringLiteral("Walking"));  // nothing deleted
+}
+
+TEST_F(Keyboard, CtrlPPrintsTheReportOnTheResultsPageOnly) {
+    writeOneRowEach();
+    auto w = start();
+    int printDialogs = 0;
+    boxes.onPrintDialog = [&](QPrinter&) {
+        ++printDialogs;
+        return false;
+    };
+    for (int page = 0; page <= 5; ++page) {
+        w->btPrev->setFocus();  // anywhere in the window
+        QTest::keyClick(w->btPrev, Qt::Key_P, Qt::ControlModifier);
+        EXPECT_EQ(printDialogs, page == 5 ? 1 : 0) << page;
+        w->btNext->click();
+    }
+    EXPECT_EQ(w->btReport->toolTip(), QStringLiteral("Print the report (Ctrl+P)"));
+}
+
+TEST_F(Keyboard, CtrlPAndCtrlSInTheChartWindow) {
+    TfrmGraph graph;
+    graph.setTable(TableKind::Money);
+    graph.setPoints({{5, QStringLiteral("Walking"), Qt::red}});
+    ASSERT_TRUE(test::activate(&graph));
+    int printDialogs = 0;
+    boxes.onPrintDialog = [&](QPrinter&) {
+        ++printDialogs;
+        return false;
+    };
+    QTest::keyClick(&graph, Qt::Key_P, Qt::ControlModifier);
+    EXPECT_EQ(printDialogs, 1);
+    QTest::keyClick(&graph, Qt::Key_S, Qt::ControlModifier);
+    graph.rbBarClick();
+    QTest::keyClick(&graph, Qt::Key_S, Qt::ControlModifier);
+    ASSERT_EQ(boxes.saveDialogs.size(), 2);  // both cancelled
+    EXPECT_EQ(boxes.saveDialogs[0].fileName, QStringLiteral("lifetally-money-pie.png"));
+    EXPECT_EQ(boxes.saveDialogs[1].fileName, QStringLiteral("lifetally-money-bar.png"));
+}
+
 // ---- screen readers ---------------------------------------------------------------------
 
 TEST_F(Keyboard, MainWindowControlsAreAnnouncedByTheirLabels) {
@@ -321,7 +445,7 @@ TEST_F(Keyboard, OutputWindowsAndThePickerAnnounceEveryControl) {
     TfrmGraph graph;
     graph.setPoints({{5, QStringLiteral("Walking"), Qt::red}});
     expectEveryControlAnnounced(&graph, {});
-    TfrmAbout about(nullptr, dir.path());
+    TfrmAbout about;
     expectEveryControlAnnounced(&about, {});
 }
 

@@ -71,8 +71,8 @@ TEST_F(MainWindowTest, CaptionsAndAccessKeys) {
     EXPECT_EQ(w->btNext->text(), QStringLiteral("&Next>>"));
     EXPECT_EQ(w->btAbout->text(), QStringLiteral("&About"));
     EXPECT_EQ(w->btClose->text(), QStringLiteral("Close"));
-    EXPECT_EQ(w->btGrHour->text(), QStringLiteral("Graph results of hours"));
-    EXPECT_EQ(w->btReport->text(), QStringLiteral("Print report"));
+    EXPECT_EQ(w->btGrHour->text(), QStringLiteral("Graph results of &hours"));
+    EXPECT_EQ(w->btReport->text(), QStringLiteral("P&rint report"));
     EXPECT_EQ(w->btPreview->text(), QStringLiteral("Pre&view report"));
     EXPECT_EQ(w->btPdf->text(), QStringLiteral("Save report as P&DF..."));
     EXPECT_EQ(w->btCsv->text(), QStringLiteral("Export tables as &CSV..."));
@@ -154,7 +154,8 @@ TEST_F(MainWindowTest, UnparsableStoredBirthDateIsReportedOnceAndTheIntroPageSho
     writeIni(QStringLiteral("[DOB]\nDate=13/45/2020\n"));
     test::ScriptedBoxes boxes;
     auto w = start();
-    EXPECT_EQ(boxes.reports, QStringList{QStringLiteral("'13/45/2020' is not a valid date")});
+    EXPECT_EQ(boxes.reports,
+              QStringList{QStringLiteral("Your birthdate: '13/45/2020' is not a valid date")});
     EXPECT_EQ(w->Notebook1->currentIndex(), 0);
     EXPECT_FALSE(w->btPrev->isEnabled());
     EXPECT_EQ(w->window->hoursLived(), 0);
@@ -168,7 +169,9 @@ TEST_F(MainWindowTest, ARowThatDoesNotConvertIsReportedAndNextStillLeadsToIt) {
         "Hr\nPer=Day\nStart=soon\nEnd=Now\n"));
     test::ScriptedBoxes boxes;
     auto w = start();
-    EXPECT_EQ(boxes.reports, QStringList{QStringLiteral("'soon' is not a valid date")});
+    EXPECT_EQ(
+        boxes.reports,
+        QStringList{QStringLiteral("Hours, row 2, starting date: 'soon' is not a valid date")});
     EXPECT_EQ(w->gridHours->cell(5, 1), QStringLiteral("2 (0.00%)"));
     EXPECT_EQ(w->gridHours->cell(5, 2), QString());
     w->btNext->click();
@@ -199,7 +202,7 @@ TEST_F(MainWindowTest, CloseSavesAndTheTitleBarDoesNot) {
     EXPECT_EQ(again->edName->text(), QStringLiteral("Ada"));
 }
 
-TEST_F(MainWindowTest, SettingsFileAndShortcutGoWhereTheWindowIsTold) {
+TEST_F(MainWindowTest, SettingsFileGoesWhereTheWindowIsToldAndTheHomePageLeavesNoFile) {
     const QString file = dir.filePath(QStringLiteral("cfg/lifetally/my.ini"));
     TfrmMain window(file);
     window.show();
@@ -210,7 +213,8 @@ TEST_F(MainWindowTest, SettingsFileAndShortcutGoWhereTheWindowIsTold) {
     };
     test::RecordingOpener opener;
     window.findChild<QPushButton*>(QStringLiteral("btAbout"))->click();
-    EXPECT_TRUE(QFile::exists(dir.filePath(QStringLiteral("cfg/lifetally/KORVO.URL"))));
+    EXPECT_EQ(opener.opened.size(), 1);
+    EXPECT_FALSE(QFile::exists(dir.filePath(QStringLiteral("cfg/lifetally/KORVO.URL"))));
     window.findChild<QPushButton*>(QStringLiteral("btClose"))->click();
     EXPECT_TRUE(QFile::exists(file));
     EXPECT_FALSE(QFile::exists(iniPath()));

@@ -50,14 +50,18 @@ INSTANTIATE_TEST_SUITE_P(
         ArgsCase{"TableWithoutChart", {"--table", "money"}, Action::Error, "", "'--table' and '--bar' go with '--export-chart'."},
         ArgsCase{"BarWithoutChart", {"--bar", "--export-csv", "t.csv"}, Action::Error, "", "'--table' and '--bar' go with '--export-chart'."},
         ArgsCase{"UnknownTable", {"--export-chart", "c.png", "--table", "cash"}, Action::Error, "", "Unknown table 'cash': hours, money or frequency."},
-        ArgsCase{"ChartFormat", {"--export-chart", "c.gif"}, Action::Error, "", "The chart file name must end in .png or .svg."}),
+        ArgsCase{"ChartFormat", {"--export-chart", "c.gif"}, Action::Error, "", "The chart file name must end in .png or .svg."},
+        ArgsCase{"SettingsTwice", {"--settings", "a.ini", "--settings=b.ini"}, Action::Error, "", "The option '--settings' is given more than once."},
+        ArgsCase{"ExportTwice", {"--export-csv", "a.csv", "--export-csv", "b.csv"}, Action::Error, "", "The option '--export-csv' is given more than once."},
+        ArgsCase{"BarTwice", {"--export-chart", "c.png", "--bar", "--bar"}, Action::Error, "", "The option '--bar' is given more than once."},
+        ArgsCase{"HelpBothWays", {"-h", "--help"}, Action::Error, "", "The option '--help' is given more than once."}),
     // clang-format on
     [](const auto& info) { return std::string(info.param.name); });
 
 struct ExportCase {
     const char* name;
     QStringList args;
-    const char* files;  // report|csv|chart table bars
+    const char* files;  // kind:file in the order given, then the chart's table and bars
 };
 
 class CommandLineExports : public ::testing::TestWithParam<ExportCase> {};
@@ -65,21 +69,23 @@ class CommandLineExports : public ::testing::TestWithParam<ExportCase> {};
 TEST_P(CommandLineExports, Reads) {
     const lt::CommandLine l =
         lt::parseCommandLine(QStringList{QStringLiteral("lifetally")} + GetParam().args);
-    EXPECT_TRUE(l.action == Action::Run && l.exports()) << l.text.toStdString();
-    EXPECT_EQ(QStringLiteral("%1|%2|%3 %4 %5")
-                  .arg(l.reportFile, l.csvFile, l.chartFile)
-                  .arg(int(l.chartTable))
-                  .arg(l.chartBars),
-              QString::fromUtf8(GetParam().files));
+    EXPECT_EQ(l.action, Action::Run) << l.text.toStdString();
+    QStringList files;
+    for (const lt::ExportRequest& e : l.exports)
+        files << QStringLiteral("%1:%2").arg(int(e.kind)).arg(e.file);
+    files << QString::number(int(l.chartTable)) << QString::number(l.chartBars);
+    EXPECT_EQ(files.join(u' '), QString::fromUtf8(GetParam().files));
 }
 
+// Kinds: 0 report, 1 csv, 2 chart; tables: 0 hours, 1 money, 2 frequency.
 // clang-format off
 INSTANTIATE_TEST_SUITE_P(Rows, CommandLineExports, ::testing::Values(
-    ExportCase{"Report", {"--export-report", "r.pdf"}, "r.pdf|| 0 0"},
-    ExportCase{"Csv", {"--export-csv=t.csv"}, "|t.csv| 0 0"},
-    ExportCase{"ChartDefault", {"--export-chart", "c.png"}, "||c.png 0 0"},
-    ExportCase{"MoneyBars", {"--export-chart", "c.SVG", "--table", "money", "--bar"}, "||c.SVG 1 1"},
-    ExportCase{"AllThree", {"--export-report", "r.pdf", "--export-csv", "t.csv", "--export-chart", "c.svg", "--table", "frequency", "--settings", "s.ini"}, "r.pdf|t.csv|c.svg 2 0"}),
+    ExportCase{"Report", {"--export-report", "r.pdf"}, "0:r.pdf 0 0"},
+    ExportCase{"Csv", {"--export-csv=t.csv"}, "1:t.csv 0 0"},
+    ExportCase{"ChartDefault", {"--export-chart", "c.png"}, "2:c.png 0 0"},
+    ExportCase{"MoneyBars", {"--export-chart", "c.SVG", "--table", "money", "--bar"}, "2:c.SVG 1 1"},
+    ExportCase{"AllThree", {"--export-report", "r.pdf", "--export-csv", "t.csv", "--export-chart", "c.svg", "--table", "frequency", "--settings", "s.ini"}, "0:r.pdf 1:t.csv 2:c.svg 2 0"},
+    ExportCase{"InTheOrderGiven", {"--export-chart", "c.png", "--export-csv", "t.csv", "--export-report", "r.pdf"}, "2:c.png 1:t.csv 0:r.pdf 0 0"}),
     [](const auto& info) { return std::string(info.param.name); });
 // clang-format on
 

@@ -66,8 +66,8 @@ TEST_P(SessionFailure, StopsAtTheFirstFailure) {
 
 // clang-format off
 INSTANTIATE_TEST_SUITE_P(Rows, SessionFailure, ::testing::Values(
-    FailCase{"BirthDate", [](StoredSettings& s) { s.birthDateText = "31/31/1990"; }, "'31/31/1990' is not a valid date", {"", "", ""}},
-    FailCase{"MoneyRowDate", [](StoredSettings& s) { s.tables[1][0][3] = "13/45/2020"; }, "'13/45/2020' is not a valid date", {"131 (0.04%)", "", ""}}),
+    FailCase{"BirthDate", [](StoredSettings& s) { s.birthDateText = "31/31/1990"; }, "Your birthdate: '31/31/1990' is not a valid date", {"", "", ""}},
+    FailCase{"MoneyRowDate", [](StoredSettings& s) { s.tables[1][0][3] = "13/45/2020"; }, "Money, row 1, starting date: '13/45/2020' is not a valid date", {"131 (0.04%)", "", ""}}),
     [](const auto& info) { return std::string(info.param.name); });
 // clang-format on
 
@@ -82,7 +82,7 @@ TEST(Session, ExportsReachTheLastFilledRow) {
     stored.tables[2].push_back(Cells{"Swims", "2", "Week", "1/1/2026", "1/15/2026"});
     const Session s = openSession(stored, toDateTime(PinnedEnv::defaultNow()));
     ASSERT_TRUE(s.errors.isEmpty());
-    const QByteArray csv = tablesCsv(s.tables);
+    const QByteArray csv = tablesCsv(s.tables, s.hoursLived, s.income, s.now);
     EXPECT_EQ(csv.count("\r\n"), 7);  // the heading and two rows a table
     for (const char* last : {"\r\nhours,Walks,", "\r\nmoney,Rent,", "\r\nfrequency,Swims,"})
         EXPECT_TRUE(csv.contains(last)) << last;
@@ -118,11 +118,38 @@ TEST(Session, FiftiethRowSurvivesAStartAndAClose) {
     EXPECT_EQ(readSettingsFile(path).tables[2][49][0], QStringLiteral("F50"));
 }
 
-TEST(ReportPaper, LetterInTheUnitedStatesA4Elsewhere) {
-    EXPECT_EQ(reportPaper(QLocale(QLocale::English, QLocale::UnitedStates)), QPageSize::Letter);
-    EXPECT_EQ(reportPaper(QLocale(QLocale::German, QLocale::Germany)), QPageSize::A4);
-    EXPECT_EQ(reportPaper(QLocale(QLocale::English, QLocale::UnitedKingdom)), QPageSize::A4);
+struct PaperCase {
+    const char* name;
+    const char* paperLocale;  // LC_ALL or LC_PAPER
+    const char* paperFile;    // /etc/papersize
+    QLocale locale;
+    QPageSize::PageSizeId paper;
+};
+void PrintTo(const PaperCase& c, std::ostream* os) { *os << c.name; }
+
+class ReportPaper : public ::testing::TestWithParam<PaperCase> {};
+
+TEST_P(ReportPaper, FollowsLcPaperThenThePaperFileThenTheLocale) {
+    const PaperCase& c = GetParam();
+    EXPECT_EQ(reportPaper({QString::fromUtf8(c.paperLocale), c.paperFile, c.locale}), c.paper);
 }
+
+const QLocale kUS(QLocale::English, QLocale::UnitedStates);
+const QLocale kGB(QLocale::English, QLocale::UnitedKingdom);
+// clang-format off
+INSTANTIATE_TEST_SUITE_P(Rows, ReportPaper, ::testing::Values(
+    PaperCase{"BritishPaperInAnAmericanSession", "en_GB.UTF-8", "", kUS, QPageSize::A4},
+    PaperCase{"AmericanPaperOverThePaperFile", "en_US.UTF-8", "a4\n", kGB, QPageSize::Letter},
+    PaperCase{"CanadianPaper", "fr_CA.UTF-8", "", kGB, QPageSize::Letter},
+    PaperCase{"CLocaleNamesNoCountry", "C.UTF-8", "letter\n", kGB, QPageSize::Letter},
+    PaperCase{"PaperFile", "", "# system paper\n\n  A4  \n", kUS, QPageSize::A4},
+    PaperCase{"PaperFileLegal", "", "legal\n", kGB, QPageSize::Legal},
+    PaperCase{"UnknownPaperFileWord", "", "quarto-ish\n", kUS, QPageSize::Letter},
+    PaperCase{"LocaleUS", "", "", kUS, QPageSize::Letter},
+    PaperCase{"LocaleMexico", "", "", QLocale(QLocale::Spanish, QLocale::Mexico), QPageSize::Letter},
+    PaperCase{"LocaleGermany", "", "", QLocale(QLocale::German, QLocale::Germany), QPageSize::A4}),
+    [](const auto& info) { return std::string(info.param.name); });
+// clang-format on
 
 }  // namespace
 }  // namespace lt

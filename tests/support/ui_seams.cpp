@@ -4,8 +4,6 @@
 
 #include <QDialog>
 
-#include "ui/message_boxes.h"
-
 namespace lt::test {
 
 void installFailingSeams() {
@@ -29,9 +27,9 @@ void installFailingSeams() {
         ADD_FAILURE() << "unexpected print dialog";
         return false;
     };
-    s.saveFileName = [](QWidget*, const QString& caption, const QString&, const QString&) {
-        ADD_FAILURE() << "unexpected save dialog: " << caption.toStdString();
-        return QString();
+    s.saveDialog = [](QWidget*, const SaveDialogSettings& settings) {
+        ADD_FAILURE() << "unexpected save dialog: " << settings.caption.toStdString();
+        return SaveDialogAnswer{};
     };
 }
 
@@ -58,9 +56,11 @@ ScriptedBoxes::ScriptedBoxes() {
         }
         return onPrintDialog(printer);
     };
-    s.saveFileName = [this](QWidget*, const QString& caption, const QString&, const QString&) {
-        saveCaptions << caption;
-        return saveAnswer;
+    s.saveDialog = [this](QWidget*, const SaveDialogSettings& settings) {
+        saveCaptions << settings.caption;
+        saveDialogs << settings;
+        return SaveDialogAnswer{saveAnswer,
+                                saveFilter.isEmpty() ? settings.selectedFilter : saveFilter};
     };
 }
 

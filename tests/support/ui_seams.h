@@ -3,6 +3,8 @@
 #include <QStringList>
 #include <functional>
 
+#include "ui/message_boxes.h"
+
 class QDialog;
 class QPrinter;
 
@@ -26,9 +28,12 @@ public:
     std::function<int(QDialog&)> onDialog;
     // Called for the print dialog; returns whether the user confirmed. Unset: the test fails.
     std::function<bool(QPrinter&)> onPrintDialog;
-    // The save-file dialog's answer (empty: cancelled); the captions asked are kept.
+    // The save-file dialog's answer (empty: cancelled), with the filter chosen (unset: the
+    // one the dialog showed first); the captions and settings asked with are kept.
     QString saveAnswer;
+    QString saveFilter;
     QStringList saveCaptions;
+    QList<SaveDialogSettings> saveDialogs;
 };
 
 }  // namespace lt::test

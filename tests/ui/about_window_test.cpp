@@ -5,12 +5,10 @@
 #include <QApplication>
 #include <QCoreApplication>
 #include <QDir>
-#include <QFile>
 #include <QLabel>
 #include <QPointer>
 #include <QPushButton>
 #include <QScreen>
-#include <QTemporaryDir>
 #include <QTest>
 
 #include "support/ui_seams.h"
@@ -18,11 +16,7 @@
 
 namespace {
 using namespace lt;
-using test::readFile;
 using test::RecordingOpener;
-using test::writeFile;
-
-const QByteArray kShortcut = "[InternetShortcut]\nURL=https://tallyhouse.example\n";
 
 template <class T>
 T* child(QDialog& d, const char* name) {
@@ -33,16 +27,13 @@ T* child(QDialog& d, const char* name) {
 
 class AboutBox : public ::testing::Test {
 protected:
-    QTemporaryDir dir;
     test::ScriptedBoxes boxes;
     int dialogs = 0;
     int result = -1;
     bool stillVisible = true;
 
-    QString shortcut() const { return dir.filePath(QStringLiteral("KORVO.URL")); }
-
-    // Opens the box through its entry on `folder` and presses the home-page button.
-    void pressHomePage(const QString& folder) {
+    // Opens the box through its entry and presses the home-page button.
+    void pressHomePage() {
         boxes.onDialog = [this](QDialog& d) {
             ++dialogs;
             d.show();
@@ -51,28 +42,32 @@ protected:
             result = d.result();
             return d.result();
         };
-        showAboutBox(nullptr, folder);
+        showAboutBox(nullptr);
+    }
+    // Nothing is left in the folder the program runs in.
+    QStringList filesBesideTheProgram() const {
+        return QDir(QCoreApplication::applicationDirPath())
+            .entryList({QStringLiteral("*.URL"), QStringLiteral("*.url")}, QDir::Files);
     }
 };
 
 TEST_F(AboutBox, ShowsItsTexts) {
-    TfrmAbout box(nullptr, dir.path());
+    TfrmAbout box;
     EXPECT_EQ(child<QLabel>(box, "ProductName")->text(), QStringLiteral("Lifetally version 1.1"));
     EXPECT_EQ(child<QLabel>(box, "Label4")->text(), QStringLiteral("Compliments of:"));
     EXPECT_EQ(child<QLabel>(box, "Label1")->text(), QStringLiteral("Tallyhouse Software"));
     EXPECT_EQ(child<QLabel>(box, "Label5")->text(), QStringLiteral("https://tallyhouse.example"));
     auto* ok = child<QPushButton>(box, "OKButton");
-    EXPECT_EQ(ok->text(), QStringLiteral("OK"));
+    EXPECT_EQ(ok->text(), QStringLiteral("&OK"));
     EXPECT_TRUE(ok->isDefault());
     auto* web = child<QPushButton>(box, "btWeb");
     EXPECT_EQ(web->text(), QStringLiteral("Tallyhouse &home page"));
     EXPECT_EQ(web->toolTip(),
               QStringLiteral("Open the Tallyhouse Software home page in your web browser"));
-    EXPECT_EQ(box.shortcutPath(), dir.filePath(QStringLiteral("KORVO.URL")));
 }
 
 TEST_F(AboutBox, IsCentredOnTheScreen) {
-    TfrmAbout box(nullptr, dir.path());
+    TfrmAbout box;
     const QRect area = QGuiApplication::primaryScreen()->availableGeometry();
     const QPoint centre = box.geometry().center();
     EXPECT_LE(std::abs(centre.x() - area.center().x()), 1);
@@ -80,7 +75,7 @@ TEST_F(AboutBox, IsCentredOnTheScreen) {
 }
 
 TEST_F(AboutBox, PaintsGradientAndBlackStrip) {
-    TfrmAbout box(nullptr, dir.path());
+    TfrmAbout box;
     const QImage shot = box.grab().toImage();
     const QColor top = shot.pixelColor(2, 2);
     EXPECT_GT(top.red(), 200);
@@ -94,7 +89,7 @@ TEST_F(AboutBox, PaintsGradientAndBlackStrip) {
 }
 
 TEST_F(AboutBox, LineScrollsLeftAndComesBack) {
-    TfrmAbout box(nullptr, dir.path());
+    TfrmAbout box;
     auto* marquee = child<ScrollingLine>(box, "EsScrollingMarquee1");
     EXPECT_EQ(marquee->offset(), 420);
     marquee->step();
@@ -115,7 +110,7 @@ TEST_F(AboutBox, LineScrollsLeftAndComesBack) {
 }
 
 TEST_F(AboutBox, LineRunsOnlyWhileShown) {
-    TfrmAbout box(nullptr, dir.path());
+    TfrmAbout box;
     auto* marquee = child<ScrollingLine>(box, "EsScrollingMarquee1");
     EXPECT_FALSE(marquee->isRunning());
     box.show();
@@ -135,10 +130,9 @@ TEST_F(AboutBox, OkClosesAndWritesNothing) {
         return d.result();
     };
     RecordingOpener opener;
-    showAboutBox(nullptr, dir.path());
+    showAboutBox(nullptr);
     EXPECT_EQ(dialogs, 1);
     EXPECT_FALSE(stillVisible);
-    EXPECT_FALSE(QFile::exists(shortcut()));
     EXPECT_TRUE(opener.opened.isEmpty());
 }
 
@@ -149,85 +143,33 @@ TEST_F(AboutBox, IsDestroyedWhenItReturns) {
         return int(QDialog::Accepted);
     };
     QWidget owner;
-    showAboutBox(&owner, dir.path());
+    showAboutBox(&owner);
     EXPECT_TRUE(seen.isNull());
 }
 
-TEST_F(AboutBox, HomePageWritesTheShortcutAndOpensIt) {
+TEST_F(AboutBox, HomePageOpensTheAddressAndWritesNoFile) {
+    const QStringList before = filesBesideTheProgram();
     RecordingOpener opener;
-    pressHomePage(dir.path());
+    pressHomePage();
     EXPECT_EQ(dialogs, 1);
-    EXPECT_EQ(readFile(shortcut()), kShortcut);
     ASSERT_EQ(opener.opened.size(), 1);
     EXPECT_EQ(opener.opened[0], QUrl(QStringLiteral("https://tallyhouse.example")));
     EXPECT_TRUE(boxes.errors.isEmpty());
     EXPECT_TRUE(boxes.reports.isEmpty());
     EXPECT_FALSE(stillVisible);
     EXPECT_EQ(result, int(QDialog::Accepted));
-}
-
-TEST_F(AboutBox, ShortcutIsWrittenOnceAndNeverRewritten) {
-    RecordingOpener opener;
-    pressHomePage(dir.path());
-    ASSERT_EQ(readFile(shortcut()), kShortcut);
-    // The user points it elsewhere; the box leaves it as it is.
-    const QByteArray edited = "[InternetShortcut]\r\nURL=https://mirror.example/tallyhouse\r\n";
-    writeFile(shortcut(), edited);
-    pressHomePage(dir.path());
-    EXPECT_EQ(readFile(shortcut()), edited);
-    ASSERT_EQ(opener.opened.size(), 2);
-    EXPECT_EQ(opener.opened[1], QUrl(QStringLiteral("https://mirror.example/tallyhouse")));
-    EXPECT_TRUE(boxes.errors.isEmpty());
-}
-
-TEST_F(AboutBox, EmptyShortcutIsKeptAndReportedAsNotOpening) {
-    writeFile(shortcut(), "");
-    RecordingOpener opener;
-    pressHomePage(dir.path());
-    EXPECT_EQ(readFile(shortcut()), QByteArray());
-    EXPECT_TRUE(opener.opened.isEmpty());
-    EXPECT_EQ(boxes.errors,
-              QStringList{QStringLiteral("Couldn't open web browser for home page ") + shortcut()});
-    EXPECT_FALSE(stillVisible);
-}
-
-TEST_F(AboutBox, RefusedSchemeOpensNothing) {
-    writeFile(shortcut(), "[InternetShortcut]\nURL=file:///bin/sh\n");
-    RecordingOpener opener;
-    pressHomePage(dir.path());
-    EXPECT_TRUE(opener.opened.isEmpty());
-    EXPECT_EQ(boxes.errors,
-              QStringList{QStringLiteral("Couldn't open web browser for home page ") + shortcut()});
+    EXPECT_EQ(filesBesideTheProgram(), before);
 }
 
 TEST_F(AboutBox, BrowserThatDoesNotStartIsReported) {
     RecordingOpener opener(false);
-    pressHomePage(dir.path());
+    pressHomePage();
     EXPECT_EQ(opener.opened.size(), 1);
     EXPECT_EQ(boxes.errors,
-              QStringList{QStringLiteral("Couldn't open web browser for home page ") + shortcut()});
+              QStringList{QStringLiteral(
+                  "Couldn't open web browser for home page https://tallyhouse.example")});
     EXPECT_FALSE(stillVisible);
     EXPECT_EQ(result, int(QDialog::Accepted));
-}
-
-TEST_F(AboutBox, UnwritableFolderIsReportedAndOpensNothing) {
-    // A folder below a regular file cannot be written, not even by root.
-    writeFile(dir.filePath(QStringLiteral("plain")), "x");
-    const QString folder = dir.filePath(QStringLiteral("plain/sub"));
-    RecordingOpener opener;
-    pressHomePage(folder);
-    EXPECT_TRUE(opener.opened.isEmpty());
-    EXPECT_TRUE(boxes.errors.isEmpty());
-    ASSERT_EQ(boxes.reports.size(), 1);
-    EXPECT_TRUE(boxes.reports[0].contains(QDir(folder).filePath(QStringLiteral("KORVO.URL"))))
-        << boxes.reports[0].toStdString();
-    EXPECT_FALSE(stillVisible);  // the box still closes
-}
-
-TEST(AboutBoxFolder, DefaultsToTheExecutablesFolder) {
-    TfrmAbout box;
-    EXPECT_EQ(box.shortcutPath(),
-              QDir(QCoreApplication::applicationDirPath()).filePath(QStringLiteral("KORVO.URL")));
 }
 
 }  // namespace

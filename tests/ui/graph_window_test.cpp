@@ -531,6 +531,21 @@ TEST(GraphWindow, SavesThePictureAsPngOrSvgOrReportsTheFullPath) {
     EXPECT_EQ(boxes.errors,
               QStringList{"Unable to write to " + answer + ": No such file or directory"});
     EXPECT_FALSE(QFile::exists(answer));
+    boxes.errors.clear();
+
+    // A name without a suffix takes the chosen filter's; one the window cannot write is
+    // refused.
+    boxes.saveAnswer = dir.filePath("svgnoext");
+    boxes.saveFilter = QStringLiteral("SVG image (*.svg)");
+    g.frm.btSaveImageClick();
+    QFile noExt(dir.filePath("svgnoext.svg"));
+    ASSERT_TRUE(noExt.open(QIODevice::ReadOnly));
+    EXPECT_TRUE(noExt.readAll().contains("<svg"));
+    EXPECT_EQ(boxes.saveDialogs.last().defaultSuffix, QStringLiteral("png"));
+    boxes.saveAnswer = dir.filePath("pic.jpg");
+    g.frm.btSaveImageClick();
+    EXPECT_EQ(boxes.errors, QStringList{"The file name must end in .png or .svg."});
+    EXPECT_FALSE(QFile::exists(dir.filePath("pic.jpg")));
 }
 
 // 30 small rows under a large "Other", and 50 rows with long names, in colours drawn as
@@ -631,7 +646,7 @@ TEST(ShowGraph, RunsTheWindowMaximisedAndDestroysIt) {
         EXPECT_EQ(seen->visiblePoints, 4);
         return int(QDialog::Rejected);
     };
-    showGraph(&owner, "Frequency of activities for Ann", somePoints(4));
+    showGraph(&owner, "Frequency of activities for Ann", somePoints(4), TableKind::Freq);
     EXPECT_TRUE(seen.isNull());
 }
 

@@ -66,8 +66,8 @@ TEST_F(MoneyDialog, DesignedWindowAndControls) {
     EXPECT_EQ(d.Label1->text(), QStringLiteral("Description of activity"));
     EXPECT_EQ(d.Label6->text(), QStringLiteral("Starting date of activity:"));
     EXPECT_EQ(d.Label2->text(), QStringLiteral("Ending date of activity:"));
-    EXPECT_EQ(d.rbNow->text(), QStringLiteral("Indefinite"));
-    EXPECT_EQ(d.rbSpecific->text(), QStringLiteral("Specific date"));
+    EXPECT_EQ(d.rbNow->text(), QStringLiteral("&Indefinite"));
+    EXPECT_EQ(d.rbSpecific->text(), QStringLiteral("&Specific date"));
     EXPECT_TRUE(d.btOK->isDefault());
     EXPECT_EQ(d.edName->maxLength(), 30);
 
@@ -309,7 +309,8 @@ TEST_F(MoneyDialog, EndCalendarOnATextThatIsNoDateReportsAndChangesNothing) {
     test::showActive(d);
     d.edEndDate->setText(QStringLiteral("June"));
     d.btEnd->click();
-    EXPECT_EQ(boxes.reports, QStringList{QStringLiteral("'June' is not a valid date")});
+    EXPECT_EQ(boxes.reports,
+              QStringList{QStringLiteral("Ending date of activity: 'June' is not a valid date")});
     EXPECT_EQ(d.edEndDate->text(), QStringLiteral("June"));
     EXPECT_EQ(d.lastEndDate, QStringLiteral("6/1/2010"));
 }

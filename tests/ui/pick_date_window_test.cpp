@@ -254,10 +254,10 @@ TEST_F(PickDateWindow, ButtonsCarryTheirTextsAndHints) {
             const char* name;
             const char* text;
             const char* hint;
-        } buttons[] = {{"SpeedButton1", "Date of birth", "Go to your birthdate"},
-                       {"sbNow", "Today", "Go to today"},
-                       {"btnOk", "OK", "Select date"},
-                       {"btnCancel", "Cancel", "Cancel"}};
+        } buttons[] = {{"SpeedButton1", "Date of &birth", "Go to your birthdate"},
+                       {"sbNow", "&Today", "Go to today"},
+                       {"btnOk", "&OK", "Select date"},
+                       {"btnCancel", "&Cancel", "Cancel"}};
         for (const auto& b : buttons) {
             auto* button = f.findChild<QPushButton*>(QString::fromLatin1(b.name));
             ASSERT_NE(button, nullptr) << b.name;

@@ -408,7 +408,8 @@ TEST_F(TableEditingTest, BirthDateCalendarWritesTheDateBackNormalised) {
     w->edDOB->setText(QStringLiteral("someday"));
     w->SpeedButton1->click();
     EXPECT_EQ(opened, 1);
-    EXPECT_EQ(boxes.reports, QStringList{QStringLiteral("'someday' is not a valid date")});
+    EXPECT_EQ(boxes.reports,
+              QStringList{QStringLiteral("Your birthdate: 'someday' is not a valid date")});
     EXPECT_EQ(w->edDOB->text(), QStringLiteral("someday"));
 }
 

@@ -66,13 +66,13 @@ TEST_F(TimeDialog, DesignedWindowAndControls) {
     EXPECT_EQ(d.Label4->text(), QStringLiteral("Minutes"));
     EXPECT_EQ(d.Label6->text(), QStringLiteral("Starting date of activity:"));
     EXPECT_EQ(d.Label2->text(), QStringLiteral("Ending date of activity:"));
-    EXPECT_EQ(d.rbDay->text(), QStringLiteral("Day"));
-    EXPECT_EQ(d.rbWeek->text(), QStringLiteral("Week"));
-    EXPECT_EQ(d.rbMonth->text(), QStringLiteral("Month"));
-    EXPECT_EQ(d.rbNow->text(), QStringLiteral("Indefinite"));
-    EXPECT_EQ(d.rbSpecific->text(), QStringLiteral("Specific date"));
-    EXPECT_EQ(d.btOK->text(), QStringLiteral("OK"));
-    EXPECT_EQ(d.btCancel->text(), QStringLiteral("Cancel"));
+    EXPECT_EQ(d.rbDay->text(), QStringLiteral("&Day"));
+    EXPECT_EQ(d.rbWeek->text(), QStringLiteral("&Week"));
+    EXPECT_EQ(d.rbMonth->text(), QStringLiteral("&Month"));
+    EXPECT_EQ(d.rbNow->text(), QStringLiteral("&Indefinite"));
+    EXPECT_EQ(d.rbSpecific->text(), QStringLiteral("&Specific date"));
+    EXPECT_EQ(d.btOK->text(), QStringLiteral("&OK"));
+    EXPECT_EQ(d.btCancel->text(), QStringLiteral("&Cancel"));
     EXPECT_TRUE(d.btOK->isDefault());
 }
 
@@ -298,7 +298,9 @@ TEST_F(TimeDialog, CalendarOnATextThatIsNoDateReportsAndChangesNothing) {
     d.edDate->setText(QStringLiteral("someday"));
     test::showActive(d);
     d.btStart->click();  // no picker may open: onDialog is unset
-    EXPECT_EQ(boxes.reports, QStringList{QStringLiteral("'someday' is not a valid date")});
+    EXPECT_EQ(
+        boxes.reports,
+        QStringList{QStringLiteral("Starting date of activity: 'someday' is not a valid date")});
     EXPECT_EQ(d.edDate->text(), QStringLiteral("someday"));
     EXPECT_TRUE(boxes.errors.isEmpty());
 }
