@@ -12,4 +12,16 @@ void loadResources() {
     (void)loaded;
 }
 
+QPixmap pngPixmap(const QString& path) {
+    loadResources();
+    return QPixmap(path, "PNG");
+}
+
+QIcon programIcon() {
+    QIcon icon;
+    for (const char* size : {"16", "32", "48", "64"})
+        icon.addPixmap(pngPixmap(QStringLiteral(":/icons/lifetally-%1.png").arg(QLatin1String(size))));
+    return icon;
+}
+
 }  // namespace lt
