@@ -1,5 +1,6 @@
 #include "ui/resources.h"
 
+#include <QImageReader>
 #include <QtGlobal>
 
 // Q_INIT_RESOURCE must be used outside any namespace.
@@ -14,13 +15,17 @@ void loadResources() {
 
 QPixmap pngPixmap(const QString& path) {
     loadResources();
-    return QPixmap(path, "PNG");
+    // Named alone is not enough: with detection on, Qt still asks every plugin first.
+    QImageReader reader(path, "png");
+    reader.setAutoDetectImageFormat(false);
+    return QPixmap::fromImage(reader.read());
 }
 
 QIcon programIcon() {
     QIcon icon;
     for (const char* size : {"16", "32", "48", "64"})
-        icon.addPixmap(pngPixmap(QStringLiteral(":/icons/lifetally-%1.png").arg(QLatin1String(size))));
+        icon.addPixmap(
+            pngPixmap(QStringLiteral(":/icons/lifetally-%1.png").arg(QLatin1String(size))));
     return icon;
 }
 
