@@ -99,6 +99,8 @@ for set in sample full; do
 done
 INNER
 chmod +x "$data/outside.sh"
-RUNS="$runs" DATA="$data" xvfb-run -a -s '-screen 0 1280x1024x24' \
+# -noreset: the server would otherwise reset whenever the last window goes, and a program
+# started during the reset could not connect.
+RUNS="$runs" DATA="$data" xvfb-run -a -s '-screen 0 1280x1024x24 -noreset' \
     bash -c '"$DATA/compare.sh" && "$DATA/outside.sh"'
 
