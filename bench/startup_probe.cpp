@@ -1,5 +1,6 @@
 // Quits as soon as its window has been painted once. Built twice: with the program's
-// main window, and with an empty window as the yardstick.
+// main window, and with an empty window as the yardstick. With LT_PROBE_STAY set it stays
+// open instead, for scripts/bench.sh to watch the window appear from outside.
 #include <sys/resource.h>
 
 #include <QApplication>
@@ -37,14 +38,15 @@ int main(int argc, char** argv) {
     QuitOnPaint quit;
 #ifdef LT_EMPTY_WINDOW
     QWidget window;
-    window.resize(623, 419);
+    window.setWindowTitle(QStringLiteral("Lifetally"));
+    window.setFixedSize(623, 419);
 #else
     lt::loc::initProgramLocale();
     // The settings folder is given on the command line (the probe's, not the program's).
     lt::TfrmMain window(
         argc > 1 ? QString::fromLocal8Bit(argv[1]) + QStringLiteral("/lifetally.ini") : QString());
 #endif
-    window.installEventFilter(&quit);
+    if (!qEnvironmentVariableIsSet("LT_PROBE_STAY")) window.installEventFilter(&quit);
     window.show();
     const int rc = QApplication::exec();
     reportPeakMemory();

@@ -1,5 +1,4 @@
 #include <QApplication>
-#include <QIcon>
 #include <algorithm>
 #include <cstdio>
 
@@ -67,8 +66,7 @@ int main(int argc, char** argv) {
     const lt::CommandLine line = lt::parseCommandLine(QCoreApplication::arguments());
     if (line.action != lt::CommandLine::Action::Run) return answer(line);
 
-    lt::loadResources();
-    QApplication::setWindowIcon(QIcon(QStringLiteral(":/lifetally.png")));
+    QApplication::setWindowIcon(lt::programIcon());
     lt::loc::initProgramLocale();
     if (!line.exports.empty()) {
         QStringList messages;

@@ -51,11 +51,10 @@ constexpr int kFirstTablePage = 2;
 TfrmMain::TfrmMain(const QString& settingsFile, QWidget* parent)
     : QWidget(parent, Qt::Window | Qt::MSWindowsFixedSizeDialogHint),
       settingsFile_(settingsFile.isEmpty() ? locateSettingsFile() : settingsFile) {
-    loadResources();
     applyDesignedPalette(this);
     setWindowTitle(QStringLiteral("Lifetally"));
     setFixedSize(623, 419);
-    background_ = QBrush(QPixmap(QStringLiteral(":/background.png")));
+    background_ = QBrush(pngPixmap(QStringLiteral(":/background.png")));
     tile(this, background_);
 
     pages_ = new QStackedWidget(this);

@@ -30,10 +30,9 @@ void centreOnScreen(QWidget* window, const QScreen* screen) {
 }
 
 QToolButton* calendarButton(QWidget* parent, int left, int top) {
-    loadResources();
     auto* b = new QToolButton(parent);
     b->setGeometry(left, top, 25, 25);
-    b->setIcon(QIcon(QStringLiteral(":/calendar.png")));
+    b->setIcon(QIcon(pngPixmap(QStringLiteral(":/calendar.png"))));
     b->setFocusPolicy(Qt::NoFocus);
     b->setToolTip(QStringLiteral("Popup calendar"));
     b->setAccessibleName(QStringLiteral("Popup calendar"));
