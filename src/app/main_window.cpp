@@ -167,10 +167,14 @@ void TfrmMain::showEvent(QShowEvent* event) {
     if (shown_) return;
     shown_ = true;
     centreOnScreen(this);
-    FormShow();
+    // Read and worked out once the window is on screen: the Intro page shows none of it,
+    // and a button pressed before then does it first.
+    QMetaObject::invokeMethod(this, &TfrmMain::FormShow, Qt::QueuedConnection);
 }
 
 void TfrmMain::FormShow() {
+    if (started_) return;
+    started_ = true;
     // The settings file read and every total worked out as the exports do; the pages
     // keep what they are given until they are made.
     // A file that cannot be read is said, and the window opens on the defaults; Close
@@ -211,6 +215,7 @@ void TfrmMain::writeSettings() {
 }
 
 void TfrmMain::btCloseClick() {
+    FormShow();
     const QString path = QFileInfo(settingsFilePath()).absoluteFilePath();
     // No means the window stays open and nothing is written.
     if (unreadable_) {
@@ -253,6 +258,7 @@ void TfrmMain::updateInterface() {
 }
 
 void TfrmMain::btNextClick() {
+    FormShow();
     // Alt+N clicks without moving the focus; move it as a mouse click does, so that the
     // field being typed in takes its entry in (income, birth date) before anything is read.
     next_->setFocus(Qt::ShortcutFocusReason);
@@ -271,6 +277,7 @@ void TfrmMain::btNextClick() {
 }
 
 void TfrmMain::btPrevClick() {
+    FormShow();
     if (pages_->currentIndex() > 0) showPage(pages_->currentIndex() - 1);
     updateInterface();
 }

@@ -80,6 +80,7 @@ private:
     std::unique_ptr<SettingsLock> lock_;
     QBrush background_;  // the tiled picture behind the window and every page
     bool shown_ = false;
+    bool started_ = false;  // the settings file read
     DateTime dateOfBirth_ = 0;
     double hoursLived_ = 0;
     int lookAheadAge_ = 0;  // as the settings file keeps it; 0 for none

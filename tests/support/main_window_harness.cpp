@@ -23,6 +23,8 @@ Wizard::Wizard(const QString& folder, Shown shown)
         EXPECT_TRUE(activate(w));
     else if (shown == Shown::Plain)
         w->show();
+    // The settings file is read just after the window shows.
+    QCoreApplication::sendPostedEvents(w, QEvent::MetaCall);
     w->buildPages();
 #define LT_FIND(name) name = named<std::remove_pointer_t<decltype(name)>>(w, #name)
     LT_FIND(Notebook1);
