@@ -2,6 +2,7 @@
 
 #include <QCoreApplication>
 #include <QFileInfo>
+#include <QGuiApplication>
 #include <QLineEdit>
 #include <QMenu>
 #include <QPrinter>
@@ -168,8 +169,15 @@ void TfrmMain::showEvent(QShowEvent* event) {
     shown_ = true;
     centreOnScreen(this);
     // Read and worked out once the window is on screen: the Intro page shows none of it,
-    // and a button pressed before then does it first.
-    QMetaObject::invokeMethod(this, &TfrmMain::FormShow, Qt::QueuedConnection);
+    // and a button pressed before then does it first. The window system gets the window
+    // before that work: its requests would otherwise wait in the queue behind it.
+    QMetaObject::invokeMethod(
+        this,
+        [this] {
+            QGuiApplication::sync();
+            FormShow();
+        },
+        Qt::QueuedConnection);
 }
 
 void TfrmMain::FormShow() {
