@@ -178,8 +178,9 @@ QString writeInPlace(const QString& target, const QByteArray& bytes) {
         int e = injected(FileStep::Reserve);
         if (!e) e = ::posix_fallocate(fd.get(), 0, bytes.size());
         if (e) {
-            // Nothing of the old content has been touched; only its length may have grown.
-            (void)::ftruncate(fd.get(), old.size());
+            // Nothing of the old content has been touched; only its length may have grown,
+            // and the reservation's failure is what is said either way.
+            [[maybe_unused]] const int shrunk = ::ftruncate(fd.get(), old.size());
             return systemReason(e);
         }
     }
