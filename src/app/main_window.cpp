@@ -157,7 +157,11 @@ void TfrmMain::showPage(int index) {
     pages_->setCurrentIndex(index);
 }
 
-TfrmMain::~TfrmMain() = default;
+TfrmMain::~TfrmMain() {
+    // Closing the window moves the focus, and a field left then would call back into a
+    // window that is already half gone.
+    for (QObject* child : findChildren<QObject*>()) child->disconnect(this);
+}
 
 QString TfrmMain::settingsFilePath() const { return settingsFile_; }
 
