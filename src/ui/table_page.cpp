@@ -59,22 +59,22 @@ void TablePage::ensureBuilt() {
     };
     QWidget* previous = grid_;
     for (int i = 0; i < 5; ++i) {
-        const auto& spec = buttons[i];
-        auto* b = new QPushButton(QLatin1String(spec.caption), this);
+        const auto& button = buttons[i];
+        auto* b = new QPushButton(QLatin1String(button.caption), this);
         b->setObjectName(QLatin1String(desc.buttonNames[size_t(i)]));
         b->setGeometry(270 + 64 * i, 323, 60, 25);
         b->setFont(pixelFont(QStringLiteral("Arial"), 11));
-        connect(b, &QPushButton::clicked, this, spec.handler);
-        QString tip = QLatin1String(spec.tip);
-        if (!spec.keys.isEmpty())
+        connect(b, &QPushButton::clicked, this, button.handler);
+        QString tip = QLatin1String(button.tip);
+        if (!button.keys.isEmpty())
             tip += QStringLiteral(" (%1)").arg(
-                spec.keys.constFirst().toString(QKeySequence::NativeText));
+                button.keys.constFirst().toString(QKeySequence::NativeText));
         b->setToolTip(tip);
-        for (const QKeySequence& key : spec.keys) {
+        for (const QKeySequence& key : button.keys) {
             // Wherever the focus is in the window while the page shows (after Alt+N it is
             // on Next).
             auto* shortcut = new QShortcut(key, this);
-            connect(shortcut, &QShortcut::activated, this, [key, handler = spec.handler] {
+            connect(shortcut, &QShortcut::activated, this, [key, handler = button.handler] {
                 // Enter on a button presses that button instead.
                 auto* focused = qobject_cast<QPushButton*>(QApplication::focusWidget());
                 if (focused &&
