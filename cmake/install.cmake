@@ -9,6 +9,8 @@ set(LT_APP_ID example.tallyhouse.Lifetally)
 set(LT_RES ${PROJECT_SOURCE_DIR}/resources)
 
 install(TARGETS lifetally RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
+# Where the program looks for it (src/ui/CMakeLists.txt gives it the same place).
+install(TARGETS lifetally_outputs LIBRARY DESTINATION ${CMAKE_INSTALL_LIBDIR}/lifetally)
 install(FILES ${LT_RES}/${LT_APP_ID}.desktop DESTINATION ${CMAKE_INSTALL_DATADIR}/applications)
 install(FILES ${LT_RES}/${LT_APP_ID}.metainfo.xml DESTINATION ${CMAKE_INSTALL_DATADIR}/metainfo)
 install(FILES ${LT_RES}/icons/${LT_APP_ID}.svg

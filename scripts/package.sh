@@ -11,7 +11,8 @@ bash scripts/install-deps.sh dpkg-dev file lintian desktop-file-utils appstream
 export DEB_BUILD_MAINT_OPTIONS=hardening=+all
 cmake --preset package \
   -DCMAKE_CXX_FLAGS="$(dpkg-buildflags --get CXXFLAGS) $(dpkg-buildflags --get CPPFLAGS)" \
-  -DCMAKE_EXE_LINKER_FLAGS="$(dpkg-buildflags --get LDFLAGS)" >/dev/null
+  -DCMAKE_EXE_LINKER_FLAGS="$(dpkg-buildflags --get LDFLAGS)" \
+  -DCMAKE_MODULE_LINKER_FLAGS="$(dpkg-buildflags --get LDFLAGS)" >/dev/null
 cmake --build --preset package
 (cd build/package && cpack -G DEB >/dev/null)
 

@@ -17,8 +17,9 @@
 #include "app/main_window.h"
 #include "core/clock.h"
 #include "core/locale_format.h"
+#include "output/graph_window.h"
+#include "output/linked_outputs.h"
 #include "ui/activity_grid.h"
-#include "ui/graph_window.h"
 #include "ui/message_boxes.h"
 
 namespace {
@@ -55,6 +56,7 @@ void useDarkTheme() {
 
 int main(int argc, char** argv) {
     QApplication app(argc, argv);
+    lt::useLinkedOutputs();
     if (argc < 3) return 2;
     outDir = QString::fromLocal8Bit(argv[2]);
     if (argc > 3 && QByteArray(argv[3]) == "dark") useDarkTheme();

@@ -6,7 +6,7 @@
 #include "core/command_line.h"
 #include "core/locale_format.h"
 #include "core/settings_location.h"
-#include "ui/command_exports.h"
+#include "ui/outputs.h"
 #include "ui/resources.h"
 
 namespace {
@@ -70,7 +70,11 @@ int main(int argc, char** argv) {
     lt::loc::initProgramLocale();
     if (!line.exports.empty()) {
         QStringList messages;
-        const int code = lt::runExports(line, lt::locateSettingsFile(line.settingsFile), messages);
+        QString why;
+        lt::Outputs* out = lt::outputs(&why);
+        const int code =
+            out ? out->runExports(line, lt::locateSettingsFile(line.settingsFile), messages) : 1;
+        if (!out) messages << why;
         for (const QString& m : messages) std::fprintf(stderr, "lifetally: %s\n", qPrintable(m));
         return code;
     }

@@ -5,7 +5,6 @@
 #include <QGuiApplication>
 #include <QLineEdit>
 #include <QMenu>
-#include <QPrinter>
 #include <QPushButton>
 #include <QScopeGuard>
 #include <QStackedWidget>
@@ -29,14 +28,12 @@
 #include "ui/about_window.h"
 #include "ui/activity_grid.h"
 #include "ui/designed_palette.h"
-#include "ui/graph_window.h"
 #include "ui/look.h"
 #include "ui/look_ahead_window.h"
 #include "ui/masked_field.h"
 #include "ui/message_boxes.h"
+#include "ui/outputs.h"
 #include "ui/pick_date_window.h"
-#include "ui/report_export.h"
-#include "ui/report_print.h"
 #include "ui/resources.h"
 #include "ui/save_dialog.h"
 #include "ui/table_page.h"
@@ -352,7 +349,8 @@ void TfrmMain::graphit(TableKind kind) {
         const TableChart chart =
             tableChart(kind, bio_->name(), results_->ageText(), results_->incomeText(),
                        tables_[size_t(tableIndex(kind))]->texts(), hoursLived_, bio_->income());
-        showGraph(this, chart.title, chart.points, kind);
+        if (Outputs* out = outputsOrError(this))
+            out->showGraph(this, chart.title, chart.points, kind);
     });
 }
 
@@ -367,19 +365,25 @@ ReportInput TfrmMain::reportInput() const {
                     results_->incomeText(), tableTexts());
 }
 
-QPrinter& TfrmMain::printer() {
-    if (!printer_) printer_ = std::make_unique<QPrinter>(QPrinter::HighResolution);
-    return *printer_;
+ReportPrinter* TfrmMain::printer() {
+    if (!printer_)
+        if (Outputs* out = outputsOrError(this)) printer_ = out->reportPrinter();
+    return printer_.get();
 }
 
-void TfrmMain::printReport() { lt::printReport(this, printer(), reportInput()); }
+void TfrmMain::printReport() {
+    if (ReportPrinter* p = printer()) p->print(this, reportInput());
+}
 
-void TfrmMain::previewReport() { lt::previewReport(this, printer(), reportInput()); }
+void TfrmMain::previewReport() {
+    if (ReportPrinter* p = printer()) p->preview(this, reportInput());
+}
 
 void TfrmMain::saveReportPdf() {
     const QString path = askExportPath(this, QStringLiteral("Save report as PDF"), reportFileName(),
                                        {{QStringLiteral("PDF files"), QStringLiteral("pdf")}});
-    if (!path.isEmpty()) lt::saveReportPdf(path, reportInput(), this);
+    if (path.isEmpty()) return;
+    if (Outputs* out = outputsOrError(this)) out->saveReportPdf(path, reportInput(), this);
 }
 
 void TfrmMain::exportTablesCsv() {

@@ -10,13 +10,13 @@
 #include "core/table_shape.h"
 
 class QMenu;
-class QPrinter;
 class QPushButton;
 class QStackedWidget;
 
 namespace lt {
 
 class BioPage;
+class ReportPrinter;
 class ResultsPage;
 class SettingsLock;
 class TablePage;
@@ -65,7 +65,8 @@ private:
     // The three tables' texts, in their described order.
     std::array<TableTexts, 3> tableTexts() const;
     ReportInput reportInput() const;
-    QPrinter& printer();
+    // Null once the failure to load the outputs has been shown.
+    ReportPrinter* printer();
     void printReport();
     void previewReport();
     void saveReportPdf();
@@ -93,8 +94,8 @@ private:
     QPushButton* next_ = nullptr;
     QMenu* sortMenu_ = nullptr;
     // The printer chosen in the print dialog, kept so the next report starts from it.
-    // Made on first use: setting up printing takes time that start-up need not spend.
-    std::unique_ptr<QPrinter> printer_;
+    // Made on first use, with the outputs library.
+    std::unique_ptr<ReportPrinter> printer_;
 };
 
 }  // namespace lt

@@ -17,9 +17,8 @@
 #include "core/table_description.h"
 #include "ui/activity_form.h"
 #include "ui/designed_palette.h"
-#include "ui/graph_window.h"
 #include "ui/message_boxes.h"
-#include "ui/report_export.h"
+#include "ui/outputs.h"
 #include "ui/save_dialog.h"
 
 namespace lt {
@@ -171,7 +170,8 @@ void TfrmLookAhead::btChartClick() {
         // Fresh colours for every chart, as the Results page draws them.
         initAColors(true, 0xFF0000);
         const TableChart chart = lookAheadChart(look_, input_.name);
-        showGraph(this, chart.title, chart.points, TableKind::Hours);
+        if (Outputs* out = outputsOrError(this))
+            out->showGraph(this, chart.title, chart.points, TableKind::Hours);
     });
 }
 

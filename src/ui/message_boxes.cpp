@@ -4,8 +4,6 @@
 #include <QDialog>
 #include <QFileDialog>
 #include <QMessageBox>
-#include <QPrintDialog>
-#include <QPrinter>
 
 namespace lt {
 namespace {
@@ -36,10 +34,6 @@ MessageSeams realSeams() {
                       QMessageBox::Yes | QMessageBox::No, QMessageBox::Yes) == QMessageBox::Yes;
     };
     s.execDialog = [](QDialog& d) { return d.exec(); };
-    s.printDialog = [](QPrinter& printer, QWidget* p) {
-        QPrintDialog dialog(&printer, p);
-        return dialog.exec() == QDialog::Accepted;
-    };
     s.saveDialog = [](QWidget* p, const SaveDialogSettings& settings) {
         QFileDialog dialog(p, settings.caption, settings.folder);
         dialog.setAcceptMode(QFileDialog::AcceptSave);
@@ -86,10 +80,6 @@ void showQuietError(const QString& message, QWidget* parent) {
 }
 
 int execDialog(QDialog& dialog) { return messageSeams().execDialog(dialog); }
-
-bool runPrintDialog(QPrinter& printer, QWidget* parent) {
-    return messageSeams().printDialog(printer, parent);
-}
 
 SaveDialogAnswer runSaveDialog(QWidget* parent, const SaveDialogSettings& settings) {
     return messageSeams().saveDialog(parent, settings);

@@ -40,7 +40,8 @@ struct MessageSeams {
     std::function<void(QWidget* parent, const QString& message)> quietError;
     // Runs a modal dialog and returns its result (QDialog::exec by default).
     std::function<int(QDialog& dialog)> execDialog;
-    // The standard print dialog on `printer`; true when the user confirms.
+    // Stands in for the standard print dialog on `printer` when set; true when the user
+    // confirms. Unset, runPrintDialog shows the real one.
     std::function<bool(QPrinter& printer, QWidget* parent)> printDialog;
     // The standard save-file dialog, set up as `settings` says.
     std::function<SaveDialogAnswer(QWidget* parent, const SaveDialogSettings& settings)> saveDialog;
@@ -57,7 +58,6 @@ bool confirmYesNo(const QString& message, QWidget* parent = nullptr);
 void reportDefaultError(const QString& message, QWidget* parent = nullptr);
 void showQuietError(const QString& message, QWidget* parent = nullptr);
 int execDialog(QDialog& dialog);
-bool runPrintDialog(QPrinter& printer, QWidget* parent = nullptr);
 SaveDialogAnswer runSaveDialog(QWidget* parent, const SaveDialogSettings& settings);
 
 // Runs an event handler's body; a conversion failure ends it and goes to the

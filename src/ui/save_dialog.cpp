@@ -5,6 +5,8 @@
 #include <QStandardPaths>
 
 #include "core/export_names.h"
+#include "core/file_io.h"
+#include "core/settings_file.h"
 #include "ui/message_boxes.h"
 
 namespace lt {
@@ -60,5 +62,18 @@ QString askExportPath(QWidget* parent, const QString& caption, const QString& su
 }
 
 void forgetExportFolder() { lastExportFolder().clear(); }
+
+bool writeFailed(const QString& path, const QString& reason, QWidget* parent) {
+    showError(unableToWrite(path, reason), parent);
+    return false;
+}
+
+bool saveFileBytes(const QString& path, const QByteArray& bytes, QWidget* parent) {
+    // Nothing to write means the drawing failed; the old file stays.
+    if (bytes.isEmpty())
+        return writeFailed(path, QStringLiteral("Nothing was made to write"), parent);
+    const QString reason = path == u"-" ? writeStandardOutput(bytes) : writeWholeFile(path, bytes);
+    return reason.isEmpty() || writeFailed(path, reason, parent);
+}
 
 }  // namespace lt

@@ -1,4 +1,5 @@
 #pragma once
+#include <QByteArray>
 #include <QList>
 #include <QString>
 
@@ -21,6 +22,13 @@ struct ExportFileType {
 // string when the user cancelled or the name was refused.
 QString askExportPath(QWidget* parent, const QString& caption, const QString& suggestedName,
                       const QList<ExportFileType>& types);
+
+// Writes `bytes` to the file at `path` ("-": standard output) through writeWholeFile; the
+// old file stays as it was when that cannot be done. Shows the failure ("Unable to write
+// to <full path>: <reason>") in the error box and returns false then.
+bool saveFileBytes(const QString& path, const QByteArray& bytes, QWidget* parent = nullptr);
+// Shows "Unable to write to <full path>: <reason>" in the error box; returns false.
+bool writeFailed(const QString& path, const QString& reason, QWidget* parent = nullptr);
 
 // Forgets the last export's folder, as a new run starts without one.
 void forgetExportFolder();

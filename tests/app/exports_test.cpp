@@ -9,10 +9,11 @@
 #include "app/window_journey_util.h"
 #include "core/command_line.h"
 #include "core/file_io.h"
+#include "output/command_exports.h"
 #include "support/svg_texts.h"
 #include "support/ui_seams.h"
 #include "ui/activity_grid.h"
-#include "ui/command_exports.h"
+#include "ui/outputs.h"
 #include "ui/save_dialog.h"
 
 namespace lt {
@@ -345,7 +346,8 @@ struct ProgramRun {
     int code;
     QString out, err;
 };
-ProgramRun runProgram(const QStringList& args, const QStringList& unset = {}) {
+ProgramRun runProgram(const QStringList& args, const QStringList& unset = {},
+                      const QString& program = QStringLiteral(LT_PROGRAM)) {
     QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
     env.insert(QStringLiteral("LC_ALL"), QStringLiteral("en_US.UTF-8"));
     env.insert(QStringLiteral("LANG"), QStringLiteral("en_US.UTF-8"));
@@ -356,7 +358,7 @@ ProgramRun runProgram(const QStringList& args, const QStringList& unset = {}) {
     for (const QString& name : unset) env.remove(name);
     QProcess p;
     p.setProcessEnvironment(env);
-    p.start(QStringLiteral(LT_PROGRAM), args);
+    p.start(program, args);
     if (!p.waitForFinished(30000)) return {-1, {}, {}};
     return {p.exitCode(), QString::fromUtf8(p.readAllStandardOutput()),
             QString::fromUtf8(p.readAllStandardError())};
@@ -429,6 +431,30 @@ TEST(ExportProgram, ExitCodes) {
     }
     EXPECT_EQ(QImage(at("c.png")).size(), QSize(1600, 1000));
     EXPECT_TRUE(fileBytes(at("c.svg")).contains("Money spent for Ann"));
+}
+
+// The outputs library is looked for where an installation puts it; without it an export
+// says which file is missing and writes nothing.
+TEST(ExportProgram, OutputsLibraryFromTheInstalledFolderOrSaidMissing) {
+    QTemporaryDir dir;
+    const QString bin = dir.filePath(QStringLiteral("usr/bin"));
+    ASSERT_TRUE(QDir().mkpath(bin) && QFile::copy(QStringLiteral(LT_PROGRAM), bin + "/lifetally"));
+    writeFile(dir.filePath("s.ini"), iniText(QStringLiteral("%2/%1/%3"), "$12.50").toUtf8());
+    const QString installed = outputsLibraryPaths(bin).constLast();
+    EXPECT_TRUE(installed.startsWith(dir.filePath(QStringLiteral("usr/lib/"))))
+        << installed.toStdString();
+    const QStringList args{"--settings", dir.filePath("s.ini"), "--export-csv",
+                           dir.filePath("t.csv")};
+    ProgramRun run = runProgram(args, {}, bin + "/lifetally");
+    EXPECT_EQ(run.code, 1);
+    EXPECT_EQ(run.err, "lifetally: Cannot load " + installed + ": No such file.\n");
+    EXPECT_FALSE(QFile::exists(dir.filePath("t.csv")));
+    const QString built =
+        QFileInfo(QStringLiteral(LT_PROGRAM)).dir().filePath("lifetally-outputs.so");
+    ASSERT_TRUE(QDir().mkpath(QFileInfo(installed).path()) && QFile::copy(built, installed));
+    run = runProgram(args, {}, bin + "/lifetally");
+    EXPECT_EQ(run.code, 0) << run.err.toStdString();
+    EXPECT_TRUE(readFile(dir.filePath("t.csv")).startsWith("Table,Activity"));
 }
 
 TEST(ExportProgram, WithoutADisplayTheWindowSaysSoInOneLine) {

@@ -31,10 +31,10 @@
 
 #include "app/main_window.h"
 #include "app/window_journey_util.h"
+#include "output/graph_window.h"
 #include "support/test_env.h"
 #include "support/ui_seams.h"
 #include "ui/activity_grid.h"
-#include "ui/graph_window.h"
 #include "ui/masked_field.h"
 #include "ui/money_dialog.h"
 #include "ui/time_dialog.h"

@@ -28,11 +28,11 @@
 
 #include "app/main_window.h"
 #include "app/window_journey_util.h"
+#include "output/graph_window.h"
 #include "support/test_env.h"
 #include "support/ui_seams.h"
 #include "ui/about_window.h"
 #include "ui/activity_grid.h"
-#include "ui/graph_window.h"
 #include "ui/masked_field.h"
 #include "ui/money_dialog.h"
 #include "ui/pick_date_window_p.h"

@@ -9,8 +9,8 @@
 #include <QTableWidget>
 
 #include "app/window_journey_util.h"
+#include "output/graph_window.h"
 #include "support/ui_seams.h"
-#include "ui/graph_window.h"
 
 namespace lt {
 namespace {

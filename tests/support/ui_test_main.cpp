@@ -2,12 +2,16 @@
 
 #include <QApplication>
 
+#include "output/linked_outputs.h"
 #include "support/test_env.h"
 #include "support/ui_seams.h"
 
 int main(int argc, char** argv) {
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
+    // The windows reach the charts and printing through the linked-in outputs; the
+    // program itself, which the export tests run, loads them as its library.
+    lt::useLinkedOutputs();
     lt::test::applyDefaults();
     lt::test::installFailingSeams();
     ::testing::InitGoogleTest(&argc, argv);

@@ -1,4 +1,4 @@
-#include "ui/graph_window.h"
+#include "output/graph_window.h"
 
 #include <gtest/gtest.h>
 

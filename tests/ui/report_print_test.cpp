@@ -1,4 +1,4 @@
-#include "ui/report_print.h"
+#include "output/report_print.h"
 
 #include <gtest/gtest.h>
 
@@ -11,9 +11,9 @@
 #include <QTemporaryDir>
 #include <functional>
 
+#include "output/printer_stream.h"
 #include "support/test_env.h"
 #include "support/ui_seams.h"
-#include "ui/printer_stream.h"
 
 // Readable failures.
 inline void PrintTo(const QString& s, std::ostream* os) { *os << '"' << s.toStdString() << '"'; }

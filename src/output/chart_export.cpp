@@ -1,4 +1,4 @@
-#include "ui/chart_export.h"
+#include "output/chart_export.h"
 
 #include <QBuffer>
 #include <QChart>
@@ -7,8 +7,9 @@
 #include <QPainter>
 #include <QSvgGenerator>
 
-#include "ui/chart_scene.h"
-#include "ui/report_export.h"
+#include "output/chart_scene.h"
+#include "output/report_export.h"
+#include "ui/save_dialog.h"
 
 namespace lt {
 

@@ -1,4 +1,4 @@
-#include "ui/graph_window.h"
+#include "output/graph_window.h"
 
 #include <QChartView>
 #include <QEvent>
@@ -17,12 +17,13 @@
 
 #include "core/chart_layout.h"
 #include "core/export_names.h"
-#include "ui/chart_export.h"
-#include "ui/chart_print.h"
+#include "output/chart_export.h"
+#include "output/chart_print.h"
+#include "output/printer_stream.h"
+#include "output/report_export.h"
 #include "ui/designed_palette.h"
 #include "ui/look.h"
 #include "ui/message_boxes.h"
-#include "ui/report_export.h"
 #include "ui/save_dialog.h"
 
 namespace lt {

@@ -1,4 +1,4 @@
-#include "ui/chart_texts.h"
+#include "output/chart_texts.h"
 
 #include <QPainter>
 

@@ -1,10 +1,10 @@
-#include "ui/chart_print.h"
+#include "output/chart_print.h"
 
 #include <QChart>
 #include <QPainter>
 #include <QPrinter>
 
-#include "ui/chart_scene.h"
+#include "output/chart_scene.h"
 
 namespace lt {
 namespace {

@@ -1,4 +1,4 @@
-#include "ui/pie_marks.h"
+#include "output/pie_marks.h"
 
 #include <QPainter>
 

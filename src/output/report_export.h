@@ -9,11 +9,6 @@ class QWidget;
 
 namespace lt {
 
-// Writes `bytes` to the file at `path` ("-": standard output) through writeWholeFile; the
-// old file stays as it was when that cannot be done. Shows the failure ("Unable to write
-// to <full path>: <reason>") in the error box and returns false then.
-bool saveFileBytes(const QString& path, const QByteArray& bytes, QWidget* parent = nullptr);
-
 // The report's pages as a PDF at `path` ("-": standard output), on the system's paper,
 // with no print dialog. A failure has been shown (the report's own message or "Unable to
 // write to ...") when it returns false; the old file is then kept.

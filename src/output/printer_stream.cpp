@@ -1,10 +1,20 @@
-#include "ui/printer_stream.h"
+#include "output/printer_stream.h"
 
 #include <QFontMetricsF>
+#include <QPrintDialog>
 #include <QPrinter>
 #include <algorithm>
 
+#include "ui/message_boxes.h"
+
 namespace lt {
+
+bool runPrintDialog(QPrinter& printer, QWidget* parent) {
+    if (messageSeams().printDialog) return messageSeams().printDialog(printer, parent);
+    QPrintDialog dialog(&printer, parent);
+    return dialog.exec() == QDialog::Accepted;
+}
+
 namespace {
 // The font as it is measured on the printer's own resolution.
 class PrinterMetrics : public TextMetrics {

@@ -7,10 +7,10 @@
 
 #include "core/chart_layout.h"
 #include "core/chart_points.h"
-#include "ui/chart_legend.h"
-#include "ui/chart_scene.h"
-#include "ui/chart_texts.h"
-#include "ui/pie_marks.h"
+#include "output/chart_legend.h"
+#include "output/chart_scene.h"
+#include "output/chart_texts.h"
+#include "output/pie_marks.h"
 
 class QChart;
 class QChartView;

@@ -1,4 +1,4 @@
-#include "ui/chart_legend.h"
+#include "output/chart_legend.h"
 
 #include <QFontMetricsF>
 #include <QPainter>

@@ -1,4 +1,4 @@
-#include "ui/chart_scene.h"
+#include "output/chart_scene.h"
 
 #include <QBarCategoryAxis>
 #include <QBarSet>
@@ -17,10 +17,10 @@
 #include <cmath>
 
 #include "core/credits.h"
-#include "ui/chart_legend.h"
-#include "ui/chart_texts.h"
+#include "output/chart_legend.h"
+#include "output/chart_texts.h"
+#include "output/pie_marks.h"
 #include "ui/look.h"
-#include "ui/pie_marks.h"
 
 namespace lt {
 namespace {

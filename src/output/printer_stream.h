@@ -7,8 +7,13 @@
 #include "core/text_layout.h"
 
 class QPrinter;
+class QWidget;
 
 namespace lt {
+
+// The print dialog on `printer` (the message seams' stand-in when one is set); true when
+// the user confirms.
+bool runPrintDialog(QPrinter& printer, QWidget* parent = nullptr);
 
 // A text stream that lays lines out on pages. Every operation says whether it worked;
 // errorString() tells why the last one did not.

@@ -1,4 +1,4 @@
-#include "ui/report_export.h"
+#include "output/report_export.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -10,9 +10,10 @@
 
 #include "core/file_io.h"
 #include "core/settings_file.h"
+#include "output/printer_stream.h"
+#include "output/report_print.h"
 #include "ui/message_boxes.h"
-#include "ui/printer_stream.h"
-#include "ui/report_print.h"
+#include "ui/save_dialog.h"
 
 namespace lt {
 namespace {
@@ -42,11 +43,6 @@ private:
     bool ok_ = true;
 };
 
-bool failed(const QString& path, const QString& reason, QWidget* parent) {
-    showError(unableToWrite(path, reason), parent);
-    return false;
-}
-
 // Where the PDF is drawn before it goes in place: beside the chosen file, so that a full
 // disk there shows before the old file is touched; the temporary folder when nothing can
 // be made there (standard output, a device, a folder that refuses new files).
@@ -64,13 +60,6 @@ bool wholePdf(const QByteArray& bytes) {
 }
 }  // namespace
 
-bool saveFileBytes(const QString& path, const QByteArray& bytes, QWidget* parent) {
-    // Nothing to write means the drawing failed; the old file stays.
-    if (bytes.isEmpty()) return failed(path, QStringLiteral("Nothing was made to write"), parent);
-    const QString reason = path == u"-" ? writeStandardOutput(bytes) : writeWholeFile(path, bytes);
-    return reason.isEmpty() || failed(path, reason, parent);
-}
-
 bool saveReportPdf(const QString& path, const ReportInput& input, QWidget* parent) {
     // The printer writes a file of its own naming and checks none of its writes; the
     // report goes to a temporary file first, is checked whole, and only then is written
@@ -78,7 +67,8 @@ bool saveReportPdf(const QString& path, const ReportInput& input, QWidget* paren
     const QString folder = draftFolder(path);
     QTemporaryFile pdf(QDir(folder).filePath(QStringLiteral(".lifetally-XXXXXX.pdf")));
     errno = 0;
-    if (!pdf.open()) return failed(path, errno ? systemReason(errno) : pdf.errorString(), parent);
+    if (!pdf.open())
+        return writeFailed(path, errno ? systemReason(errno) : pdf.errorString(), parent);
     pdf.close();
     bool written = false;
     {
@@ -94,11 +84,11 @@ bool saveReportPdf(const QString& path, const ReportInput& input, QWidget* paren
     }
     if (!written) return false;
     const FileRead drawn = readWholeFile(pdf.fileName());
-    if (drawn.status != FileRead::Status::Ok) return failed(path, drawn.reason, parent);
+    if (drawn.status != FileRead::Status::Ok) return writeFailed(path, drawn.reason, parent);
     if (!wholePdf(drawn.bytes)) {
         // The printer does not say why; a full disk is by far the likeliest.
         const bool full = QStorageInfo(folder).bytesAvailable() < 4096;
-        return failed(path, systemReason(full ? ENOSPC : EIO), parent);
+        return writeFailed(path, systemReason(full ? ENOSPC : EIO), parent);
     }
     return saveFileBytes(path, drawn.bytes, parent);
 }

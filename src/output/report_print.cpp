@@ -1,10 +1,10 @@
-#include "ui/report_print.h"
+#include "output/report_print.h"
 
 #include <QPrinter>
 
 #include "core/clock.h"
+#include "output/printer_stream.h"
 #include "ui/message_boxes.h"
-#include "ui/printer_stream.h"
 
 namespace lt {
 

@@ -1,4 +1,4 @@
-#include "ui/command_exports.h"
+#include "output/command_exports.h"
 
 #include <cerrno>
 
@@ -10,9 +10,10 @@
 #include "core/look_ahead.h"
 #include "core/session.h"
 #include "core/table_description.h"
-#include "ui/chart_export.h"
+#include "output/chart_export.h"
+#include "output/report_export.h"
 #include "ui/message_boxes.h"
-#include "ui/report_export.h"
+#include "ui/save_dialog.h"
 
 namespace lt {
 namespace {

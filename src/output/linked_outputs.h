@@ -1,0 +1,20 @@
+#pragma once
+#include "ui/outputs.h"
+
+namespace lt {
+
+// The outputs as this library makes them, whether linked in or loaded as the plugin.
+class OutputsImpl : public Outputs {
+public:
+    void showGraph(QWidget* owner, const QString& title, const std::vector<ChartPoint>& points,
+                   TableKind table) override;
+    std::unique_ptr<ReportPrinter> reportPrinter() override;
+    bool saveReportPdf(const QString& path, const ReportInput& input, QWidget* parent) override;
+    int runExports(const CommandLine& line, const QString& settingsFile,
+                   QStringList& messages) override;
+};
+
+// Makes the outputs linked into this program the ones outputs() gives.
+void useLinkedOutputs();
+
+}  // namespace lt
