@@ -63,5 +63,14 @@ grep -qx 'name=Ada Lovelace' "$ini" || fail "the name typed is not in $ini"
 # The second run only closes: the name can only still be there if it was read back.
 session "" || fail "the second run did not end cleanly"
 grep -qx 'name=Ada Lovelace' "$ini" || fail "the second run did not read $ini back"
+# The charts, the report and the exports come from the installed outputs library.
+out="$work/out"
+mkdir "$out"
+cp tools/sample-lifetally.ini "$out/s.ini"
+[ "$(id -u)" -eq 0 ] && chown -R nobody "$out"
+timeout 60 "${as_user[@]}" env -i PATH=/usr/bin:/bin HOME="$home" LANG=C.UTF-8 \
+  "$exe" --settings "$out/s.ini" --export-report "$out/r.pdf" --export-chart "$out/c.png" ||
+  fail "the installed program could not export its report and chart"
+head -c 5 "$out/r.pdf" | grep -q '%PDF-' || fail "the exported report is not a PDF"
 [ "$(listing)" = "$before" ] || fail "the program changed its installed folders"
-echo "check-install: the installed program keeps its data in ~/.config/lifetally/"
+echo "check-install: the installed program keeps its data in ~/.config/lifetally/ and exports"
