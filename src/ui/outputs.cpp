@@ -40,6 +40,8 @@ Outputs* outputs(QString* why) {
         }
     }
     QPluginLoader loader(path);
+    // A library that does not match the program fails here, not at its first call.
+    loader.setLoadHints(QLibrary::ResolveAllSymbolsHint);
     loaded = qobject_cast<Outputs*>(loader.instance());
     if (!loaded && why) {
         const QString reason = loader.isLoaded()
