@@ -66,6 +66,13 @@ QString cutToReadLimit(const QString& v) {
     return v.left(i);
 }
 
+// A value the reading rules would change (blanks at an end trimmed, one pair of
+// enclosing quotes removed) goes out in one more pair of quotes, which reading takes off.
+QString keptByReading(const QString& v) {
+    if (trimBlanks(v) != v || unquoted(v) != v) return u'"' + v + u'"';
+    return v;
+}
+
 QString oneLine(QString s) {
     s.replace(u'\r', u' ');
     s.replace(u'\n', u' ');
@@ -224,7 +231,7 @@ void PrivateProfile::insertLine(int at, const QByteArray& raw) {
 
 void PrivateProfile::writeString(const QString& section, const QString& key, const QString& value) {
     const QString keyText = oneLine(key);
-    const QString valueText = oneLine(value);
+    const QString valueText = keptByReading(oneLine(value));
     const int s = findSection(section);
     if (s < 0) {
         insertLine(static_cast<int>(lines_.size()), (u'[' + oneLine(section) + u']').toUtf8());

@@ -51,7 +51,9 @@ public:
     // readString parsed by parseInteger; def when missing or not a whole number.
     qint64 readInteger(const QString& section, const QString& key, qint64 def) const;
 
-    // Line breaks inside value are stored as blanks so that a value stays one line.
+    // Line breaks inside value are stored as blanks so that a value stays one line. A
+    // value with blanks at an end, or enclosed in matching quotes, is written inside one
+    // more pair of double quotes, so that readString gives back exactly what was written.
     void writeString(const QString& section, const QString& key, const QString& value);
     void writeInteger(const QString& section, const QString& key, qint64 value);
 

@@ -292,15 +292,36 @@ TEST(ProfileWrite, WritesGoToTheFirstDuplicate) {
     EXPECT_EQ(ini.toBytes(), QByteArray("[A]\nk=9\nk=2\n[a]\nk=3\n"));
 }
 
-TEST(ProfileWrite, ValuesAreWrittenAsGivenAndReadBackByTheRules) {
-    PrivateProfile ini;
-    ini.writeString("A", "eq", "  a = b ");
-    ini.writeString("A", "quoted", "\"x\"");
-    ini.writeString("A", "empty", "");
-    EXPECT_EQ(ini.toBytes(), QByteArray("[A]\neq=  a = b \nquoted=\"x\"\nempty=\n"));
-    EXPECT_EQ(ini.readString("A", "eq", ""), "a = b");
-    EXPECT_EQ(ini.readString("A", "quoted", ""), "x");
-    EXPECT_EQ(ini.readString("A", "empty", "<def>"), "");
+// Written so that reading, which trims blanks and takes off one pair of enclosing
+// quotes, gives back exactly what was typed.
+TEST(ProfileWrite, ValuesComeBackAsTyped) {
+    const struct {
+        const char* value;
+        const char* line;
+    } cases[] = {
+        {"plain", "k=plain"},
+        {"a = b", "k=a = b"},
+        {"", "k="},
+        {"\"Fully quoted\"", "k=\"\"Fully quoted\"\""},
+        {"'single'", "k=\"'single'\""},
+        {"\"The Boss\"  ", "k=\"\"The Boss\"  \""},
+        {"  a = b ", "k=\"  a = b \""},
+        {"\tTab", "k=\"\tTab\""},
+        {"\"", "k=\""},
+        {"\"half", "k=\"half"},
+        {"\"mixed'", "k=\"mixed'"},
+        {"say \"hi\"", "k=say \"hi\""},
+    };
+    for (const auto& c : cases) {
+        PrivateProfile ini;
+        ini.writeString("A", "k", QString::fromUtf8(c.value));
+        EXPECT_EQ(ini.toBytes(), "[A]\n" + QByteArray(c.line) + "\n") << c.value;
+        EXPECT_EQ(ini.readString("A", "k", "<def>"), QString::fromUtf8(c.value)) << c.value;
+        // Read again from the bytes, as the next start reads the file.
+        EXPECT_EQ(PrivateProfile(ini.toBytes()).readString("A", "k", "<def>"),
+                  QString::fromUtf8(c.value))
+            << c.value;
+    }
 }
 
 TEST(ProfileWrite, LineBreaksInAValueCannotStartNewLines) {
