@@ -319,8 +319,8 @@ TEST_F(SettingsFileTest, FullSessionRoundTrip) {
     writeSettingsFile(path_, s);
 
     const StoredSettings r = readSettingsFile(path_);
-    // Surrounding blanks are trimmed on reading; the equals sign stays in the value.
-    EXPECT_EQ(r.name, "Jo = Smith");
+    // Blanks and quotes come back as typed; the equals sign stays in the value.
+    EXPECT_EQ(r.name, "  Jo = Smith ");
     EXPECT_EQ(r.birthDateText, "7/15/1961");
     EXPECT_EQ(r.income, 99999999);
     ASSERT_EQ(r.tables[tableIndex(TableKind::Hours)].size(), 50u);  // Count 51 loads rows 1 to 50
@@ -331,16 +331,15 @@ TEST_F(SettingsFileTest, FullSessionRoundTrip) {
     EXPECT_EQ(r.tables[tableIndex(TableKind::Hours)][48][1], "0 Hrs 48 Mins");  // 48 % 24, 48
     ASSERT_EQ(r.tables[tableIndex(TableKind::Money)].size(), 50u);
     EXPECT_EQ(r.tables[tableIndex(TableKind::Money)][0], s.tables[tableIndex(TableKind::Money)][0]);
-    // One pair of enclosing quotes is removed on reading.
-    EXPECT_EQ(r.tables[tableIndex(TableKind::Money)][1],
-              (Row{"Quoted", "$5", "Year", "1/1/1990", "Now"}));
+    EXPECT_EQ(r.tables[tableIndex(TableKind::Money)][1], s.tables[tableIndex(TableKind::Money)][1]);
     EXPECT_EQ(r.tables[tableIndex(TableKind::Money)][2], s.tables[tableIndex(TableKind::Money)][2]);
     for (int i = 3; i < 50; ++i) EXPECT_EQ(r.tables[tableIndex(TableKind::Money)][i], Row{});
     EXPECT_EQ(r.tables[tableIndex(TableKind::Freq)][0], s.tables[tableIndex(TableKind::Freq)][0]);
     EXPECT_EQ(r.tables[tableIndex(TableKind::Freq)][1], Row{});
 
-    // The name is stored as given, after the first equals sign.
-    EXPECT_TRUE(test::readFile(path_).contains("\n[Name]\nname=  Jo = Smith \n"));
+    // Stored inside one more pair of quotes, which every reader of the format takes off.
+    EXPECT_TRUE(test::readFile(path_).contains("\n[Name]\nname=\"  Jo = Smith \"\n"));
+    EXPECT_TRUE(test::readFile(path_).contains("\nDesc=\"\"Quoted\"\"\n"));
 }
 
 TEST_F(SettingsFileTest, CommentsAndUnknownSectionsAreKeptThroughASave) {
