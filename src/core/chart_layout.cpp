@@ -1,6 +1,7 @@
 #include "core/chart_layout.h"
 
 #include <QRegularExpression>
+#include <QXmlStreamWriter>
 #include <algorithm>
 #include <cmath>
 #include <numbers>
@@ -449,6 +450,28 @@ QByteArray svgSizedInPixels(const QByteArray& svg, const QSize& pixels) {
     root.replace(width, QStringLiteral(" width=\"%1px\"").arg(pixels.width()));
     root.replace(height, QStringLiteral(" height=\"%1px\"").arg(pixels.height()));
     return svg.left(start) + root.toUtf8() + svg.mid(end);
+}
+
+namespace {
+// The bytes of `text` as the content of an XML element.
+QByteArray xmlText(const QString& text) {
+    QByteArray out;
+    QXmlStreamWriter xml(&out);
+    xml.writeCharacters(text);
+    return out;
+}
+
+QByteArray withElementText(const QByteArray& svg, const QByteArray& name, const QString& text) {
+    const QByteArray open = '<' + name + '>';
+    const qsizetype start = svg.indexOf(open);
+    const qsizetype end = start < 0 ? -1 : svg.indexOf("</" + name + '>', start);
+    if (end < 0) return svg;
+    return svg.left(start + open.size()) + xmlText(text) + svg.mid(end);
+}
+}  // namespace
+
+QByteArray svgTitled(const QByteArray& svg, const QString& title, const QString& description) {
+    return withElementText(withElementText(svg, "title", title), "desc", description);
 }
 
 }  // namespace lt

@@ -151,5 +151,8 @@ QSize savedImageSize(const QSizeF& shown);
 // instead ("1600px"), so that it imports at that size (96 pixels to the inch). The
 // viewBox is left as it is.
 QByteArray svgSizedInPixels(const QByteArray& svg, const QSize& pixels);
+// The SVG with `title` and `description` as the texts of its first <title> and <desc>
+// elements, escaped for XML (names hold "&" and "<").
+QByteArray svgTitled(const QByteArray& svg, const QString& title, const QString& description);
 
 }  // namespace lt

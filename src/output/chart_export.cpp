@@ -24,15 +24,15 @@ QByteArray chartImageBytes(ChartScene& chart, ImageFormat format, const QSizeF& 
         svg.setOutputDevice(&buffer);
         svg.setSize(pixels);
         svg.setViewBox(target);
-        svg.setTitle(chart.title());
-        svg.setDescription(chartDescription(chart.shownPoints()));
+        // The generator writes its title and description unescaped; they are put in after.
         {
             QPainter painter(&svg);
             painter.setRenderHint(QPainter::Antialiasing);
             chart.draw(painter, target, size);
         }
         buffer.close();
-        return svgSizedInPixels(bytes, pixels);
+        return svgTitled(svgSizedInPixels(bytes, pixels), chart.title(),
+                         chartDescription(chart.shownPoints()));
     }
     QImage image(pixels, QImage::Format_RGB32);
     image.fill(Qt::white);

@@ -433,6 +433,29 @@ TEST(ExportProgram, ExitCodes) {
     EXPECT_TRUE(fileBytes(at("c.svg")).contains("Money spent for Ann"));
 }
 
+// Names that are markup in XML are written into the SVG as text, so the file parses.
+TEST(ExportProgram, ChartSvgIsXmlWhateverTheNames) {
+    QTemporaryDir dir;
+    const QString settings = dir.filePath("s.ini");
+    writeFile(
+        settings,
+        "[DOB]\nDate=3/1/1990\n[Name]\nname=Rock & <b>Ada</b>\n[Income]\nincome=50000\n"
+        "[Money]\nCount=2\n"
+        "[Money1]\nDesc=\"Quoted\" & 'single'\nAmount=$12.50\nPer=Month\nStart=1/1/2020\nEnd=Now\n"
+        "[Money2]\nDesc=a < b > c\nAmount=$3.75\nPer=Day\nStart=1/1/2020\nEnd=Now\n");
+    for (const char* bars : {"", "--bar"}) {
+        const QString svgPath = dir.filePath(*bars ? "bars.svg" : "pie.svg");
+        QStringList args{"--settings", settings, "--export-chart", svgPath, "--table", "money"};
+        if (*bars) args << bars;
+        ASSERT_EQ(runProgram(args).code, 0) << bars;
+        QString title, desc;
+        EXPECT_EQ(test::svgXmlError(fileBytes(svgPath), &title, &desc), "") << bars;
+        EXPECT_TRUE(title.startsWith("Money spent for Rock & <b>Ada</b>")) << title.toStdString();
+        EXPECT_TRUE(desc.contains("\"Quoted\" & 'single': ")) << desc.toStdString();
+        EXPECT_TRUE(desc.contains("a < b > c: ")) << desc.toStdString();
+    }
+}
+
 // The outputs library is looked for where an installation puts it; without it an export
 // says which file is missing and writes nothing.
 TEST(ExportProgram, OutputsLibraryFromTheInstalledFolderOrSaidMissing) {

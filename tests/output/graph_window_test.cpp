@@ -548,6 +548,36 @@ TEST(GraphWindow, SavesThePictureAsPngOrSvgOrReportsTheFullPath) {
     EXPECT_FALSE(QFile::exists(dir.filePath("pic.jpg")));
 }
 
+// Names that are markup in XML are saved as text: the file parses, and its title,
+// description and texts say the names as typed.
+TEST(GraphWindow, SavedSvgIsXmlWhateverTheNames) {
+    const QString title = "Hours spent for Rock & <b>Ada</b>";
+    const QStringList names = {"Rock & roll", "<b>Ada</b>", "\"Quoted\" & 'single'", "a > b"};
+    std::vector<ChartPoint> points{{1000, "Other", kWhite}};
+    for (int i = 0; i < names.size(); ++i) points.push_back({100.0 + i, names[i], kRed});
+    ShownGraph g(points);
+    g.frm.setTitle(title);
+    QTemporaryDir dir;
+    test::ScriptedBoxes boxes;
+    for (const char* file : {"pie.svg", "bars.svg"}) {
+        if (QByteArray(file) == "bars.svg") g.frm.rbBarClick();
+        boxes.saveAnswer = dir.filePath(file);
+        g.frm.btSaveImageClick();
+        QFile saved(boxes.saveAnswer);
+        ASSERT_TRUE(saved.open(QIODevice::ReadOnly)) << file;
+        const QByteArray svg = saved.readAll();
+        QString savedTitle, desc;
+        EXPECT_EQ(test::svgXmlError(svg, &savedTitle, &desc), "") << file;
+        EXPECT_EQ(savedTitle, title) << file;
+        QStringList texts;
+        for (const test::SvgText& t : test::svgTexts(svg)) texts << t.text;
+        for (const QString& name : names) {
+            EXPECT_TRUE(desc.contains(name + ": ")) << file << " " << name.toStdString();
+            EXPECT_TRUE(texts.contains(name)) << file << " " << name.toStdString();
+        }
+    }
+}
+
 // 30 small rows under a large "Other", and 50 rows with long names, in colours drawn as
 // the window draws them.
 std::vector<ChartPoint> manyPoints(int n, bool longNames) {

@@ -62,6 +62,22 @@ QList<SvgText> svgTexts(const QByteArray& svg) {
     return out;
 }
 
+QString svgXmlError(const QByteArray& svg, QString* title, QString* desc) {
+    QXmlStreamReader xml(svg);
+    while (!xml.atEnd()) {
+        xml.readNext();
+        if (xml.isStartElement() && xml.name() == QLatin1String("title") && title)
+            *title = xml.readElementText();
+        else if (xml.isStartElement() && xml.name() == QLatin1String("desc") && desc)
+            *desc = xml.readElementText();
+    }
+    if (!xml.hasError()) return {};
+    return QStringLiteral("line %1, column %2: %3")
+        .arg(xml.lineNumber())
+        .arg(xml.columnNumber())
+        .arg(xml.errorString());
+}
+
 QString svgTextProblems(const QByteArray& svg) {
     const QRectF picture(QPointF(0, 0), svgViewSize(svg));
     const QList<SvgText> texts = svgTexts(svg);
