@@ -82,6 +82,36 @@ QStringList csvFields(TableKind kind, const ActivityRow& row, double base, DateT
             share};
 }
 
+QStringList csvFields(const Activity& a, double base, DateTime now) {
+    const double value = a.amountValue();
+    QString amount;
+    switch (tableDescription(a.kind).amount) {
+        case AmountKind::Time:
+            amount = plainTrimmed(a.hours + a.minutes / 60.0);
+            break;
+        case AmountKind::Money:
+            amount = csvNumber(value, 2);
+            break;
+        case AmountKind::Count:
+            amount = csvNumber(value, 0);
+            break;
+    }
+    const QString start = a.startDate().toString(Qt::ISODate);
+    const auto end = a.endDate();
+    const RowTotal t = activityTotal(a, base, now);
+    const QString total = a.kind == TableKind::Freq ? plainTrimmed(t.total) : csvNumber(t.total, 2);
+    const QString share = t.share > 0 ? csvNumber(t.share, 2) : QString();
+    return {csvTableWord(a.kind),
+            a.name,
+            amount,
+            csvUnit(a.kind),
+            a.texts[2],
+            start,
+            end ? end->toString(Qt::ISODate) : QStringLiteral("Now"),
+            total,
+            share};
+}
+
 QByteArray csvRecord(const QStringList& fields) {
     QStringList out;
     for (QString f : fields) {

@@ -29,6 +29,9 @@ QStringList csvHeader();
 // convert.
 QStringList csvFields(TableKind kind, const ActivityRow& row, double base, DateTime now);
 
+// The same fields of a typed row; the period field is its text as stored.
+QStringList csvFields(const Activity& a, double base, DateTime now);
+
 // One record: fields quoted where they need it, a field that a spreadsheet would run
 // as a formula (one starting with =, +, -, @, a tab or a carriage return) led by an
 // apostrophe, then CRLF. Every CSV the program writes goes through it.

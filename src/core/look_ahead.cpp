@@ -75,6 +75,19 @@ double totalByBirthday(TableKind kind, const ActivityRow& row, const QDate& birt
     return rowTotal(kind, row, computedatediff(toDateTime(from), toDateTime(to)));
 }
 
+double totalByBirthday(const Activity& a, const QDate& birthday, DateTime now) {
+    const QDate start = a.startDate();
+    QDate from = start, to = birthday;
+    if (const auto end = a.endDate()) {
+        // Dates the wrong way round count as swapped, as the tables count them.
+        from = std::min(start, *end);
+        to = std::max(start, *end);
+        if (to > dateOf(now)) to = std::min(to, birthday);
+    }
+    if (from > birthday) return 0;
+    return activityTotal(a, computedatediff(toDateTime(from), toDateTime(to)));
+}
+
 LookAhead lookAhead(const std::array<TableTexts, 3>& tables, const QDate& birth, int age,
                     DateTime now) {
     LookAhead look;

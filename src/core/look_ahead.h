@@ -34,6 +34,7 @@ QString lookAheadRefusal(int age, const QDate& birth, const QDate& today);
 // keeps its total, and a row starting after the birthday counts nothing (a "Once" row
 // counts once if it starts on or before it). Throws ConversionError.
 double totalByBirthday(TableKind kind, const ActivityRow& row, const QDate& birthday, DateTime now);
+double totalByBirthday(const Activity& a, const QDate& birthday, DateTime now);
 
 struct LookAheadRow {
     QString activity;

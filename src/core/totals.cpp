@@ -26,7 +26,47 @@ double spanTotal(double perPeriod, const QString& period, const TDateDiff& span,
     if (hasOnce(period)) total = perPeriod;
     return total;
 }
+double periodTotal(double perPeriod, Period period, const TDateDiff& span) {
+    switch (period) {
+        case Period::Day:
+            return perPeriod * span.totalDays;
+        case Period::Week:
+            return perPeriod * span.totalDays * (1.0 / 7);
+        case Period::Month:
+            return perPeriod * span.monthCount;
+        case Period::Year:
+            return span.years * perPeriod;
+        case Period::Once:
+            return perPeriod;
+        case Period::None:
+            break;
+    }
+    return 0;
+}
 }  // namespace
+
+TDateDiff activitySpan(const Activity& a, DateTime now) {
+    const DateTime start = toDateTime(a.startDate());
+    return computedatediff(start, activityEnd(a, now));
+}
+
+double activityTotal(const Activity& a, const TDateDiff& span) {
+    const double total = periodTotal(a.amountValue(), a.period, span);
+    return a.kind == TableKind::Hours ? total * (1.0 / 60) : total;
+}
+
+RowTotal activityTotal(const Activity& a, double base, DateTime now) {
+    RowTotal t;
+    t.total = activityTotal(a, activitySpan(a, now));
+    if (a.kind != TableKind::Freq && base > 0) t.share = 100 * t.total / base;
+    return t;
+}
+
+QString totalText(TableKind kind, const RowTotal& t) {
+    if (kind == TableKind::Freq) return loc::formatNumber(t.total, 0);
+    return (kind == TableKind::Money ? loc::formatMoney0(t.total) : loc::formatNumber(t.total, 0)) +
+           percentText(t.share);
+}
 
 QString cellPlace(TableKind kind, int row, int col) {
     // The amount column is named by its heading: time, amount, frequency.

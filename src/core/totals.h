@@ -1,6 +1,7 @@
 #pragma once
 #include <QString>
 
+#include "core/activity.h"
 #include "core/conversion.h"
 #include "core/date_span.h"
 #include "core/table_shape.h"
@@ -41,6 +42,15 @@ struct RowTotal {
 // `base` is hours lived for hours, the lifetime income for money, unused for frequency.
 // Throws ConversionError, naming the cell when the row's number is known.
 RowTotal rowTotal(TableKind kind, const ActivityRow& row, double base, DateTime now);
+
+// The span of a typed row: its start to its end, or to `now` until today.
+TDateDiff activitySpan(const Activity& a, DateTime now);
+// The exact total of a typed row over `span`, unrounded.
+double activityTotal(const Activity& a, const TDateDiff& span);
+// Its total at `now` and its share of `base`, as rowTotal.
+RowTotal activityTotal(const Activity& a, double base, DateTime now);
+// The total cell of a row of table `kind`: "131 (0.04%)", "$25 (0.05%)", "3".
+QString totalText(TableKind kind, const RowTotal& t);
 
 // The exact total of a row of table `kind` over `span`, unrounded: hours for the hours
 // table, the amount or the count for the others. Throws ConversionError for an amount.

@@ -1,0 +1,90 @@
+#include "core/activity.h"
+
+#include "core/cell_text.h"
+#include "core/conversion.h"
+#include "core/totals.h"
+
+namespace lt {
+namespace {
+template <class T, class F>
+ReadValue<T> attempt(F&& read) {
+    try {
+        return {read(), {}};
+    } catch (const ConversionError& e) {
+        return {std::nullopt, e.message()};
+    }
+}
+
+template <class T>
+T valueOf(const ReadValue<T>& v, const Activity& a, int col) {
+    if (v.value) return *v.value;
+    return readCell(a.kind, a.number, col, [&]() -> T { throw ConversionError(v.failure); });
+}
+
+// Where several words stand in one text, the last of this order counts: the totals
+// have always tested them one after the other.
+Period periodOf(TableKind kind, const QString& text) {
+    Period p = Period::None;
+    if (hasDay(text)) p = Period::Day;
+    if (hasWeek(text)) p = Period::Week;
+    if (hasMonth(text)) p = Period::Month;
+    if (kind == TableKind::Hours) return p;
+    if (hasYear(text)) p = Period::Year;
+    if (hasOnce(text)) p = Period::Once;
+    return p;
+}
+}  // namespace
+
+bool Activity::isBlank() const { return isBlankActivity(name); }
+double Activity::amountValue() const { return valueOf(amount, *this, 1); }
+QDate Activity::startDate() const { return valueOf(start, *this, 3); }
+std::optional<QDate> Activity::endDate() const {
+    if (untilToday) return std::nullopt;
+    return valueOf(end, *this, 4);
+}
+
+Activity readActivity(TableKind kind, const StoredRow& texts, int number) {
+    Activity a;
+    a.kind = kind;
+    a.number = number;
+    a.texts = texts;
+    a.name = texts[0];
+    const QString& amount = texts[1];
+    if (kind == TableKind::Hours) {
+        a.amount = attempt<double>([&] {
+            a.hours = hoursOf(amount);
+            a.minutes = minutesOf(amount);
+            // In floating point: a hand-edited hours word may be too large for an int times 60.
+            return a.hours * 60.0 + a.minutes;
+        });
+    } else {
+        a.amount = attempt<double>([&] { return strToFloat(numberChars(amount)); });
+    }
+    a.period = periodOf(kind, texts[2]);
+    a.start = attempt<QDate>([&] { return strToDate(texts[3]); });
+    a.untilToday = texts[4] == u"Now";
+    if (!a.untilToday) a.end = attempt<QDate>([&] { return strToDate(texts[4]); });
+    return a;
+}
+
+DateTime activityEnd(const Activity& a, DateTime now) {
+    const auto end = a.endDate();
+    return end ? toDateTime(*end) : now;
+}
+
+ActivityTable readActivityTable(TableKind kind, const std::vector<StoredRow>& rows) {
+    ActivityTable table;
+    table.reserve(rows.size());
+    for (size_t i = 0; i < rows.size(); ++i)
+        table.push_back(readActivity(kind, rows[i], int(i) + 1));
+    return table;
+}
+
+int filledRows(const ActivityTable& table) {
+    int n = 0;
+    for (const Activity& a : table)
+        if (!a.isBlank()) ++n;
+    return n;
+}
+
+}  // namespace lt

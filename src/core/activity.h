@@ -1,0 +1,72 @@
+#pragma once
+#include <QDate>
+#include <QString>
+#include <array>
+#include <optional>
+#include <vector>
+
+#include "core/date_time.h"
+#include "core/table_shape.h"
+
+namespace lt {
+
+// How often an activity's amount comes back. None: a word the table does not know
+// (only from a hand-edited file); such a row totals 0.
+enum class Period { None, Day, Week, Month, Year, Once };
+
+// A value read from its stored text, or the conversion failure to report when a rule
+// needs it: a file may hold texts that do not convert, and they are reported where
+// they are used, not when the file is read.
+template <class T>
+struct ReadValue {
+    std::optional<T> value;
+    QString failure;  // "'x' is not a valid date"
+};
+
+// The five texts of a row as the settings file stores them: activity, amount, period,
+// start, end.
+using StoredRow = std::array<QString, 5>;
+
+// One activity, typed. It keeps the texts it was read from, so that a row nobody
+// touched goes back into the file as it came.
+struct Activity {
+    TableKind kind = TableKind::Hours;
+    int number = 0;  // its row in the table (1 to 50), for messages; 0 when not known
+    QString name;
+    // Minutes for the hours table, the amount of money, or the count. A hand-edited
+    // money or count text may carry more decimals than cents, and keeps them.
+    ReadValue<double> amount;
+    // The time as its two words give it (hours rows): "90 Mins" is 0 and 90.
+    int hours = 0, minutes = 0;
+    Period period = Period::None;
+    ReadValue<QDate> start;
+    bool untilToday = false;
+    ReadValue<QDate> end;  // when not until today
+    StoredRow texts;
+
+    bool isBlank() const;
+    // The values, or the ConversionError naming the cell ("Hours, row 3, ending date:
+    // '' is not a valid date").
+    double amountValue() const;
+    QDate startDate() const;
+    // The end date; nullopt for "until today".
+    std::optional<QDate> endDate() const;
+};
+
+// Reads a row by the stored-text rules: a time by its words ("8 hrs" has no "Hr", so
+// it is 0 hours), a period by the word it contains anywhere, an amount by its digits
+// and decimal separator, dates in the program's locale, "Now" (exactly) as until today.
+Activity readActivity(TableKind kind, const StoredRow& texts, int number = 0);
+
+// The moment a row's span ends: `now` for a row until today, else its end date.
+// Throws ConversionError for an end date that does not convert.
+DateTime activityEnd(const Activity& a, DateTime now);
+
+// The rows of one table, row 1 first; blank rows keep their texts too.
+using ActivityTable = std::vector<Activity>;
+// Each table's rows 1..n read from its stored texts.
+ActivityTable readActivityTable(TableKind kind, const std::vector<StoredRow>& rows);
+// How many rows are filled; they come first, as in the tables.
+int filledRows(const ActivityTable& table);
+
+}  // namespace lt
