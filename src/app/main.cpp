@@ -1,5 +1,6 @@
 #include <QApplication>
 #include <algorithm>
+#include <csignal>
 #include <cstdio>
 
 #include "app/main_window.h"
@@ -37,7 +38,15 @@ void quietNotes(QtMsgType type, const QMessageLogContext& context, const QString
 }  // namespace
 
 int main(int argc, char** argv) {
+    // A reader that goes away (lifetally --export-csv - | head) fails that export with
+    // "Broken pipe"; the other exports are still written.
+    std::signal(SIGPIPE, SIG_IGN);
     QCoreApplication::setApplicationName(QStringLiteral("Lifetally"));
+    QList<QByteArray> bytes;
+    for (int i = 0; i < argc; ++i) bytes << QByteArray(argv[i]);
+    if (const lt::CommandLine refused = lt::refuseUndecodable(bytes);
+        refused.action == lt::CommandLine::Action::Error)
+        return answer(refused);
     // Help, version and errors are answered before a display is opened, so they work
     // without one; a command line that may hold Qt's own options is read again once
     // QApplication has taken those out.

@@ -36,6 +36,7 @@
 #include "ui/pick_date_window.h"
 #include "ui/resources.h"
 #include "ui/save_dialog.h"
+#include "ui/settings_keeper.h"
 #include "ui/table_page.h"
 
 namespace lt {
@@ -48,7 +49,7 @@ constexpr int kFirstTablePage = 2;
 
 TfrmMain::TfrmMain(const QString& settingsFile, QWidget* parent)
     : QWidget(parent, Qt::Window | Qt::MSWindowsFixedSizeDialogHint),
-      settingsFile_(settingsFile.isEmpty() ? locateSettingsFile() : settingsFile) {
+      settings_(settingsFile.isEmpty() ? locateSettingsFile() : settingsFile) {
     applyDesignedPalette(this);
     setWindowTitle(QStringLiteral("Lifetally"));
     setFixedSize(623, 419);
@@ -160,7 +161,7 @@ TfrmMain::~TfrmMain() {
     for (QObject* child : findChildren<QObject*>()) child->disconnect(this);
 }
 
-QString TfrmMain::settingsFilePath() const { return settingsFile_; }
+QString TfrmMain::settingsFilePath() const { return settings_.path(); }
 
 // ---- start-up and shut-down -------------------------------------------------
 
@@ -185,19 +186,9 @@ void TfrmMain::FormShow() {
     if (started_) return;
     started_ = true;
     // The settings file read and every total worked out as the exports do; the pages
-    // keep what they are given until they are made.
-    // A file that cannot be read is said, and the window opens on the defaults; Close
-    // then asks before it writes over that file.
-    StoredSettings stored;
-    QString readError;
-    try {
-        stored = readSettingsFile(settingsFilePath(), &readStamp_);
-    } catch (const SettingsReadError& e) {
-        readError = e.message();
-        unreadable_ = true;
-        stored = defaultSettings();
-    }
-    lock_ = std::make_unique<SettingsLock>(settingsFilePath());
+    // keep what they are given until they are made. A file that cannot be read is said,
+    // and the window opens on the defaults; Close then asks before it writes over it.
+    const StoredSettings stored = settings_.read();
     lookAheadAge_ = stored.lookAheadAge;
     const Session s = openSession(stored, nowDateTime());
     bio_->setName(s.name);
@@ -209,49 +200,20 @@ void TfrmMain::FormShow() {
     results_->setLines(s.ageLine, s.incomeLine);
     // A stored birth date that does not parse is reported once; the Intro page still
     // shows and the user can put the date right on the Bio page.
-    if (!readError.isEmpty()) reportDefaultError(readError, this);
+    if (!settings_.readError().isEmpty()) reportDefaultError(settings_.readError(), this);
     if (!s.errors.isEmpty()) reportDefaultError(s.errors.first(), this);
-    if (lock_->heldElsewhere()) reportDefaultError(SettingsLock::warning(settingsFilePath()), this);
+    if (!settings_.lockWarning().isEmpty()) reportDefaultError(settings_.lockWarning(), this);
     showPage(0);
     updateInterface();
 }
 
-void TfrmMain::writeSettings() {
+void TfrmMain::btCloseClick() {
+    FormShow();
     StoredSettings s = storedSettingsOf(bio_->name(), bio_->birthDateText(),
                                         static_cast<qint64>(bio_->income()), tableTexts());
     s.lookAheadAge = lookAheadAge_;
-    writeSettingsFile(settingsFilePath(), s, unreadable_);
-}
-
-void TfrmMain::btCloseClick() {
-    FormShow();
-    const QString path = QFileInfo(settingsFilePath()).absoluteFilePath();
-    // No means the window stays open and nothing is written.
-    if (unreadable_) {
-        if (!confirmYesNo(QStringLiteral("Lifetally could not read %1 when it started. "
-                                         "Overwrite it?")
-                              .arg(path),
-                          this))
-            return;
-    } else if (fileStamp(path) != readStamp_ &&
-               !confirmYesNo(QStringLiteral("%1 was changed by another program since Lifetally "
-                                            "read it. Overwrite it?")
-                                 .arg(path),
-                             this)) {
-        return;
-    }
-    try {
-        WaitCursor wait;
-        writeSettings();
-    } catch (const SettingsWriteError& e) {
-        // The old file is whole; the window stays open with everything entered. What is
-        // there now is what the next Close compares with.
-        readStamp_ = fileStamp(path);
-        reportDefaultError(e.message(), this);
-        return;
-    }
-    lock_.reset();
-    close();
+    // No, or a failed write, keeps the window open with everything entered.
+    if (settings_.write(s, this)) close();
 }
 
 // ---- wizard -------------------------------------------------------------------

@@ -5,9 +5,9 @@
 #include <memory>
 
 #include "core/date_time.h"
-#include "core/file_io.h"
 #include "core/report_lines.h"
 #include "core/table_shape.h"
+#include "ui/settings_keeper.h"
 
 class QMenu;
 class QPushButton;
@@ -18,7 +18,6 @@ namespace lt {
 class BioPage;
 class ReportPrinter;
 class ResultsPage;
-class SettingsLock;
 class TablePage;
 
 // The wizard window (the design's TfrmMain): six pages, Prev/Next, and all of the
@@ -44,8 +43,6 @@ protected:
 
 private:
     void FormShow();
-    // Writes the settings file; throws SettingsWriteError when it cannot.
-    void writeSettings();
     // Sets every control's enabled state for the page shown.
     void updateInterface();
     void showPage(int index);
@@ -73,12 +70,7 @@ private:
     void exportTablesCsv();
     void lookAhead();
 
-    QString settingsFile_;
-    // The settings file as start-up read it, so that Close sees a change made meanwhile;
-    // whether it could not be read; the lock that tells a second copy this one has it.
-    FileStamp readStamp_;
-    bool unreadable_ = false;
-    std::unique_ptr<SettingsLock> lock_;
+    SettingsKeeper settings_;
     QBrush background_;  // the tiled picture behind the window and every page
     bool shown_ = false;
     bool started_ = false;  // the settings file read

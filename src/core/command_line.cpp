@@ -1,6 +1,7 @@
 #include "core/command_line.h"
 
 #include <QCommandLineParser>
+#include <QFile>
 #include <QFileInfo>
 #include <algorithm>
 
@@ -20,13 +21,16 @@ struct ExportOption {
 };
 constexpr ExportOption kExportOptions[] = {
     {Kind::Report, "export-report",
-     "Write the report as a PDF to FILE and quit, showing no window."},
-    {Kind::Csv, "export-csv", "Write the three tables as CSV to FILE and quit, showing no window."},
-    {Kind::Chart, "export-chart",
-     "Write a table's chart to FILE (.png or .svg) and quit, showing no window."},
-    {Kind::LookAhead, "export-look-ahead",
-     "Write what the activities will add up to by an age as CSV to FILE and quit, showing no "
+     "Write the report as a PDF to FILE ('-': standard output) and quit, showing no window."},
+    {Kind::Csv, "export-csv",
+     "Write the three tables as CSV to FILE ('-': standard output) and quit, showing no "
      "window."},
+    {Kind::Chart, "export-chart",
+     "Write a table's chart to FILE (.png or .svg, which chooses the format; not '-') and "
+     "quit, showing no window."},
+    {Kind::LookAhead, "export-look-ahead",
+     "Write what the activities will add up to by an age as CSV to FILE ('-': standard "
+     "output) and quit, showing no window."},
 };
 
 bool fail(CommandLine& result, const QString& text) {
@@ -71,6 +75,10 @@ bool readExports(const QCommandLineParser& parser, const QCommandLineOption& tab
     if ((parser.isSet(table) || parser.isSet(bar)) && chartFile.isEmpty())
         return fail(result, QStringLiteral("'--table' and '--bar' go with '--export-chart'."));
     const QStringList imageSuffixes{QStringLiteral("png"), QStringLiteral("svg")};
+    if (chartFile == u"-")
+        return fail(result, QStringLiteral("'--export-chart' does not write to standard output "
+                                           "('-'): the chart's format comes from its file "
+                                           "name's ending, .png or .svg."));
     if (!chartFile.isEmpty() &&
         !imageSuffixes.contains(QFileInfo(chartFile).suffix(), Qt::CaseInsensitive))
         return fail(result, fileNameEndingRefusal(QStringLiteral("chart file"), imageSuffixes));
@@ -168,6 +176,20 @@ CommandLine parseCommandLine(const QStringList& arguments) {
     } else {
         result.settingsFile = parser.value(settings);
         readExports(parser, table, bar, result) && readLookAheadAge(parser, age, result);
+    }
+    return result;
+}
+
+CommandLine refuseUndecodable(const QList<QByteArray>& arguments) {
+    CommandLine result;
+    for (const QByteArray& a : arguments) {
+        const QString text = QFile::decodeName(a);
+        if (QFile::encodeName(text) != a) {
+            fail(result, QStringLiteral("'%1' is not valid UTF-8, so Lifetally could not name "
+                                        "that file exactly; rename it.")
+                             .arg(text));
+            break;
+        }
     }
     return result;
 }

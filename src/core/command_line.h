@@ -1,4 +1,6 @@
 #pragma once
+#include <QByteArray>
+#include <QList>
 #include <QString>
 #include <QStringList>
 #include <functional>
@@ -37,6 +39,11 @@ struct CommandLine {
 // the exports. An unknown option, an option given twice, a missing or wrong value or a
 // stray argument is an Error.
 CommandLine parseCommandLine(const QStringList& arguments);
+
+// An Error for the first of `arguments` (the program's bytes, as it was started) that is
+// not valid UTF-8: a file name given so could only be written as another name. Run when
+// every argument is text.
+CommandLine refuseUndecodable(const QList<QByteArray>& arguments);
 
 // What goes to standard error for a command line that could not be understood: the
 // error, then where to learn more.

@@ -98,33 +98,100 @@ QString notPlainFile(const struct stat& st) {
     return QStringLiteral("It is not a plain file");
 }
 
-// The file a path names once every symbolic link on the way is followed; it need not
-// exist yet (a link made before its file).
-QString followLinks(const QString& path) {
-    QString p = QFileInfo(path).absoluteFilePath();
-    for (int depth = 0; depth < 40; ++depth) {
-        struct stat st {};
-        if (::lstat(native(p).constData(), &st) != 0 || !S_ISLNK(st.st_mode)) return p;
-        char target[PATH_MAX];
-        const ssize_t n = ::readlink(native(p).constData(), target, sizeof target);
-        if (n <= 0 || n == ssize_t(sizeof target)) return p;
-        const QString t = QFile::decodeName(QByteArray(target, n));
-        p = QDir::cleanPath(QDir::isAbsolutePath(t) ? t : QFileInfo(p).absolutePath() + u'/' + t);
-    }
-    return p;
+// Makes the missing folders of `folder` for the user alone, as the base-directory rules
+// ask for the places that hold a user's data. The kernel resolves every step.
+int makeFolders(const QByteArray& folder) {
+    struct stat st {};
+    if (::stat(folder.constData(), &st) == 0) return S_ISDIR(st.st_mode) ? 0 : ENOTDIR;
+    if (errno != ENOENT) return errno;
+    const qsizetype slash = folder.lastIndexOf('/');
+    if (slash > 0)
+        if (const int e = makeFolders(folder.left(slash))) return e;
+    if (::mkdir(folder.constData(), 0700) != 0 && errno != EEXIST) return errno;
+    return 0;
 }
 
-// Makes the missing folders of `folder` for the user alone, as the base-directory rules
-// ask for the places that hold a user's data.
-int makeFolders(const QString& folder) {
+// Whether `folder`, as realpath gives it, is this process's table of descriptors.
+bool isOwnDescriptorFolder(const QByteArray& folder) {
+    const QByteArray own = "/proc/" + QByteArray::number(::getpid());
+    if (folder == own + "/fd") return true;
+    // /proc/thread-self/fd: a thread of this process shares its descriptors.
+    return folder.startsWith(own + "/task/") && folder.endsWith("/fd");
+}
+
+// Where a path leads once the kernel has followed every link: the real folder and the
+// name in it, or one of this process's open descriptors (/dev/stdout, /proc/self/fd/1).
+// The file need not exist yet, so a link to a file not made yet leads to where it will
+// be. Names are bytes throughout, exactly as the kernel has them.
+struct Resolved {
+    int error = 0;
+    QByteArray folder;
+    QByteArray name;
+    int descriptor = -1;
+    QByteArray file() const { return (folder == "/" ? QByteArray() : folder) + '/' + name; }
+};
+
+Resolved failure(int error) {
+    Resolved r;
+    r.error = error;
+    return r;
+}
+
+Resolved resolve(QByteArray path, bool makeMissingFolders) {
+    Resolved r;
+    for (int depth = 0; depth < 40; ++depth) {
+        const qsizetype slash = path.lastIndexOf('/');
+        QByteArray dir = slash < 0    ? QByteArray(".")
+                         : slash == 0 ? QByteArray("/")
+                                      : path.left(slash);
+        r.name = path.mid(slash + 1);
+        if (r.name.isEmpty() || r.name == "." || r.name == "..") {
+            // A folder's own name: it is what is written, and refused as a folder.
+            dir = path;
+            r.name.clear();
+        }
+        char real[PATH_MAX];
+        if (!::realpath(dir.constData(), real)) {
+            if (errno != ENOENT || !makeMissingFolders) return failure(errno);
+            if (const int e = makeFolders(dir)) return failure(e);
+            if (!::realpath(dir.constData(), real)) return failure(errno);
+        }
+        r.folder = real;
+        if (r.name.isEmpty()) {
+            const qsizetype cut = r.folder.lastIndexOf('/');
+            r.name = r.folder.mid(cut + 1);
+            r.folder = cut == 0 ? QByteArray("/") : r.folder.left(cut);
+            if (r.name.isEmpty()) r.name = ".";
+            return r;
+        }
+        bool number = false;
+        const int fd = r.name.toInt(&number);
+        if (number && fd >= 0 && isOwnDescriptorFolder(r.folder)) {
+            r.descriptor = fd;
+            return r;
+        }
+        struct stat st {};
+        if (::lstat(r.file().constData(), &st) != 0 || !S_ISLNK(st.st_mode)) return r;
+        char target[PATH_MAX];
+        const ssize_t n = ::readlink(r.file().constData(), target, sizeof target);
+        if (n < 0) return failure(errno);
+        if (n == ssize_t(sizeof target)) return failure(ENAMETOOLONG);
+        path = target[0] == '/' ? QByteArray(target, n) : r.folder + '/' + QByteArray(target, n);
+    }
+    return failure(ELOOP);
+}
+
+// Writes to a descriptor this process holds, as it was opened: an append stays an
+// append, and two writes through one descriptor both land.
+QString writeDescriptor(int fd, const QByteArray& bytes) {
+    const int flags = ::fcntl(fd, F_GETFL);
+    if (flags < 0) return systemReason(errno);
+    if ((flags & O_ACCMODE) == O_RDONLY) return systemReason(EBADF);
+    if (const int e = writeAll(fd, bytes, -1, FileStep::Write)) return systemReason(e);
     struct stat st {};
-    if (::stat(native(folder).constData(), &st) == 0) return S_ISDIR(st.st_mode) ? 0 : ENOTDIR;
-    if (errno != ENOENT) return errno;
-    const QString parent = QFileInfo(folder).absolutePath();
-    if (parent != folder)
-        if (const int e = makeFolders(parent)) return e;
-    if (::mkdir(native(folder).constData(), 0700) != 0 && errno != EEXIST) return errno;
-    return 0;
+    if (::fstat(fd, &st) == 0 && S_ISREG(st.st_mode) && ::fsync(fd) != 0)
+        return systemReason(errno);
+    return QString();
 }
 
 QString failedSave(const QSaveFile& file, int code) {
@@ -167,9 +234,9 @@ std::optional<QString> replaceFile(const QString& target, const QByteArray& byte
 // Writes over a plain file without replacing it, keeping its inode, names, mode, owner
 // and group. The new length is reserved first; if a write fails after all the old bytes
 // go back.
-QString writeInPlace(const QString& target, const QByteArray& bytes) {
+QString writeInPlace(const QByteArray& target, const QByteArray& bytes) {
     if (const int e = injected(FileStep::Open)) return systemReason(e);
-    Descriptor fd(::open(native(target).constData(), O_RDWR | O_CLOEXEC | O_NOCTTY));
+    Descriptor fd(::open(target.constData(), O_RDWR | O_CLOEXEC | O_NOCTTY));
     if (fd.get() < 0) return systemReason(errno);
     QByteArray old;
     if (const int e = readAll(fd.get(), std::numeric_limits<qint64>::max(), old))
@@ -200,9 +267,9 @@ QString writeInPlace(const QString& target, const QByteArray& bytes) {
 
 // A device or a named pipe: written as it is, never replaced. Opened without blocking so
 // that a pipe nobody reads fails at once instead of hanging.
-QString writeStream(const QString& target, const QByteArray& bytes) {
+QString writeStream(const QByteArray& target, const QByteArray& bytes) {
     if (const int e = injected(FileStep::Open)) return systemReason(e);
-    Descriptor fd(::open(native(target).constData(), O_WRONLY | O_NONBLOCK | O_CLOEXEC | O_NOCTTY));
+    Descriptor fd(::open(target.constData(), O_WRONLY | O_NONBLOCK | O_CLOEXEC | O_NOCTTY));
     if (fd.get() < 0) return systemReason(errno);
     const int flags = ::fcntl(fd.get(), F_GETFL);
     if (flags >= 0) ::fcntl(fd.get(), F_SETFL, flags & ~O_NONBLOCK);
@@ -251,31 +318,39 @@ FileRead readWholeFile(const QString& path) {
 }
 
 QString writeWholeFile(const QString& path, const QByteArray& bytes, const WriteOptions& options) {
+    const Resolved where = resolve(native(path), options.makeFolders);
+    if (where.error) return systemReason(where.error);
+    if (where.descriptor >= 0) return writeDescriptor(where.descriptor, bytes);
+    const QByteArray target = where.file();
+    // Qt names files by text; a name that text cannot hold exactly is not written at all,
+    // so that no other file is.
+    const QString targetName = QFile::decodeName(target);
+    if (QFile::encodeName(targetName) != target)
+        return QStringLiteral("Its name (%1) is not valid UTF-8").arg(targetName);
     struct stat st {};
-    // Not through followLinks: /dev/stdout leads to a name like "pipe:[1234]".
-    if (::stat(native(path).constData(), &st) == 0 && !S_ISREG(st.st_mode))
-        return S_ISDIR(st.st_mode) ? systemReason(EISDIR) : writeStream(path, bytes);
-    const QString target = followLinks(path);
-    const QString folder = QFileInfo(target).absolutePath();
-    if (options.makeFolders)
-        if (const int e = makeFolders(folder)) return systemReason(e);
-    if (::stat(native(target).constData(), &st) != 0) {
+    if (::stat(target.constData(), &st) != 0) {
         if (errno != ENOENT) return systemReason(errno);
-        return replaceFile(target, bytes, nullptr, options).value_or(QString());
+        return replaceFile(targetName, bytes, nullptr, options).value_or(QString());
     }
     if (S_ISDIR(st.st_mode)) return systemReason(EISDIR);
     if (!S_ISREG(st.st_mode)) return writeStream(target, bytes);
-    if (::access(native(target).constData(), W_OK) != 0) return systemReason(errno);
+    if (::access(target.constData(), W_OK) != 0) return systemReason(errno);
     // Emacs's rules: a file with several names, or one whose owner or group a new file
     // could not be given, is written in place; so is one in a folder that refuses new files.
-    if (st.st_nlink == 1 && ::access(native(folder).constData(), W_OK | X_OK) == 0)
-        if (auto replaced = replaceFile(target, bytes, &st, options)) return *replaced;
+    if (st.st_nlink == 1 && ::access(where.folder.constData(), W_OK | X_OK) == 0)
+        if (auto replaced = replaceFile(targetName, bytes, &st, options)) return *replaced;
     return writeInPlace(target, bytes);
 }
 
 QString writeStandardOutput(const QByteArray& bytes) {
-    if (const int e = writeAll(STDOUT_FILENO, bytes, -1, FileStep::Write)) return systemReason(e);
-    return QString();
+    return writeDescriptor(STDOUT_FILENO, bytes);
+}
+
+QString realFilePath(const QString& path) {
+    const Resolved where = resolve(native(path), false);
+    if (where.error) return QFileInfo(path).absoluteFilePath();
+    if (where.descriptor >= 0) return QStringLiteral("/proc/self/fd/%1").arg(where.descriptor);
+    return QFile::decodeName(where.file());
 }
 
 }  // namespace lt

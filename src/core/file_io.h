@@ -45,17 +45,25 @@ struct WriteOptions {
 };
 
 // Puts `bytes` in the file at path; returns the system's reason when it could not, and
-// an empty text when it did. A link is written through to its target, made when it is
-// missing. A plain file is replaced in one step; it is written in place, keeping its
-// inode, mode, owner and group, when the replace would lose them (several names, an
-// owner or group the new file cannot be given) or the folder refuses new files: the
-// space is reserved first and the old bytes are put back if a write fails after all.
-// A target that is not a plain file (a device, a named pipe) is written in place and
-// never replaced.
+// an empty text when it did. Links are followed by the kernel, through linked folders
+// and "..", to the file they lead to, which is made when it is missing. A path that
+// leads to one of this process's open descriptors (/dev/stdout, /proc/self/fd/N) is
+// written through that descriptor as it was opened, so an append stays an append. A
+// plain file is replaced in one step in the folder that really holds it; it is written
+// in place, keeping its inode, mode, owner and group, when the replace would lose them
+// (several names, an owner or group the new file cannot be given) or the folder refuses
+// new files: the space is reserved first and the old bytes are put back if a write
+// fails after all. A target that is not a plain file (a device, a named pipe) is
+// written in place and never replaced. A target whose name is not valid UTF-8 is not
+// written.
 QString writeWholeFile(const QString& path, const QByteArray& bytes,
                        const WriteOptions& options = {});
 // The same for this process's standard output.
 QString writeStandardOutput(const QByteArray& bytes);
+
+// The file the kernel reaches through path, every link followed ("/proc/self/fd/N" for
+// one of this process's descriptors); the absolute path as written when it leads nowhere.
+QString realFilePath(const QString& path);
 
 // The reason the system gives for error number `code` ("No space left on device").
 QString systemReason(int code);

@@ -36,14 +36,28 @@ QString rowSection(const TableDescription& t, int row) {
     return QLatin1String(t.rowSection) + QString::number(row);
 }
 
+// Whether any section is one this program writes.
+bool holdsProgramSections(const PrivateProfile& ini) {
+    for (const char* name : {"DOB", "Name", "Income", "Locale", "LookAhead"})
+        if (ini.hasSection(QLatin1String(name))) return true;
+    for (const TableDescription& layout : tableDescriptions()) {
+        if (ini.hasSection(QLatin1String(layout.countSection))) return true;
+        for (int row = 1; row <= kStoredCount; ++row)
+            if (ini.hasSection(rowSection(layout, row))) return true;
+    }
+    return false;
+}
+
 // The file's content, or SettingsReadError; a missing file is an empty one.
-PrivateProfile loadSettings(const QString& path, FileStamp* stamp) {
+PrivateProfile loadSettings(const QString& path, FileStamp* stamp, bool requireSettings = false) {
     const FileRead read = readWholeFile(path);
     if (read.status == FileRead::Status::Failed) throw SettingsReadError(path, read.reason);
     if (stamp) *stamp = read.stamp;
     PrivateProfile ini(read.bytes);
     if (!ini.makesSense())
         throw SettingsReadError(path, QStringLiteral("It is not a settings file"));
+    if (requireSettings && read.status == FileRead::Status::Ok && !holdsProgramSections(ini))
+        throw SettingsReadError(path, QStringLiteral("It holds no Lifetally settings"));
     return ini;
 }
 
@@ -128,8 +142,8 @@ SettingsReadError::SettingsReadError(const QString& path, const QString& reason)
       message_(cannotRead(path, reason)),
       reason_(reason) {}
 
-StoredSettings readSettingsFile(const QString& path, FileStamp* stamp) {
-    return settingsOf(loadSettings(path, stamp));
+StoredSettings readSettingsFile(const QString& path, FileStamp* stamp, bool requireSettings) {
+    return settingsOf(loadSettings(path, stamp, requireSettings));
 }
 
 StoredSettings defaultSettings() { return settingsOf(PrivateProfile()); }
@@ -173,12 +187,19 @@ void writeSettingsFile(const QString& path, const StoredSettings& s, bool overwr
     WriteOptions options;
     options.makeFolders = true;
     options.newFileMode = 0600;
-    const QString reason = writeWholeFile(path, ini.toBytes(), options);
+    const QByteArray bytes = ini.toBytes();
+    // A file too large to read again would lose everything at the next start.
+    if (bytes.size() > kMaxReadSize)
+        throw SettingsWriteError(
+            fullPath, QStringLiteral("It would be larger than %1 MiB, more than Lifetally reads")
+                          .arg(kMaxReadSize >> 20));
+    const QString reason = writeWholeFile(path, bytes, options);
     if (!reason.isEmpty()) throw SettingsWriteError(fullPath, reason);
 }
 
 SettingsLock::SettingsLock(const QString& settingsPath) {
-    const QFileInfo file(settingsPath);
+    // One lock for the file, whichever name or link reaches it.
+    const QFileInfo file(realFilePath(settingsPath));
     const QFileInfo folder(file.absolutePath());
     QString lockPath =
         file.absolutePath() + QStringLiteral("/.") + file.fileName() + QStringLiteral(".lock");

@@ -62,7 +62,10 @@ private:
 // another locale has its dates and amounts brought into the program's locale.
 // Throws SettingsReadError for a file that exists and cannot be read (not a plain file,
 // too large, no permission, not text). `stamp`, when given, receives the file as read.
-StoredSettings readSettingsFile(const QString& path, FileStamp* stamp = nullptr);
+// With `requireSettings`, an existing file with none of the program's sections (empty,
+// or another program's) is refused too: "It holds no Lifetally settings".
+StoredSettings readSettingsFile(const QString& path, FileStamp* stamp = nullptr,
+                                bool requireSettings = false);
 // What a first start shows: every value its default.
 StoredSettings defaultSettings();
 
@@ -70,7 +73,8 @@ StoredSettings defaultSettings();
 // keeping what the program does not write, followed by the locale that wrote it.
 // tables[t] holds rows 1..50 (missing rows are written empty, rows past 50 are not
 // table rows and are not written). Throws SettingsWriteError when the file cannot be
-// read or written; the old file then stays as it was. An existing file that cannot be
+// read or written, or when the new file would be too large to read again; the old file
+// then stays as it was. An existing file that cannot be
 // read is written over only with `overwriteUnreadable`. Folders made for a new file
 // are the user's alone, and so is the new file.
 void writeSettingsFile(const QString& path, const StoredSettings& s,

@@ -6,6 +6,7 @@
 #include "core/command_line.h"
 #include "core/conversion.h"
 #include "core/csv_export.h"
+#include "core/export_file.h"
 #include "core/file_io.h"
 #include "core/look_ahead.h"
 #include "core/session.h"
@@ -80,7 +81,9 @@ int runExports(const CommandLine& line, const QString& settingsFile, QStringList
         if (!line.settingsFile.isEmpty() &&
             readWholeFile(settingsFile).status == FileRead::Status::Missing)
             throw SettingsReadError(settingsFile, systemReason(ENOENT));
-        stored = readSettingsFile(settingsFile);
+        // An empty file, or another program's, would export as empty tables over a good
+        // export.
+        stored = readSettingsFile(settingsFile, nullptr, true);
     } catch (const SettingsReadError& e) {
         messages << e.message();
         return 1;
@@ -90,6 +93,7 @@ int runExports(const CommandLine& line, const QString& settingsFile, QStringList
         messages << session.errors;
         return 1;
     }
+    setExportSource(settingsFile);
     CollectedBoxes boxes(messages);
     // Each file in turn; one that fails does not keep the others from being written.
     bool allWritten = true;

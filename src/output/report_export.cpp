@@ -1,11 +1,10 @@
 #include "output/report_export.h"
 
-#include <QDir>
-#include <QFileInfo>
+#include <sys/mman.h>
+#include <unistd.h>
+
 #include <QPrintPreviewDialog>
 #include <QPrinter>
-#include <QStorageInfo>
-#include <QTemporaryFile>
 #include <cerrno>
 
 #include "core/file_io.h"
@@ -43,16 +42,22 @@ private:
     bool ok_ = true;
 };
 
-// Where the PDF is drawn before it goes in place: beside the chosen file, so that a full
-// disk there shows before the old file is touched; the temporary folder when nothing can
-// be made there (standard output, a device, a folder that refuses new files).
-QString draftFolder(const QString& path) {
-    const QFileInfo target(path);
-    const QFileInfo folder(target.absolutePath());
-    if (path == u"-" || (target.exists() && !target.isFile()) || !folder.isWritable())
-        return QDir::tempPath();
-    return folder.absoluteFilePath();
-}
+// An unnamed file in memory that the printer can open by name: whatever ends the run,
+// no draft is left behind.
+class Draft {
+public:
+    Draft() : fd_(::memfd_create("lifetally-report.pdf", MFD_CLOEXEC)) {}
+    ~Draft() {
+        if (fd_ >= 0) ::close(fd_);
+    }
+    Draft(const Draft&) = delete;
+    Draft& operator=(const Draft&) = delete;
+    bool isOpen() const { return fd_ >= 0; }
+    QString path() const { return QStringLiteral("/proc/self/fd/%1").arg(fd_); }
+
+private:
+    int fd_;
+};
 
 // A PDF ends in its trailer; a file cut short by a full disk does not.
 bool wholePdf(const QByteArray& bytes) {
@@ -62,19 +67,15 @@ bool wholePdf(const QByteArray& bytes) {
 
 bool saveReportPdf(const QString& path, const ReportInput& input, QWidget* parent) {
     // The printer writes a file of its own naming and checks none of its writes; the
-    // report goes to a temporary file first, is checked whole, and only then is written
-    // to the chosen file.
-    const QString folder = draftFolder(path);
-    QTemporaryFile pdf(QDir(folder).filePath(QStringLiteral(".lifetally-XXXXXX.pdf")));
-    errno = 0;
-    if (!pdf.open())
-        return writeFailed(path, errno ? systemReason(errno) : pdf.errorString(), parent);
-    pdf.close();
+    // report is drawn into a draft first, is checked whole, and only then is written to
+    // the chosen file.
+    const Draft pdf;
+    if (!pdf.isOpen()) return writeFailed(path, systemReason(errno), parent);
     bool written = false;
     {
         QPrinter printer(QPrinter::HighResolution);
         printer.setOutputFormat(QPrinter::PdfFormat);
-        printer.setOutputFileName(pdf.fileName());
+        printer.setOutputFileName(pdf.path());
         printer.setPageSize(QPageSize(reportPaper(systemPaperSources())));
         printer.setDocName(QStringLiteral("Lifetally report"));
         PrinterTextStream printed(printer);
@@ -83,13 +84,10 @@ bool saveReportPdf(const QString& path, const ReportInput& input, QWidget* paren
         written = stream.allWritten() && !printed.isOpen();
     }
     if (!written) return false;
-    const FileRead drawn = readWholeFile(pdf.fileName());
+    const FileRead drawn = readWholeFile(pdf.path());
     if (drawn.status != FileRead::Status::Ok) return writeFailed(path, drawn.reason, parent);
-    if (!wholePdf(drawn.bytes)) {
-        // The printer does not say why; a full disk is by far the likeliest.
-        const bool full = QStorageInfo(folder).bytesAvailable() < 4096;
-        return writeFailed(path, systemReason(full ? ENOSPC : EIO), parent);
-    }
+    // The printer does not say why a draft came out short; memory ran out.
+    if (!wholePdf(drawn.bytes)) return writeFailed(path, systemReason(ENOMEM), parent);
     return saveFileBytes(path, drawn.bytes, parent);
 }
 

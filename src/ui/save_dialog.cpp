@@ -4,8 +4,8 @@
 #include <QFileInfo>
 #include <QStandardPaths>
 
+#include "core/export_file.h"
 #include "core/export_names.h"
-#include "core/file_io.h"
 #include "core/settings_file.h"
 #include "ui/message_boxes.h"
 
@@ -69,10 +69,7 @@ bool writeFailed(const QString& path, const QString& reason, QWidget* parent) {
 }
 
 bool saveFileBytes(const QString& path, const QByteArray& bytes, QWidget* parent) {
-    // Nothing to write means the drawing failed; the old file stays.
-    if (bytes.isEmpty())
-        return writeFailed(path, QStringLiteral("Nothing was made to write"), parent);
-    const QString reason = path == u"-" ? writeStandardOutput(bytes) : writeWholeFile(path, bytes);
+    const QString reason = writeExportFile(path, bytes);
     return reason.isEmpty() || writeFailed(path, reason, parent);
 }
 

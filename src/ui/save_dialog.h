@@ -23,7 +23,7 @@ struct ExportFileType {
 QString askExportPath(QWidget* parent, const QString& caption, const QString& suggestedName,
                       const QList<ExportFileType>& types);
 
-// Writes `bytes` to the file at `path` ("-": standard output) through writeWholeFile; the
+// Writes `bytes` to the file at `path` ("-": standard output) through writeExportFile; the
 // old file stays as it was when that cannot be done. Shows the failure ("Unable to write
 // to <full path>: <reason>") in the error box and returns false then.
 bool saveFileBytes(const QString& path, const QByteArray& bytes, QWidget* parent = nullptr);

@@ -1,3 +1,5 @@
+#include <unistd.h>
+
 #include <QDialog>
 #include <QDir>
 #include <QPrintPreviewDialog>
@@ -5,6 +7,7 @@
 #include <QPrinter>
 #include <QPushButton>
 #include <QScopeGuard>
+#include <csignal>
 
 #include "app/window_journey_util.h"
 #include "core/command_line.h"
@@ -177,6 +180,22 @@ TEST_F(ExportReport, PdfAndPreviewFromTheWindowAndTheCommandLineHoldTheReportsLi
                   "Unable to write to " + path(name) + ": No such file or directory");
         boxes.errors.clear();
     }
+}
+
+// The PDF is drawn where no name shows: a run killed while drawing leaves no draft.
+TEST_F(ExportReport, ThePdfDraftHasNoName) {
+    QStringList whileWriting;
+    setFileFault([&](FileStep s) {
+        if (s == FileStep::Open)
+            whileWriting = QDir(dir.path()).entryList(QDir::Files | QDir::Hidden);
+        return 0;
+    });
+    const auto reset = qScopeGuard([] { setFileFault({}); });
+    CommandLine line;
+    line.exports = {{ExportRequest::Kind::Report, dir.filePath("r.pdf")}};
+    QStringList messages;
+    EXPECT_EQ(runExports(line, iniPath(), messages), 0) << messages.join(u'\n').toStdString();
+    EXPECT_EQ(whileWriting, QStringList{"lifetally.ini"});
 }
 
 // A full disk: every export says so, keeps the old file whole and leaves nothing behind.
@@ -371,6 +390,8 @@ TEST(ExportProgram, ExitCodes) {
     writeFile(at("bad.ini"), "[DOB]\nDate=31/31/1990\n");
     writeFile(at("s.ini"), iniText(QStringLiteral("%2/%1/%3"), QStringLiteral("$12.50")).toUtf8());
     writeFile(at("empty.ini"), "[DOB]\nDate=3/1/1990\n");
+    writeFile(at("blank.ini"), "");
+    writeFile(at("other.ini"), "[Other]\nfoo=1\n");
     const QByteArray settings = readFile(at("s.ini"));
     const QString tryHelp = QStringLiteral("\nTry 'lifetally --help' for more information.\n");
     const struct {
@@ -399,6 +420,17 @@ TEST(ExportProgram, ExitCodes) {
          1,
          "lifetally: The frequency table has no rows to chart.\n"},
         {{"--export-csv"}, 2, "lifetally: Missing value after '--export-csv'." + tryHelp},
+        {{"--export-csv", at("s.ini")},
+         1,
+         "lifetally: Unable to write to " + at("s.ini") +
+             ": It is the settings file, which an export never writes\n"},
+        {{"--export-csv", at("b.csv"), "--settings", at("blank.ini")},
+         1,
+         "lifetally: Cannot read " + at("blank.ini") + ": It holds no Lifetally settings.\n"},
+        {{"--export-csv", at("b.csv"), "--settings", at("other.ini")},
+         1,
+         "lifetally: Cannot read " + at("other.ini") + ": It holds no Lifetally settings.\n"},
+        {{"--export-chart", "-"}, 2, "lifetally: '--export-chart' does not write to standard"},
         {{"--export-everything"}, 2, "lifetally: Unknown option 'export-everything'." + tryHelp},
         {{"--export-csv", at("1.csv"), "--export-csv", at("2.csv")},
          2,
@@ -454,6 +486,48 @@ TEST(ExportProgram, ChartSvgIsXmlWhateverTheNames) {
         EXPECT_TRUE(desc.contains("\"Quoted\" & 'single': ")) << desc.toStdString();
         EXPECT_TRUE(desc.contains("a < b > c: ")) << desc.toStdString();
     }
+}
+
+// Standard output as the shell left it: ">>" stays an append, two exports through one
+// redirection both land, and a reader gone away fails that export alone.
+TEST(ExportProgram, StandardOutputIsWrittenAsTheShellOpenedIt) {
+    QTemporaryDir dir;
+    const auto at = [&dir](const char* name) { return dir.filePath(QLatin1String(name)); };
+    writeFile(at("s.ini"), iniText(QStringLiteral("%2/%1/%3"), QStringLiteral("$12.50")).toUtf8());
+    writeFile(at("log.txt"), "line1\nline2\n");
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    env.insert(QStringLiteral("LC_ALL"), QStringLiteral("en_US.UTF-8"));
+    env.remove(QStringLiteral("XDG_RUNTIME_DIR"));
+    QProcess p;
+    p.setProcessEnvironment(env);
+    p.setStandardOutputFile(at("log.txt"), QIODevice::Append);
+    p.start(QStringLiteral(LT_PROGRAM), {"--settings", at("s.ini"), "--export-csv", "/dev/stdout",
+                                         "--export-look-ahead", "/proc/self/fd/1"});
+    ASSERT_TRUE(p.waitForFinished(30000));
+    EXPECT_EQ(p.exitCode(), 0) << p.readAllStandardError().toStdString();
+    const QByteArray log = readFile(at("log.txt"));
+    EXPECT_TRUE(log.startsWith("line1\nline2\nTable,Activity,Amount")) << log.toStdString();
+    EXPECT_TRUE(log.contains("\r\nTable,Activity,Unit,So far,By age 80"));
+
+    // As `lifetally --export-csv - --export-report r.pdf | true`: the pipe has no reader.
+    int pipeEnds[2];
+    ASSERT_EQ(::pipe(pipeEnds), 0);
+    ::close(pipeEnds[0]);
+    QProcess closed;
+    closed.setProcessEnvironment(env);
+    closed.setChildProcessModifier([&pipeEnds] {
+        ::signal(SIGPIPE, SIG_DFL);
+        ::dup2(pipeEnds[1], STDOUT_FILENO);
+    });
+    closed.start(QStringLiteral(LT_PROGRAM),
+                 {"--settings", at("s.ini"), "--export-csv", "-", "--export-report", at("r.pdf")});
+    ASSERT_TRUE(closed.waitForFinished(30000));
+    ::close(pipeEnds[1]);
+    EXPECT_EQ(closed.exitStatus(), QProcess::NormalExit);
+    EXPECT_EQ(closed.exitCode(), 1);
+    EXPECT_EQ(closed.readAllStandardError(),
+              "lifetally: Unable to write to standard output: Broken pipe\n");
+    EXPECT_TRUE(readFile(at("r.pdf")).trimmed().endsWith("%%EOF"));
 }
 
 // The outputs library is looked for where an installation puts it; without it an export

@@ -51,6 +51,7 @@ INSTANTIATE_TEST_SUITE_P(
         ArgsCase{"BarWithoutChart", {"--bar", "--export-csv", "t.csv"}, Action::Error, "", "'--table' and '--bar' go with '--export-chart'."},
         ArgsCase{"UnknownTable", {"--export-chart", "c.png", "--table", "cash"}, Action::Error, "", "Unknown table 'cash': hours, money or frequency."},
         ArgsCase{"ChartFormat", {"--export-chart", "c.gif"}, Action::Error, "", "The chart file name must end in .png or .svg."},
+        ArgsCase{"ChartToStandardOutput", {"--export-chart", "-"}, Action::Error, "", "'--export-chart' does not write to standard output ('-'): the chart's format comes from its file name's ending, .png or .svg."},
         ArgsCase{"SettingsTwice", {"--settings", "a.ini", "--settings=b.ini"}, Action::Error, "", "The option '--settings' is given more than once."},
         ArgsCase{"ExportTwice", {"--export-csv", "a.csv", "--export-csv", "b.csv"}, Action::Error, "", "The option '--export-csv' is given more than once."},
         ArgsCase{"BarTwice", {"--export-chart", "c.png", "--bar", "--bar"}, Action::Error, "", "The option '--bar' is given more than once."},
@@ -88,6 +89,20 @@ INSTANTIATE_TEST_SUITE_P(Rows, CommandLineExports, ::testing::Values(
     ExportCase{"InTheOrderGiven", {"--export-chart", "c.png", "--export-csv", "t.csv", "--export-report", "r.pdf"}, "2:c.png 1:t.csv 0:r.pdf 0 0"}),
     [](const auto& info) { return std::string(info.param.name); });
 // clang-format on
+
+// A name that is not UTF-8 could only be written as another name; it is refused whole.
+TEST(CommandLineBytes, AnArgumentThatIsNotUtf8IsRefused) {
+    const QList<QByteArray> good{"lifetally", "--export-csv", "caf\xc3\xa9.csv"};
+    EXPECT_EQ(lt::refuseUndecodable(good).action, Action::Run);
+    for (const QByteArray& bad : {QByteArray("caf\xe9.csv"), QByteArray("\xe9t\xe9.ini")}) {
+        const lt::CommandLine line = lt::refuseUndecodable({"lifetally", "--settings", bad});
+        EXPECT_EQ(line.exitCode(), 2);
+        EXPECT_TRUE(
+            line.text.endsWith(" is not valid UTF-8, so Lifetally could not name that "
+                               "file exactly; rename it."))
+            << line.text.toStdString();
+    }
+}
 
 TEST(CommandLineHelp, NamesEveryOption) {
     const lt::CommandLine line =

@@ -559,6 +559,43 @@ TEST_P(SettingsUnreadableTest, IsSaidAndNotWrittenOverUnlessAsked) {
     EXPECT_EQ(readSettingsFile(path_).name, "Ann");
 }
 
+// The exports ask for settings: a file that holds none would export as empty tables.
+TEST_F(SettingsFileTest, AFileWithoutTheProgramsSectionsIsRefusedWhenSettingsAreRequired) {
+    for (const QByteArray& content : {QByteArray(), QByteArray("[Other]\nfoo=1\n")}) {
+        test::writeFile(path_, content);
+        EXPECT_EQ(readSettingsFile(path_).name, "Your name");  // a first start
+        try {
+            readSettingsFile(path_, nullptr, true);
+            ADD_FAILURE() << content.constData();
+        } catch (const SettingsReadError& e) {
+            EXPECT_EQ(e.message(), "Cannot read " + path_ + ": It holds no Lifetally settings.");
+        }
+    }
+    test::writeFile(path_, "[Freq7]\nDesc=Kept\n");
+    EXPECT_NO_THROW(readSettingsFile(path_, nullptr, true));
+}
+
+// Close never writes what the next start could not read: the old file stays.
+TEST_F(SettingsFileTest, ASaveThatWouldPassTheReadLimitIsRefusedBeforeWriting) {
+    QByteArray content = "; " + QByteArray(int(kMaxReadSize) - 100, 'x') + "\n[Name]\nname=Ann\n";
+    test::writeFile(path_, content);
+    ASSERT_EQ(readSettingsFile(path_).name, "Ann");
+    expectWriteError(path_, emptySession(),
+                     "Unable to write to " + path_ +
+                         ": It would be larger than 64 MiB, more than Lifetally reads");
+    EXPECT_EQ(QFileInfo(path_).size(), content.size());
+}
+
+// Two names of one file share one lock.
+TEST_F(SettingsFileTest, ALinkToTheFileSharesItsLock) {
+    test::writeFile(path_, "[Name]\nname=Ann\n");
+    const QString link = dir_.filePath("link.ini");
+    ASSERT_TRUE(QFile::link(path_, link));
+    const SettingsLock first(path_);
+    EXPECT_FALSE(first.heldElsewhere());
+    EXPECT_TRUE(SettingsLock(link).heldElsewhere());
+}
+
 // clang-format off
 INSTANTIATE_TEST_SUITE_P(Rows, SettingsUnreadableTest, ::testing::Values(
     UnreadableCase{"Binary", QByteArray("\x89PNG\r\n\x1a\n\0\0\0\rIHDR=\x01", 18)},
