@@ -1,5 +1,7 @@
 #include "core/activity.h"
 
+#include <algorithm>
+
 #include "core/cell_text.h"
 #include "core/conversion.h"
 #include "core/totals.h"
@@ -62,14 +64,23 @@ Activity readActivity(TableKind kind, const StoredRow& texts, int number) {
     }
     a.period = periodOf(kind, texts[2]);
     a.start = attempt<QDate>([&] { return strToDate(texts[3]); });
-    a.untilToday = texts[4] == u"Now";
+    a.untilToday = untilToday(texts[4]);
     if (!a.untilToday) a.end = attempt<QDate>([&] { return strToDate(texts[4]); });
     return a;
 }
 
-DateTime activityEnd(const Activity& a, DateTime now) {
-    const auto end = a.endDate();
-    return end ? toDateTime(*end) : now;
+bool untilToday(const QString& endText) { return endText == u"Now"; }
+
+RowStretch RowStretch::upTo(DateTime moment) const {
+    if (!covers || from > moment) return {};
+    return {from, std::min(to, moment), true};
+}
+
+RowStretch coveredStretch(const QDate& start, const std::optional<QDate>& end, DateTime today) {
+    const DateTime from = toDateTime(start);
+    if (!end) return RowStretch{from, today, true}.upTo(today);
+    const DateTime to = toDateTime(*end);
+    return {std::min(from, to), std::max(from, to), true};
 }
 
 ActivityTable readActivityTable(TableKind kind, const std::vector<StoredRow>& rows) {

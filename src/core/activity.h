@@ -23,6 +23,22 @@ struct ReadValue {
     QString failure;  // "'x' is not a valid date"
 };
 
+// Whether an ending date's text means the row runs until today: exactly "Now".
+bool untilToday(const QString& endText);
+
+// The stretch of time a row covers, earlier moment first.
+struct RowStretch {
+    DateTime from = 0;
+    DateTime to = 0;
+    bool covers = false;  // false: it covers nothing
+    // The part up to `moment`; nothing when the stretch starts after it.
+    RowStretch upTo(DateTime moment) const;
+};
+// What a row from `start` to `end` covers: its two dates (the wrong way round they count
+// as swapped), or, with no end (until today), its start to `today`, and nothing when it
+// starts after that (only a hand-edited file has such a row).
+RowStretch coveredStretch(const QDate& start, const std::optional<QDate>& end, DateTime today);
+
 // The five texts of a row as the settings file stores them: activity, amount, period,
 // start, end.
 using StoredRow = std::array<QString, 5>;
@@ -57,10 +73,6 @@ struct Activity {
 // it is 0 hours), a period by the word it contains anywhere, an amount by its digits
 // and decimal separator, dates in the program's locale, "Now" (exactly) as until today.
 Activity readActivity(TableKind kind, const StoredRow& texts, int number = 0);
-
-// The moment a row's span ends: `now` for a row until today, else its end date.
-// Throws ConversionError for an end date that does not convert.
-DateTime activityEnd(const Activity& a, DateTime now);
 
 // The rows of one table, row 1 first; blank rows keep their texts too.
 using ActivityTable = std::vector<Activity>;

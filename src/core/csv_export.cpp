@@ -67,7 +67,7 @@ QStringList csvFields(TableKind kind, const ActivityRow& row, double base, DateT
             break;
     }
     const QString start = cell(3, [&] { return isoDate(row.start); });
-    const QString end = row.end == u"Now" ? row.end : cell(4, [&] { return isoDate(row.end); });
+    const QString end = untilToday(row.end) ? row.end : cell(4, [&] { return isoDate(row.end); });
     const RowTotal t = rowTotal(kind, row, base, now);
     const QString total = kind == TableKind::Freq ? plainTrimmed(t.total) : csvNumber(t.total, 2);
     const QString share = t.share > 0 ? csvNumber(t.share, 2) : QString();

@@ -60,32 +60,15 @@ QString lookAheadRefusal(int age, const QDate& birth, const QDate& today) {
            choice;
 }
 
-double totalByBirthday(TableKind kind, const ActivityRow& row, const QDate& birthday,
-                       DateTime now) {
-    const QDate start = strToDate(row.start);
-    QDate from = start, to = birthday;
-    if (row.end != u"Now") {
-        // Dates the wrong way round count as swapped, as the tables count them.
-        const QDate end = strToDate(row.end);
-        from = std::min(start, end);
-        to = std::max(start, end);
-        if (to > dateOf(now)) to = std::min(to, birthday);
-    }
-    if (from > birthday) return 0;
-    return rowTotal(kind, row, computedatediff(toDateTime(from), toDateTime(to)));
+double totalByBirthday(TableKind kind, const ActivityRow& row, const QDate& birthday) {
+    // A row until today runs on to the birthday; every row stops there.
+    const DateTime by = toDateTime(birthday);
+    return rowTotal(kind, row, rowStretch(row, kind, by).upTo(by));
 }
 
-double totalByBirthday(const Activity& a, const QDate& birthday, DateTime now) {
-    const QDate start = a.startDate();
-    QDate from = start, to = birthday;
-    if (const auto end = a.endDate()) {
-        // Dates the wrong way round count as swapped, as the tables count them.
-        from = std::min(start, *end);
-        to = std::max(start, *end);
-        if (to > dateOf(now)) to = std::min(to, birthday);
-    }
-    if (from > birthday) return 0;
-    return activityTotal(a, computedatediff(toDateTime(from), toDateTime(to)));
+double totalByBirthday(const Activity& a, const QDate& birthday) {
+    const DateTime by = toDateTime(birthday);
+    return activityTotal(a, activityStretch(a, by).upTo(by));
 }
 
 LookAhead lookAhead(const std::array<TableTexts, 3>& tables, const QDate& birth, int age,
@@ -99,9 +82,11 @@ LookAhead lookAhead(const std::array<TableTexts, 3>& tables, const QDate& birth,
         const TableTexts& table = tables[t];
         for (int r = 1, n = numNonBlankRows(table); r <= n; ++r) {
             const ActivityRow row = activityRowOf(table, r);
-            const double soFar = rowTotal(desc.kind, row, rowSpan(row, now, desc.kind));
+            // Only what has been lived: a later end is cut at today.
+            const double soFar =
+                rowTotal(desc.kind, row, rowStretch(row, desc.kind, now).upTo(now));
             look.tables[t].push_back(
-                {row.activity, soFar, totalByBirthday(desc.kind, row, look.birthday, now)});
+                {row.activity, soFar, totalByBirthday(desc.kind, row, look.birthday)});
         }
     }
     return look;

@@ -29,16 +29,16 @@ int lookAheadStartAge(int remembered, const QDate& birth, const QDate& today);
 // or an empty text when it can.
 QString lookAheadRefusal(int age, const QDate& birth, const QDate& today);
 
-// What one row of table `kind` adds up to by `birthday`, seen at `now`: a row ending
-// "Now" runs to the birthday, a later end is cut at the birthday, a row that has ended
-// keeps its total, and a row starting after the birthday counts nothing (a "Once" row
-// counts once if it starts on or before it). Throws ConversionError.
-double totalByBirthday(TableKind kind, const ActivityRow& row, const QDate& birthday, DateTime now);
-double totalByBirthday(const Activity& a, const QDate& birthday, DateTime now);
+// What one row of table `kind` adds up to by `birthday`, a day still ahead: a row until
+// today runs to the birthday from its start, a later end is cut at the birthday, a row
+// that has ended keeps its total, and a row starting after the birthday counts nothing
+// (a "Once" row counts once if it starts on or before it). Throws ConversionError.
+double totalByBirthday(TableKind kind, const ActivityRow& row, const QDate& birthday);
+double totalByBirthday(const Activity& a, const QDate& birthday);
 
 struct LookAheadRow {
     QString activity;
-    double soFar = 0;  // the row's total today, unrounded
+    double soFar = 0;  // from its start up to now or its end, whichever is earlier; unrounded
     double byAge = 0;  // its total by the birthday, unrounded
 };
 

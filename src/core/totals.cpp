@@ -45,19 +45,23 @@ double periodTotal(double perPeriod, Period period, const TDateDiff& span) {
 }
 }  // namespace
 
-TDateDiff activitySpan(const Activity& a, DateTime now) {
-    const DateTime start = toDateTime(a.startDate());
-    return computedatediff(start, activityEnd(a, now));
+RowStretch activityStretch(const Activity& a, DateTime today) {
+    const QDate start = a.startDate();  // named before the end when both fail
+    return coveredStretch(start, a.endDate(), today);
 }
 
-double activityTotal(const Activity& a, const TDateDiff& span) {
-    const double total = periodTotal(a.amountValue(), a.period, span);
+double activityTotal(const Activity& a, const RowStretch& stretch) {
+    // The amount is read even for a stretch that covers nothing, so a bad one is named.
+    const double perPeriod = a.amountValue();
+    if (!stretch.covers) return 0;
+    const double total =
+        periodTotal(perPeriod, a.period, computedatediff(stretch.from, stretch.to));
     return a.kind == TableKind::Hours ? total * (1.0 / 60) : total;
 }
 
 RowTotal activityTotal(const Activity& a, double base, DateTime now) {
     RowTotal t;
-    t.total = activityTotal(a, activitySpan(a, now));
+    t.total = activityTotal(a, activityStretch(a, now));
     if (a.kind != TableKind::Freq && base > 0) t.share = 100 * t.total / base;
     return t;
 }
@@ -77,30 +81,30 @@ QString cellPlace(TableKind kind, int row, int col) {
     return QStringLiteral("%1, row %2, %3").arg(tableTitle(kind)).arg(row).arg(column);
 }
 
-TDateDiff rowSpan(const ActivityRow& row, DateTime now, TableKind kind) {
-    const DateTime start =
-        readCell(kind, row.number, 3, [&] { return toDateTime(strToDate(row.start)); });
-    const DateTime end = row.end == u"Now" ? now : readCell(kind, row.number, 4, [&] {
-        return toDateTime(strToDate(row.end));
-    });
-    return computedatediff(start, end);
+RowStretch rowStretch(const ActivityRow& row, TableKind kind, DateTime today) {
+    const QDate start = readCell(kind, row.number, 3, [&] { return strToDate(row.start); });
+    if (untilToday(row.end)) return coveredStretch(start, std::nullopt, today);
+    return coveredStretch(start, readCell(kind, row.number, 4, [&] { return strToDate(row.end); }),
+                          today);
 }
 
-double rowTotal(TableKind kind, const ActivityRow& row, const TDateDiff& span) {
-    if (kind != TableKind::Hours) {
-        const double amount =
-            readCell(kind, row.number, 1, [&] { return strToFloat(numberChars(row.amount)); });
-        return spanTotal(amount, row.period, span, true);
-    }
+double rowTotal(TableKind kind, const ActivityRow& row, const RowStretch& stretch) {
+    // The amount is read even for a stretch that covers nothing, so a bad one is named.
+    const bool hours = kind == TableKind::Hours;
     // In floating point: a hand-edited hours word may be too large for an int times 60.
-    const double perPeriod = readCell(
-        kind, row.number, 1, [&] { return hoursOf(row.amount) * 60.0 + minutesOf(row.amount); });
-    return spanTotal(perPeriod, row.period, span, false) * (1.0 / 60);
+    const double perPeriod = readCell(kind, row.number, 1, [&] {
+        return hours ? hoursOf(row.amount) * 60.0 + minutesOf(row.amount)
+                     : strToFloat(numberChars(row.amount));
+    });
+    if (!stretch.covers) return 0;
+    const TDateDiff span = computedatediff(stretch.from, stretch.to);
+    return hours ? spanTotal(perPeriod, row.period, span, false) * (1.0 / 60)
+                 : spanTotal(perPeriod, row.period, span, true);
 }
 
 RowTotal rowTotal(TableKind kind, const ActivityRow& row, double base, DateTime now) {
     RowTotal t;
-    t.total = rowTotal(kind, row, rowSpan(row, now, kind));
+    t.total = rowTotal(kind, row, rowStretch(row, kind, now));
     if (kind != TableKind::Freq && base > 0) t.share = 100 * t.total / base;
     return t;
 }

@@ -29,9 +29,9 @@ auto readCell(TableKind kind, int row, int col, F&& read) -> decltype(read()) {
     }
 }
 
-// The span of a row of table `kind`: start date to end date, or to `now` when the end
-// reads "Now". Throws ConversionError for a date that does not convert.
-TDateDiff rowSpan(const ActivityRow& row, DateTime now, TableKind kind = TableKind::Hours);
+// What a row of table `kind` covers (coveredStretch). Throws ConversionError, naming the
+// cell, for a date that does not convert.
+RowStretch rowStretch(const ActivityRow& row, TableKind kind, DateTime today);
 
 // A row's total over its span, unrounded, and its share of the lifetime figure in per
 // cent (0 for frequency rows and for a figure of 0).
@@ -43,18 +43,19 @@ struct RowTotal {
 // Throws ConversionError, naming the cell when the row's number is known.
 RowTotal rowTotal(TableKind kind, const ActivityRow& row, double base, DateTime now);
 
-// The span of a typed row: its start to its end, or to `now` until today.
-TDateDiff activitySpan(const Activity& a, DateTime now);
-// The exact total of a typed row over `span`, unrounded.
-double activityTotal(const Activity& a, const TDateDiff& span);
+// What a typed row covers, as rowStretch.
+RowStretch activityStretch(const Activity& a, DateTime today);
+// The exact total of a typed row over `stretch`, unrounded, as rowTotal.
+double activityTotal(const Activity& a, const RowStretch& stretch);
 // Its total at `now` and its share of `base`, as rowTotal.
 RowTotal activityTotal(const Activity& a, double base, DateTime now);
 // The total cell of a row of table `kind`: "131 (0.04%)", "$25 (0.05%)", "3".
 QString totalText(TableKind kind, const RowTotal& t);
 
-// The exact total of a row of table `kind` over `span`, unrounded: hours for the hours
-// table, the amount or the count for the others. Throws ConversionError for an amount.
-double rowTotal(TableKind kind, const ActivityRow& row, const TDateDiff& span);
+// The exact total of a row of table `kind` over `stretch`, unrounded: hours for the hours
+// table, the amount or the count for the others; 0 when it covers nothing. Throws
+// ConversionError for an amount.
+double rowTotal(TableKind kind, const ActivityRow& row, const RowStretch& stretch);
 
 // Total-cell text of an hours row: "131 (0.04%)". Throws ConversionError.
 QString hourTotalText(const ActivityRow& row, double hoursLived, DateTime now);

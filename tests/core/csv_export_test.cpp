@@ -47,6 +47,7 @@ INSTANTIATE_TEST_SUITE_P(Rows, CsvRow, ::testing::Values(
     RowCase{"MoneyToTheCent", kUS, K::Money, {"Lunch", "$7.50", "Day", "1/1/2000", "4/5/2008"}, 90000, "money,Lunch,7.50,USD,Day,2000-01-01,2008-04-05,22627.50,25.14\r\n"},
     RowCase{"MoneyFormula", kUS, K::Money, {"=SUM(A1)", "$1,000", "Once", "1/1/2020", "Now"}, 0, "money,'=SUM(A1),1000.00,USD,Once,2020-01-01,Now,1000.00,\r\n"},
     RowCase{"Frequency", kUS, K::Freq, {"Swims", "3", "Once", "1/1/2000", "Now"}, 50000, "frequency,Swims,3,times,Once,2000-01-01,Now,3,\r\n"},
+    RowCase{"FrequencyNotBegun", kUS, K::Freq, {"Swims", "3", "Once", "1/1/2030", "Now"}, 0, "frequency,Swims,3,times,Once,2030-01-01,Now,0,\r\n"},
     RowCase{"FrequencyByTheWeek", kUS, K::Freq, {"Swims", "2", "Week", "1/1/2020", "1/11/2020"}, 50000, "frequency,Swims,2,times,Week,2020-01-01,2020-01-11,2.8571,\r\n"},
     RowCase{"GermanHours", kDE, K::Hours, {"Schlafen", "8 Hrs", "Day", "01.03.1990", "Now"}, 322306, "hours,Schlafen,8,hours,Day,1990-03-01,Now,107432.00,33.33\r\n"},
     RowCase{"GermanMoney", kDE, K::Money, {"Bücher", "1.012,50 €", "Year", "15.01.2020", "15.03.2024"}, 50000, "money,Bücher,1012.50,EUR,Year,2020-01-15,2024-03-15,4050.00,8.10\r\n"},

@@ -39,6 +39,7 @@ TEST(LookAheadRow, CountsTheRowToTheBirthday) {
         {"StartAfterTheBirthday", K::Hours, row("1 Hr", "Day", "3/2/2027", "Now"), kT37, 0},
         {"DatedStartAfterTheBirthday", K::Money, row("$5", "Day", "4/1/2027", "5/1/2027"), kT37, 0},
         {"StartOnTheBirthday", K::Hours, row("1 Hr", "Day", "3/1/2027", "Now"), kT37, 0},
+        {"NowStartingAfterToday", K::Hours, row("1 Hr", "Day", "2/1/2027", "Now"), kT37, 28},
         // Each period over the 90 days from 1 December 2026.
         {"HoursWeek", K::Hours, row("2 Hrs", "Week", "12/1/2026", "Now"), kT37, 120.0 * 90 / 7 / 60},
         {"HoursMonth", K::Hours, row("3 Hrs", "Month", "12/1/2026", "Now"), kT37, 9},  // 3 months
@@ -54,7 +55,7 @@ TEST(LookAheadRow, CountsTheRowToTheBirthday) {
         {"LeapBirthday", K::Hours, row("1 Hr", "Day", "12/6/2026", "Now"), nthBirthday(kLeapBirth, 27), 84}};
     // clang-format on
     for (const auto& [name, kind, r, birthday, byAge] : rows)
-        EXPECT_NEAR(totalByBirthday(kind, r, birthday, kNow), byAge, 1e-9) << name;
+        EXPECT_NEAR(totalByBirthday(kind, r, birthday), byAge, 1e-9) << name;
 }
 
 TEST(LookAheadAge, YoungestStartAndRefusal) {
@@ -96,6 +97,26 @@ TEST(LookAheadHours, InYearsAndDaysFromADay) {
         EXPECT_EQ(hoursAsYearsAndDays(hours), QString::fromUtf8(text)) << hours;
 }
 
+// So far is what has been lived up to today; by 37 (1 March 2027) the rest comes on top.
+TEST(LookAheadRow, SoFarStopsAtToday) {
+    PinnedEnv env;
+    const std::tuple<QStringList, double, double> rows[] = {
+        {{"Ending later", "$1", "Day", "12/1/2026", "1/1/2027"}, 5, 31},
+        {{"Swapped", "$1", "Day", "6/1/2027", "12/1/2026"}, 5, 90},
+        {{"Not begun", "$1", "Day", "2/1/2027", "Now"}, 0, 28},
+        {{"Once today", "$50", "Once", "12/6/2026", "Now"}, 50, 50},
+        {{"Once later", "$50", "Once", "1/1/2027", "Now"}, 0, 50},
+        {{"Dated later", "$1", "Once", "1/1/2027", "2/1/2027"}, 0, 1},
+        {{"Beyond the age", "$2", "Week", "1/1/2030", "Now"}, 0, 0}};
+    std::array<TableTexts, 3> t{emptyTable(K::Hours), emptyTable(K::Money), emptyTable(K::Freq)};
+    for (size_t r = 0; r < std::size(rows); ++r) t[1][r + 1] = std::get<0>(rows[r]);
+    const LookAhead look = lookAhead(t, kBirth, 37, kNow);
+    for (size_t r = 0; r < std::size(rows); ++r) {
+        EXPECT_NEAR(look.tables[1].at(r).soFar, std::get<1>(rows[r]), 1e-9) << r;
+        EXPECT_NEAR(look.tables[1].at(r).byAge, std::get<2>(rows[r]), 1e-9) << r;
+    }
+}
+
 // One row a table, dates and amounts in the locale's forms.
 std::array<TableTexts, 3> tables(const QStringList& hours, const QStringList& money,
                                  const QStringList& freq) {
@@ -121,7 +142,7 @@ class LookAheadTables : public ::testing::TestWithParam<LocaleCase> {};
 // Age 37: 13,514 days (37 x 365 + 9 leap days), 324,336 hours. Sleep, 8 hours a day from
 // 1 December 2026: 40 h so far, 720 by the birthday, 0.22 % of it. Books, 12.50 a month
 // from 15 January 2020 to 15 March 2020: 25 either way. Moves, 2 a week from 1 December
-// 2026 to 1 June 2027: 182 days so far (52), cut to 90 (25.71): 26.29 fewer.
+// 2026 to 1 June 2027: 5 days so far (1.43), 90 by the birthday (25.71): 24.28 to come.
 TEST_P(LookAheadTables, LineCellsAndCsv) {
     const LocaleCase& c = GetParam();
     PinnedEnv env(PinnedEnv::defaultNow(), c.locale);
@@ -134,7 +155,7 @@ TEST_P(LookAheadTables, LineCellsAndCsv) {
         "Table,Activity,Unit,So far,By age 37,Still to come,Share of life by 37 %\r\n"
         "hours,\"Sleep, mostly\",hours,40.00,720.00,680.00,0.22\r\n"
         "money,'=Books,CUR,25.00,25.00,0.00,\r\n"
-        "frequency,Moves,times,52.00,25.71,-26.29,\r\n";
+        "frequency,Moves,times,1.43,25.71,24.28,\r\n";
     EXPECT_EQ(lookAheadCsv(look), QByteArray(csv).replace("CUR", c.currency));
 }
 

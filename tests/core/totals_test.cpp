@@ -54,6 +54,11 @@ INSTANTIATE_TEST_SUITE_P(
         HourCase{"SameDayDay", row("1 Hr", "Day", "3/1/2026", "3/1/2026"), kHoursLived, "0"},
         HourCase{"SameDayWeek", row("5 Hrs", "Week", "3/1/2026", "3/1/2026"), kHoursLived, "0"},
         HourCase{"TodayToNow", row("8 Hrs", "Day", "12/6/2026", "Now"), kHoursLived, "0"},
+        // Until today from a start after it (a hand-edited file): nothing lived yet. Two
+        // later dates keep their 10 days.
+        HourCase{"NowAfterToday", row("3 Hrs", "Week", "1/1/2030", "Now"), kHoursLived, "0"},
+        HourCase{"DatesAfterToday", row("1 Hr", "Day", "1/1/2030", "1/11/2030"), kHoursLived,
+                 "10 (0.00%)"},
         // 1 January 2024 to now is 1070 whole days; 1070 / 322306 = 0.332 %.
         HourCase{"UntilNow", row("1 Hr", "Day", "1/1/2024", "Now"), kHoursLived, "1,070 (0.33%)"},
         HourCase{"MonthOverOneDay", row("10 Hrs", "Month", "3/1/2026", "3/2/2026"), kHoursLived,
@@ -129,6 +134,8 @@ INSTANTIATE_TEST_SUITE_P(
                   true, kIncome, "$100 (0.20%)"},
         MoneyCase{"UnderAYear", row("12", "Year", "1/1/2025", "12/31/2025"), false, kIncome, "0"},
         MoneyCase{"DayUntilNow", row("2", "Day", "1/1/2024", "Now"), false, kIncome, "2,140"},
+        MoneyCase{"OnceNowAfterToday", row("$50.00", "Once", "1/1/2030", "Now"), true, kIncome,
+                  "$0"},
         MoneyCase{"OverAHundredPercent", row("$2,000.00", "Once", "1/1/2020", "1/1/2020"), true,
                   100, "$2,000 (2,000.00%)"},
         MoneyCase{"TinyShare", row("$0.01", "Once", "1/1/2020", "1/1/2020"), true, kIncome,
@@ -176,12 +183,15 @@ TEST(Totals, ConversionFailuresEndTheRow) {
 
 TEST(Totals, TheStartAndEndGiveTheSpan) {
     PinnedEnv env;
-    const TDateDiff s = rowSpan(row("1", "Day", "1/15/2020", "3/15/2020"), kNow);
-    EXPECT_EQ(s.totalDays, 60);
-    EXPECT_EQ(s.monthCount, 2);
-    const TDateDiff n = rowSpan(row("1", "Day", "12/6/2026", "Now"), kNow);
-    EXPECT_EQ(n.totalDays, 0);
-    EXPECT_EQ(n.totalHours, 10);
+    using K = TableKind;
+    const RowStretch s = rowStretch(row("1", "Day", "3/15/2020", "1/15/2020"), K::Hours, kNow);
+    EXPECT_TRUE(s.covers);
+    EXPECT_EQ(s.to - s.from, 60);
+    const RowStretch n = rowStretch(row("1", "Day", "12/6/2026", "Now"), K::Hours, kNow);
+    EXPECT_NEAR(n.to - n.from, 10.0 / 24, 1e-9);
+    EXPECT_FALSE(rowStretch(row("1", "Day", "12/7/2026", "Now"), K::Hours, kNow).covers);
+    // A bad amount is named even where nothing is counted.
+    EXPECT_THROW(rowTotal(K::Money, row("$", "Day", "12/7/2026", "Now"), 0, kNow), ConversionError);
 }
 
 TEST(Totals, CellValueStopsBeforeTheShare) {
