@@ -1,21 +1,79 @@
 #include "core/locale_format.h"
 
 #include <QRegularExpression>
+#include <algorithm>
 #include <cmath>
 
 #include "core/clock.h"
 
 namespace lt::loc {
 
-void initProgramLocale() {
-    QLocale sys = QLocale::system();
-    if (sys.language() == QLocale::C) sys = QLocale(QLocale::English, QLocale::UnitedStates);
-    QLocale::setDefault(sys);
+namespace {
+struct ProgramFormats {
+    QLocale dates = QLocale(QLocale::English, QLocale::UnitedStates);
+    QLocale money = QLocale(QLocale::English, QLocale::UnitedStates);
+    Currency currency = currencyOf(QLocale(QLocale::English, QLocale::UnitedStates));
+};
+ProgramFormats& formats() {
+    static ProgramFormats f;
+    return f;
 }
 
-void setProgramLocale(const QLocale& locale) { QLocale::setDefault(locale); }
+QLocale usableLocale(const QString& name) {
+    const QLocale l(name);
+    return l.language() == QLocale::C ? QLocale(QLocale::English, QLocale::UnitedStates) : l;
+}
+}  // namespace
+
+Currency currencyWithCode(const QString& code) {
+    if (currencyOf(moneyLocale()).code == code) return currencyOf(moneyLocale());
+    std::optional<Currency> english, any;
+    for (const QLocale& l : QLocale::matchingLocales(QLocale::AnyLanguage, QLocale::AnyScript,
+                                                     QLocale::AnyTerritory)) {
+        if (l.currencySymbol(QLocale::CurrencyIsoCode) != code) continue;
+        if (l.language() == moneyLocale().language()) return currencyOf(l);
+        if (!english && l.language() == QLocale::English) english = currencyOf(l);
+        if (!any) any = currencyOf(l);
+    }
+    return english ? *english : any ? *any : Currency{code, code};
+}
+
+QString categoryLocaleName(const char* category,
+                           const std::function<QString(const char*)>& environment) {
+    for (const char* name : {"LC_ALL", category, "LANG"})
+        if (const QString value = environment(name); !value.isEmpty()) return value;
+    return QStringLiteral("C");
+}
+
+void initProgramLocale() {
+    const auto environment = [](const char* name) { return qEnvironmentVariable(name); };
+    setProgramLocales(usableLocale(categoryLocaleName("LC_NUMERIC", environment)),
+                      usableLocale(categoryLocaleName("LC_TIME", environment)),
+                      usableLocale(categoryLocaleName("LC_MONETARY", environment)));
+}
+
+void setProgramLocale(const QLocale& locale) { setProgramLocales(locale, locale, locale); }
+
+void setProgramLocales(const QLocale& numbers, const QLocale& dates, const QLocale& money) {
+    // Not the system locale itself: its name follows the language of the texts while its
+    // formats follow the categories, so what it says it is and what it writes differ.
+    QLocale::setDefault(numbers);
+    formats().dates = dates;
+    formats().money = money;
+    formats().currency = currencyOf(money);
+}
 
 QLocale programLocale() { return QLocale(); }
+QLocale dateLocale() { return formats().dates; }
+QLocale moneyLocale() { return formats().money; }
+
+Currency programCurrency() { return formats().currency; }
+void setProgramCurrency(const Currency& currency) { formats().currency = currency; }
+
+Currency currencyOf(const QLocale& locale) {
+    return {locale.currencySymbol(QLocale::CurrencyIsoCode),
+            locale.currencySymbol(QLocale::CurrencySymbol)};
+}
 
 namespace {
 QString shortDateFormatOf(const QLocale& locale) {
@@ -27,12 +85,12 @@ QString shortDateFormatOf(const QLocale& locale) {
 }
 }  // namespace
 
-QString shortDateFormat() { return shortDateFormatOf(programLocale()); }
+QString shortDateFormat() { return shortDateFormatOf(dateLocale()); }
 
-QString formatDate(const QDate& date) { return programLocale().toString(date, shortDateFormat()); }
+QString formatDate(const QDate& date) { return dateLocale().toString(date, shortDateFormat()); }
 
 QString formatLongDate(const QDate& date) {
-    return programLocale().toString(date, QLocale::LongFormat);
+    return dateLocale().toString(date, QLocale::LongFormat);
 }
 
 namespace {
@@ -98,23 +156,64 @@ QString asciiDigits(const QString& text) {
     return out;
 }
 
-std::optional<QDate> parseDate(const QString& text) { return parseDateIn(text, programLocale()); }
+std::optional<QDate> parseDate(const QString& text) { return parseDateIn(text, dateLocale()); }
 
-std::optional<double> parseAmountIn(const QString& text, const QLocale& locale) {
-    QString t = asciiDigits(text);
-    // A symbol may hold the decimal separator ("Rs."): it goes whole.
-    const QString symbol = asciiDigits(locale.currencySymbol(QLocale::CurrencySymbol));
-    if (!symbol.isEmpty()) t.remove(symbol);
-    const QString decimal = asciiDigits(locale.decimalPoint());
-    QString c;
-    for (qsizetype i = 0; i < t.size(); ++i) {
-        if (t[i] >= u'0' && t[i] <= u'9')
-            c += t[i];
-        else if (!decimal.isEmpty() && QStringView(t).mid(i).startsWith(decimal))
-            c += u'.';
+namespace {
+// Digits in the integer part's groups, from the right: the lowest group, then each
+// higher one (3 and 3, or 3 and 2 for en_IN's "12,34,567"); {0, 0} for no grouping.
+std::pair<qsizetype, qsizetype> groupSizes(const QLocale& numbers) {
+    const QString g = asciiDigits(numbers.groupSeparator());
+    const QString shown = asciiDigits(numbers.toString(qlonglong(123456789012345)));
+    const qsizetype last = g.isEmpty() ? -1 : shown.lastIndexOf(g);
+    if (last < 0) return {0, 0};
+    const qsizetype before = shown.lastIndexOf(g, last - 1);
+    const qsizetype least = shown.size() - last - g.size();
+    return {least, before < 0 ? least : last - before - g.size()};
+}
+
+bool allDigits(QStringView t) {
+    return !t.isEmpty() &&
+           std::all_of(t.begin(), t.end(), [](QChar c) { return c >= u'0' && c <= u'9'; });
+}
+
+// The text without the currency: its whole symbol, or the symbol's first character at
+// either end (as a picture mask's "$" writes it).
+QString withoutCurrency(QString t, const Currency& currency) {
+    const QString symbol = asciiDigits(currency.symbol).trimmed();
+    if (symbol.isEmpty()) return t.trimmed();
+    if (t.contains(symbol)) return t.remove(symbol).trimmed();
+    t = t.trimmed();
+    const QString sign = symbol.left(symbol.size() > 1 && symbol[0].isHighSurrogate() ? 2 : 1);
+    if (t.startsWith(sign)) return t.mid(sign.size()).trimmed();
+    if (t.endsWith(sign)) return t.chopped(sign.size()).trimmed();
+    return t;
+}
+}  // namespace
+
+std::optional<double> readAmountIn(const QString& text, const QLocale& numbers,
+                                   const Currency& currency, int decimals) {
+    const QString t = withoutCurrency(asciiDigits(text), currency);
+    const QString decimal = asciiDigits(numbers.decimalPoint());
+    const QString group = asciiDigits(numbers.groupSeparator());
+    const qsizetype point = decimal.isEmpty() ? -1 : t.indexOf(decimal);
+    const QString whole = point < 0 ? t : t.left(point);
+    const QString fraction = point < 0 ? QString() : t.mid(point + decimal.size());
+    if (point >= 0 && (!allDigits(fraction) || fraction.size() > decimals)) return std::nullopt;
+    QString digits = whole;
+    if (!group.isEmpty() && whole.contains(group)) {
+        const auto [least, higher] = groupSizes(numbers);
+        const QStringList parts = whole.split(group);
+        for (qsizetype i = 0; i < parts.size(); ++i) {
+            const qsizetype want = i + 1 == parts.size() ? least : higher;
+            const bool fits =
+                i == 0 ? parts[i].size() >= 1 && parts[i].size() <= want : parts[i].size() == want;
+            if (!fits || !allDigits(parts[i])) return std::nullopt;
+        }
+        digits = parts.join(QString());
     }
+    if (!allDigits(digits)) return std::nullopt;
     bool ok = false;
-    const double v = QLocale::c().toDouble(c, &ok);
+    const double v = QLocale::c().toDouble(digits + u'.' + fraction + u'0', &ok);
     if (!ok) return std::nullopt;
     return v;
 }
@@ -177,15 +276,13 @@ std::optional<QDate> parseDateIn(const QString& text, const QLocale& locale) {
 }
 
 QString longTimeFormat() {
-    QString f = programLocale().timeFormat(QLocale::LongFormat);
+    QString f = dateLocale().timeFormat(QLocale::LongFormat);
     static const QRegularExpression zone(QStringLiteral("\\s*t+\\s*"));
     f.replace(zone, QStringLiteral(" "));
     return f.trimmed();
 }
 
-QString formatLongTime(const QTime& time) {
-    return programLocale().toString(time, longTimeFormat());
-}
+QString formatLongTime(const QTime& time) { return dateLocale().toString(time, longTimeFormat()); }
 
 double roundHalfAway(double value, int decimals) {
     const double scale = std::pow(10.0, decimals);
@@ -200,7 +297,8 @@ QString formatNumber(double value, int decimals) {
 }
 
 QString formatMoney0(double value) {
-    return programLocale().toCurrencyString(roundHalfAway(value, 0), currencySymbol(), 0);
+    // The file's currency in the money locale's pattern ("$1,235" in ja_JP, "1.235 $" in de_DE).
+    return moneyLocale().toCurrencyString(roundHalfAway(value, 0), currencySymbol(), 0);
 }
 
 std::optional<double> parseNumber(const QString& text) {
@@ -261,18 +359,21 @@ QChar groupSeparator() {
     return s.isEmpty() ? QChar(u',') : s.front();
 }
 
-QString currencySymbol() { return programLocale().currencySymbol(QLocale::CurrencySymbol); }
+QString currencySymbol() { return programCurrency().symbol; }
 
-QString currencyCode() { return programLocale().currencySymbol(QLocale::CurrencyIsoCode); }
+QString currencyCode() { return programCurrency().code; }
 
-QString currencySign() {
-    const QString s = currencySymbol();
-    return s.left(s.size() > 1 && s[0].isHighSurrogate() ? 2 : 1);
+namespace {
+QString signOf(const QString& symbol) {
+    return symbol.left(symbol.size() > 1 && symbol[0].isHighSurrogate() ? 2 : 1);
 }
+}  // namespace
+
+QString currencySign() { return signOf(currencySymbol()); }
 
 // The name as it stands alone (Russian "март"), not the form inside a date ("марта").
 QString monthName(int month) {
-    return programLocale().standaloneMonthName(month, QLocale::LongFormat);
+    return dateLocale().standaloneMonthName(month, QLocale::LongFormat);
 }
 
 int maskDecimals(const QString& mask) {
@@ -281,10 +382,14 @@ int maskDecimals(const QString& mask) {
 }
 
 QString maskedNumber(double value, const QString& mask) {
+    return maskedNumber(value, mask, programCurrency());
+}
+
+QString maskedNumber(double value, const QString& mask, const Currency& currency) {
     const int decimals = maskDecimals(mask);
     const QString digits =
         mask.contains(u',') ? formatNumber(value, decimals) : plainNumber(value, decimals);
-    return (mask.contains(u'$') ? currencySign() : QString()) + digits;
+    return (mask.contains(u'$') ? signOf(currency.symbol) : QString()) + digits;
 }
 
 }  // namespace lt::loc

@@ -3,16 +3,43 @@
 #include <QLocale>
 #include <QString>
 #include <QTime>
+#include <functional>
 #include <optional>
 
 // Every locale rule of the program lives here; nothing else asks QLocale for formats.
 namespace lt::loc {
 
-// Makes the system locale the program's default; the C/POSIX locale becomes en_US.
+// A currency: its ISO 4217 code and the symbol its amounts are written with.
+struct Currency {
+    QString code;
+    QString symbol;
+    friend bool operator==(const Currency&, const Currency&) = default;
+};
+
+// The name of the locale the C library takes for `category` ("LC_NUMERIC", "LC_TIME",
+// "LC_MONETARY"): LC_ALL, else the category's own variable, else LANG. LANGUAGE and
+// LC_MESSAGES choose the language of the texts, never the formats.
+QString categoryLocaleName(const char* category,
+                           const std::function<QString(const char*)>& environment);
+// The program's formats from the environment: numbers as LC_NUMERIC, dates as LC_TIME,
+// money as LC_MONETARY, with that locale's currency; the C/POSIX locale becomes en_US.
 void initProgramLocale();
-// Sets the program's locale (tests).
+// All three from one locale, with its currency (tests).
 void setProgramLocale(const QLocale& locale);
+void setProgramLocales(const QLocale& numbers, const QLocale& dates, const QLocale& money);
+// The numbers' locale, which is also QLocale().
 QLocale programLocale();
+QLocale dateLocale();
+QLocale moneyLocale();
+
+// The currency money is in: the settings file's, else the money locale's.
+Currency programCurrency();
+void setProgramCurrency(const Currency& currency);
+// A locale's own currency.
+Currency currencyOf(const QLocale& locale);
+// The currency of an ISO 4217 code, with the symbol a locale of the money locale's language
+// (else an English one) writes it with; the code as its symbol when no locale has it.
+Currency currencyWithCode(const QString& code);
 
 // The locale's short date format with the year widened to four digits.
 QString shortDateFormat();
@@ -26,9 +53,12 @@ QString formatLongDate(const QDate& date);
 std::optional<QDate> parseDate(const QString& text);
 // The same reading under another locale (a file written there).
 std::optional<QDate> parseDateIn(const QString& text, const QLocale& locale);
-// An amount as a cell under `locale` shows it ("$1,200.50", "1.200,50 €"): its digits and
-// that locale's decimal separator, the currency symbol dropped; nullopt without digits.
-std::optional<double> parseAmountIn(const QString& text, const QLocale& locale);
+// An amount exactly as written under `numbers` in `currency` ("$1,200.50", "1.200,50 €"):
+// digits grouped as that locale groups them or not at all, at most `decimals` after its
+// decimal separator, the currency's symbol or its first character before or after (none
+// for an empty currency). Anything else, "$3.75" under de_DE among them, is nullopt.
+std::optional<double> readAmountIn(const QString& text, const QLocale& numbers,
+                                   const Currency& currency, int decimals);
 
 // The locale's long time format without the time-zone part.
 QString longTimeFormat();
@@ -61,6 +91,7 @@ QString currencySign();
 // A number as a field with a picture mask shows it: "$" the currency sign, "," the
 // locale's grouping, ".##" the decimals ("$###,###,###" shows 250000 as "$250,000").
 QString maskedNumber(double value, const QString& mask);
+QString maskedNumber(double value, const QString& mask, const Currency& currency);
 int maskDecimals(const QString& mask);
 QString monthName(int month);  // full name on its own, 1..12
 

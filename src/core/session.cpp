@@ -29,6 +29,8 @@ int designedColumnWidth(int col) { return kColumnWidths[size_t(col)]; }
 ColumnWidths designedColumnWidths() { return kColumnWidths; }
 
 Session openSession(const StoredSettings& stored, DateTime now) {
+    // From here on money is in the file's currency, whatever the locale's is.
+    if (!stored.currency.code.isEmpty()) loc::setProgramCurrency(stored.currency);
     Session s;
     s.now = now;
     s.dateOfBirth = now;
@@ -74,6 +76,7 @@ StoredSettings storedSettingsOf(const QString& name, const QString& birthDateTex
     s.name = name;
     s.birthDateText = birthDateText;
     s.income = income;
+    s.currency = loc::programCurrency();
     for (size_t t = 0; t < tables.size(); ++t)
         for (int r = 1; r < kTableRows && r < int(tables[t].size()); ++r) {
             std::array<QString, 5> cells;

@@ -5,6 +5,7 @@
 #include <QLockFile>
 #include <QStandardPaths>
 #include <algorithm>
+#include <optional>
 
 #include "core/clock.h"
 #include "core/locale_format.h"
@@ -13,6 +14,7 @@
 #include "core/session.h"
 #include "core/table_description.h"
 #include "core/table_shape.h"
+#include "core/totals.h"
 
 namespace lt {
 
@@ -28,9 +30,15 @@ constexpr qint64 kDefaultCount = 5;
 // readers that do not know it pass over.
 const QString kLookAheadSection = QStringLiteral("LookAhead");
 
-// The locale that wrote the file, so that another one can read its dates and amounts.
+// The formats that wrote the file, so that another locale reads its dates and amounts:
+// the locales of its numbers and dates and its currency. "Name" is what older versions
+// read: the one locale of both, empty when they differ.
 const QString kLocaleSection = QStringLiteral("Locale");
-const QString kLocaleKey = QStringLiteral("Name");
+const QString kLocaleName = QStringLiteral("Name");
+const QString kNumbersKey = QStringLiteral("Numbers");
+const QString kDatesKey = QStringLiteral("Dates");
+const QString kCurrencyKey = QStringLiteral("Currency");
+const QString kSymbolKey = QStringLiteral("CurrencySymbol");
 
 QString rowSection(const TableDescription& t, int row) {
     return QLatin1String(t.rowSection) + QString::number(row);
@@ -61,31 +69,123 @@ PrivateProfile loadSettings(const QString& path, FileStamp* stamp, bool requireS
     return ini;
 }
 
-// Dates and amounts written under `recorded` (a locale name), as this locale writes them.
-// Texts that do not read there are left as they stand, to be reported where they are used.
-void bringIntoProgramLocale(StoredSettings& s, const QString& recorded) {
-    const QLocale from(recorded);
-    // An unknown name gives the C locale; such a record is not trusted.
-    if (recorded.isEmpty() || (from.language() == QLocale::C && recorded != u"C") ||
-        from.name() == loc::programLocale().name())
-        return;
-    auto date = [&from](QString& text) {
-        if (const auto d = loc::parseDateIn(text, from)) text = loc::formatDate(*d);
-    };
-    date(s.birthDateText);
+// A locale the record names; nullopt for none or a name no locale has.
+std::optional<QLocale> recordedLocale(const PrivateProfile& ini, const QString& key) {
+    QString name = ini.readString(kLocaleSection, key, QString());
+    if (name.isEmpty()) name = ini.readString(kLocaleSection, kLocaleName, QString());
+    const QLocale l(name);
+    if (name.isEmpty() || (l.language() == QLocale::C && name != u"C")) return std::nullopt;
+    return l;
+}
+
+// A stored text and where it stands, for the message that names it.
+struct StoredValue {
+    QString* text;
+    QString place;
+    AmountKind kind = AmountKind::Time;
+};
+
+// Values that carry no digit ("Now", "") say nothing about a format.
+bool hasDigit(const QString& text) {
+    const QString t = loc::asciiDigits(text);
+    return std::any_of(t.begin(), t.end(), [](QChar c) { return c >= u'0' && c <= u'9'; });
+}
+
+// The first value `reads` refuses, or nullptr when it reads them all.
+template <typename Reads>
+const StoredValue* firstUnread(const std::vector<StoredValue>& values, Reads reads) {
+    for (const StoredValue& v : values)
+        if (hasDigit(*v.text) && !reads(v)) return &v;
+    return nullptr;
+}
+
+// Reads the values by the record when it reads them all, else by the formats in use when
+// those read them all; the chosen formats are given to `use`. Otherwise says which value
+// the record does not read.
+template <typename Formats, typename Reads, typename Use>
+QString chooseFormats(const std::vector<StoredValue>& values,
+                      const std::optional<Formats>& recorded, const Formats& running, Reads reads,
+                      Use use, const QString& recordName) {
+    if (!recorded) return {};
+    const StoredValue* bad =
+        firstUnread(values, [&](const StoredValue& v) { return reads(v, *recorded); });
+    if (!bad) {
+        use(*recorded);
+        return {};
+    }
+    if (!firstUnread(values, [&](const StoredValue& v) { return reads(v, running); })) {
+        use(running);
+        return {};
+    }
+    return QStringLiteral("%1: '%2' does not read in the formats the file records (%3)")
+        .arg(bad->place, *bad->text, recordName);
+}
+
+// The stored dates and amounts, in the formats the file records, brought into the ones
+// in use; s.currency becomes the file's. A record the values contradict gives way to the
+// formats in use when those read every value; otherwise the reason the file cannot be read.
+QString bringIntoProgramFormats(StoredSettings& s, const PrivateProfile& ini) {
+    std::vector<StoredValue> dates{{&s.birthDateText, QStringLiteral("Your birthdate")}};
+    std::vector<StoredValue> amounts;
     for (const TableDescription& layout : tableDescriptions()) {
-        for (auto& row : s.tables[size_t(tableIndex(layout.kind))]) {
+        auto& table = s.tables[size_t(tableIndex(layout.kind))];
+        for (size_t r = 0; r < table.size(); ++r) {
+            const int row = int(r) + 1;
             if (layout.amount != AmountKind::Time)
-                if (const auto v = loc::parseAmountIn(row[1], from))
-                    row[1] = loc::maskedNumber(*v, amountMask(layout.amount));
-            date(row[3]);
-            date(row[4]);
+                amounts.push_back({&table[r][1], cellPlace(layout.kind, row, 1), layout.amount});
+            dates.push_back({&table[r][3], cellPlace(layout.kind, row, 3)});
+            dates.push_back({&table[r][4], cellPlace(layout.kind, row, 4)});
         }
     }
+
+    using Money = std::pair<QLocale, loc::Currency>;
+    std::optional<Money> recordedMoney;
+    if (const auto numbers = recordedLocale(ini, kNumbersKey)) {
+        loc::Currency c = loc::currencyOf(*numbers);
+        if (const QString code = ini.readString(kLocaleSection, kCurrencyKey, QString());
+            !code.isEmpty())
+            c = ini.hasKey(kLocaleSection, kSymbolKey)
+                    ? loc::Currency{code, ini.readString(kLocaleSection, kSymbolKey, code)}
+                    : loc::currencyWithCode(code);
+        recordedMoney = Money{*numbers, c};
+    }
+    const auto amountOf = [](const StoredValue& v, const Money& m) {
+        return loc::readAmountIn(*v.text, m.first,
+                                 v.kind == AmountKind::Money ? m.second : loc::Currency{},
+                                 loc::maskDecimals(amountMask(v.kind)));
+    };
+    const auto readsAmount = [&](const StoredValue& v, const Money& m) {
+        return amountOf(v, m).has_value();
+    };
+    const Money runningMoney{loc::programLocale(), s.currency};
+    const auto useMoney = [&](const Money& m) {
+        s.currency = m.second;
+        if (m.first.name() == runningMoney.first.name()) return;
+        for (const StoredValue& v : amounts)
+            if (const auto value = amountOf(v, m))
+                *v.text = loc::maskedNumber(*value, amountMask(v.kind), m.second);
+    };
+    const QString numbersName = recordedMoney ? recordedMoney->first.name() : QString();
+    QString why = chooseFormats<Money>(amounts, recordedMoney, runningMoney, readsAmount, useMoney,
+                                       numbersName);
+    if (!why.isEmpty()) return why;
+
+    const auto readsDate = [](const StoredValue& v, const QLocale& l) {
+        return loc::parseDateIn(*v.text, l).has_value();
+    };
+    const auto useDates = [&](const QLocale& l) {
+        if (l.name() == loc::dateLocale().name()) return;
+        for (const StoredValue& v : dates)
+            if (const auto d = loc::parseDateIn(*v.text, l)) *v.text = loc::formatDate(*d);
+    };
+    const auto recordedDates = recordedLocale(ini, kDatesKey);
+    return chooseFormats<QLocale>(dates, recordedDates, loc::dateLocale(), readsDate, useDates,
+                                  recordedDates ? recordedDates->name() : QString());
 }
 
 StoredSettings settingsOf(const PrivateProfile& ini) {
     StoredSettings s;
+    s.currency = loc::currencyOf(loc::moneyLocale());
     s.name =
         ini.readString(QStringLiteral("Name"), QStringLiteral("name"), QStringLiteral("Your name"));
     s.birthDateText = ini.readString(QStringLiteral("DOB"), QStringLiteral("Date"), QString());
@@ -114,7 +214,6 @@ StoredSettings settingsOf(const PrivateProfile& ini) {
         std::stable_partition(table.begin(), table.end(),
                               [](const auto& row) { return !isBlankActivity(row[0]); });
     }
-    bringIntoProgramLocale(s, ini.readString(kLocaleSection, kLocaleKey, QString()));
     const qint64 age = ini.readInteger(kLookAheadSection, QStringLiteral("Age"), 0);
     s.lookAheadAge = age >= 1 && age <= kLookAheadOldestAge ? int(age) : 0;
     return s;
@@ -143,7 +242,11 @@ SettingsReadError::SettingsReadError(const QString& path, const QString& reason)
       reason_(reason) {}
 
 StoredSettings readSettingsFile(const QString& path, FileStamp* stamp, bool requireSettings) {
-    return settingsOf(loadSettings(path, stamp, requireSettings));
+    const PrivateProfile ini = loadSettings(path, stamp, requireSettings);
+    StoredSettings s = settingsOf(ini);
+    if (const QString why = bringIntoProgramFormats(s, ini); !why.isEmpty())
+        throw SettingsReadError(path, why);
+    return s;
 }
 
 StoredSettings defaultSettings() { return settingsOf(PrivateProfile()); }
@@ -175,8 +278,16 @@ void writeSettingsFile(const QString& path, const StoredSettings& s, bool overwr
                                 hasRow ? table[size_t(row - 1)][c] : QString());
         }
     }
-    // Right after the row sections: older versions read past it.
-    ini.writeString(kLocaleSection, kLocaleKey, loc::programLocale().name());
+    // Right after the row sections: older versions read past it. The formats the texts
+    // were written in: those in use, and the file's currency.
+    const QString numbers = loc::programLocale().name();
+    const QString dates = loc::dateLocale().name();
+    const loc::Currency currency = s.currency.code.isEmpty() ? loc::programCurrency() : s.currency;
+    ini.writeString(kLocaleSection, kLocaleName, numbers == dates ? numbers : QString());
+    ini.writeString(kLocaleSection, kNumbersKey, numbers);
+    ini.writeString(kLocaleSection, kDatesKey, dates);
+    ini.writeString(kLocaleSection, kCurrencyKey, currency.code);
+    ini.writeString(kLocaleSection, kSymbolKey, currency.symbol);
 
     // Last of all, after every section above and the locale record.
     if (s.lookAheadAge > 0)

@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "core/file_io.h"
+#include "core/locale_format.h"
 
 class QLockFile;
 
@@ -22,6 +23,8 @@ struct StoredSettings {
     std::array<std::vector<std::array<QString, 5>>, 3> tables;
     // The age the Look ahead window last showed, 1 to 120; 0 when none was kept.
     int lookAheadAge = 0;
+    // The currency of the amounts: the file's, else the money locale's.
+    loc::Currency currency;
 };
 
 // "Unable to write to <full path>: <the system's reason>": the message for any file the

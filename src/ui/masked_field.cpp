@@ -9,6 +9,13 @@
 
 namespace lt {
 
+namespace {
+// Asked each time: the currency is the settings file's, known once it is read.
+QString signOf(const QString& mask) {
+    return mask.contains(u'$') ? loc::currencySign() : QString();
+}
+}  // namespace
+
 MaskedNumberField::MaskedNumberField(QWidget* parent) : QDoubleSpinBox(parent) {
     setKeyboardTracking(false);
     setAlignment(Qt::AlignRight | Qt::AlignVCenter);
@@ -18,7 +25,6 @@ MaskedNumberField::MaskedNumberField(QWidget* parent) : QDoubleSpinBox(parent) {
 
 void MaskedNumberField::setPictureMask(const QString& mask) {
     mask_ = mask;
-    sign_ = mask.contains(u'$') ? loc::currencySign() : QString();
     setDecimals(loc::maskDecimals(mask));
     setGroupSeparatorShown(mask.contains(u','));
     const double v = value();
@@ -34,11 +40,11 @@ void MaskedNumberField::setValueText(const QString& text) {
 QString MaskedNumberField::textFromValue(double v) const { return loc::maskedNumber(v, mask_); }
 
 double MaskedNumberField::valueFromText(const QString& text) const {
-    return loc::parseNumber(loc::shownNumberDigits(text, sign_)).value_or(0);
+    return loc::parseNumber(loc::shownNumberDigits(text, signOf(mask_))).value_or(0);
 }
 
 QValidator::State MaskedNumberField::validate(QString& input, int& /*pos*/) const {
-    const QString t = loc::shownNumberDigits(input, sign_);
+    const QString t = loc::shownNumberDigits(input, signOf(mask_));
     if (t.isEmpty()) return QValidator::Intermediate;
     const QChar dec = loc::decimalSeparator();
     int decimalsSeen = -1;
@@ -55,7 +61,7 @@ QValidator::State MaskedNumberField::validate(QString& input, int& /*pos*/) cons
 }
 
 bool MaskedNumberField::typedOutOfRange() const {
-    const auto v = loc::parseNumber(loc::shownNumberDigits(lineEdit()->text(), sign_));
+    const auto v = loc::parseNumber(loc::shownNumberDigits(lineEdit()->text(), signOf(mask_)));
     return v && (*v < minimum() || *v > maximum());
 }
 

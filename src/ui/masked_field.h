@@ -35,7 +35,6 @@ private:
     // window (as when the window closes).
     bool movesWithinWindow(const QFocusEvent* event) const;
     QString mask_;
-    QString sign_;
 };
 
 }  // namespace lt

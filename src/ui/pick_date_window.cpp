@@ -200,8 +200,8 @@ void TfrmPickDate::buildControls() {
     Calendar->setVerticalHeaderFormat(QCalendarWidget::NoVerticalHeader);
     Calendar->setHorizontalHeaderFormat(QCalendarWidget::ShortDayNames);
     Calendar->setDateEditEnabled(false);
-    Calendar->setLocale(loc::programLocale());
-    Calendar->setFirstDayOfWeek(loc::programLocale().firstDayOfWeek());
+    Calendar->setLocale(loc::dateLocale());
+    Calendar->setFirstDayOfWeek(loc::dateLocale().firstDayOfWeek());
     Calendar->setDateRange(pickerFirstDate(), pickerLastDate());
     Calendar->setFixedSize(353, 190);
     Calendar->setAccessibleName(QStringLiteral("Calendar"));

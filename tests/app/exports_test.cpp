@@ -465,6 +465,37 @@ TEST(ExportProgram, ExitCodes) {
     EXPECT_TRUE(fileBytes(at("c.svg")).contains("Money spent for Ann"));
 }
 
+// The sample, recorded in en_US, exported under other locale variables: its dollars and
+// dates read as written, whatever LC_NUMERIC, LC_TIME, LANG or LANGUAGE say.
+TEST(ExportProgram, TheSampleReadsInTheFormatsItRecords) {
+    QTemporaryDir dir;
+    const QString settings = dir.filePath("sample.ini");
+    ASSERT_TRUE(QFile::copy(QStringLiteral(LT_SAMPLE_SETTINGS), settings));
+    const QList<QStringList> environments = {
+        {"LANG=en_US.UTF-8", "LC_NUMERIC=de_DE.UTF-8"},  {"LANG=en_US.UTF-8", "LANGUAGE=de"},
+        {"LANG=en_US.UTF-8", "LC_TIME=en_GB.UTF-8"},     {"LANG=ja_JP.UTF-8"},
+        {"LANG=de_DE.UTF-8", "LC_MONETARY=ja_JP.UTF-8"},
+    };
+    for (const QStringList& environment : environments) {
+        QProcess p;
+        p.setEnvironment(environment + QStringList{"PATH=" + qEnvironmentVariable("PATH")});
+        p.start(QStringLiteral(LT_PROGRAM), {"--settings", settings, "--export-csv", "-"});
+        ASSERT_TRUE(p.waitForFinished(30000));
+        const QString where = environment.join(u' ');
+        EXPECT_EQ(p.exitCode(), 0) << where.toStdString();
+        const QList<QStringList> csv = readCsv(p.readAllStandardOutput());
+        ASSERT_EQ(csv.size(), 7) << where.toStdString();
+        // Books: $12.50 a month from 15 January to 15 March 2020.
+        EXPECT_EQ(csv[4], (QStringList{"money", "Books", "12.50", "USD", "Month", "2020-01-15",
+                                       "2020-03-15", "25.00", "0.00"}))
+            << where.toStdString();
+        EXPECT_EQ(csv[5].mid(0, 6),
+                  (QStringList{"money", "Coffee", "3.75", "USD", "Day", "2010-06-01"}))
+            << where.toStdString();
+    }
+    EXPECT_EQ(fileBytes(settings), fileBytes(QStringLiteral(LT_SAMPLE_SETTINGS)));
+}
+
 // Names that are markup in XML are written into the SVG as text, so the file parses.
 TEST(ExportProgram, ChartSvgIsXmlWhateverTheNames) {
     QTemporaryDir dir;

@@ -165,7 +165,9 @@ inline ::testing::AssertionResult hasSavedLayout(const IniFile& ini, bool inOrde
         for (int r = 1; r <= 51; ++r)
             want.push_back({QLatin1String(tables[t][1]) + QString::number(r), keys});
     }
-    want.push_back({QStringLiteral("Locale"), {QStringLiteral("Name")}});
+    want.push_back({QStringLiteral("Locale"),
+                    {QStringLiteral("Name"), QStringLiteral("Numbers"), QStringLiteral("Dates"),
+                     QStringLiteral("Currency"), QStringLiteral("CurrencySymbol")}});
     if (ini.sections.size() != want.size())
         return ::testing::AssertionFailure()
                << ini.sections.size() << " sections, expected " << want.size();

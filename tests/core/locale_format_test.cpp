@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <QHash>
 #include <optional>
 
 #include "core/conversion.h"
@@ -235,6 +236,115 @@ TEST(LocaleFormat, MoneyHasTheLocaleCurrencyAndNoDecimals) {
         EXPECT_EQ(loc::formatMoney0(25), QString::fromUtf8("25\u00a0€"));
         EXPECT_EQ(loc::formatMoney0(1234.5), QString::fromUtf8("1.235\u00a0€"));
     }
+}
+
+// An amount reads only as the recorded formats write it: a grouping that is not the
+// locale's, more decimals than the field has or another currency is no amount.
+TEST(LocaleFormat, AmountsReadOnlyAsTheirFormatsWriteThem) {
+    const QLocale in(QLocale::English, QLocale::India);
+    const loc::Currency usd{"USD", "$"}, eur{"EUR", "€"}, none;
+    const struct {
+        const char* text;
+        QLocale numbers;
+        loc::Currency currency;
+        int decimals;
+        std::optional<double> expected;
+    } cases[] = {
+        {"$3.75", kUs, usd, 2, 3.75},
+        {"$1,212.50", kUs, usd, 2, 1212.5},
+        {"$1212.5", kUs, usd, 2, 1212.5},
+        {" $7 ", kUs, usd, 2, 7},
+        {"$3.75", kDe, usd, 2, std::nullopt},  // 3.75 is no German grouping
+        {"$3.75", kUs, eur, 2, std::nullopt},
+        {"$1.250", kDe, usd, 2, 1250},
+        {"12,50 €", kDe, eur, 2, 12.5},
+        {"€1.234.567,89", kDe, eur, 2, 1234567.89},
+        {"1,250", kUs, none, 0, 1250},
+        {"1,250", kDe, none, 0, std::nullopt},  // a count has no decimals
+        {"$1,25,0", kUs, usd, 2, std::nullopt},
+        {"$12,50.5", kUs, usd, 2, std::nullopt},
+        {"$3.755", kUs, usd, 2, std::nullopt},
+        {"$3.", kUs, usd, 2, std::nullopt},
+        {"12abc", kUs, usd, 2, std::nullopt},
+        {"-5", kUs, usd, 2, std::nullopt},
+        {"\u20b91,23,456.00", in, loc::currencyOf(in), 2, 123456},
+        {"\u20b9123,456.00", in, loc::currencyOf(in), 2, std::nullopt},
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(loc::readAmountIn(QString::fromUtf8(c.text), c.numbers, c.currency, c.decimals),
+                  c.expected)
+            << c.text << " " << c.numbers.name().toStdString();
+}
+
+// The file's currency in the money locale's pattern: dollars stay dollars in ja_JP and de_DE.
+TEST(LocaleFormat, MoneyKeepsTheFilesCurrency) {
+    const QLocale ja(QLocale::Japanese, QLocale::Japan);
+    for (const auto& [locale, shown] : {std::pair{ja, "$1,235"}, std::pair{kDe, "1.235\u00a0$"}}) {
+        PinnedEnv env(PinnedEnv::defaultNow(), locale);
+        loc::setProgramCurrency(loc::currencyOf(kUs));
+        EXPECT_EQ(loc::formatMoney0(1234.5), QString::fromUtf8(shown));
+        EXPECT_EQ(loc::currencyCode(), "USD");
+        EXPECT_EQ(loc::maskedNumber(3.75, "$###,###.##"), locale == ja ? "$3.75" : "$3,75");
+    }
+    EXPECT_EQ(loc::currencyWithCode("EUR").symbol, QString::fromUtf8("€"));
+    EXPECT_EQ(loc::currencyWithCode("XYZ"), (loc::Currency{"XYZ", "XYZ"}));
+}
+
+// Numbers, dates and money each follow their own variable as the C library picks it:
+// LC_ALL, else the category's, else LANG. LANGUAGE and LC_MESSAGES pick the language of
+// the texts and never the formats.
+TEST(LocaleFormat, FormatsFollowTheirCategoriesNeverTheLanguage) {
+    const char* const variables[] = {"LC_ALL",      "LC_NUMERIC", "LC_TIME", "LC_MONETARY",
+                                     "LC_MESSAGES", "LANGUAGE",   "LANG"};
+    QHash<QByteArray, QByteArray> saved;
+    for (const char* v : variables)
+        if (qEnvironmentVariableIsSet(v)) saved.insert(v, qgetenv(v));
+    const struct {
+        QList<std::pair<const char*, const char*>> environment;
+        const char *numbers, *dates, *money, *currency;
+    } cases[] = {
+        {{{"LANG", "en_US.UTF-8"}, {"LANGUAGE", "de"}}, "en_US", "en_US", "en_US", "USD"},
+        {{{"LANG", "en_US.UTF-8"}, {"LC_MESSAGES", "de_DE.UTF-8"}},
+         "en_US",
+         "en_US",
+         "en_US",
+         "USD"},
+        {{{"LANG", "en_US.UTF-8"}, {"LC_NUMERIC", "de_DE.UTF-8"}},
+         "de_DE",
+         "en_US",
+         "en_US",
+         "USD"},
+        {{{"LANG", "en_US.UTF-8"}, {"LC_TIME", "en_GB.UTF-8"}}, "en_US", "en_GB", "en_US", "USD"},
+        {{{"LANG", "en_US.UTF-8"}, {"LC_MONETARY", "ja_JP.UTF-8"}},
+         "en_US",
+         "en_US",
+         "ja_JP",
+         "JPY"},
+        {{{"LC_ALL", "de_DE.UTF-8"}, {"LC_NUMERIC", "ja_JP.UTF-8"}, {"LANG", "en_US.UTF-8"}},
+         "de_DE",
+         "de_DE",
+         "de_DE",
+         "EUR"},
+        {{{"LANG", "ar_EG.UTF-8"}}, "ar_EG", "ar_EG", "ar_EG", "EGP"},
+        {{{"LANG", "C.UTF-8"}, {"LANGUAGE", "de"}}, "en_US", "en_US", "en_US", "USD"},
+        {{}, "en_US", "en_US", "en_US", "USD"},
+    };
+    for (const auto& c : cases) {
+        for (const char* v : variables) qunsetenv(v);
+        QStringList said;
+        for (const auto& [name, value] : c.environment) {
+            qputenv(name, value);
+            said << QStringLiteral("%1=%2").arg(name, value);
+        }
+        loc::initProgramLocale();
+        EXPECT_EQ(loc::programLocale().name(), c.numbers) << said.join(u' ').toStdString();
+        EXPECT_EQ(loc::dateLocale().name(), c.dates) << said.join(u' ').toStdString();
+        EXPECT_EQ(loc::moneyLocale().name(), c.money) << said.join(u' ').toStdString();
+        EXPECT_EQ(loc::currencyCode(), c.currency) << said.join(u' ').toStdString();
+    }
+    for (const char* v : variables) qunsetenv(v);
+    for (auto it = saved.begin(); it != saved.end(); ++it) qputenv(it.key(), it.value());
+    test::applyDefaults();
 }
 
 TEST(LocaleFormat, Separators) {

@@ -19,6 +19,10 @@ namespace {
 
 using Row = std::array<QString, 5>;
 
+// The formats an en_US run writes with: numbers, dates and the dollar.
+const QByteArray kUsRecord =
+    "[Locale]\nName=en_US\nNumbers=en_US\nDates=en_US\nCurrency=USD\nCurrencySymbol=$\n";
+
 unsigned modeOf(const QString& path) {
     struct stat st {};
     ::stat(QFile::encodeName(path).constData(), &st);
@@ -224,15 +228,13 @@ TEST_F(SettingsFileTest, FreshFileHasExactlyTheSectionsKeysAndOrder) {
                        "[Freq]\nCount=51\n"
                        "[Freq1]\nDesc=\nAmount=\nPer=\nStart=\nEnd=\n"));
     // The locale that wrote the dates and amounts follows the last row section.
-    EXPECT_TRUE(
-        bytes.endsWith("[Freq51]\nDesc=\nAmount=\nPer=\nStart=\nEnd=\n"
-                       "[Locale]\nName=en_US\n"));
+    EXPECT_TRUE(bytes.endsWith("[Freq51]\nDesc=\nAmount=\nPer=\nStart=\nEnd=\n" + kUsRecord));
     EXPECT_FALSE(bytes.contains('\r'));
 
-    // 6 lines for the six single sections, 6 per row section, 2 for the locale.
+    // 6 lines for the six single sections, 6 per row section, 6 for the locale.
     QList<QByteArray> lines = bytes.split('\n');
     ASSERT_EQ(lines.takeLast(), QByteArray());  // the last line ends too
-    ASSERT_EQ(lines.size(), 932);
+    ASSERT_EQ(lines.size(), 936);
 
     // Every section in order, each followed by exactly its keys.
     QList<QByteArray> expectedHeaders = {"[DOB]", "[Name]", "[Income]"};
@@ -287,7 +289,7 @@ TEST_F(SettingsFileTest, ShortTablesAreWrittenWithEmptyRows) {
     EXPECT_TRUE(
         bytes.contains("[Freq1]\nDesc=Run\nAmount=3\nPer=Week\nStart=1/1/2020\nEnd=Now\n"
                        "[Freq2]\nDesc=\nAmount=\n"));
-    EXPECT_EQ(bytes.split('\n').size() - 1, 932);
+    EXPECT_EQ(bytes.split('\n').size() - 1, 936);
 }
 
 TEST_F(SettingsFileTest, RowsPastFiftyAreNotWritten) {
@@ -394,7 +396,7 @@ TEST_F(SettingsFileTest, CommentsAndUnknownSectionsAreKeptThroughASave) {
     EXPECT_EQ(after.count('\r'), after.count('\n'));
     // 13 lines kept, 4 keys added to HOUR1, 4 for DOB and Income, and the rest of the
     // row sections and the Money and Freq tables as in a fresh file.
-    EXPECT_EQ(after.count('\n'), 13 + 4 + 4 + (50 * 6) + 2 * (2 + 51 * 6) + 2);
+    EXPECT_EQ(after.count('\n'), 13 + 4 + 4 + (50 * 6) + 2 * (2 + 51 * 6) + 6);
 
     const StoredSettings r = readSettingsFile(path_);
     EXPECT_EQ(r.name, "Ann");
@@ -505,9 +507,8 @@ TEST_F(SettingsFileTest, ReadOnlyFolderWritableFileIsWrittenInPlace) {
     EXPECT_NO_THROW(writeSettingsFile(path_, emptySession()));
     QFile::setPermissions(dir_.path(), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
     if (root) GTEST_SKIP() << "the folder stays writable for this user (root)";
-    EXPECT_TRUE(
-        test::readFile(path_).endsWith("\n[Freq51]\nDesc=\nAmount=\nPer=\nStart=\nEnd=\n"
-                                       "[Locale]\nName=en_US\n"));
+    EXPECT_TRUE(test::readFile(path_).endsWith("\n[Freq51]\nDesc=\nAmount=\nPer=\nStart=\nEnd=\n" +
+                                               kUsRecord));
 }
 
 TEST_F(SettingsFileTest, UnreadableOldFileIsNotReplaced) {
@@ -628,13 +629,16 @@ TEST_F(SettingsFileTest, AFileWrittenInOneLocaleOpensInAnother) {
         EXPECT_EQ(r.birthDateText, "02.01.1990");
         EXPECT_EQ(r.tables[tableIndex(TableKind::Hours)][0],
                   (Row{"Sleep", "8 Hrs", "Day", "01.03.1990", "Now"}));
+        // German numbers, and still dollars.
         EXPECT_EQ(r.tables[tableIndex(TableKind::Money)][0],
-                  (Row{"Books", "\u20ac1.212,50", "Month", "15.01.2020", "Now"}));
+                  (Row{"Books", "$1.212,50", "Month", "15.01.2020", "Now"}));
+        EXPECT_EQ(r.currency, (loc::Currency{"USD", "$"}));
         // What does not read in the recorded locale is left to be reported where it is used.
         EXPECT_EQ(r.tables[tableIndex(TableKind::Freq)][0],
                   (Row{"Moves", "1.003", "Once", "01.03.2000", "x"}));
         writeSettingsFile(path_, r);
-        EXPECT_TRUE(test::readFile(path_).contains("[Locale]\nName=de_DE\n"));
+        EXPECT_TRUE(test::readFile(path_).contains(
+            "[Locale]\nName=de_DE\nNumbers=de_DE\nDates=de_DE\nCurrency=USD\nCurrencySymbol=$\n"));
     }
     // Back in en_US, the German file reads as the first one was written.
     EXPECT_EQ(readSettingsFile(path_).tables[tableIndex(TableKind::Money)][0][1], "$1,212.50");
@@ -648,6 +652,97 @@ TEST_F(SettingsFileTest, AFileWrittenInOneLocaleOpensInAnother) {
     EXPECT_EQ(readBack("[DOB]\nDate=3/1/1990\n").birthDateText, "3/1/1990");
 }
 
+// The record is the formats the texts were written in; the numbers, dates and money of
+// the run may each come from a locale of its own. A record the values contradict is read
+// by the formats in use when those make sense of every value, else refused, naming the
+// first value the record does not read.
+TEST_F(SettingsFileTest, TheRecordedFormatsReadTheFileUnlessItsValuesSayOtherwise) {
+    const QLocale us(QLocale::English, QLocale::UnitedStates);
+    const QLocale gb(QLocale::English, QLocale::UnitedKingdom);
+    const QLocale de(QLocale::German, QLocale::Germany);
+    const QLocale ja(QLocale::Japanese, QLocale::Japan);
+    const QByteArray usRows =
+        "[DOB]\nDate=3/1/1990\n[Money]\nCount=1\n"
+        "[Money1]\nDesc=Coffee\nAmount=$3.75\nPer=Day\nStart=1/15/2020\nEnd=Now\n"
+        "[Freq]\nCount=1\n[Freq1]\nDesc=Moves\nAmount=1,250\nPer=Once\nStart=12/5/2020\nEnd=Now\n";
+    const struct {
+        const char* name;
+        QByteArray record;
+        QLocale numbers, dates, money;  // the run's
+        // Birth date, amount, count, start date and currency as read; or the refusal.
+        const char *birth, *amount, *count, *start, *currency, *refusal;
+    } cases[] = {
+        // LANG=en_US LC_NUMERIC=de_DE over the sample: German numbers, not 375.00.
+        {"numbers_de", "[Locale]\nName=en_US\n", de, us, us, "3/1/1990", "$3,75", "1.250",
+         "1/15/2020", "USD", nullptr},
+        // LC_TIME=en_GB: 15 January and 5 December, neither refused nor swapped.
+        {"dates_gb", "[Locale]\nName=en_US\n", us, gb, us, "01/03/1990", "$3.75", "1,250",
+         "15/01/2020", "USD", nullptr},
+        // LANG=ja_JP: the dollars stay dollars.
+        {"money_ja", "[Locale]\nName=en_US\n", ja, ja, ja, "1990/03/01", "$3.75", "1,250",
+         "2020/01/15", "USD", nullptr},
+        {"no_record_ja", "", ja, ja, ja, "3/1/1990", "$3.75", "1,250", "1/15/2020", "JPY", nullptr},
+        {"record_of_each", "[Locale]\nName=\nNumbers=en_US\nDates=en_US\nCurrency=USD\n", de, gb,
+         de, "01/03/1990", "$3,75", "1.250", "15/01/2020", "USD", nullptr},
+        // Name=de_DE over "$3.75" (LANGUAGE=de): grouping 3.75 is not German; en_US reads all.
+        {"contradicted_read_by_us", "[Locale]\nName=de_DE\n", us, us, us, "3/1/1990", "$3.75",
+         "1,250", "1/15/2020", "USD", nullptr},
+        {"contradicted_dates_read_by_us", "[Locale]\nNumbers=en_US\nDates=de_DE\n", us, us, us,
+         "3/1/1990", "$3.75", "1,250", "1/15/2020", "USD", nullptr},
+        {"contradicted_currency_read_by_us", "[Locale]\nName=en_US\nCurrency=GBP\n", us, us, us,
+         "3/1/1990", "$3.75", "1,250", "1/15/2020", "USD", nullptr},
+        {"contradicted_and_refused", "[Locale]\nName=de_DE\n", de, de, de, nullptr, nullptr,
+         nullptr, nullptr, nullptr,
+         "Money, row 1, amount: '$3.75' does not read in the formats the file records "
+         "(de_DE)"},
+        {"dates_refused", "[Locale]\nNumbers=en_US\nDates=de_DE\n", us, gb, us, nullptr, nullptr,
+         nullptr, nullptr, nullptr,
+         "Your birthdate: '3/1/1990' does not read in the formats the file records (de_DE)"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        test::PinnedEnv pinned;
+        loc::setProgramLocales(c.numbers, c.dates, c.money);
+        if (c.refusal) {
+            try {
+                readBack(usRows + c.record);
+                ADD_FAILURE() << "read";
+            } catch (const SettingsReadError& e) {
+                EXPECT_EQ(e.reason(), c.refusal);
+            }
+            continue;
+        }
+        StoredSettings r;
+        try {
+            r = readBack(usRows + c.record);
+        } catch (const SettingsReadError& e) {
+            ADD_FAILURE() << e.message().toStdString();
+            continue;
+        }
+        EXPECT_EQ(r.birthDateText, c.birth);
+        EXPECT_EQ(r.tables[tableIndex(TableKind::Money)][0][1], QString::fromUtf8(c.amount));
+        EXPECT_EQ(r.tables[tableIndex(TableKind::Money)][0][3], c.start);
+        EXPECT_EQ(r.tables[tableIndex(TableKind::Freq)][0][1], c.count);
+        EXPECT_EQ(r.currency.code, c.currency);
+    }
+}
+
+// What is written is what the texts were written in: numbers and dates of the run, the
+// file's currency; the one name older versions read only when numbers and dates agree.
+TEST_F(SettingsFileTest, TheRecordSaysTheFormatsTheTextsWereWrittenIn) {
+    loc::setProgramLocales(QLocale(QLocale::German, QLocale::Germany),
+                           QLocale(QLocale::English, QLocale::UnitedKingdom),
+                           QLocale(QLocale::Japanese, QLocale::Japan));
+    StoredSettings s = emptySession();
+    s.currency = {"USD", "$"};
+    writeSettingsFile(path_, s);
+    EXPECT_TRUE(test::readFile(path_).endsWith(
+        "[Locale]\nName=\nNumbers=de_DE\nDates=en_GB\nCurrency=USD\nCurrencySymbol=$\n"));
+    // A first start records the money locale's currency.
+    writeSettingsFile(path_, readSettingsFile(dir_.filePath("none.ini")));
+    EXPECT_TRUE(test::readFile(path_).endsWith("Currency=JPY\nCurrencySymbol=\uFFE5\n"));
+}
+
 // The Look ahead age comes last, after the row sections; only an age of 1 to 120 is kept.
 TEST_F(SettingsFileTest, LookAheadAgeIsTheLastSection) {
     StoredSettings s = emptySession();
@@ -655,9 +750,8 @@ TEST_F(SettingsFileTest, LookAheadAgeIsTheLastSection) {
     EXPECT_FALSE(test::readFile(path_).contains("LookAhead"));
     s.lookAheadAge = 37;
     writeSettingsFile(path_, s);
-    EXPECT_TRUE(
-        test::readFile(path_).endsWith("[Freq51]\nDesc=\nAmount=\nPer=\nStart=\nEnd=\n"
-                                       "[Locale]\nName=en_US\n[LookAhead]\nAge=37\n"));
+    EXPECT_TRUE(test::readFile(path_).endsWith("[Freq51]\nDesc=\nAmount=\nPer=\nStart=\nEnd=\n" +
+                                               kUsRecord + "[LookAhead]\nAge=37\n"));
     const std::pair<const char*, int> stored[] = {{"120", 120}, {"121", 0}, {"0", 0}, {"x", 0}};
     for (const auto& [text, age] : stored)
         EXPECT_EQ(readBack(QByteArray("[LookAhead]\nAge=") + text + "\n").lookAheadAge, age)
