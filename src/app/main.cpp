@@ -3,11 +3,11 @@
 #include <csignal>
 #include <cstdio>
 
+#include "app/command_exports.h"
 #include "app/main_window.h"
 #include "core/command_line.h"
 #include "core/locale_format.h"
 #include "core/settings_location.h"
-#include "ui/outputs.h"
 #include "ui/resources.h"
 
 namespace {
@@ -79,11 +79,7 @@ int main(int argc, char** argv) {
     lt::loc::initProgramLocale();
     if (!line.exports.empty()) {
         QStringList messages;
-        QString why;
-        lt::Outputs* out = lt::outputs(&why);
-        const int code =
-            out ? out->runExports(line, lt::locateSettingsFile(line.settingsFile), messages) : 1;
-        if (!out) messages << why;
+        const int code = lt::runExports(line, lt::locateSettingsFile(line.settingsFile), messages);
         for (const QString& m : messages) std::fprintf(stderr, "lifetally: %s\n", qPrintable(m));
         return code;
     }

@@ -334,18 +334,19 @@ ReportPrinter* TfrmMain::printer() {
 }
 
 void TfrmMain::printReport() {
-    if (ReportPrinter* p = printer()) p->print(this, reportInput());
+    if (ReportPrinter* p = printer()) p->print(this, reportInput(), now());
 }
 
 void TfrmMain::previewReport() {
-    if (ReportPrinter* p = printer()) p->preview(this, reportInput());
+    if (ReportPrinter* p = printer()) p->preview(this, reportInput(), now());
 }
 
 void TfrmMain::saveReportPdf() {
     const QString path = askExportPath(this, QStringLiteral("Save report as PDF"), reportFileName(),
                                        {{QStringLiteral("PDF files"), QStringLiteral("pdf")}});
     if (path.isEmpty()) return;
-    if (Outputs* out = outputsOrError(this)) out->saveReportPdf(path, reportInput(), this);
+    if (Outputs* out = outputsOrError(this))
+        out->saveReportPdf(path, reportInput(), {reportPaper(systemPaperSources()), now()}, this);
 }
 
 void TfrmMain::exportTablesCsv() {

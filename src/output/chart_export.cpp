@@ -8,8 +8,7 @@
 #include <QSvgGenerator>
 
 #include "output/chart_scene.h"
-#include "output/report_export.h"
-#include "ui/save_dialog.h"
+#include "output/host.h"
 
 namespace lt {
 
@@ -57,8 +56,8 @@ bool saveChartImage(const QString& path, const QString& title,
     // The series finish their geometry in posted events.
     QCoreApplication::sendPostedEvents();
     chart.settle();
-    return saveFileBytes(path, chartImageBytes(chart, imageFormatFor(path), kExportedChartSize),
-                         parent);
+    return host().saveFileBytes(
+        path, chartImageBytes(chart, imageFormatFor(path), kExportedChartSize), parent);
 }
 
 }  // namespace lt

@@ -4,7 +4,7 @@
 #include <QPainter>
 #include <algorithm>
 
-#include "ui/look.h"
+#include "ui/shared_look.h"
 
 namespace lt {
 

@@ -20,7 +20,7 @@
 #include "output/chart_legend.h"
 #include "output/chart_texts.h"
 #include "output/pie_marks.h"
-#include "ui/look.h"
+#include "ui/shared_look.h"
 
 namespace lt {
 namespace {

@@ -19,12 +19,11 @@
 #include "core/export_names.h"
 #include "output/chart_export.h"
 #include "output/chart_print.h"
+#include "output/host.h"
 #include "output/printer_stream.h"
 #include "output/report_export.h"
 #include "ui/designed_palette.h"
-#include "ui/look.h"
-#include "ui/message_boxes.h"
-#include "ui/save_dialog.h"
+#include "ui/shared_look.h"
 
 namespace lt {
 namespace {
@@ -228,28 +227,28 @@ void TfrmGraph::btPreviewClick() {
     QPrintPreviewDialog preview(&printer(), this);
     connect(&preview, &QPrintPreviewDialog::paintRequested, this, [this](QPrinter* p) {
         if (!printChart(*p))
-            reportDefaultError(QStringLiteral("The chart could not be printed."), this);
+            host().defaultReport(QStringLiteral("The chart could not be printed."), this);
     });
-    execDialog(preview);
+    host().execDialog(preview);
     printer().setPageOrientation(before);
 }
 
 void TfrmGraph::btPrintClick() {
     if (!runPrintDialog(printer(), this)) return;
     if (!printChart(printer()))
-        reportDefaultError(QStringLiteral("The chart could not be printed."), this);
+        host().defaultReport(QStringLiteral("The chart could not be printed."), this);
 }
 
 bool TfrmGraph::printChart(QPrinter& printer) { return printChartPage(*scene_, printer); }
 
 void TfrmGraph::btSaveImageClick() {
-    const QString path = askExportPath(this, QStringLiteral("Save image"),
-                                       chartFileName(table_, !pieActive(), ImageFormat::Png),
-                                       {{QStringLiteral("PNG image"), QStringLiteral("png")},
-                                        {QStringLiteral("SVG image"), QStringLiteral("svg")}});
+    const QString path = host().askExportPath(
+        this, QStringLiteral("Save image"), chartFileName(table_, !pieActive(), ImageFormat::Png),
+        {{QStringLiteral("PNG image"), QStringLiteral("png")},
+         {QStringLiteral("SVG image"), QStringLiteral("svg")}});
     if (path.isEmpty()) return;
     // Drawn in full first, so that a failed write leaves no half-written file.
-    saveFileBytes(path, imageBytes(imageFormatFor(path)), this);
+    host().saveFileBytes(path, imageBytes(imageFormatFor(path)), this);
 }
 
 QByteArray TfrmGraph::imageBytes(ImageFormat format) {
@@ -264,7 +263,7 @@ void showGraph(QWidget* owner, const QString& title, const std::vector<ChartPoin
     frm.setTitle(title);
     frm.setPoints(points);
     frm.setWindowState(frm.windowState() | Qt::WindowMaximized);
-    execDialog(frm);
+    host().execDialog(frm);
 }
 
 }  // namespace lt

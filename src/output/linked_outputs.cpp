@@ -2,26 +2,41 @@
 
 #include <QPrinter>
 
-#include "output/command_exports.h"
+#include "output/chart_export.h"
 #include "output/graph_window.h"
+#include "output/host.h"
 #include "output/report_export.h"
 #include "output/report_print.h"
 
 namespace lt {
 namespace {
+OutputsHost*& handedHost() {
+    static OutputsHost* handed = nullptr;
+    return handed;
+}
+
 class PrinterKept : public ReportPrinter {
 public:
-    void print(QWidget* parent, const ReportInput& input) override {
-        printReport(parent, printer_, input);
+    void print(QWidget* parent, const ReportInput& input, const QDateTime& printedAt) override {
+        printReport(parent, printer_, input, printedAt);
     }
-    void preview(QWidget* parent, const ReportInput& input) override {
-        previewReport(parent, printer_, input);
+    void preview(QWidget* parent, const ReportInput& input, const QDateTime& printedAt) override {
+        previewReport(parent, printer_, input, printedAt);
     }
 
 private:
     QPrinter printer_{QPrinter::HighResolution};
 };
 }  // namespace
+
+OutputsHost& host() {
+    Q_ASSERT(handedHost());
+    return *handedHost();
+}
+
+void setHost(OutputsHost& host) { handedHost() = &host; }
+
+void OutputsImpl::setHost(OutputsHost& host) { lt::setHost(host); }
 
 void OutputsImpl::showGraph(QWidget* owner, const QString& title,
                             const std::vector<ChartPoint>& points, TableKind table) {
@@ -32,18 +47,14 @@ std::unique_ptr<ReportPrinter> OutputsImpl::reportPrinter() {
     return std::make_unique<PrinterKept>();
 }
 
-bool OutputsImpl::saveReportPdf(const QString& path, const ReportInput& input, QWidget* parent) {
-    return lt::saveReportPdf(path, input, parent);
+bool OutputsImpl::saveReportPdf(const QString& path, const ReportInput& input,
+                                const ReportPage& page, QWidget* parent) {
+    return lt::saveReportPdf(path, input, page, parent);
 }
 
-int OutputsImpl::runExports(const CommandLine& line, const QString& settingsFile,
-                            QStringList& messages) {
-    return lt::runExports(line, settingsFile, messages);
-}
-
-void useLinkedOutputs() {
-    static OutputsImpl linked;
-    setLinkedOutputs(&linked);
+bool OutputsImpl::saveChartImage(const QString& path, const QString& title,
+                                 const std::vector<ChartPoint>& points, bool bars) {
+    return lt::saveChartImage(path, title, points, bars);
 }
 
 }  // namespace lt

@@ -6,12 +6,14 @@ namespace lt {
 // The outputs as this library makes them, whether linked in or loaded as the plugin.
 class OutputsImpl : public Outputs {
 public:
+    void setHost(OutputsHost& host) override;
     void showGraph(QWidget* owner, const QString& title, const std::vector<ChartPoint>& points,
                    TableKind table) override;
     std::unique_ptr<ReportPrinter> reportPrinter() override;
-    bool saveReportPdf(const QString& path, const ReportInput& input, QWidget* parent) override;
-    int runExports(const CommandLine& line, const QString& settingsFile,
-                   QStringList& messages) override;
+    bool saveReportPdf(const QString& path, const ReportInput& input, const ReportPage& page,
+                       QWidget* parent) override;
+    bool saveChartImage(const QString& path, const QString& title,
+                        const std::vector<ChartPoint>& points, bool bars) override;
 };
 
 // Makes the outputs linked into this program the ones outputs() gives.

@@ -7,7 +7,7 @@ namespace lt {
 
 class OutputsPlugin : public QObject, public OutputsImpl {
     Q_OBJECT
-    Q_PLUGIN_METADATA(IID LT_OUTPUTS_IID)
+    Q_PLUGIN_METADATA(IID LT_OUTPUTS_IID FILE "outputs_plugin.json")
     Q_INTERFACES(lt::Outputs)
 };
 

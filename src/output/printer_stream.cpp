@@ -5,12 +5,13 @@
 #include <QPrinter>
 #include <algorithm>
 
-#include "ui/message_boxes.h"
+#include "output/host.h"
 
 namespace lt {
 
 bool runPrintDialog(QPrinter& printer, QWidget* parent) {
-    if (messageSeams().printDialog) return messageSeams().printDialog(printer, parent);
+    if (const std::optional<bool> answer = host().printDialogAnswer(printer, parent))
+        return *answer;
     QPrintDialog dialog(&printer, parent);
     return dialog.exec() == QDialog::Accepted;
 }

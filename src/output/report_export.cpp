@@ -8,11 +8,9 @@
 #include <cerrno>
 
 #include "core/file_io.h"
-#include "core/settings_file.h"
+#include "output/host.h"
 #include "output/printer_stream.h"
 #include "output/report_print.h"
-#include "ui/message_boxes.h"
-#include "ui/save_dialog.h"
 
 namespace lt {
 namespace {
@@ -65,41 +63,43 @@ bool wholePdf(const QByteArray& bytes) {
 }
 }  // namespace
 
-bool saveReportPdf(const QString& path, const ReportInput& input, QWidget* parent) {
+bool saveReportPdf(const QString& path, const ReportInput& input, const ReportPage& page,
+                   QWidget* parent) {
     // The printer writes a file of its own naming and checks none of its writes; the
     // report is drawn into a draft first, is checked whole, and only then is written to
     // the chosen file.
     const Draft pdf;
-    if (!pdf.isOpen()) return writeFailed(path, systemReason(errno), parent);
+    if (!pdf.isOpen()) return host().writeFailed(path, systemReason(errno), parent);
     bool written = false;
     {
         QPrinter printer(QPrinter::HighResolution);
         printer.setOutputFormat(QPrinter::PdfFormat);
         printer.setOutputFileName(pdf.path());
-        printer.setPageSize(QPageSize(reportPaper(systemPaperSources())));
+        printer.setPageSize(QPageSize(page.paper));
         printer.setDocName(QStringLiteral("Lifetally report"));
         PrinterTextStream printed(printer);
         WatchedStream stream(printed);
-        writeReport(stream, input, parent);
+        writeReport(stream, input, page.printedAt, parent);
         written = stream.allWritten() && !printed.isOpen();
     }
     if (!written) return false;
     const FileRead drawn = readWholeFile(pdf.path());
-    if (drawn.status != FileRead::Status::Ok) return writeFailed(path, drawn.reason, parent);
+    if (drawn.status != FileRead::Status::Ok) return host().writeFailed(path, drawn.reason, parent);
     // The printer does not say why a draft came out short; memory ran out.
-    if (!wholePdf(drawn.bytes)) return writeFailed(path, systemReason(ENOMEM), parent);
-    return saveFileBytes(path, drawn.bytes, parent);
+    if (!wholePdf(drawn.bytes)) return host().writeFailed(path, systemReason(ENOMEM), parent);
+    return host().saveFileBytes(path, drawn.bytes, parent);
 }
 
-void previewReport(QWidget* parent, QPrinter& printer, const ReportInput& input) {
+void previewReport(QWidget* parent, QPrinter& printer, const ReportInput& input,
+                   const QDateTime& printedAt) {
     QPrintPreviewDialog dialog(&printer, parent);
     dialog.setWindowTitle(QStringLiteral("Preview report"));
     QObject::connect(&dialog, &QPrintPreviewDialog::paintRequested, &dialog,
-                     [&dialog, &input](QPrinter* target) {
+                     [&dialog, &input, &printedAt](QPrinter* target) {
                          PrinterTextStream stream(*target);
-                         writeReport(stream, input, &dialog);
+                         writeReport(stream, input, printedAt, &dialog);
                      });
-    execDialog(dialog);
+    host().execDialog(dialog);
 }
 
 }  // namespace lt

@@ -2,14 +2,14 @@
 
 #include <QPrinter>
 
-#include "core/clock.h"
+#include "output/host.h"
 #include "output/printer_stream.h"
-#include "ui/message_boxes.h"
+#include "ui/shared_look.h"
 
 namespace lt {
 
 void showPrintError(QWidget* parent) {
-    showQuietError(QStringLiteral("Error printing report ... quitting"), parent);
+    host().quietError(QStringLiteral("Error printing report ... quitting"), parent);
 }
 
 QFont reportFont() {
@@ -21,13 +21,13 @@ QFont reportFont() {
 }
 
 bool printGrid(LineStream& stream, const TableTexts& table, const ColumnWidths& widths,
-               const QString& personLine, const QString& incomeLine, bool heading, bool closing,
-               QWidget* parent) {
+               const QString& personLine, const QString& incomeLine, const QDateTime& printedAt,
+               bool heading, bool closing, QWidget* parent) {
     if (heading) {
         stream.setFont(reportFont());
         bool ok = stream.open();
         // The stream is left open on failure; it abandons the job when it goes.
-        const QStringList lines = reportHeadingLines(personLine, incomeLine, now());
+        const QStringList lines = reportHeadingLines(personLine, incomeLine, printedAt);
         for (const QString& line : lines) ok = ok && stream.writeLine(line);
         if (!ok) {
             showPrintError(parent);
@@ -38,7 +38,7 @@ bool printGrid(LineStream& stream, const TableTexts& table, const ColumnWidths& 
     // Failures here and in closing are not the report's own: they go to the default
     // error report and end the report.
     if (!stream.writeLine() || !stream.writeLine()) {
-        reportDefaultError(stream.errorString(), parent);
+        host().defaultReport(stream.errorString(), parent);
         return false;
     }
 
@@ -57,26 +57,28 @@ bool printGrid(LineStream& stream, const TableTexts& table, const ColumnWidths& 
     }
 
     if (closing && !stream.close()) {
-        reportDefaultError(stream.errorString(), parent);
+        host().defaultReport(stream.errorString(), parent);
         return false;
     }
     return true;
 }
 
-void writeReport(LineStream& stream, const ReportInput& input, QWidget* parent) {
+void writeReport(LineStream& stream, const ReportInput& input, const QDateTime& printedAt,
+                 QWidget* parent) {
     const std::array<bool, 3> heading{true, false, false};
     const std::array<bool, 3> closing{false, false, true};
     for (int t = 0; t < 3; ++t) {
         if (!printGrid(stream, input.tables[t], input.columnWidths, input.personLine,
-                       input.incomeLine, heading[t], closing[t], parent))
+                       input.incomeLine, printedAt, heading[t], closing[t], parent))
             return;
     }
 }
 
-void printReport(QWidget* parent, QPrinter& printer, const ReportInput& input) {
+void printReport(QWidget* parent, QPrinter& printer, const ReportInput& input,
+                 const QDateTime& printedAt) {
     if (!runPrintDialog(printer, parent)) return;
     PrinterTextStream stream(printer);
-    writeReport(stream, input, parent);
+    writeReport(stream, input, printedAt, parent);
 }
 
 }  // namespace lt

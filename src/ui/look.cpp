@@ -12,16 +12,6 @@
 
 namespace lt {
 
-QFont pixelFont(const QString& family, int pixels, bool bold, bool italic) {
-    QFont f(family);
-    f.setPixelSize(pixels);
-    f.setBold(bold);
-    f.setItalic(italic);
-    return f;
-}
-
-QColor navy() { return QColor(0, 0, 128); }
-
 void centreOnScreen(QWidget* window, const QScreen* screen) {
     if (!screen) screen = window->screen();
     if (!screen) return;

@@ -1,7 +1,7 @@
 #pragma once
-#include <QColor>
-#include <QFont>
 #include <QString>
+
+#include "ui/shared_look.h"
 
 class QBrush;
 class QLabel;
@@ -11,12 +11,6 @@ class QWidget;
 
 // The look the windows share.
 namespace lt {
-
-// `family` at a height in pixels, as the windows were laid out.
-QFont pixelFont(const QString& family, int pixels, bool bold = false, bool italic = false);
-
-// The navy of titles, headings and credits.
-QColor navy();
 
 // Moves a top-level window to the middle of the available area of `screen` (the
 // window's own when none is given).

@@ -85,7 +85,4 @@ SaveDialogAnswer runSaveDialog(QWidget* parent, const SaveDialogSettings& settin
     return messageSeams().saveDialog(parent, settings);
 }
 
-WaitCursor::WaitCursor() { QApplication::setOverrideCursor(Qt::WaitCursor); }
-WaitCursor::~WaitCursor() { QApplication::restoreOverrideCursor(); }
-
 }  // namespace lt

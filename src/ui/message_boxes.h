@@ -4,6 +4,7 @@
 #include <functional>
 
 #include "core/conversion.h"
+#include "ui/shared_look.h"
 
 class QWidget;
 class QDialog;
@@ -70,14 +71,5 @@ void guarded(QWidget* parent, F&& body) {
         reportDefaultError(e.message(), parent);
     }
 }
-
-// The hourglass for the lifetime of the object.
-class WaitCursor {
-public:
-    WaitCursor();
-    ~WaitCursor();
-    WaitCursor(const WaitCursor&) = delete;
-    WaitCursor& operator=(const WaitCursor&) = delete;
-};
 
 }  // namespace lt

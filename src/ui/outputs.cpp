@@ -3,6 +3,7 @@
 #include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
+#include <QJsonObject>
 #include <QPluginLoader>
 
 #include "ui/message_boxes.h"
@@ -15,15 +16,67 @@ Outputs*& linkedOutputs() {
 }
 
 constexpr auto kLibraryName = "lifetally-outputs.so";
+
+// The program's own boxes, dialogs and file writer, as the library is handed them.
+class ProgramHost : public OutputsHost {
+public:
+    void defaultReport(const QString& message, QWidget* parent) override {
+        reportDefaultError(message, parent);
+    }
+    void quietError(const QString& message, QWidget* parent) override {
+        showQuietError(message, parent);
+    }
+    bool writeFailed(const QString& path, const QString& reason, QWidget* parent) override {
+        return lt::writeFailed(path, reason, parent);
+    }
+    int execDialog(QDialog& dialog) override { return lt::execDialog(dialog); }
+    std::optional<bool> printDialogAnswer(QPrinter& printer, QWidget* parent) override {
+        if (!messageSeams().printDialog) return std::nullopt;
+        return messageSeams().printDialog(printer, parent);
+    }
+    QString askExportPath(QWidget* parent, const QString& caption, const QString& suggestedName,
+                          const QList<ExportFileType>& types) override {
+        return lt::askExportPath(parent, caption, suggestedName, types);
+    }
+    bool saveFileBytes(const QString& path, const QByteArray& bytes, QWidget* parent) override {
+        return lt::saveFileBytes(path, bytes, parent);
+    }
+};
+
+ProgramHost& programHost() {
+    static ProgramHost host;
+    return host;
+}
+
+QString versionText(const QJsonValue& version, const QJsonValue& build) {
+    return QStringLiteral("Lifetally %1 (build %2)")
+        .arg(version.toString(QStringLiteral("?")), build.toString(QStringLiteral("?")));
+}
 }  // namespace
 
-void setLinkedOutputs(Outputs* linked) { linkedOutputs() = linked; }
+void setLinkedOutputs(Outputs* linked) {
+    linkedOutputs() = linked;
+    if (linked) linked->setHost(programHost());
+}
 
 QStringList outputsLibraryPaths(const QString& programFolder) {
     const QDir folder(programFolder);
     return {folder.filePath(QLatin1String(kLibraryName)),
             QDir::cleanPath(folder.filePath(QStringLiteral(LT_OUTPUTS_FROM_BINDIR "/") +
                                             QLatin1String(kLibraryName)))};
+}
+
+QString outputsMismatch(const QJsonObject& metaData) {
+    const QJsonObject own = metaData.value(QLatin1String("MetaData")).toObject();
+    const QJsonValue version = own.value(QLatin1String("version"));
+    const QJsonValue build = own.value(QLatin1String("build"));
+    if (metaData.value(QLatin1String("IID")).toString() == QLatin1String(LT_OUTPUTS_IID) &&
+        version.toString() == QLatin1String(LT_VERSION) &&
+        build.toString() == QLatin1String(LT_OUTPUTS_BUILD))
+        return {};
+    return QStringLiteral("It is the library of %1, and this program is %2.")
+        .arg(versionText(version, build),
+             versionText(QLatin1String(LT_VERSION), QLatin1String(LT_OUTPUTS_BUILD)));
 }
 
 Outputs* outputs(QString* why) {
@@ -39,17 +92,26 @@ Outputs* outputs(QString* why) {
             break;
         }
     }
-    QPluginLoader loader(path);
-    // A library that does not match the program fails here, not at its first call.
-    loader.setLoadHints(QLibrary::ResolveAllSymbolsHint);
-    loaded = qobject_cast<Outputs*>(loader.instance());
-    if (!loaded && why) {
-        const QString reason = loader.isLoaded()
-                                   ? QStringLiteral("It is not this version's library.")
-                                   : (QFileInfo::exists(path) ? loader.errorString()
-                                                              : QStringLiteral("No such file."));
-        *why = QStringLiteral("Cannot load %1: %2").arg(QDir::toNativeSeparators(path), reason);
+    QString reason;
+    if (!QFileInfo::exists(path)) {
+        reason = QStringLiteral("No such file.");
+    } else {
+        QPluginLoader loader(path);
+        // The versions are read from the file before any of its code runs.
+        const QJsonObject metaData = loader.metaData();
+        reason = metaData.isEmpty() ? loader.errorString() : outputsMismatch(metaData);
+        if (reason.isEmpty()) {
+            // Every symbol is bound now, so a broken library fails here, not at its first call.
+            loader.setLoadHints(QLibrary::ResolveAllSymbolsHint);
+            loaded = qobject_cast<Outputs*>(loader.instance());
+            if (loaded)
+                loaded->setHost(programHost());
+            else
+                reason = loader.errorString();
+        }
     }
+    if (!loaded && why)
+        *why = QStringLiteral("Cannot load %1: %2").arg(QDir::toNativeSeparators(path), reason);
     return loaded;
 }
 

@@ -9,10 +9,10 @@
 #include <QScopeGuard>
 #include <csignal>
 
+#include "app/command_exports.h"
 #include "app/window_journey_util.h"
 #include "core/command_line.h"
 #include "core/file_io.h"
-#include "output/command_exports.h"
 #include "support/svg_texts.h"
 #include "support/ui_seams.h"
 #include "ui/activity_grid.h"
@@ -561,9 +561,10 @@ TEST(ExportProgram, StandardOutputIsWrittenAsTheShellOpenedIt) {
     EXPECT_TRUE(readFile(at("r.pdf")).trimmed().endsWith("%%EOF"));
 }
 
-// The outputs library is looked for where an installation puts it; without it an export
-// says which file is missing and writes nothing.
-TEST(ExportProgram, OutputsLibraryFromTheInstalledFolderOrSaidMissing) {
+// The program carried alone writes its tables and look ahead; the report and the chart
+// say which library is missing or which version it is, and write nothing, until the
+// library of this very build is where an installation puts it.
+TEST(ExportProgram, OutputsLibraryFromTheInstalledFolderOrRefused) {
     QTemporaryDir dir;
     const QString bin = dir.filePath(QStringLiteral("usr/bin"));
     ASSERT_TRUE(QDir().mkpath(bin) && QFile::copy(QStringLiteral(LT_PROGRAM), bin + "/lifetally"));
@@ -571,18 +572,56 @@ TEST(ExportProgram, OutputsLibraryFromTheInstalledFolderOrSaidMissing) {
     const QString installed = outputsLibraryPaths(bin).constLast();
     EXPECT_TRUE(installed.startsWith(dir.filePath(QStringLiteral("usr/lib/"))))
         << installed.toStdString();
-    const QStringList args{"--settings", dir.filePath("s.ini"), "--export-csv",
-                           dir.filePath("t.csv")};
-    ProgramRun run = runProgram(args, {}, bin + "/lifetally");
-    EXPECT_EQ(run.code, 1);
-    EXPECT_EQ(run.err, "lifetally: Cannot load " + installed + ": No such file.\n");
-    EXPECT_FALSE(QFile::exists(dir.filePath("t.csv")));
+    const auto run = [&](const QStringList& exports) {
+        return runProgram(QStringList{"--settings", dir.filePath("s.ini")} + exports, {},
+                          bin + "/lifetally");
+    };
+    ProgramRun alone =
+        run({"--export-csv", dir.filePath("t.csv"), "--export-look-ahead", dir.filePath("l.csv")});
+    EXPECT_EQ(alone.code, 0) << alone.err.toStdString();
+    EXPECT_TRUE(readFile(dir.filePath("t.csv")).startsWith("Table,Activity"));
+    EXPECT_FALSE(readFile(dir.filePath("l.csv")).isEmpty());
+
+    const QString thisBuild =
+        QStringLiteral("Lifetally " LT_VERSION " (build " LT_OUTPUTS_BUILD ")");
     const QString built =
         QFileInfo(QStringLiteral(LT_PROGRAM)).dir().filePath("lifetally-outputs.so");
-    ASSERT_TRUE(QDir().mkpath(QFileInfo(installed).path()) && QFile::copy(built, installed));
-    run = runProgram(args, {}, bin + "/lifetally");
-    EXPECT_EQ(run.code, 0) << run.err.toStdString();
-    EXPECT_TRUE(readFile(dir.filePath("t.csv")).startsWith("Table,Activity"));
+    const struct {
+        const char* library;  // copied to the installed place; empty for none
+        QString error;
+    } cases[] = {
+        {"", "lifetally: Cannot load " + installed + ": No such file.\n"},
+        {LT_FOREIGN_OUTPUTS, "lifetally: Cannot load " + installed +
+                                 ": It is the library of Lifetally 0.9 (build 0123456789ab), "
+                                 "and this program is " +
+                                 thisBuild + ".\n"},
+        {"built", ""},
+    };
+    ASSERT_TRUE(QDir().mkpath(QFileInfo(installed).path()));
+    for (const auto& c : cases) {
+        QFile::remove(installed);
+        const QString library =
+            QLatin1String(c.library) == u"built" ? built : QString::fromUtf8(c.library);
+        if (!library.isEmpty()) {
+            ASSERT_TRUE(QFile::copy(library, installed)) << c.library;
+        }
+        QFile::remove(dir.filePath("r.pdf"));
+        const ProgramRun r = run({"--export-report", dir.filePath("r.pdf")});
+        EXPECT_EQ(r.code, c.error.isEmpty() ? 0 : 1) << c.library;
+        EXPECT_EQ(r.err, c.error) << c.library;
+        EXPECT_EQ(QFile::exists(dir.filePath("r.pdf")), c.error.isEmpty()) << c.library;
+    }
+}
+
+// The library gets from the program only the interface it is handed: the program exports
+// no symbol of its own.
+TEST(ExportProgram, ExportsNoSymbolsOfItsOwn) {
+    QProcess nm;
+    nm.start(QStringLiteral("nm"), {"-D", "--defined-only", QStringLiteral(LT_PROGRAM)});
+    ASSERT_TRUE(nm.waitForFinished(30000));
+    ASSERT_EQ(nm.exitCode(), 0) << nm.readAllStandardError().toStdString();
+    const QString symbols = QString::fromUtf8(nm.readAllStandardOutput());
+    EXPECT_EQ(symbols.count(u'\n'), 0) << symbols.left(2000).toStdString();
 }
 
 TEST(ExportProgram, WithoutADisplayTheWindowSaysSoInOneLine) {

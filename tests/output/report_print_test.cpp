@@ -11,6 +11,7 @@
 #include <QTemporaryDir>
 #include <functional>
 
+#include "core/clock.h"
 #include "output/printer_stream.h"
 #include "support/test_env.h"
 #include "support/ui_seams.h"
@@ -128,7 +129,7 @@ TEST(ReportWriter, WritesTheHeadingAndTheTablesInFixedFields) {
     test::PinnedEnv env;
     test::ScriptedBoxes boxes;
     FakeStream stream;
-    writeReport(stream, sampleInput());
+    writeReport(stream, sampleInput(), now());
     const QStringList expected{
         QStringLiteral("Lifetally  - version 1.0"), kPerson, kIncome,
         QStringLiteral("Printed : 12/6/2026  10:00:00 AM"),
@@ -161,7 +162,7 @@ TEST(ReportWriter, WritesTheHeadingAndTheTablesInFixedFields) {
 TEST(ReportWriter, WaitCursorOnlyWhileRowsAreWritten) {
     test::ScriptedBoxes boxes;
     FakeStream stream;
-    writeReport(stream, sampleInput());
+    writeReport(stream, sampleInput(), now());
     ASSERT_FALSE(stream.waitWhileWriting.isEmpty());
     EXPECT_FALSE(stream.waitWhileWriting.contains(false));
     EXPECT_EQ(QApplication::overrideCursor(), nullptr);
@@ -176,7 +177,7 @@ TEST_P(HeadingFailureTest, EndsTheReport) {
     const int failing = GetParam();  // 0 open, 1..5 the heading lines
     int count = 0;
     stream.fails = [&](const QString&, const QString&) { return count++ == failing; };
-    writeReport(stream, sampleInput());
+    writeReport(stream, sampleInput(), now());
     EXPECT_EQ(boxes.quietErrors, QStringList{kPrintError});
     EXPECT_TRUE(boxes.reports.isEmpty());
     EXPECT_EQ(stream.ops.size(), failing + 1);  // nothing after the failure, no close
@@ -193,7 +194,7 @@ TEST(ReportWriter, RowFailureSkipsTheRestOfThatTableOnly) {
     stream.fails = [](const QString& op, const QString& text) {
         return op == QStringLiteral("write") && text.startsWith(QStringLiteral("Practising"));
     };
-    writeReport(stream, sampleInput());
+    writeReport(stream, sampleInput(), now());
     EXPECT_EQ(boxes.quietErrors, QStringList{kPrintError});
     EXPECT_TRUE(boxes.reports.isEmpty());
     EXPECT_TRUE(stream.closed);
@@ -211,7 +212,7 @@ TEST(ReportWriter, RowFailureInLastTableStillCloses) {
     stream.fails = [](const QString& op, const QString& text) {
         return op == QStringLiteral("write") && text.startsWith(QStringLiteral("Delta"));
     };
-    writeReport(stream, sampleInput());
+    writeReport(stream, sampleInput(), now());
     EXPECT_EQ(boxes.quietErrors, QStringList{kPrintError});
     EXPECT_TRUE(stream.closed);
 }
@@ -225,7 +226,7 @@ TEST(ReportWriter, LeadingEmptyLineFailureGoesToTheDefaultReport) {
         if (op != QStringLiteral("writeLine") || !text.isEmpty()) return false;
         return ++emptyLines == 3 + 4;  // hours: 2 leading + 4 row ends, then money's first
     };
-    writeReport(stream, sampleInput());
+    writeReport(stream, sampleInput(), now());
     EXPECT_TRUE(boxes.quietErrors.isEmpty());
     EXPECT_EQ(boxes.reports, QStringList{QStringLiteral("printer on fire")});
     EXPECT_FALSE(stream.closed);
@@ -237,7 +238,7 @@ TEST(ReportWriter, CloseFailureGoesToTheDefaultReport) {
     test::ScriptedBoxes boxes;
     FakeStream stream;
     stream.fails = [](const QString& op, const QString&) { return op == QStringLiteral("close"); };
-    writeReport(stream, sampleInput());
+    writeReport(stream, sampleInput(), now());
     EXPECT_TRUE(boxes.quietErrors.isEmpty());
     EXPECT_EQ(boxes.reports, QStringList{QStringLiteral("printer on fire")});
 }
@@ -302,7 +303,7 @@ protected:
             return true;
         };
     }
-    void print(const ReportInput& in) { printReport(nullptr, printer, in); }
+    void print(const ReportInput& in) { printReport(nullptr, printer, in, now()); }
 };
 
 // Three full tables and a person line too wide for the page, printed once.

@@ -1,19 +1,20 @@
-#include "output/command_exports.h"
+#include "app/command_exports.h"
 
 #include <cerrno>
 
 #include "core/chart_points.h"
+#include "core/clock.h"
 #include "core/command_line.h"
 #include "core/conversion.h"
 #include "core/csv_export.h"
 #include "core/export_file.h"
 #include "core/file_io.h"
 #include "core/look_ahead.h"
+#include "core/report_lines.h"
 #include "core/session.h"
 #include "core/table_description.h"
-#include "output/chart_export.h"
-#include "output/report_export.h"
 #include "ui/message_boxes.h"
+#include "ui/outputs.h"
 #include "ui/save_dialog.h"
 
 namespace lt {
@@ -42,7 +43,8 @@ bool exportOne(const CommandLine& line, const ExportRequest& request, const Sess
                QStringList& messages) {
     switch (request.kind) {
         case ExportRequest::Kind::Report:
-            return saveReportPdf(request.file, sessionReport(session));
+        case ExportRequest::Kind::Chart:
+            break;
         case ExportRequest::Kind::Csv:
             return saveFileBytes(request.file, tablesCsv(session.tables, session.hoursLived,
                                                          session.income, session.now));
@@ -56,9 +58,18 @@ bool exportOne(const CommandLine& line, const ExportRequest& request, const Sess
             const LookAhead look = lookAhead(session.tables, birth, line.lookAheadAge, session.now);
             return saveFileBytes(request.file, lookAheadCsv(look));
         }
-        case ExportRequest::Kind::Chart:
-            break;
     }
+    // The report and the chart need the outputs library; the tables and the look ahead
+    // are written without it.
+    QString why;
+    Outputs* out = outputs(&why);
+    if (!out) {
+        messages << why;
+        return false;
+    }
+    if (request.kind == ExportRequest::Kind::Report)
+        return out->saveReportPdf(request.file, sessionReport(session),
+                                  {reportPaper(systemPaperSources()), now()}, nullptr);
     // As the Results page, which offers no chart of a table without rows.
     const TableTexts& table = session.tables[size_t(tableIndex(line.chartTable))];
     if (!hasRowsToChart(table)) {
@@ -69,7 +80,7 @@ bool exportOne(const CommandLine& line, const ExportRequest& request, const Sess
     // data gives the same file every time.
     initAColorsSeeded(tableSeed(table));
     const TableChart chart = sessionChart(session, line.chartTable);
-    return saveChartImage(request.file, chart.title, chart.points, line.chartBars);
+    return out->saveChartImage(request.file, chart.title, chart.points, line.chartBars);
 }
 }  // namespace
 
