@@ -2,8 +2,9 @@
 # Runs the benchmarks, then compares the program's start-up with an empty Qt Widgets
 # window that links QtWidgets alone, both under Xvfb, in alternating runs: median times
 # and peak memory. Two ways: from process start to the Intro page painted (the probes),
-# and from outside as a user sees it, from starting the real executable until its window
-# is visible on the X server, with the sample file and with every row filled.
+# and from outside as a user sees it, from starting the real executable until the X
+# server maps its window (map_timer waits for the server's MapNotify), with the sample
+# file and with every row filled.
 # Usage: scripts/bench.sh [runs]
 set -euo pipefail
 cd "$(dirname "$0")/.."
@@ -11,7 +12,7 @@ runs="${1:-21}"
 bash scripts/install-deps.sh
 cmake --preset bench >/dev/null
 cmake --build --preset bench --target lifetally_bench startup_steps_bench startup_probe \
-    empty_window_probe lifetally
+    empty_window_probe map_timer lifetally lifetally_outputs
 ./build/bench/bench/lifetally_bench --benchmark_min_time=0.2
 QT_QPA_PLATFORM=offscreen ./build/bench/bench/startup_steps_bench --benchmark_min_time=0.2
 
@@ -64,41 +65,27 @@ cp tools/sample-lifetally.ini "$data/sample/lifetally.ini"
 cat > "$data/outside.sh" <<'INNER'
 #!/usr/bin/env bash
 # Alternates the empty window and the real executable $RUNS times for each data set,
-# timing from the start of each until xdotool finds its window visible (polled every
-# 5 ms); prints the medians and the ratio.
+# each timed by map_timer from its start to its window's MapNotify on the X server (no
+# process polls meanwhile); prints the medians, the ratio, and the peak memory of each
+# left running a second after its map (every page made).
 empty=./build/bench/bench/empty_window_probe
-# The clock and the pause are the shell's own: a date or sleep process per poll would
-# take longer than the 5 ms between polls and compete with the program for the CPU.
-exec {nap}<> <(:)
-# Microseconds from starting "$@" until a window titled Lifetally is visible; the
-# process is ended then. A window that has not appeared in 10 s counts as a failure.
-visible_us() {
-  local s e pid
-  s=${EPOCHREALTIME/./}
-  "$@" >/dev/null 2>&1 &
-  pid=$!
-  until xdotool search --onlyvisible --name '^Lifetally$' >/dev/null 2>&1; do
-    if (( ${EPOCHREALTIME/./} - s > 10000000 )); then
-      kill "$pid" 2>/dev/null; wait "$pid" 2>/dev/null
-      echo "no window from $1 within 10 s" >&2; return 1
-    fi
-    read -r -t 0.005 -u "$nap" || true
-  done
-  e=${EPOCHREALTIME/./}
-  kill "$pid" 2>/dev/null; wait "$pid" 2>/dev/null
-  echo $(( e - s ))
-}
-median() { sort -n | awk '{a[NR]=$1} END {printf "%.1f", a[int((NR+1)/2)]/1000}'; }
+timer=./build/bench/bench/map_timer
+median() { sort -n | awk '{a[NR]=$1} END {printf "%.1f", a[int((NR+1)/2)]}'; }
 for set in sample full; do
   : >"$DATA/empty.v"; : >"$DATA/app.v"
   for _ in $(seq "$RUNS"); do
-    LT_PROBE_STAY=1 visible_us "$empty" >>"$DATA/empty.v" || exit 1
-    visible_us "$DATA/$set/lifetally" >>"$DATA/app.v" || exit 1
+    LT_PROBE_STAY=1 "$timer" "$empty" >>"$DATA/empty.v" || exit 1
+    "$timer" "$DATA/$set/lifetally" >>"$DATA/app.v" || exit 1
   done
-  e=$(median <"$DATA/empty.v"); a=$(median <"$DATA/app.v")
+  e=$(cut -d' ' -f2 "$DATA/empty.v" | median); a=$(cut -d' ' -f2 "$DATA/app.v" | median)
+  ec=$(cut -d' ' -f1 "$DATA/empty.v" | median); ac=$(cut -d' ' -f1 "$DATA/app.v" | median)
   rows=$([ "$set" = full ] && echo "150 filled rows" || echo "the sample file")
-  echo "window visible, median of $RUNS alternating runs, $rows: empty Qt window ${e} ms, Lifetally ${a} ms"
+  echo "window mapped (X server's MapNotify), median of $RUNS alternating runs, $rows:" \
+    "empty Qt window ${e} ms, Lifetally ${a} ms (first window created at ${ec} and ${ac} ms)"
   awk -v a="$a" -v e="$e" 'BEGIN {printf "ratio %.2f (goal: at most 1.30)\n", a/e}'
+  me=$(LT_PROBE_STAY=1 "$timer" --stay 1000 "$empty" | cut -d' ' -f3)
+  ma=$("$timer" --stay 1000 "$DATA/$set/lifetally" | cut -d' ' -f3)
+  awk -v a="$ma" -v e="$me" 'BEGIN {printf "peak memory a second after the map: empty %.1f MB, Lifetally %.1f MB, %.1f MB more (goal: at most 15)\n", e/1024, a/1024, (a-e)/1024}'
 done
 INNER
 chmod +x "$data/outside.sh"

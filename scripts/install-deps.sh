@@ -9,7 +9,7 @@ packages=(
   qt6-base-dev qt6-charts-dev qt6-svg-dev qt6-qpa-plugins libgl-dev libqt6opengl6-dev
   libgtest-dev libgmock-dev libbenchmark-dev
   fonts-liberation2
-  xvfb xauth xdotool imagemagick poppler-utils
+  xvfb xauth xdotool imagemagick poppler-utils libxcb1-dev
   clang libclang-rt-14-dev clang-format
 )
 if [ $# -gt 0 ]; then packages=("$@"); fi
