@@ -47,9 +47,10 @@ int main(int argc, char** argv) {
     if (xcb_connection_has_error(x)) return fail("cannot open the display");
     const xcb_window_t root = xcb_setup_roots_iterator(xcb_get_setup(x)).data->root;
     const uint32_t mask = XCB_EVENT_MASK_SUBSTRUCTURE_NOTIFY;
-    xcb_void_cookie_t cookie = xcb_change_window_attributes_checked(x, root, XCB_CW_EVENT_MASK, &mask);
+    xcb_void_cookie_t cookie =
+        xcb_change_window_attributes_checked(x, root, XCB_CW_EVENT_MASK, &mask);
     if (std::unique_ptr<xcb_generic_error_t, decltype(&std::free)> e{xcb_request_check(x, cookie),
-                                                                   &std::free})
+                                                                     &std::free})
         return fail("cannot watch the root window");
 
     const Clock::time_point start = Clock::now();
@@ -61,7 +62,7 @@ int main(int argc, char** argv) {
     double mapped = -1;
     while (mapped < 0) {
         std::unique_ptr<xcb_generic_event_t, decltype(&std::free)> event{xcb_wait_for_event(x),
-                                                                        &std::free};
+                                                                         &std::free};
         if (!event) break;  // the connection went
         switch (event->response_type & 0x7f) {
             case XCB_CREATE_NOTIFY:
