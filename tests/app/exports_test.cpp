@@ -182,6 +182,21 @@ TEST_F(ExportReport, PdfAndPreviewFromTheWindowAndTheCommandLineHoldTheReportsLi
     }
 }
 
+// The window's exports refuse the settings file it has open, here through a hard link.
+TEST_F(ExportReport, TheWindowDoesNotExportOverItsSettingsFile) {
+    auto w = start();
+    const QByteArray ini = iniBytes();
+    ASSERT_EQ(::link(QFile::encodeName(iniPath()).constData(),
+                     QFile::encodeName(path("h.csv")).constData()),
+              0);
+    test::ScriptedBoxes boxes;
+    boxes.saveAnswer = path("h.csv");
+    w->btCsv->click();
+    EXPECT_EQ(boxes.errors, QStringList{"Unable to write to " + path("h.csv") +
+                                        ": It is the settings file, which an export never writes"});
+    EXPECT_EQ(iniBytes(), ini);
+}
+
 // The PDF is drawn where no name shows: a run killed while drawing leaves no draft.
 TEST_F(ExportReport, ThePdfDraftHasNoName) {
     QStringList whileWriting;
