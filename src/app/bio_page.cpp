@@ -51,7 +51,7 @@ void BioPage::ensureBuilt() {
     incomeField_ = new MaskedNumberField(this);
     incomeField_->setObjectName(QStringLiteral("numIncome"));
     incomeField_->setPictureMask(kIncomeMask);
-    incomeField_->setRange(0, 99999999);
+    incomeField_->setRange(0, kMaxIncome);
     incomeField_->setSingleStep(10000);
     incomeField_->setGeometry(270, 190, 150, 24);
     incomeField_->setValue(income_);

@@ -191,6 +191,8 @@ void TfrmMain::FormShow() {
     const StoredSettings stored = settings_.read();
     lookAheadAge_ = stored.lookAheadAge;
     const Session s = openSession(stored, nowDateTime());
+    if (!s.incomeNote.isEmpty()) keptIncome_ = stored.income;
+    shownIncome_ = s.income;
     bio_->setName(s.name);
     bio_->setBirthDateText(s.birthDateText);
     bio_->setIncome(s.income);
@@ -202,6 +204,7 @@ void TfrmMain::FormShow() {
     // shows and the user can put the date right on the Bio page.
     if (!settings_.readError().isEmpty()) reportDefaultError(settings_.readError(), this);
     if (!s.errors.isEmpty()) reportDefaultError(s.errors.first(), this);
+    if (!s.incomeNote.isEmpty()) reportDefaultError(s.incomeNote, this);
     if (!settings_.lockWarning().isEmpty()) reportDefaultError(settings_.lockWarning(), this);
     showPage(0);
     updateInterface();
@@ -209,8 +212,10 @@ void TfrmMain::FormShow() {
 
 void TfrmMain::btCloseClick() {
     FormShow();
-    StoredSettings s = storedSettingsOf(bio_->name(), bio_->birthDateText(),
-                                        static_cast<qint64>(bio_->income()), tableTexts());
+    const bool incomeKept = keptIncome_ && bio_->income() == shownIncome_;
+    StoredSettings s = storedSettingsOf(
+        bio_->name(), bio_->birthDateText(),
+        incomeKept ? *keptIncome_ : static_cast<qint64>(bio_->income()), tableTexts());
     s.lookAheadAge = lookAheadAge_;
     // No, or a failed write, keeps the window open with everything entered.
     if (settings_.write(s, this)) close();

@@ -3,6 +3,7 @@
 #include <QWidget>
 #include <array>
 #include <memory>
+#include <optional>
 
 #include "core/date_time.h"
 #include "core/report_lines.h"
@@ -77,6 +78,10 @@ private:
     DateTime dateOfBirth_ = 0;
     double hoursLived_ = 0;
     int lookAheadAge_ = 0;  // as the settings file keeps it; 0 for none
+    // A stored income the income field cannot show, and what it shows instead: Close
+    // writes the stored one back while the field still shows that.
+    std::optional<qint64> keptIncome_;
+    double shownIncome_ = 0;
 
     QStackedWidget* pages_ = nullptr;
     BioPage* bio_ = nullptr;

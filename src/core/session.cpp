@@ -1,5 +1,7 @@
 #include "core/session.h"
 
+#include <algorithm>
+
 #include "core/conversion.h"
 #include "core/date_span.h"
 #include "core/locale_format.h"
@@ -21,6 +23,15 @@ double subTotal(TableKind kind, const TableTexts& table) {
 
 QString incomeMask() { return QStringLiteral("$###,###,###"); }
 
+QString incomeNotShownText(qint64 stored) {
+    if (stored >= 0 && stored <= kMaxIncome) return {};
+    return QStringLiteral(
+               "The stored income %1 cannot be shown: the income field holds %2 to %3. The "
+               "settings file keeps it unless you change the income.")
+        .arg(stored)
+        .arg(loc::maskedNumber(0, incomeMask()), loc::maskedNumber(kMaxIncome, incomeMask()));
+}
+
 QString amountMask(AmountKind kind) {
     return kind == AmountKind::Money ? QStringLiteral("$###,###.##") : QStringLiteral("###,###");
 }
@@ -36,7 +47,9 @@ Session openSession(const StoredSettings& stored, DateTime now) {
     s.dateOfBirth = now;
     s.name = stored.name;
     s.birthDateText = stored.birthDateText;
-    s.income = static_cast<double>(stored.income);
+    // What the income field can show; the stored income is worked with as the window has it.
+    s.income = static_cast<double>(std::clamp(stored.income, qint64(0), kMaxIncome));
+    s.incomeNote = incomeNotShownText(stored.income);
     s.incomeText = loc::maskedNumber(s.income, incomeMask());
     for (int t = 0; t < 3; ++t) {
         TableTexts& table = s.tables[size_t(t)];

@@ -13,8 +13,12 @@
 
 namespace lt {
 
-// The income field's picture mask: "$250,000".
+// The income field's picture mask: "$250,000", and the most it holds.
 QString incomeMask();
+constexpr qint64 kMaxIncome = 99999999;
+// Empty when the income field can show a stored income; else what the window says at
+// start, naming the stored income.
+QString incomeNotShownText(qint64 stored);
 // The amount field's picture mask in the money dialog: money "$1,200.50", a count "1,200".
 QString amountMask(AmountKind kind);
 // Designed width in pixels of table column `col`; the report's fields follow them.
@@ -28,6 +32,8 @@ struct Session {
     QString birthDateText;
     double income = 0;
     QString incomeText;  // as the income field shows it
+    // incomeNotShownText of the stored income.
+    QString incomeNote;
     DateTime dateOfBirth = 0;
     double hoursLived = 0;
     // The Results page's two lines; the age line keeps its designed text when the birth

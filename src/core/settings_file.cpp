@@ -24,7 +24,6 @@ constexpr int kDataRows = 50;
 // The tables have 51 rows counting the heading row; that is what "Count" stores.
 constexpr int kStoredCount = 51;
 constexpr qint64 kDefaultIncome = 250000;
-constexpr qint64 kMaxIncome = 99999999;
 constexpr qint64 kDefaultCount = 5;
 // The Look ahead window's age: a section of its own after all the others, which
 // readers that do not know it pass over.
@@ -190,10 +189,8 @@ StoredSettings settingsOf(const PrivateProfile& ini) {
         ini.readString(QStringLiteral("Name"), QStringLiteral("name"), QStringLiteral("Your name"));
     s.birthDateText = ini.readString(QStringLiteral("DOB"), QStringLiteral("Date"), QString());
     if (s.birthDateText.isEmpty()) s.birthDateText = loc::formatDate(today());
-    // The income field holds 0..99,999,999; a hand-edited value outside is brought in.
-    s.income = std::clamp(
-        ini.readInteger(QStringLiteral("Income"), QStringLiteral("income"), kDefaultIncome),
-        qint64(0), kMaxIncome);
+    // As stored, even where the income field cannot show it: the window says so and keeps it.
+    s.income = ini.readInteger(QStringLiteral("Income"), QStringLiteral("income"), kDefaultIncome);
 
     for (const TableDescription& layout : tableDescriptions()) {
         const size_t t = size_t(tableIndex(layout.kind));

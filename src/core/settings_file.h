@@ -59,7 +59,7 @@ private:
 
 // Reads the file at path. Missing file, section or key gives that value's default:
 // name "Your name", birth date today (also for an empty stored date), income 250000
-// (a stored income is clamped into 0..99,999,999), row count 5. Each table gets rows
+// (kept as stored, also outside what the income field holds), row count 5. Each table gets rows
 // 1..min(max(Count, 0), 50); a row's missing keys read as empty texts. Filled rows
 // come first, in the file's order, followed by the blank rows. A file written under
 // another locale has its dates and amounts brought into the program's locale.

@@ -202,6 +202,34 @@ TEST_F(MainWindowTest, CloseSavesAndTheTitleBarDoesNot) {
     EXPECT_EQ(again->edName->text(), QStringLiteral("Ada"));
 }
 
+// A stored income the field cannot hold is said at start and kept through a Close, unless
+// the user changes the income; the clamped figure never goes over it on its own.
+TEST_F(MainWindowTest, AStoredIncomeTheFieldCannotShowIsSaidAndKept) {
+    for (const char* stored : {"1234567890", "-5"}) {
+        writeIni(QStringLiteral("[Income]\nincome=%1\n").arg(stored));
+        {
+            test::ScriptedBoxes boxes;
+            auto w = start();
+            EXPECT_EQ(boxes.reports,
+                      QStringList{QStringLiteral("The stored income %1 cannot be shown: the income "
+                                                 "field holds $0 to $99,999,999. The settings "
+                                                 "file keeps it unless you change the income.")
+                                      .arg(stored)})
+                << stored;
+            w->btClose->click();
+        }
+        EXPECT_TRUE(iniBytes().contains(QByteArray("\nincome=") + stored + "\n")) << stored;
+        {
+            test::ScriptedBoxes boxes;
+            auto w = start();
+            w->btNext->click();
+            w->numIncome->setValue(1000);
+            w->btClose->click();
+        }
+        EXPECT_TRUE(iniBytes().contains("\nincome=1000\n")) << stored;
+    }
+}
+
 TEST_F(MainWindowTest, SettingsFileGoesWhereTheWindowIsToldAndTheHomePageLeavesNoFile) {
     const QString file = dir.filePath(QStringLiteral("cfg/lifetally/my.ini"));
     TfrmMain window(file);
