@@ -117,6 +117,9 @@ TfrmLookAhead::TfrmLookAhead(QWidget* owner, LookAheadInput input, int age)
 
     showLook();
     connect(numAge, &QSpinBox::valueChanged, this, &TfrmLookAhead::numAgeChange);
+    // A tab, chosen by a click or its access key, leaves the age box without leaving
+    // its focus; the tables must still show the age in the box.
+    connect(tabTables, &QTabWidget::currentChanged, this, [this] { takeTypedAge(); });
     connect(btChart, &QPushButton::clicked, this, &TfrmLookAhead::btChartClick);
     connect(btCsv, &QPushButton::clicked, this, &TfrmLookAhead::btCsvClick);
     connect(btClose, &QPushButton::clicked, this, &QDialog::reject);
@@ -126,7 +129,8 @@ TfrmLookAhead::~TfrmLookAhead() = default;
 
 void TfrmLookAhead::numAgeChange(int age) {
     const QString refusal = lookAheadRefusal(age, input_.birth, today());
-    if (!refusal.isEmpty()) {
+    refused_ = !refusal.isEmpty();
+    if (refused_) {
         showError(refusal, this);
         const QSignalBlocker quiet(numAge);
         numAge->setValue(look_.age);
@@ -136,6 +140,14 @@ void TfrmLookAhead::numAgeChange(int age) {
         look_ = lookAhead(input_.tables, input_.birth, age, nowDateTime());
         showLook();
     });
+}
+
+bool TfrmLookAhead::takeTypedAge() {
+    // An access key presses its button without the box losing focus, so the box has not
+    // taken in what was typed yet.
+    refused_ = false;
+    numAge->interpretText();
+    return !refused_;
 }
 
 void TfrmLookAhead::showLook() {
@@ -166,6 +178,7 @@ void TfrmLookAhead::showLook() {
 }
 
 void TfrmLookAhead::btChartClick() {
+    if (!takeTypedAge()) return;
     guarded(this, [this] {
         // Fresh colours for every chart, as the Results page draws them.
         initAColors(true, 0xFF0000);
@@ -176,6 +189,7 @@ void TfrmLookAhead::btChartClick() {
 }
 
 void TfrmLookAhead::btCsvClick() {
+    if (!takeTypedAge()) return;
     const QByteArray csv = lookAheadCsv(look_);
     const QString path =
         askExportPath(this, QStringLiteral("Export look ahead as CSV"), lookAheadFileName(),

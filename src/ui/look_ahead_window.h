@@ -46,12 +46,16 @@ public:
 private:
     // A new age from the spin box: refused with a message when already reached.
     void numAgeChange(int age);
+    // Takes in the age as the box shows it, typed but not yet entered, before anything
+    // acts on the window's age; false when that age is refused.
+    bool takeTypedAge();
     void showLook();
     void btChartClick();
     void btCsvClick();
 
     LookAheadInput input_;
     LookAhead look_;
+    bool refused_ = false;  // the last age from the box was refused
 };
 
 // Shows the Look ahead window modally over `owner`, starting at `age`, and returns the

@@ -38,9 +38,10 @@ TEST_F(LookAheadWindow, FromTheResultsPageToTheChartTheCsvAndTheSettingsFile) {
     boxes.saveAnswer = dir.filePath(QStringLiteral("ahead.csv"));
     QString chartTitle;
     std::vector<ChartPoint> charted;
-    int opened = 0;
+    int opened = 0, charts = 0;
     boxes.onDialog = [&](QDialog& d) {
         if (auto* graph = qobject_cast<TfrmGraph*>(&d)) {
+            ++charts;
             chartTitle = graph->title();
             charted = seriesPoints(*graph->Series1);
             return int(QDialog::Rejected);
@@ -85,8 +86,34 @@ TEST_F(LookAheadWindow, FromTheResultsPageToTheChartTheCsvAndTheSettingsFile) {
         EXPECT_EQ(f->grids[0]->item(0, 2)->text(), "720 (30 days)");
         EXPECT_EQ(f->grids[0]->accessibleName(), "Hours by age 37");
 
-        f->btChart->click();
-        f->btCsv->click();
+        // Every action takes the age as the box shows it, typed and not yet entered: a
+        // click into the table, a tab, Alt+E and Alt+C. 38 is 1 March 2028, 13,880 days.
+        const auto type = [&](const char* age) {
+            f->numAge->setFocus();
+            f->numAge->selectAll();
+            QTest::keyClicks(f->numAge, QLatin1String(age));
+        };
+        type("38");
+        QTest::mouseClick(f->grids[0]->viewport(), Qt::LeftButton);
+        EXPECT_EQ(f->lblLine->text(),
+                  "By age 38, on Wednesday, March 1, 2028, you will have lived 333,120 hours.");
+        type("37");
+        QTest::keyClick(f->numAge, Qt::Key_M, Qt::AltModifier);  // to the Money tab
+        EXPECT_EQ(f->tabTables->currentIndex(), 1);
+        EXPECT_EQ(f->lblLine->text(),
+                  "By age 37, on Monday, March 1, 2027, you will have lived 324,336 hours.");
+        for (const Qt::Key key : {Qt::Key_E, Qt::Key_C}) {
+            type("38");
+            QTest::keyClick(f->numAge, Qt::Key_Return);
+            type("37");
+            QTest::keyClick(f->numAge, key, Qt::AltModifier);
+            QTest::qWait(300);  // a mnemonic clicks a moment later, as on screen
+        }
+        type("30");  // refused: no chart
+        QTest::keyClick(f->numAge, Qt::Key_C, Qt::AltModifier);
+        QTest::qWait(300);
+        EXPECT_EQ(boxes.errors.last(),
+                  "You reached the age of 30 on 3/1/2020: choose an age from 37 to 120.");
         f->btClose->click();
         EXPECT_FALSE(f->isVisible());
         return f->result();
@@ -94,6 +121,7 @@ TEST_F(LookAheadWindow, FromTheResultsPageToTheChartTheCsvAndTheSettingsFile) {
     test::named<QPushButton>(w->window.get(), "btLookAhead")->click();
     QApplication::setPalette(desktop);
     EXPECT_EQ(opened, 1);
+    EXPECT_EQ(charts, 1);
     EXPECT_EQ(chartTitle, "Hours by age 37 for Ann");
     ASSERT_EQ(charted.size(), 2u);
     EXPECT_EQ(charted[0], (ChartPoint{323616, "Other", Qt::white}));
