@@ -294,55 +294,36 @@ TEST(LocaleFormat, MoneyKeepsTheFilesCurrency) {
 // LC_ALL, else the category's, else LANG. LANGUAGE and LC_MESSAGES pick the language of
 // the texts and never the formats.
 TEST(LocaleFormat, FormatsFollowTheirCategoriesNeverTheLanguage) {
-    const char* const variables[] = {"LC_ALL",      "LC_NUMERIC", "LC_TIME", "LC_MONETARY",
-                                     "LC_MESSAGES", "LANGUAGE",   "LANG"};
+    const QByteArrayList variables = {"LC_ALL",      "LC_NUMERIC", "LC_TIME", "LC_MONETARY",
+                                      "LC_MESSAGES", "LANGUAGE",   "LANG"};
     QHash<QByteArray, QByteArray> saved;
-    for (const char* v : variables)
+    for (const QByteArray& v : variables)
         if (qEnvironmentVariableIsSet(v)) saved.insert(v, qgetenv(v));
-    const struct {
-        QList<std::pair<const char*, const char*>> environment;
-        const char *numbers, *dates, *money, *currency;
-    } cases[] = {
-        {{{"LANG", "en_US.UTF-8"}, {"LANGUAGE", "de"}}, "en_US", "en_US", "en_US", "USD"},
-        {{{"LANG", "en_US.UTF-8"}, {"LC_MESSAGES", "de_DE.UTF-8"}},
-         "en_US",
-         "en_US",
-         "en_US",
-         "USD"},
-        {{{"LANG", "en_US.UTF-8"}, {"LC_NUMERIC", "de_DE.UTF-8"}},
-         "de_DE",
-         "en_US",
-         "en_US",
-         "USD"},
-        {{{"LANG", "en_US.UTF-8"}, {"LC_TIME", "en_GB.UTF-8"}}, "en_US", "en_GB", "en_US", "USD"},
-        {{{"LANG", "en_US.UTF-8"}, {"LC_MONETARY", "ja_JP.UTF-8"}},
-         "en_US",
-         "en_US",
-         "ja_JP",
-         "JPY"},
-        {{{"LC_ALL", "de_DE.UTF-8"}, {"LC_NUMERIC", "ja_JP.UTF-8"}, {"LANG", "en_US.UTF-8"}},
-         "de_DE",
-         "de_DE",
-         "de_DE",
-         "EUR"},
-        {{{"LANG", "ar_EG.UTF-8"}}, "ar_EG", "ar_EG", "ar_EG", "EGP"},
-        {{{"LANG", "C.UTF-8"}, {"LANGUAGE", "de"}}, "en_US", "en_US", "en_US", "USD"},
-        {{}, "en_US", "en_US", "en_US", "USD"},
+    // The environment, and the numbers', dates' and money's locales with the currency.
+    const std::pair<const char*, const char*> cases[] = {
+        {"LANG=en_US.UTF-8 LANGUAGE=de", "en_US en_US en_US USD"},
+        {"LANG=en_US.UTF-8 LC_MESSAGES=de_DE.UTF-8", "en_US en_US en_US USD"},
+        {"LANG=en_US.UTF-8 LC_NUMERIC=de_DE.UTF-8", "de_DE en_US en_US USD"},
+        {"LANG=en_US.UTF-8 LC_TIME=en_GB.UTF-8", "en_US en_GB en_US USD"},
+        {"LANG=en_US.UTF-8 LC_MONETARY=ja_JP.UTF-8", "en_US en_US ja_JP JPY"},
+        {"LC_ALL=de_DE.UTF-8 LC_NUMERIC=ja_JP.UTF-8 LANG=en_US.UTF-8", "de_DE de_DE de_DE EUR"},
+        {"LANG=ar_EG.UTF-8", "ar_EG ar_EG ar_EG EGP"},
+        {"LANG=C.UTF-8 LANGUAGE=de", "en_US en_US en_US USD"},
+        {"", "en_US en_US en_US USD"},
     };
-    for (const auto& c : cases) {
-        for (const char* v : variables) qunsetenv(v);
-        QStringList said;
-        for (const auto& [name, value] : c.environment) {
-            qputenv(name, value);
-            said << QStringLiteral("%1=%2").arg(name, value);
-        }
+    for (const auto& [environment, expected] : cases) {
+        for (const QByteArray& v : variables) qunsetenv(v);
+        for (const QByteArray& pair : QByteArray(environment).split(' '))
+            if (const qsizetype eq = pair.indexOf('='); eq > 0)
+                qputenv(pair.left(eq), pair.mid(eq + 1));
         loc::initProgramLocale();
-        EXPECT_EQ(loc::programLocale().name(), c.numbers) << said.join(u' ').toStdString();
-        EXPECT_EQ(loc::dateLocale().name(), c.dates) << said.join(u' ').toStdString();
-        EXPECT_EQ(loc::moneyLocale().name(), c.money) << said.join(u' ').toStdString();
-        EXPECT_EQ(loc::currencyCode(), c.currency) << said.join(u' ').toStdString();
+        EXPECT_EQ(QStringList({loc::programLocale().name(), loc::dateLocale().name(),
+                               loc::moneyLocale().name(), loc::currencyCode()})
+                      .join(u' '),
+                  expected)
+            << environment;
     }
-    for (const char* v : variables) qunsetenv(v);
+    for (const QByteArray& v : variables) qunsetenv(v);
     for (auto it = saved.begin(); it != saved.end(); ++it) qputenv(it.key(), it.value());
     test::applyDefaults();
 }
