@@ -16,7 +16,6 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     } catch (const lt::ConversionError&) {
     }
     for (int n = -1; n < 5; ++n) lt::nthWord(text, n);
-    lt::periodIndex(text);
     lt::numberChars(text);
     lt::safeStrToInt(text);
     return 0;

@@ -5,8 +5,8 @@
 #include <QLineEdit>
 #include <QToolButton>
 
+#include "core/input_masks.h"
 #include "core/locale_format.h"
-#include "core/session.h"
 #include "ui/look.h"
 #include "ui/masked_field.h"
 

@@ -71,7 +71,7 @@ bool exportOne(const CommandLine& line, const ExportRequest& request, const Sess
         return out->saveReportPdf(request.file, sessionReport(session),
                                   {reportPaper(systemPaperSources()), now()}, nullptr);
     // As the Results page, which offers no chart of a table without rows.
-    const TableTexts& table = session.tables[size_t(tableIndex(line.chartTable))];
+    const ActivityTable& table = session.tables[size_t(tableIndex(line.chartTable))];
     if (!hasRowsToChart(table)) {
         messages << noRowsToChartText(line.chartTable);
         return false;

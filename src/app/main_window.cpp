@@ -198,7 +198,7 @@ void TfrmMain::FormShow() {
     bio_->setIncome(s.income);
     dateOfBirth_ = s.dateOfBirth;
     hoursLived_ = s.hoursLived;
-    for (size_t t = 0; t < tables_.size(); ++t) tables_[t]->setTexts(s.tables[t]);
+    for (size_t t = 0; t < tables_.size(); ++t) tables_[t]->setActivities(s.tables[t]);
     results_->setLines(s.ageLine, s.incomeLine);
     // A stored birth date that does not parse is reported once; the Intro page still
     // shows and the user can put the date right on the Bio page.
@@ -215,7 +215,7 @@ void TfrmMain::btCloseClick() {
     const bool incomeKept = keptIncome_ && bio_->income() == shownIncome_;
     StoredSettings s = storedSettingsOf(
         bio_->name(), bio_->birthDateText(),
-        incomeKept ? *keptIncome_ : static_cast<qint64>(bio_->income()), tableTexts());
+        incomeKept ? *keptIncome_ : static_cast<qint64>(bio_->income()), activityTables());
     s.lookAheadAge = lookAheadAge_;
     // No, or a failed write, keeps the window open with everything entered.
     if (settings_.write(s, this)) close();
@@ -230,7 +230,7 @@ void TfrmMain::updateInterface() {
     // Only the tables with a first row can be charted.
     if (page == kLastPage)
         for (const TablePage* t : tables_)
-            results_->setChartEnabled(t->description().kind, hasRowsToChart(t->texts()));
+            results_->setChartEnabled(t->description().kind, hasRowsToChart(t->activities()));
 }
 
 void TfrmMain::btNextClick() {
@@ -287,7 +287,7 @@ void TfrmMain::pickBirthDate() {
 void TfrmMain::computeRowTotal(TablePage* page, int row) {
     const TableKind kind = page->description().kind;
     const double base = kind == TableKind::Hours ? hoursLived_ : bio_->income();
-    page->setCell(5, row, rowTotalText(kind, page->activityRow(row), base, nowDateTime()));
+    page->setTotal(row, activityTotal(page->activities()[size_t(row - 1)], base, nowDateTime()));
 }
 
 void TfrmMain::computeTotals() {
@@ -295,11 +295,10 @@ void TfrmMain::computeTotals() {
     results_->setLines(ageLine(bio_->birthDateText(), now), incomeLine(bio_->incomeText()));
     for (TablePage* page : tables_) {
         const TableKind kind = page->description().kind;
-        TableTexts table = page->texts();
+        ActivityTable table = page->activities();
         // The rows done before a row that does not convert keep their new totals.
-        const auto done = qScopeGuard([&] { page->setTexts(table); });
-        computeTableTotals(kind, table, kind == TableKind::Hours ? hoursLived_ : bio_->income(),
-                           now);
+        const auto done = qScopeGuard([&] { page->setActivities(table); });
+        computeTableTotals(table, kind == TableKind::Hours ? hoursLived_ : bio_->income(), now);
     }
 }
 
@@ -313,23 +312,23 @@ TablePage* TfrmMain::shownTablePage() const {
 void TfrmMain::graphit(TableKind kind) {
     guarded(this, [&] {
         initAColors(true, 0xFF0000);
-        const TableChart chart =
-            tableChart(kind, bio_->name(), results_->ageText(), results_->incomeText(),
-                       tables_[size_t(tableIndex(kind))]->texts(), hoursLived_, bio_->income());
+        const TableChart chart = tableChart(
+            kind, bio_->name(), results_->ageText(), results_->incomeText(),
+            tables_[size_t(tableIndex(kind))]->activities(), hoursLived_, bio_->income());
         if (Outputs* out = outputsOrError(this))
             out->showGraph(this, chart.title, chart.points, kind);
     });
 }
 
-std::array<TableTexts, 3> TfrmMain::tableTexts() const {
-    std::array<TableTexts, 3> texts;
-    for (size_t t = 0; t < tables_.size(); ++t) texts[t] = tables_[t]->texts();
-    return texts;
+std::array<ActivityTable, 3> TfrmMain::activityTables() const {
+    std::array<ActivityTable, 3> tables;
+    for (size_t t = 0; t < tables_.size(); ++t) tables[t] = tables_[t]->activities();
+    return tables;
 }
 
 ReportInput TfrmMain::reportInput() const {
     return reportOf(bio_->name(), bio_->birthDateText(), results_->ageText(),
-                    results_->incomeText(), tableTexts());
+                    results_->incomeText(), activityTables());
 }
 
 ReportPrinter* TfrmMain::printer() {
@@ -357,7 +356,8 @@ void TfrmMain::saveReportPdf() {
 void TfrmMain::exportTablesCsv() {
     guarded(this, [this] {
         // Built first: a row that does not convert is reported before a file is asked for.
-        const QByteArray csv = tablesCsv(tableTexts(), hoursLived_, bio_->income(), nowDateTime());
+        const QByteArray csv =
+            tablesCsv(activityTables(), hoursLived_, bio_->income(), nowDateTime());
         const QString path =
             askExportPath(this, QStringLiteral("Export tables as CSV"), tablesFileName(),
                           {{QStringLiteral("CSV files"), QStringLiteral("csv")}});
@@ -375,7 +375,7 @@ void TfrmMain::lookAhead() {
             showError(refusal, this);
             return;
         }
-        lookAheadAge_ = showLookAhead(this, {bio_->name(), birth, tableTexts()},
+        lookAheadAge_ = showLookAhead(this, {bio_->name(), birth, activityTables()},
                                       lookAheadStartAge(lookAheadAge_, birth, day));
     });
 }

@@ -5,6 +5,7 @@
 #include <memory>
 #include <optional>
 
+#include "core/activity.h"
 #include "core/date_time.h"
 #include "core/report_lines.h"
 #include "core/table_shape.h"
@@ -60,8 +61,8 @@ private:
     TablePage* shownTablePage() const;
     void graphit(TableKind kind);
     // The report as the tables and lines stand.
-    // The three tables' texts, in their described order.
-    std::array<TableTexts, 3> tableTexts() const;
+    // The three tables' rows, in their described order.
+    std::array<ActivityTable, 3> activityTables() const;
     ReportInput reportInput() const;
     // Null once the failure to load the outputs has been shown.
     ReportPrinter* printer();

@@ -1,9 +1,11 @@
 #include "core/activity.h"
 
 #include <algorithm>
+#include <cmath>
 
 #include "core/cell_text.h"
 #include "core/conversion.h"
+#include "core/locale_format.h"
 #include "core/totals.h"
 
 namespace lt {
@@ -36,6 +38,8 @@ Period periodOf(TableKind kind, const QString& text) {
     return p;
 }
 }  // namespace
+
+double shownWholeTotal(double total) { return std::abs(loc::roundHalfAway(total, 0)); }
 
 bool Activity::isBlank() const { return isBlankActivity(name); }
 double Activity::amountValue() const { return valueOf(amount, *this, 1); }
@@ -83,12 +87,23 @@ RowStretch coveredStretch(const QDate& start, const std::optional<QDate>& end, D
     return {std::min(from, to), std::max(from, to), true};
 }
 
+ActivityTable emptyActivities(TableKind kind) { return readActivityTable(kind, {}); }
+
 ActivityTable readActivityTable(TableKind kind, const std::vector<StoredRow>& rows) {
     ActivityTable table;
-    table.reserve(rows.size());
-    for (size_t i = 0; i < rows.size(); ++i)
-        table.push_back(readActivity(kind, rows[i], int(i) + 1));
+    table.reserve(kDataRows);
+    for (int r = 1; r <= kDataRows; ++r)
+        table.push_back(
+            readActivity(kind, r <= int(rows.size()) ? rows[size_t(r - 1)] : StoredRow(), r));
     return table;
+}
+
+ActivityTable activitiesOf(TableKind kind, const TableTexts& texts) {
+    std::vector<StoredRow> rows;
+    for (size_t r = 1; r < texts.size() && r <= size_t(kDataRows); ++r)
+        rows.push_back({texts[r].value(0), texts[r].value(1), texts[r].value(2), texts[r].value(3),
+                        texts[r].value(4)});
+    return readActivityTable(kind, rows);
 }
 
 int filledRows(const ActivityTable& table) {
@@ -96,6 +111,19 @@ int filledRows(const ActivityTable& table) {
     for (const Activity& a : table)
         if (!a.isBlank()) ++n;
     return n;
+}
+
+int firstBlankRow(const ActivityTable& table) {
+    for (int r = 1; r < kDataRows && r <= int(table.size()); ++r)
+        if (table[size_t(r - 1)].isBlank()) return r;
+    return -1;
+}
+
+void setRow(ActivityTable& table, int number, const StoredRow& texts) {
+    Activity& a = table[size_t(number - 1)];
+    const auto total = a.total;
+    a = readActivity(a.kind, texts, number);
+    a.total = total;
 }
 
 }  // namespace lt

@@ -39,6 +39,16 @@ struct RowStretch {
 // starts after that (only a hand-edited file has such a row).
 RowStretch coveredStretch(const QDate& start, const std::optional<QDate>& end, DateTime today);
 
+// A row's total over its span, unrounded, and its share of the lifetime figure in per
+// cent (0 for frequency rows and for a figure of 0).
+struct RowTotal {
+    double total = 0;
+    double share = 0;
+};
+// The whole number a total shows, as the charts and the sort take it: rounded half away
+// from zero, without its sign.
+double shownWholeTotal(double total);
+
 // The five texts of a row as the settings file stores them: activity, amount, period,
 // start, end.
 using StoredRow = std::array<QString, 5>;
@@ -59,6 +69,9 @@ struct Activity {
     bool untilToday = false;
     ReadValue<QDate> end;  // when not until today
     StoredRow texts;
+    // The total the table shows, from when it was last worked out; it moves with its row
+    // (Delete and Sort recompute nothing). None until then.
+    std::optional<RowTotal> total;
 
     bool isBlank() const;
     // The values, or the ConversionError naming the cell ("Hours, row 3, ending date:
@@ -74,11 +87,20 @@ struct Activity {
 // and decimal separator, dates in the program's locale, "Now" (exactly) as until today.
 Activity readActivity(TableKind kind, const StoredRow& texts, int number = 0);
 
-// The rows of one table, row 1 first; blank rows keep their texts too.
+// The 50 data rows of one table, row 1 first; blank rows keep their texts too.
 using ActivityTable = std::vector<Activity>;
-// Each table's rows 1..n read from its stored texts.
+constexpr int kDataRows = kTableRows - 1;
+// 50 blank rows.
+ActivityTable emptyActivities(TableKind kind);
+// Rows 1..n read from their stored texts, the rest blank.
 ActivityTable readActivityTable(TableKind kind, const std::vector<StoredRow>& rows);
+// The rows of a table of texts (row 0 the headings; columns 0 to 4 are read).
+ActivityTable activitiesOf(TableKind kind, const TableTexts& texts);
 // How many rows are filled; they come first, as in the tables.
 int filledRows(const ActivityTable& table);
+// The first blank row among rows 1 to 49 (row 50 is never offered), or -1.
+int firstBlankRow(const ActivityTable& table);
+// Puts `texts` into row `number` as a user entered them.
+void setRow(ActivityTable& table, int number, const StoredRow& texts);
 
 }  // namespace lt

@@ -73,14 +73,6 @@ QString periodFromIndex(int index) {
     }
 }
 
-int periodIndex(const QString& word) {
-    if (word == u"Day") return 0;
-    if (word == u"Week") return 1;
-    if (word == u"Month") return 2;
-    if (word == u"Year") return 3;
-    return 4;
-}
-
 bool hasDay(const QString& t) { return t.contains(QStringLiteral("Day")); }
 bool hasWeek(const QString& t) { return t.contains(QStringLiteral("Week")); }
 bool hasMonth(const QString& t) { return t.contains(QStringLiteral("Month")); }

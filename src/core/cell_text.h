@@ -16,7 +16,6 @@ QString nthWord(const QString& text, int n);
 // "Day", else "Week", else "Month": the month button need not be asked.
 QString periodFromButtons(bool day, bool week);
 QString periodFromIndex(int index);
-int periodIndex(const QString& word);
 
 bool hasDay(const QString& text);
 bool hasWeek(const QString& text);

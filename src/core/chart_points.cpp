@@ -89,16 +89,19 @@ void initAColorsSeeded(std::uint64_t seed) {
     drawColors(aColors(), [&random](std::uint32_t limit) { return random.below(limit); });
 }
 
-std::uint64_t tableSeed(const std::vector<QStringList>& table) {
+std::uint64_t tableSeed(const ActivityTable& table) {
     QCryptographicHash hash(QCryptographicHash::Sha256);
-    for (const QStringList& row : table) {
-        // What the user typed, not the totals, which grow with the clock.
-        for (int c = 0; c < 5 && c < row.size(); ++c) {
-            hash.addData(row[c].toUtf8());
+    const auto addRow = [&hash](const auto& texts) {
+        for (const QString& text : texts) {
+            hash.addData(text.toUtf8());
             hash.addData(QByteArrayView("\x1f", 1));
         }
         hash.addData(QByteArrayView("\x1e", 1));
-    }
+    };
+    // The headings first, as the seed has always been taken, so that a file keeps its
+    // colours; then what the user typed, not the totals, which grow with the clock.
+    if (!table.empty()) addRow(headingTexts(table.front().kind).mid(0, 5));
+    for (const Activity& row : table) addRow(row.texts);
     const QByteArray digest = hash.result();
     std::uint64_t seed = 0;
     for (int i = 0; i < 8; ++i) seed = (seed << 8) | std::uint8_t(digest[i]);
@@ -125,10 +128,13 @@ QColor windowsColor(std::uint32_t value) {
     return QColor(int(value & 0xFF), int((value >> 8) & 0xFF), int((value >> 16) & 0xFF));
 }
 
-std::vector<ChartRow> chartRows(const std::vector<QStringList>& table, int n) {
+std::vector<ChartRow> chartRows(const ActivityTable& table) {
+    shownSubTotal(table);  // names a row without a total
     std::vector<ChartRow> rows;
-    for (int r = 1; r <= n && r < int(table.size()); ++r)
-        rows.push_back({table[r].value(0), table[r].value(5)});
+    for (int r = 1, n = filledRows(table); r <= n; ++r) {
+        const Activity& a = table[size_t(r - 1)];
+        rows.push_back({a.name, shownWholeTotal(a.total->total)});
+    }
     return rows;
 }
 
@@ -138,7 +144,7 @@ std::vector<ChartPoint> chartPoints(const std::vector<ChartRow>& rows, double ba
     if (subTotal > 0 && subTotal < base)
         points.push_back({base - subTotal, QStringLiteral("Other"), windowsColor(kWhite)});
     for (std::size_t i = 0; i < rows.size(); ++i) {
-        const double value = totalCellValue(rows[i].total);
+        const double value = rows[i].total;
         // A zero row adds nothing but keeps its colour slot.
         if (value > 0) {
             const std::uint32_t color = i < colors.size() ? colors[i] : 0;
@@ -148,9 +154,8 @@ std::vector<ChartPoint> chartPoints(const std::vector<ChartRow>& rows, double ba
     return points;
 }
 
-std::vector<ChartPoint> buildChartPoints(const std::vector<QStringList>& table, double base,
-                                         double subTotal) {
-    return chartPoints(chartRows(table, numNonBlankRows(table)), base, subTotal, aColors());
+std::vector<ChartPoint> buildChartPoints(const ActivityTable& table, double base, double subTotal) {
+    return chartPoints(chartRows(table), base, subTotal, aColors());
 }
 
 QString chartTitle(TableKind kind, const QString& name, const QString& caption) {

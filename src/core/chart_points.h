@@ -7,6 +7,7 @@
 #include <functional>
 #include <vector>
 
+#include "core/activity.h"
 #include "core/table_shape.h"
 
 namespace lt {
@@ -32,9 +33,9 @@ void drawColors(ColorTable& colors, const std::function<std::uint32_t(std::uint3
 // aColors() drawn from a generator seeded with `seed`, for pictures that must come out
 // the same every time.
 void initAColorsSeeded(std::uint64_t seed);
-// A seed from a table's texts, totals left out: the same rows give the same seed on
-// every run and every day.
-std::uint64_t tableSeed(const std::vector<QStringList>& table);
+// A seed from a table's rows as entered, totals left out: the same rows give the same
+// seed on every run and every day.
+std::uint64_t tableSeed(const ActivityTable& table);
 
 inline constexpr int kDistinctColors = 12;
 inline constexpr double kMinColorDistance = 35;
@@ -44,15 +45,15 @@ double colorDistance(const QColor& a, const QColor& b);
 // 0x00BBGGRR to a QColor.
 QColor windowsColor(std::uint32_t value);
 
-// The two cells of a table row the chart reads.
+// What the chart takes of a table row.
 struct ChartRow {
     QString activity;
-    QString total;  // as displayed: "131 (0.04%)", "$1,234 (2.47%)", "3"
+    double total = 0;  // the whole number the table shows (shownWholeTotal)
 };
 
-// Rows 1 to n of a table's texts (row 0 the headings; column 0 the activity,
-// column 5 the total).
-std::vector<ChartRow> chartRows(const std::vector<QStringList>& table, int n);
+// The filled rows of a table. Throws ConversionError, naming the cell, for a row
+// without a total.
+std::vector<ChartRow> chartRows(const ActivityTable& table);
 
 // One point of a chart.
 struct ChartPoint {
@@ -64,16 +65,15 @@ struct ChartPoint {
 };
 
 // The points of a chart: "Other" (white, base - subTotal) first when subTotal is above
-// 0 and below `base`, then one point per row whose displayed total is above 0, in the
+// 0 and below `base`, then one point per row whose shown total is above 0, in the
 // colour of entry r - 1 for the table's row r (rows[0] is row 1). A base of 0 means no
-// lifetime figure (frequency). Throws ConversionError for a total that leaves no number.
+// lifetime figure (frequency).
 std::vector<ChartPoint> chartPoints(const std::vector<ChartRow>& rows, double base, double subTotal,
                                     const ColorTable& colors);
 
 // The points of a table as the main window charts it: its filled rows, coloured from
-// aColors(). Throws ConversionError for a total that leaves no number.
-std::vector<ChartPoint> buildChartPoints(const std::vector<QStringList>& table, double base,
-                                         double subTotal);
+// aColors(). Throws ConversionError for a row without a total.
+std::vector<ChartPoint> buildChartPoints(const ActivityTable& table, double base, double subTotal);
 
 // The title of the chart of table `kind`; `caption` is the age or income line.
 QString chartTitle(TableKind kind, const QString& name, const QString& caption);

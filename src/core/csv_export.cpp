@@ -1,7 +1,5 @@
 #include "core/csv_export.h"
 
-#include "core/cell_text.h"
-#include "core/conversion.h"
 #include "core/locale_format.h"
 #include "core/table_description.h"
 #include "core/totals.h"
@@ -15,8 +13,6 @@ QString plainTrimmed(double value) {
     if (text.endsWith(u'.')) text.chop(1);
     return text;
 }
-
-QString isoDate(const QString& text) { return strToDate(text).toString(Qt::ISODate); }
 
 bool needsQuotes(const QString& field) {
     for (QChar c : field)
@@ -47,39 +43,6 @@ QStringList csvHeader() {
     return {QStringLiteral("Table"), QStringLiteral("Activity"), QStringLiteral("Amount"),
             QStringLiteral("Unit"),  QStringLiteral("Per"),      QStringLiteral("Start"),
             QStringLiteral("End"),   QStringLiteral("Total"),    QStringLiteral("Share %")};
-}
-
-QStringList csvFields(TableKind kind, const ActivityRow& row, double base, DateTime now) {
-    const auto cell = [&](int col, auto read) { return readCell(kind, row.number, col, read); };
-    const QString& amountText = row.amount;
-    QString amount;
-    switch (tableDescription(kind).amount) {
-        case AmountKind::Time:
-            amount = cell(1, [&] {
-                return plainTrimmed(hoursOf(amountText) + minutesOf(amountText) / 60.0);
-            });
-            break;
-        case AmountKind::Money:
-            amount = cell(1, [&] { return csvNumber(strToFloat(numberChars(amountText)), 2); });
-            break;
-        case AmountKind::Count:
-            amount = cell(1, [&] { return csvNumber(strToFloat(numberChars(amountText)), 0); });
-            break;
-    }
-    const QString start = cell(3, [&] { return isoDate(row.start); });
-    const QString end = untilToday(row.end) ? row.end : cell(4, [&] { return isoDate(row.end); });
-    const RowTotal t = rowTotal(kind, row, base, now);
-    const QString total = kind == TableKind::Freq ? plainTrimmed(t.total) : csvNumber(t.total, 2);
-    const QString share = t.share > 0 ? csvNumber(t.share, 2) : QString();
-    return {csvTableWord(kind),
-            row.activity,
-            amount,
-            csvUnit(kind),
-            row.period,
-            start,
-            end,
-            total,
-            share};
 }
 
 QStringList csvFields(const Activity& a, double base, DateTime now) {
@@ -129,14 +92,14 @@ QByteArray csvRecord(const QStringList& texts, const QStringList& numbers) {
     return record + "\r\n";
 }
 
-QByteArray tablesCsv(const std::array<TableTexts, 3>& tables, double hoursLived, double income,
+QByteArray tablesCsv(const std::array<ActivityTable, 3>& tables, double hoursLived, double income,
                      DateTime now) {
     QByteArray csv = csvRecord(csvHeader());
     for (const TableDescription& desc : tableDescriptions()) {
-        const TableTexts& table = tables[size_t(tableIndex(desc.kind))];
+        const ActivityTable& table = tables[size_t(tableIndex(desc.kind))];
         const double base = desc.kind == TableKind::Hours ? hoursLived : income;
-        for (int r = 1, n = numNonBlankRows(table); r <= n; ++r)
-            csv += csvRecord(csvFields(desc.kind, activityRowOf(table, r), base, now));
+        for (int r = 1, n = filledRows(table); r <= n; ++r)
+            csv += csvRecord(csvFields(table[size_t(r - 1)], base, now));
     }
     return csv;
 }

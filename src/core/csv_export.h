@@ -22,14 +22,10 @@ QString csvUnit(TableKind kind);
 // "Table,Activity,Amount,Unit,Per,Start,End,Total,Share %".
 QStringList csvHeader();
 
-// The fields of one filled row of table `kind`, from the texts the table shows. Total
-// and share are worked out from the row at `now` (money to the cent, hours to two
-// decimals, counts as they come), not read from the rounded total cell; `base` is as
-// for rowTotal. Throws ConversionError, naming the cell, for a text that does not
-// convert.
-QStringList csvFields(TableKind kind, const ActivityRow& row, double base, DateTime now);
-
-// The same fields of a typed row; the period field is its text as stored.
+// The fields of one filled row. Total and share are worked out from the row at `now`
+// (money to the cent, hours to two decimals, counts as they come), not from the rounded
+// total the table shows; `base` is as for activityTotal; the period is its text as
+// stored. Throws ConversionError, naming the cell, for a value that does not convert.
 QStringList csvFields(const Activity& a, double base, DateTime now);
 
 // One record: fields quoted where they need it, a field that a spreadsheet would run
@@ -42,7 +38,7 @@ QByteArray csvRecord(const QStringList& texts, const QStringList& numbers);
 
 // The header and every filled row of the hours, money and frequency tables, in order;
 // shares are of `hoursLived` and `income`.
-QByteArray tablesCsv(const std::array<TableTexts, 3>& tables, double hoursLived, double income,
+QByteArray tablesCsv(const std::array<ActivityTable, 3>& tables, double hoursLived, double income,
                      DateTime now);
 
 }  // namespace lt

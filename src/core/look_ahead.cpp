@@ -60,18 +60,12 @@ QString lookAheadRefusal(int age, const QDate& birth, const QDate& today) {
            choice;
 }
 
-double totalByBirthday(TableKind kind, const ActivityRow& row, const QDate& birthday) {
-    // A row until today runs on to the birthday; every row stops there.
-    const DateTime by = toDateTime(birthday);
-    return rowTotal(kind, row, rowStretch(row, kind, by).upTo(by));
-}
-
 double totalByBirthday(const Activity& a, const QDate& birthday) {
     const DateTime by = toDateTime(birthday);
     return activityTotal(a, activityStretch(a, by).upTo(by));
 }
 
-LookAhead lookAhead(const std::array<TableTexts, 3>& tables, const QDate& birth, int age,
+LookAhead lookAhead(const std::array<ActivityTable, 3>& tables, const QDate& birth, int age,
                     DateTime now) {
     LookAhead look;
     look.age = age;
@@ -79,14 +73,12 @@ LookAhead lookAhead(const std::array<TableTexts, 3>& tables, const QDate& birth,
     look.hoursToBirthday = computedatediff(toDateTime(birth), toDateTime(look.birthday)).totalHours;
     for (const TableDescription& desc : tableDescriptions()) {
         const size_t t = size_t(tableIndex(desc.kind));
-        const TableTexts& table = tables[t];
-        for (int r = 1, n = numNonBlankRows(table); r <= n; ++r) {
-            const ActivityRow row = activityRowOf(table, r);
+        const ActivityTable& table = tables[t];
+        for (int r = 1, n = filledRows(table); r <= n; ++r) {
+            const Activity& a = table[size_t(r - 1)];
             // Only what has been lived: a later end is cut at today.
-            const double soFar =
-                rowTotal(desc.kind, row, rowStretch(row, desc.kind, now).upTo(now));
-            look.tables[t].push_back(
-                {row.activity, soFar, totalByBirthday(desc.kind, row, look.birthday)});
+            const double soFar = activityTotal(a, activityStretch(a, now).upTo(now));
+            look.tables[t].push_back({a.name, soFar, totalByBirthday(a, look.birthday)});
         }
     }
     return look;
@@ -153,7 +145,7 @@ TableChart lookAheadChart(const LookAhead& look, const QString& name) {
     std::vector<ChartRow> rows;
     double sum = 0;
     for (const LookAheadRow& row : look.tables[size_t(tableIndex(TableKind::Hours))]) {
-        rows.push_back({row.activity, loc::formatNumber(row.byAge, 0)});
+        rows.push_back({row.activity, shownWholeTotal(row.byAge)});
         sum += loc::roundHalfAway(row.byAge, 0);
     }
     return {QStringLiteral("Hours by age %1 for %2").arg(QString::number(look.age), name),

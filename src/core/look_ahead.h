@@ -29,11 +29,10 @@ int lookAheadStartAge(int remembered, const QDate& birth, const QDate& today);
 // or an empty text when it can.
 QString lookAheadRefusal(int age, const QDate& birth, const QDate& today);
 
-// What one row of table `kind` adds up to by `birthday`, a day still ahead: a row until
+// What one row adds up to by `birthday`, a day still ahead: a row until
 // today runs to the birthday from its start, a later end is cut at the birthday, a row
 // that has ended keeps its total, and a row starting after the birthday counts nothing
 // (a "Once" row counts once if it starts on or before it). Throws ConversionError.
-double totalByBirthday(TableKind kind, const ActivityRow& row, const QDate& birthday);
 double totalByBirthday(const Activity& a, const QDate& birthday);
 
 struct LookAheadRow {
@@ -52,7 +51,7 @@ struct LookAhead {
 
 // Throws ConversionError for a row that does not convert. `age` is one the refusal
 // lets through.
-LookAhead lookAhead(const std::array<TableTexts, 3>& tables, const QDate& birth, int age,
+LookAhead lookAhead(const std::array<ActivityTable, 3>& tables, const QDate& birth, int age,
                     DateTime now);
 
 // "By age 80, on Friday, March 1, 2069, you will have lived 692,232 hours."

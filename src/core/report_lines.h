@@ -6,13 +6,13 @@
 #include <QStringList>
 #include <array>
 
+#include "core/table_description.h"
 #include "core/table_shape.h"
 
 // The texts of the printed report: the heading and one line per table row.
 namespace lt {
 
 // Column widths on screen, in pixels.
-using ColumnWidths = std::array<int, kTableCols>;
 
 // Everything one report prints.
 struct ReportInput {

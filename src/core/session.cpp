@@ -2,27 +2,15 @@
 
 #include <algorithm>
 
+#include "core/activity_words.h"
 #include "core/conversion.h"
 #include "core/date_span.h"
+#include "core/input_masks.h"
 #include "core/locale_format.h"
 #include "core/table_description.h"
 #include "core/totals.h"
 
 namespace lt {
-namespace {
-constexpr ColumnWidths kColumnWidths{171, 87, 41, 66, 67, 119};
-
-// The sum of the totals a table shows, as the chart's "Other" needs it.
-double subTotal(TableKind kind, const TableTexts& table) {
-    double sum = 0;
-    for (int r = 1, n = numNonBlankRows(table); r <= n; ++r)
-        sum += readCell(kind, r, 5, [&] { return totalCellValue(table[size_t(r)].value(5)); });
-    return sum;
-}
-}  // namespace
-
-QString incomeMask() { return QStringLiteral("$###,###,###"); }
-
 QString incomeNotShownText(qint64 stored) {
     if (stored >= 0 && stored <= kMaxIncome) return {};
     return QStringLiteral(
@@ -31,13 +19,6 @@ QString incomeNotShownText(qint64 stored) {
         .arg(stored)
         .arg(loc::maskedNumber(0, incomeMask()), loc::maskedNumber(kMaxIncome, incomeMask()));
 }
-
-QString amountMask(AmountKind kind) {
-    return kind == AmountKind::Money ? QStringLiteral("$###,###.##") : QStringLiteral("###,###");
-}
-
-int designedColumnWidth(int col) { return kColumnWidths[size_t(col)]; }
-ColumnWidths designedColumnWidths() { return kColumnWidths; }
 
 Session openSession(const StoredSettings& stored, DateTime now) {
     // From here on money is in the file's currency, whatever the locale's is.
@@ -51,16 +32,9 @@ Session openSession(const StoredSettings& stored, DateTime now) {
     s.income = static_cast<double>(std::clamp(stored.income, qint64(0), kMaxIncome));
     s.incomeNote = incomeNotShownText(stored.income);
     s.incomeText = loc::maskedNumber(s.income, incomeMask());
-    for (int t = 0; t < 3; ++t) {
-        TableTexts& table = s.tables[size_t(t)];
-        table = emptyTable(static_cast<TableKind>(t));
-        const auto& rows = stored.tables[size_t(t)];
-        for (int i = 0; i < static_cast<int>(rows.size()) && i + 1 < kTableRows; ++i) {
-            QStringList& cells = table[size_t(i + 1)];
-            while (cells.size() < kTableCols) cells << QString();
-            for (int c = 0; c < 5; ++c) cells[c] = rows[size_t(i)][size_t(c)];
-        }
-    }
+    for (int t = 0; t < 3; ++t)
+        s.tables[size_t(t)] =
+            readActivityTable(static_cast<TableKind>(t), stored.tables[size_t(t)]);
 
     // The birth date is taken in only when it converts, as the window does.
     if (const auto birth = loc::parseDate(s.birthDateText)) {
@@ -75,7 +49,7 @@ Session openSession(const StoredSettings& stored, DateTime now) {
         for (int t = 0; t < 3; ++t) {
             const auto kind = static_cast<TableKind>(t);
             const double base = kind == TableKind::Hours ? s.hoursLived : s.income;
-            computeTableTotals(kind, s.tables[size_t(t)], base, now);
+            computeTableTotals(s.tables[size_t(t)], base, now);
         }
     } catch (const ConversionError& e) {
         s.errors << e.message();
@@ -84,28 +58,26 @@ Session openSession(const StoredSettings& stored, DateTime now) {
 }
 
 StoredSettings storedSettingsOf(const QString& name, const QString& birthDateText, qint64 income,
-                                const std::array<TableTexts, 3>& tables) {
+                                const std::array<ActivityTable, 3>& tables) {
     StoredSettings s;
     s.name = name;
     s.birthDateText = birthDateText;
     s.income = income;
     s.currency = loc::programCurrency();
+    // Each row goes back in the words it was read or entered in.
     for (size_t t = 0; t < tables.size(); ++t)
-        for (int r = 1; r < kTableRows && r < int(tables[t].size()); ++r) {
-            std::array<QString, 5> cells;
-            for (int c = 0; c < 5; ++c) cells[size_t(c)] = tables[t][size_t(r)].value(c);
-            s.tables[t].push_back(cells);
-        }
+        for (const Activity& a : tables[t]) s.tables[t].push_back(a.texts);
     return s;
 }
 
 ReportInput reportOf(const QString& name, const QString& birthDateText, const QString& ageLine,
-                     const QString& incomeLine, const std::array<TableTexts, 3>& tables) {
+                     const QString& incomeLine, const std::array<ActivityTable, 3>& tables) {
     ReportInput in;
     in.personLine = personLine(name, birthDateText, ageLine);
     in.incomeLine = incomeLine;
-    in.tables = tables;
-    in.columnWidths = kColumnWidths;
+    for (size_t t = 0; t < tables.size(); ++t)
+        in.tables[t] = shownTexts(static_cast<TableKind>(t), tables[t]);
+    in.columnWidths = designedColumnWidths();
     return in;
 }
 
@@ -115,12 +87,12 @@ ReportInput sessionReport(const Session& session) {
 }
 
 TableChart tableChart(TableKind kind, const QString& name, const QString& ageLine,
-                      const QString& incomeLine, const TableTexts& table, double hoursLived,
+                      const QString& incomeLine, const ActivityTable& table, double hoursLived,
                       double income) {
     QString caption;
     // Summed for every table, so that a total that does not convert is named by its
     // place; with no base (frequency) the sum draws nothing.
-    const double sub = subTotal(kind, table);
+    const double sub = shownSubTotal(table);
     double base = 0;
     if (kind == TableKind::Hours) {
         caption = ageLine;
@@ -137,8 +109,8 @@ TableChart sessionChart(const Session& session, TableKind kind) {
                       session.tables[size_t(tableIndex(kind))], session.hoursLived, session.income);
 }
 
-bool hasRowsToChart(const TableTexts& table) {
-    return table.size() > 1 && !isBlankActivity(table[1].value(0));
+bool hasRowsToChart(const ActivityTable& table) {
+    return !table.empty() && !table.front().isBlank();
 }
 
 QString noRowsToChartText(TableKind kind) {

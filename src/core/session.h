@@ -4,6 +4,7 @@
 #include <array>
 #include <vector>
 
+#include "core/activity.h"
 #include "core/chart_points.h"
 #include "core/date_time.h"
 #include "core/report_lines.h"
@@ -13,17 +14,9 @@
 
 namespace lt {
 
-// The income field's picture mask: "$250,000", and the most it holds.
-QString incomeMask();
-constexpr qint64 kMaxIncome = 99999999;
 // Empty when the income field can show a stored income; else what the window says at
 // start, naming the stored income.
 QString incomeNotShownText(qint64 stored);
-// The amount field's picture mask in the money dialog: money "$1,200.50", a count "1,200".
-QString amountMask(AmountKind kind);
-// Designed width in pixels of table column `col`; the report's fields follow them.
-int designedColumnWidth(int col);
-ColumnWidths designedColumnWidths();
 
 // What the window holds once start-up has read the settings file and worked out
 // every total: the same texts, lines and figures, without a window.
@@ -40,8 +33,8 @@ struct Session {
     // date does not convert.
     QString ageLine = QStringLiteral("You are: xx Years, xx Months, xx Days old");
     QString incomeLine;
-    // Hours, money, frequency, with their total cells.
-    std::array<TableTexts, 3> tables;
+    // Hours, money, frequency, with their totals.
+    std::array<ActivityTable, 3> tables;
     // Conversion failures, as the window would report them at start-up.
     QStringList errors;
     // The moment it was worked out at.
@@ -55,11 +48,11 @@ Session openSession(const StoredSettings& stored, DateTime now);
 // What Close stores of the window's fields and tables: columns 0 to 4 of the data
 // rows 1 to 50.
 StoredSettings storedSettingsOf(const QString& name, const QString& birthDateText, qint64 income,
-                                const std::array<TableTexts, 3>& tables);
+                                const std::array<ActivityTable, 3>& tables);
 
-// The printed report of these texts, with the designed column widths.
+// The printed report of these tables as they are shown, with the designed column widths.
 ReportInput reportOf(const QString& name, const QString& birthDateText, const QString& ageLine,
-                     const QString& incomeLine, const std::array<TableTexts, 3>& tables);
+                     const QString& incomeLine, const std::array<ActivityTable, 3>& tables);
 // The printed report of a session.
 ReportInput sessionReport(const Session& session);
 
@@ -71,15 +64,15 @@ struct TableChart {
 
 // The chart of table `kind` as the Results page draws it: the title with the age or
 // income line, the points coloured from aColors(), "Other" filling up to the hours
-// lived or the income. Throws ConversionError for a total that leaves no number.
+// lived or the income. Throws ConversionError for a row without a total.
 TableChart tableChart(TableKind kind, const QString& name, const QString& ageLine,
-                      const QString& incomeLine, const TableTexts& table, double hoursLived,
+                      const QString& incomeLine, const ActivityTable& table, double hoursLived,
                       double income);
 TableChart sessionChart(const Session& session, TableKind kind);
 
 // Whether a table has a row to chart: the Results page charts only a table whose first
 // row is filled.
-bool hasRowsToChart(const TableTexts& table);
+bool hasRowsToChart(const ActivityTable& table);
 // "The frequency table has no rows to chart."
 QString noRowsToChartText(TableKind kind);
 

@@ -8,10 +8,10 @@
 #include <optional>
 
 #include "core/clock.h"
+#include "core/input_masks.h"
 #include "core/locale_format.h"
 #include "core/look_ahead.h"
 #include "core/private_profile.h"
-#include "core/session.h"
 #include "core/table_description.h"
 #include "core/table_shape.h"
 #include "core/totals.h"
@@ -20,7 +20,6 @@ namespace lt {
 
 namespace {
 
-constexpr int kDataRows = 50;
 // The tables have 51 rows counting the heading row; that is what "Count" stores.
 constexpr int kStoredCount = 51;
 constexpr qint64 kDefaultIncome = 250000;

@@ -64,6 +64,13 @@ const TableDescription& tableDescription(TableKind kind) {
     return tableDescriptions()[size_t(tableIndex(kind))];
 }
 
+namespace {
+constexpr ColumnWidths kColumnWidths{171, 87, 41, 66, 67, 119};
+}  // namespace
+
+int designedColumnWidth(int col) { return kColumnWidths[size_t(col)]; }
+ColumnWidths designedColumnWidths() { return kColumnWidths; }
+
 QString tableTitle(TableKind kind) {
     QString title = QLatin1String(tableDescription(kind).word);
     title[0] = title[0].toUpper();

@@ -42,6 +42,12 @@ struct TableDescription {
     const char* word;
 };
 
+// Designed width in pixels of table column `col`, the same in all three tables; the
+// report's fields follow them.
+using ColumnWidths = std::array<int, kTableCols>;
+int designedColumnWidth(int col);
+ColumnWidths designedColumnWidths();
+
 // "Hours": the table's name at the head of a message.
 QString tableTitle(TableKind kind);
 

@@ -23,9 +23,4 @@ TableTexts emptyTable(TableKind kind);
 // mean nothing then.
 bool isBlankActivity(const QString& activity);
 
-// The first blank row among rows 1 to 49 (row 50 is never offered), or -1.
-int findFirstBlankRow(const TableTexts& table);
-// How many of rows 1 to 50 are filled.
-int numNonBlankRows(const TableTexts& table);
-
 }  // namespace lt

@@ -2,76 +2,95 @@
 
 #include <utility>
 
-#include "core/cell_text.h"
 #include "core/locale_format.h"
-#include "core/utility.h"
 
 namespace lt {
 namespace {
 
-QString cellOf(const TableTexts& t, int row, int col) { return t[row].value(col); }
+template <class Key>
+using KeyRows = std::vector<std::pair<int, Key>>;
 
-// One partition sort for every key kind; keyOf turns a key text into a comparable value.
+template <class Key>
+void exchangeSort(KeyRows<Key>& k, int lo, int hi, bool descending) {
+    bool exchanged = true;
+    while (exchanged) {
+        exchanged = false;
+        for (int m = lo; m < hi; ++m) {
+            const Key& a = k[size_t(m)].second;
+            const Key& b = k[size_t(m + 1)].second;
+            if (descending ? a < b : a > b) {
+                std::swap(k[size_t(m)], k[size_t(m + 1)]);
+                exchanged = true;
+            }
+        }
+    }
+}
+
 // The bounds checks in the scans never fire for a consistent order; they only keep a
 // broken one inside the range.
-template <typename KeyOf>
-void partitionSort(TableTexts& k, int lo, int hi, int c, bool descending, KeyOf keyOf,
-                   bool exchangeShortRanges) {
+template <class Key>
+void partitionSort(KeyRows<Key>& k, int lo, int hi, bool descending, bool exchangeShortRanges) {
     if (exchangeShortRanges && hi - lo <= 4) {
-        bubbleSortText(k, lo, hi, c, descending);
+        exchangeSort(k, lo, hi, descending);
         return;
     }
     if (lo >= hi) return;
-    const auto p = keyOf(cellOf(k, (lo + hi) / 2, c));
+    const Key p = k[size_t((lo + hi) / 2)].second;
     int i = lo;
     int j = hi;
+    const auto key = [&k](int n) -> const Key& { return k[size_t(n)].second; };
     while (i <= j) {
         if (!descending) {
-            while (i < hi && keyOf(cellOf(k, i, c)) < p) ++i;
-            while (j > lo && keyOf(cellOf(k, j, c)) > p) --j;
+            while (i < hi && key(i) < p) ++i;
+            while (j > lo && key(j) > p) --j;
         } else {
-            while (i < hi && keyOf(cellOf(k, i, c)) > p) ++i;
-            while (j > lo && keyOf(cellOf(k, j, c)) < p) --j;
+            while (i < hi && key(i) > p) ++i;
+            while (j > lo && key(j) < p) --j;
         }
         if (i <= j) {
-            std::swap(k[i], k[j]);
+            std::swap(k[size_t(i)], k[size_t(j)]);
             ++i;
             --j;
         }
     }
-    partitionSort(k, lo, j, c, descending, keyOf, exchangeShortRanges);
-    partitionSort(k, i, hi, c, descending, keyOf, exchangeShortRanges);
+    partitionSort(k, lo, j, descending, exchangeShortRanges);
+    partitionSort(k, i, hi, descending, exchangeShortRanges);
 }
 
-using KeySort = void (*)(TableTexts&, int, int, int, bool);
-
-// Fills the key table, sorts it, then assembles the rows in their new order.
-void sortBy(TableTexts& table, int lo, int hi, int keyColumn, bool descending, KeySort sort) {
-    const int rows = static_cast<int>(table.size());
-    if (lo < 1) lo = 1;
-    if (hi > rows - 1) hi = rows - 1;
-    if (hi < lo) return;
-
-    TableTexts keys(table.size(), QStringList(2, QString()));
-    for (int r = lo; r <= hi; ++r) {
-        keys[r][0] = QString::number(r);
-        keys[r][1] = cellOf(table, r, keyColumn);
+// Sorts rows lo..hi by the key of each, moving whole rows.
+template <class KeyOf>
+void sortRows(ActivityTable& table, const SortRange& range, bool descending,
+              bool exchangeShortRanges, KeyOf keyOf) {
+    std::vector<decltype(keyOf(table.front()))> keys;
+    for (int r = range.lo; r <= range.hi; ++r) keys.push_back(keyOf(table[size_t(r - 1)]));
+    const std::vector<int> order = partitionOrder(keys, descending, exchangeShortRanges);
+    const ActivityTable before = table;
+    for (size_t i = 0; i < order.size(); ++i) {
+        Activity& a = table[size_t(range.lo - 1) + i];
+        a = before[size_t(range.lo - 1 + order[i])];
+        a.number = range.lo + int(i);
     }
-    sort(keys, lo, hi, 1, descending);
-
-    TableTexts copy = table;
-    for (int r = lo; r <= hi; ++r) {
-        const int n = safeStrToInt(keys[r][0]);
-        if (n >= 0 && n < rows) copy[r] = table[n];
-    }
-    for (int r = lo; r <= hi; ++r) table[r] = copy[r];
 }
 
 }  // namespace
 
-SortRange sortRangeOf(const TableTexts& table) {
-    const int first = findFirstBlankRow(table);
-    return SortRange{1, first < 0 ? static_cast<int>(table.size()) - 2 : first - 1};
+template <class Key>
+std::vector<int> partitionOrder(const std::vector<Key>& keys, bool descending,
+                                bool exchangeShortRanges) {
+    KeyRows<Key> k;
+    for (size_t i = 0; i < keys.size(); ++i) k.emplace_back(int(i), keys[i]);
+    partitionSort(k, 0, int(k.size()) - 1, descending, exchangeShortRanges);
+    std::vector<int> order;
+    for (const auto& row : k) order.push_back(row.first);
+    return order;
+}
+template std::vector<int> partitionOrder(const std::vector<QString>&, bool, bool);
+template std::vector<int> partitionOrder(const std::vector<double>&, bool, bool);
+template std::vector<int> partitionOrder(const std::vector<TotalKey>&, bool, bool);
+
+SortRange sortRangeOf(const ActivityTable& table) {
+    const int first = firstBlankRow(table);
+    return SortRange{1, first < 0 ? kDataRows - 1 : first - 1};
 }
 
 QString textKey(const QString& text) {
@@ -81,65 +100,28 @@ QString textKey(const QString& text) {
     return key;
 }
 
-double numberValue(const QString& text) {
-    return loc::parseNumber(numberChars(text)).value_or(0.0);
+DateTime startDateKey(const Activity& a) {
+    return toDateTime(a.start.value.value_or(QDate(1900, 1, 1)));
 }
 
-DateTime dateValue(const QString& text) {
-    const auto d = loc::parseDate(text);
-    return toDateTime(d ? *d : QDate(1900, 1, 1));
+TotalKey totalKey(const Activity& a) {
+    if (!a.total) return {};
+    const bool shared = a.kind != TableKind::Freq && a.total->share > 0;
+    return {shownWholeTotal(a.total->total), shared ? loc::roundHalfAway(a.total->share, 2) : 0.0};
 }
 
-void bubbleSortText(TableTexts& k, int lo, int hi, int c, bool descending) {
-    bool exchanged = true;
-    while (exchanged) {
-        exchanged = false;
-        for (int m = lo; m < hi; ++m) {
-            const QString a = textKey(cellOf(k, m, c));
-            const QString b = textKey(cellOf(k, m + 1, c));
-            if (descending ? a < b : a > b) {
-                std::swap(k[m], k[m + 1]);
-                exchanged = true;
-            }
-        }
-    }
-}
-
-void quickSortText(TableTexts& k, int lo, int hi, int c, bool descending) {
-    partitionSort(k, lo, hi, c, descending, textKey, true);
-}
-
-void quickSortNumber(TableTexts& k, int lo, int hi, int c, bool descending) {
-    partitionSort(k, lo, hi, c, descending, numberValue, false);
-}
-
-void quickSortDate(TableTexts& k, int lo, int hi, int c, bool descending) {
-    partitionSort(k, lo, hi, c, descending, dateValue, false);
-}
-
-void sortByText(TableTexts& table, int lo, int hi, int keyColumn, bool descending) {
-    sortBy(table, lo, hi, keyColumn, descending, quickSortText);
-}
-
-void sortByNumber(TableTexts& table, int lo, int hi, int keyColumn, bool descending) {
-    sortBy(table, lo, hi, keyColumn, descending, quickSortNumber);
-}
-
-void sortByDate(TableTexts& table, int lo, int hi, int keyColumn, bool descending) {
-    sortBy(table, lo, hi, keyColumn, descending, quickSortDate);
-}
-
-SortRange sortTable(TableTexts& table, SortKey key) {
+SortRange sortTable(ActivityTable& table, SortKey key) {
     const SortRange range = sortRangeOf(table);
+    if (range.hi < range.lo) return range;
     switch (key) {
         case SortKey::Activity:
-            sortByText(table, range.lo, range.hi, 0, false);
+            sortRows(table, range, false, true, [](const Activity& a) { return textKey(a.name); });
             break;
         case SortKey::StartDate:
-            sortByDate(table, range.lo, range.hi, 3, false);
+            sortRows(table, range, false, false, startDateKey);
             break;
         case SortKey::Total:
-            sortByNumber(table, range.lo, range.hi, 5, true);
+            sortRows(table, range, true, false, totalKey);
             break;
     }
     return range;

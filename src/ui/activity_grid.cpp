@@ -3,6 +3,8 @@
 #include <QHeaderView>
 #include <QPainter>
 
+#include "core/activity_words.h"
+
 namespace lt {
 namespace {
 class CellDelegate : public QStyledItemDelegate {
@@ -19,7 +21,8 @@ private:
 };
 }  // namespace
 
-ActivityGrid::ActivityGrid(QWidget* parent) : QTableWidget(kTableRows - 1, kTableCols, parent) {
+ActivityGrid::ActivityGrid(TableKind kind, QWidget* parent)
+    : QTableWidget(kTableRows - 1, kTableCols, parent), rows_(emptyActivities(kind)) {
     setItemDelegate(new CellDelegate(this));
     setSelectionBehavior(QAbstractItemView::SelectRows);
     setSelectionMode(QAbstractItemView::SingleSelection);
@@ -34,7 +37,9 @@ ActivityGrid::ActivityGrid(QWidget* parent) : QTableWidget(kTableRows - 1, kTabl
     horizontalHeader()->setSectionsClickable(false);
     setWordWrap(false);
     setShowGrid(true);
-    for (int c = 0; c < kTableCols; ++c) setHorizontalHeaderItem(c, new QTableWidgetItem);
+    const QStringList headings = headingTexts(kind);
+    for (int c = 0; c < kTableCols; ++c)
+        setHorizontalHeaderItem(c, new QTableWidgetItem(headings.value(c)));
     for (int r = 0; r < rowCount(); ++r)
         for (int c = 0; c < kTableCols; ++c) setItem(r, c, new QTableWidgetItem);
     setCurrentCell(0, 0);
@@ -50,23 +55,32 @@ QString ActivityGrid::cell(int col, int row) const {
 }
 
 void ActivityGrid::setCell(int col, int row, const QString& text) {
-    if (QTableWidgetItem* i = itemAt(col, row)) i->setText(text);
+    if (row < 1 || row > kDataRows || col < 0 || col > 4) return;
+    StoredRow texts = activity(row).texts;
+    texts[size_t(col)] = text;
+    setRow(row, texts);
 }
 
-ActivityRow ActivityGrid::activityRow(int row) const {
-    return {cell(0, row), cell(1, row), cell(2, row), cell(3, row), cell(4, row)};
+void ActivityGrid::setActivities(const ActivityTable& rows) {
+    rows_ = rows;
+    showRows(1, kDataRows);
 }
 
-TableTexts ActivityGrid::texts() const {
-    TableTexts t(kTableRows, QStringList(kTableCols, QString()));
-    for (int r = 0; r < kTableRows; ++r)
-        for (int c = 0; c < kTableCols; ++c) t[r][c] = cell(c, r);
-    return t;
+void ActivityGrid::setRow(int row, const StoredRow& texts) {
+    lt::setRow(rows_, row, texts);
+    showRows(row, row);
 }
 
-void ActivityGrid::setTexts(const TableTexts& table, int lo, int hi) {
-    for (int r = lo; r <= hi && r < static_cast<int>(table.size()); ++r)
-        for (int c = 0; c < kTableCols; ++c) setCell(c, r, table[r].value(c));
+void ActivityGrid::setTotal(int row, const RowTotal& total) {
+    rows_[size_t(row - 1)].total = total;
+    showRows(row, row);
+}
+
+void ActivityGrid::showRows(int lo, int hi) {
+    for (int r = lo; r <= hi; ++r)
+        for (int c = 0; c < kTableCols; ++c)
+            if (QTableWidgetItem* i = itemAt(c, r)) i->setText(shownCell(activity(r), c));
+    viewport()->update();
 }
 
 int ActivityGrid::selectedRow() const { return currentRow() < 0 ? 1 : currentRow() + 1; }

@@ -2,25 +2,30 @@
 #include <QStyledItemDelegate>
 #include <QTableWidget>
 
+#include "core/activity.h"
 #include "core/table_shape.h"
-#include "core/totals.h"
 
 namespace lt {
 
-// An activity table on screen. Keeps the table's own numbering: row 0 is the heading
-// row (shown as the header), rows 1 to 50 the data rows; cells are (column, row).
+// An activity table on screen: it holds the table's typed rows and shows them. Keeps
+// the table's own numbering: row 0 is the heading row (shown as the header), rows 1 to
+// 50 the data rows; cells are (column, row).
 class ActivityGrid : public QTableWidget {
     Q_OBJECT
 public:
-    explicit ActivityGrid(QWidget* parent = nullptr);
+    explicit ActivityGrid(TableKind kind, QWidget* parent = nullptr);
 
+    const ActivityTable& activities() const { return rows_; }
+    const Activity& activity(int row) const { return rows_[size_t(row - 1)]; }
+    void setActivities(const ActivityTable& rows);
+    // Row `row` as entered (its total stays until worked out again).
+    void setRow(int row, const StoredRow& texts);
+    void setTotal(int row, const RowTotal& total);
+
+    // The text a cell shows.
     QString cell(int col, int row) const;
+    // Puts a text into column 0 to 4 of a row, as a hand-edited file would hold it.
     void setCell(int col, int row, const QString& text);
-    ActivityRow activityRow(int row) const;
-
-    TableTexts texts() const;
-    // Writes rows lo..hi of `table` back (all six cells).
-    void setTexts(const TableTexts& table, int lo, int hi);
 
     // The selected (current) data row, 1 to 50.
     int selectedRow() const;
@@ -35,6 +40,8 @@ public:
 
 private:
     QTableWidgetItem* itemAt(int col, int row) const;
+    void showRows(int lo, int hi);
+    ActivityTable rows_;
     QList<int> rightAligned_;
 };
 

@@ -17,7 +17,7 @@ namespace lt {
 struct LookAheadInput {
     QString name;
     QDate birth;
-    std::array<TableTexts, 3> tables;  // by tableIndex(), with their texts as shown
+    std::array<ActivityTable, 3> tables;  // by tableIndex()
 };
 
 // The Look ahead window: an age, the hours lived by that birthday, and the three tables

@@ -6,7 +6,7 @@
 #include <QRadioButton>
 #include <QToolButton>
 
-#include "core/session.h"
+#include "core/input_masks.h"
 #include "ui/masked_field.h"
 
 namespace lt {
@@ -82,7 +82,7 @@ void TfrmMoney::FormShow() {
     Label3->setText(moneyMode ? QStringLiteral("Money") : QStringLiteral("Number"));
     Label3->adjustSize();
     numMoney->setPictureMask(moneyMode ? moneyMask : numberMask);
-    numMoney->setValueText(amountText);
+    if (amount) numMoney->setValue(*amount);
     edName->setFocus();
     updateDateWhen();
     updateEndDateWhen();

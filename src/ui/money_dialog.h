@@ -1,5 +1,6 @@
 #pragma once
 #include <QString>
+#include <optional>
 
 #include "core/date_time.h"
 #include "ui/activity_form.h"
@@ -25,9 +26,9 @@ public:
     MaskedNumberField* numMoney;
     // Chooses the money or the frequency form when the dialog is shown.
     bool moneyMode = true;
-    // The stored amount (digits and the locale's decimal separator), loaded into
-    // numMoney when the dialog is shown; empty for a new row.
-    QString amountText;
+    // The row's amount, loaded into numMoney when the dialog is shown; none for a new
+    // row or one whose amount does not read.
+    std::optional<double> amount;
 
     QLabel* Label3;
     QLabel* Label4;

@@ -5,8 +5,9 @@
 #include <QRadioButton>
 #include <memory>
 
+#include "core/activity.h"
+#include "core/activity_words.h"
 #include "core/cell_text.h"
-#include "core/totals.h"
 #include "ui/activity_grid.h"
 #include "ui/masked_field.h"
 #include "ui/message_boxes.h"
@@ -26,22 +27,23 @@ void presetEnd(Dialog& d, const QString& endText) {
     d.rbSpecific->setChecked(!now);
 }
 
+// The row in the settings file's words, as the dialog's fields give it.
 void writeTimeRow(ActivityGrid* grid, int r, const TfrmTime& d) {
-    grid->setCell(0, r, d.edName->text());
-    grid->setCell(
-        1, r, timeText(static_cast<int>(d.numHours->value()), static_cast<int>(d.numMin->value())));
-    grid->setCell(2, r, periodFromButtons(d.rbDay->isChecked(), d.rbWeek->isChecked()));
-    grid->setCell(3, r, d.edDate->text());
-    grid->setCell(4, r, d.edEndDate->text());
+    grid->setRow(
+        r, {d.edName->text(),
+            timeText(static_cast<int>(d.numHours->value()), static_cast<int>(d.numMin->value())),
+            periodFromButtons(d.rbDay->isChecked(), d.rbWeek->isChecked()), d.edDate->text(),
+            d.edEndDate->text()});
 }
 
 void writeMoneyRow(ActivityGrid* grid, int r, const TfrmMoney& d) {
-    grid->setCell(0, r, d.edName->text());
-    grid->setCell(1, r, d.numMoney->text());
-    grid->setCell(2, r, periodFromIndex(d.cbWhen->currentIndex()));
-    grid->setCell(3, r, d.edDate->text());
-    grid->setCell(4, r, d.edEndDate->text());
+    grid->setRow(r,
+                 {d.edName->text(), d.numMoney->text(), periodFromIndex(d.cbWhen->currentIndex()),
+                  d.edDate->text(), d.edEndDate->text()});
 }
+
+// The end-date part from a row: its end date as it was entered, or "Now".
+QString endText(const Activity& a) { return a.untilToday ? QStringLiteral("Now") : a.texts[4]; }
 
 bool refuseFull(ActivityGrid* grid, int r, QWidget* owner) {
     if (r != -1) return false;
@@ -50,14 +52,14 @@ bool refuseFull(ActivityGrid* grid, int r, QWidget* owner) {
 }
 
 bool refuseBlank(ActivityGrid* grid, int r, const QString& message, QWidget* owner) {
-    if (!isBlankActivity(grid->cell(0, r))) return false;
+    if (!grid->activity(r).isBlank()) return false;
     showError(message, owner ? owner : grid);
     return true;
 }
 }  // namespace
 
 int addHoursRow(ActivityGrid* grid, const EditContext& ctx) {
-    const int r = findFirstBlankRow(grid->texts());
+    const int r = firstBlankRow(grid->activities());
     if (refuseFull(grid, r, ctx.owner)) return -1;
     auto d = std::make_unique<TfrmTime>(ctx.owner, ctx.dateOfBirth, ctx.birthDateText);
     d->edName->clear();
@@ -74,18 +76,17 @@ int addHoursRow(ActivityGrid* grid, const EditContext& ctx) {
 int editHoursRow(ActivityGrid* grid, const EditContext& ctx) {
     const int r = grid->selectedRow();
     if (refuseBlank(grid, r, QStringLiteral("Nothing to edit"), ctx.owner)) return -1;
-    // Reading the time text may fail (hand-edited file): nothing opens then.
-    const QString time = grid->cell(1, r);
-    const int hours = readCell(TableKind::Hours, r, 1, [&] { return hoursOf(time); });
-    const int minutes = readCell(TableKind::Hours, r, 1, [&] { return minutesOf(time); });
+    const Activity& a = grid->activity(r);
+    // A time that does not read (hand-edited file) opens nothing.
+    a.amountValue();
     auto d = std::make_unique<TfrmTime>(ctx.owner, ctx.dateOfBirth, ctx.birthDateText);
-    d->edName->setText(grid->cell(0, r));
-    d->numHours->setValue(hours);
-    d->numMin->setValue(minutes);
+    d->edName->setText(a.name);
+    d->numHours->setValue(a.hours);
+    d->numMin->setValue(a.minutes);
     // Setting one button of the group clears the others; clearing one clears only it.
-    const QString period = grid->cell(2, r);
     QRadioButton* buttons[] = {d->rbDay, d->rbWeek, d->rbMonth};
-    const bool wanted[] = {hasDay(period), hasWeek(period), hasMonth(period)};
+    const bool wanted[] = {a.period == Period::Day, a.period == Period::Week,
+                           a.period == Period::Month};
     for (int i = 0; i < 3; ++i) {
         if (wanted[i]) {
             buttons[i]->setChecked(true);
@@ -95,14 +96,14 @@ int editHoursRow(ActivityGrid* grid, const EditContext& ctx) {
             buttons[i]->setAutoExclusive(true);
         }
     }
-    d->edDate->setText(grid->cell(3, r));
-    presetEnd(*d, grid->cell(4, r));
+    d->edDate->setText(a.texts[3]);
+    presetEnd(*d, endText(a));
     if (execDialog(*d) == QDialog::Accepted) writeTimeRow(grid, r, *d);
     return r;
 }
 
 int addMoneyRow(ActivityGrid* grid, bool moneyMode, const EditContext& ctx) {
-    const int r = findFirstBlankRow(grid->texts());
+    const int r = firstBlankRow(grid->activities());
     if (refuseFull(grid, r, ctx.owner)) return -1;
     auto d = std::make_unique<TfrmMoney>(ctx.owner, ctx.dateOfBirth, ctx.birthDateText);
     d->edName->clear();
@@ -120,11 +121,12 @@ int editMoneyRow(ActivityGrid* grid, bool moneyMode, const EditContext& ctx) {
     const int r = grid->selectedRow();
     if (refuseBlank(grid, r, QStringLiteral("Nothing to edit"), ctx.owner)) return -1;
     auto d = std::make_unique<TfrmMoney>(ctx.owner, ctx.dateOfBirth, ctx.birthDateText);
-    d->edName->setText(grid->cell(0, r));
-    d->amountText = numberChars(grid->cell(1, r));
-    d->cbWhen->setCurrentIndex(periodIndex(grid->cell(2, r)));
-    d->edDate->setText(grid->cell(3, r));
-    presetEnd(*d, grid->cell(4, r));
+    const Activity& a = grid->activity(r);
+    d->edName->setText(a.name);
+    d->amount = a.amount.value;
+    d->cbWhen->setCurrentIndex(periodListIndex(a));
+    d->edDate->setText(a.texts[3]);
+    presetEnd(*d, endText(a));
     d->moneyMode = moneyMode;
     if (execDialog(*d) == QDialog::Accepted) writeMoneyRow(grid, r, *d);
     return r;
@@ -133,19 +135,20 @@ int editMoneyRow(ActivityGrid* grid, bool moneyMode, const EditContext& ctx) {
 void deleteSelectedRow(ActivityGrid* grid, QWidget* owner) {
     const int r = grid->selectedRow();
     if (refuseBlank(grid, r, QStringLiteral("Nothing to delete"), owner)) return;
-    if (!confirmYesNo(QStringLiteral("Really delete %1?").arg(grid->cell(0, r)),
+    if (!confirmYesNo(QStringLiteral("Really delete %1?").arg(grid->activity(r).name),
                       owner ? owner : grid))
         return;
-    const int last = kTableRows - 1;
-    for (int i = r; i < last; ++i)
-        for (int c = 0; c < kTableCols; ++c) grid->setCell(c, i, grid->cell(c, i + 1));
-    for (int c = 0; c < kTableCols; ++c) grid->setCell(c, last, QString());
+    // The following rows move up with their totals; the last one is emptied.
+    ActivityTable rows = grid->activities();
+    rows.erase(rows.begin() + (r - 1));
+    rows.push_back(readActivity(rows.front().kind, {}));
+    for (int i = r; i <= kDataRows; ++i) rows[size_t(i - 1)].number = i;
+    grid->setActivities(rows);
 }
 
 void clearTable(ActivityGrid* grid, QWidget* owner) {
     if (!confirmYesNo(QStringLiteral("Really clear out the table?"), owner ? owner : grid)) return;
-    for (int r = 1; r < kTableRows; ++r)
-        for (int c = 0; c < kTableCols; ++c) grid->setCell(c, r, QString());
+    grid->setActivities(emptyActivities(grid->activity(1).kind));
 }
 
 }  // namespace lt

@@ -6,7 +6,7 @@
 #include <QPushButton>
 #include <QShortcut>
 
-#include "core/session.h"
+#include "core/table_description.h"
 #include "ui/activity_grid.h"
 #include "ui/look.h"
 #include "ui/message_boxes.h"
@@ -14,7 +14,7 @@
 namespace lt {
 
 TablePage::TablePage(const TableDescription& desc, const QBrush& background, QWidget* parent)
-    : QWidget(parent), desc_(desc), background_(background), pending_(emptyTable(desc.kind)) {}
+    : QWidget(parent), desc_(desc), background_(background), pending_(emptyActivities(desc.kind)) {}
 
 void TablePage::ensureBuilt() {
     if (grid_) return;
@@ -22,7 +22,7 @@ void TablePage::ensureBuilt() {
     tile(this, background_);
     pageHeading(QLatin1String(desc.pageHeading), this)->move(8, 12);
 
-    grid_ = new ActivityGrid(this);
+    grid_ = new ActivityGrid(desc.kind, this);
     grid_->setObjectName(QLatin1String(desc.gridName));
     grid_->setGeometry(8, 49, 577, 263);
     grid_->setAccessibleName(QLatin1String(desc.accessibleName));
@@ -33,7 +33,7 @@ void TablePage::ensureBuilt() {
     grid_->setToolTip(QStringLiteral("Double click to edit"));
     grid_->setRightAligned(desc.rightAligned);
     for (int c = 0; c < kTableCols; ++c) grid_->setColumnWidth(c, designedColumnWidth(c));
-    grid_->setTexts(pending_, 0, kTableRows - 1);
+    grid_->setActivities(pending_);
     pending_.clear();
 
     using Handler = std::function<void()>;
@@ -116,35 +116,28 @@ ActivityGrid* TablePage::grid() {
     return grid_;
 }
 
-TableTexts TablePage::texts() const { return grid_ ? grid_->texts() : pending_; }
+const ActivityTable& TablePage::activities() const {
+    return grid_ ? grid_->activities() : pending_;
+}
 
-void TablePage::setTexts(const TableTexts& table) {
+void TablePage::setActivities(const ActivityTable& rows) {
     if (grid_)
-        grid_->setTexts(table, 0, kTableRows - 1);
+        grid_->setActivities(rows);
     else
-        pending_ = table;
+        pending_ = rows;
 }
 
-QString TablePage::cell(int col, int row) const {
-    return grid_ ? grid_->cell(col, row) : pending_[size_t(row)].value(col);
-}
-
-void TablePage::setCell(int col, int row, const QString& text) {
+void TablePage::setTotal(int row, const RowTotal& total) {
     if (grid_)
-        grid_->setCell(col, row, text);
+        grid_->setTotal(row, total);
     else
-        pending_[size_t(row)][col] = text;
-}
-
-ActivityRow TablePage::activityRow(int row) const {
-    return {cell(0, row), cell(1, row), cell(2, row), cell(3, row), cell(4, row), row};
+        pending_[size_t(row - 1)].total = total;
 }
 
 void TablePage::sort(SortKey key) {
-    TableTexts rows = grid()->texts();
-    const SortRange range = sortTable(rows, key);
-    grid_->setTexts(rows, range.lo, range.hi);
-    grid_->viewport()->update();
+    ActivityTable rows = grid()->activities();
+    sortTable(rows, key);
+    grid_->setActivities(rows);
 }
 
 }  // namespace lt

@@ -3,9 +3,9 @@
 #include <QWidget>
 #include <functional>
 
+#include "core/activity.h"
 #include "core/table_description.h"
 #include "core/table_sort.h"
-#include "core/totals.h"
 #include "ui/table_editing.h"
 
 namespace lt {
@@ -25,13 +25,10 @@ public:
     // The table on screen; builds the page.
     ActivityGrid* grid();
 
-    // The table's texts, row 0 the headings.
-    TableTexts texts() const;
-    // Writes rows 0 to 50 of `table`.
-    void setTexts(const TableTexts& table);
-    QString cell(int col, int row) const;
-    void setCell(int col, int row, const QString& text);
-    ActivityRow activityRow(int row) const;
+    // The table's rows, 1 to 50.
+    const ActivityTable& activities() const;
+    void setActivities(const ActivityTable& rows);
+    void setTotal(int row, const RowTotal& total);
 
     // What Add and Edit hand the activity dialogs, asked for when they open.
     void setEditContext(std::function<EditContext()> context) { context_ = std::move(context); }
@@ -49,7 +46,7 @@ private:
 
     const TableDescription& desc_;
     QBrush background_;
-    TableTexts pending_;  // the texts until the table is made
+    ActivityTable pending_;  // the rows until the table is made
     ActivityGrid* grid_ = nullptr;
     std::function<EditContext()> context_;
 };

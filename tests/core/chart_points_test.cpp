@@ -6,6 +6,7 @@
 
 #include "core/conversion.h"
 #include "core/random_source.h"
+#include "core/totals.h"
 #include "support/test_env.h"
 
 namespace lt {
@@ -107,12 +108,12 @@ TEST(ChartColors, TwelvePointsArePairwiseApart) {
 
 // The command line's colours: the same rows give the same colours, whatever the totals.
 TEST(ChartColors, SeededFromTheRowsTheTotalsLeftOut) {
-    const TableTexts a{{"Activity", "", "", "", "", "Total"},
-                       {"Sleep", "8:00", "Day", "1/1/2000", "Now", "100"}};
-    TableTexts later = a;
-    later[1][5] = "200";
-    TableTexts other = a;
-    other[1][0] = "Nap";
+    const ActivityTable a =
+        readActivityTable(TableKind::Hours, {{"Sleep", "8 Hrs", "Day", "1/1/2000", "Now"}});
+    ActivityTable later = a;
+    later[0].total = RowTotal{200, 0};
+    const ActivityTable other =
+        readActivityTable(TableKind::Hours, {{"Nap", "8 Hrs", "Day", "1/1/2000", "Now"}});
     EXPECT_EQ(tableSeed(a), tableSeed(later));
     EXPECT_NE(tableSeed(a), tableSeed(other));
     initAColorsSeeded(tableSeed(a));
@@ -124,8 +125,7 @@ TEST(ChartColors, SeededFromTheRowsTheTotalsLeftOut) {
 // ---- points -----------------------------------------------------------------------
 
 TEST(ChartPoints, HoursGetOtherFirstInWhiteUpToHoursLived) {
-    const std::vector<ChartRow> rows = {
-        {"Sleep", "131 (0.04%)"}, {"Chess", "0"}, {"Work", "2,000 (0.62%)"}};
+    const std::vector<ChartRow> rows = {{"Sleep", 131}, {"Chess", 0}, {"Work", 2000}};
     const double sub = 131 + 0 + 2000;
     const std::vector<ChartPoint> expected = {
         {320175, "Other", kWhite},  // 322,306 - 2,131
@@ -135,27 +135,8 @@ TEST(ChartPoints, HoursGetOtherFirstInWhiteUpToHoursLived) {
     EXPECT_EQ(chartPoints(rows, 322306, sub, numberedColors()), expected);
 }
 
-TEST(ChartPoints, MoneyTotalsAreTakenAsDisplayed) {
-    const std::vector<ChartRow> rows = {{"Car", "$1,234 (2.47%)"}, {"Food", "$25 (0.05%)"}};
-    const double sub = 1234 + 25;
-    const std::vector<ChartPoint> expected = {
-        {48741, "Other", kWhite},  // 50,000 - 1,259
-        {1234, "Car", numbered(1)},
-        {25, "Food", numbered(2)},
-    };
-    EXPECT_EQ(chartPoints(rows, 50000, sub, numberedColors()), expected);
-}
-
-TEST(ChartPoints, MoneyInAGermanLocale) {
-    test::PinnedEnv env(test::PinnedEnv::defaultNow(), QLocale(QLocale::German, QLocale::Germany));
-    const std::vector<ChartRow> rows = {{"Auto", QString::fromUtf8("1.234 \u20ac (2,47%)")}};
-    const auto points = chartPoints(rows, 0, 0, numberedColors());
-    ASSERT_EQ(points.size(), 1u);
-    EXPECT_DOUBLE_EQ(points[0].value, 1234);
-}
-
 TEST(ChartPoints, FrequencyNeverHasOther) {
-    const std::vector<ChartRow> rows = {{"Swim", "3"}, {"Run", "1,200"}};
+    const std::vector<ChartRow> rows = {{"Swim", 3}, {"Run", 1200}};
     // The frequency chart has neither subtotal nor base.
     const std::vector<ChartPoint> expected = {{3, "Swim", numbered(1)}, {1200, "Run", numbered(2)}};
     EXPECT_EQ(chartPoints(rows, 0, 0, numberedColors()), expected);
@@ -173,7 +154,7 @@ class ChartOther : public ::testing::TestWithParam<OtherCase> {};
 
 TEST_P(ChartOther, OnlyWhenTheSubtotalIsAboveZeroAndBelowTheBase) {
     const OtherCase& c = GetParam();
-    const std::vector<ChartRow> rows = {{"A", "5"}};
+    const std::vector<ChartRow> rows = {{"A", 5}};
     const auto points = chartPoints(rows, c.base, c.subTotal, numberedColors());
     ASSERT_EQ(points.size(), c.other ? 2u : 1u);
     if (c.other) {
@@ -192,46 +173,53 @@ INSTANTIATE_TEST_SUITE_P(Cases, ChartOther,
                          [](const auto& info) { return std::string(info.param.name); });
 
 TEST(ChartPoints, AllZeroTotalsGiveAnEmptyChart) {
-    const std::vector<ChartRow> rows = {{"A", "0"}, {"B", "$0"}};
+    const std::vector<ChartRow> rows = {{"A", 0}, {"B", 0}};
     EXPECT_TRUE(chartPoints(rows, 322306, 0, numberedColors()).empty());
 }
 
 TEST(ChartPoints, FiftyRowsUseFiftyColourSlots) {
     std::vector<ChartRow> rows;
-    for (int r = 1; r <= 50; ++r) rows.push_back({QString::number(r), "1"});
+    for (int r = 1; r <= 50; ++r) rows.push_back({QString::number(r), 1});
     const auto points = chartPoints(rows, 0, 0, numberedColors());
     ASSERT_EQ(points.size(), 50u);
     EXPECT_EQ(points.front().color, numbered(1));
     EXPECT_EQ(points.back().color, numbered(50));
 }
 
-TEST(ChartPoints, AnEmptyTotalIsNotANumber) {
-    const std::vector<ChartRow> rows = {{"Sleep", "131 (0.04%)"}, {"Broken", ""}};
+// A row whose total was never worked out reads as an empty total cell did.
+TEST(ChartPoints, ARowWithoutATotalIsNotANumber) {
+    ActivityTable table = readActivityTable(
+        TableKind::Hours,
+        {{"Sleep", "8 Hrs", "Day", "1/1/2020", "Now"}, {"Broken", "x", "Day", "", "Now"}});
+    table[0].total = RowTotal{131, 0.04};
     try {
-        chartPoints(rows, 0, 0, numberedColors());
+        chartRows(table);
         FAIL() << "no error";
     } catch (const ConversionError& e) {
-        EXPECT_EQ(e.message(), "'' is not a valid floating point value");
+        EXPECT_EQ(e.message(), "Hours, row 2, total: '' is not a valid floating point value");
     }
 }
 
-TEST(ChartPoints, BuiltFromTheFilledRowsOfATable) {
-    std::vector<QStringList> table(51, QStringList(6, QString()));
-    table[0] = QStringList{"Activity", "Time", "Per", "Start date", "End date", "Total Hrs"};
-    table[1] = QStringList{"Sleep", "8 Hrs", "Day", "1/1/2020", "Now", "131 (0.04%)"};
-    table[2] = QStringList{"Read", "1 Hr", "Week", "1/1/2020", "Now", "0"};
-    table[3] = QStringList{"Work", "8 Hrs", "Day", "1/1/2020", "Now", "2,000 (0.62%)"};
-
-    const auto rows = chartRows(table, 3);
-    ASSERT_EQ(rows.size(), 3u);
-    EXPECT_EQ(rows[2].activity, "Work");
-    EXPECT_EQ(rows[2].total, "2,000 (0.62%)");
+// The chart takes the whole numbers the table shows: rounded half away from zero, and
+// without a sign, as the digits of a shown total read.
+TEST(ChartPoints, BuiltFromTheTotalsAsShown) {
+    ActivityTable table =
+        readActivityTable(TableKind::Hours, {{"Sleep", "8 Hrs", "Day", "1/1/2020", "Now"},
+                                             {"Read", "1 Hr", "Week", "1/1/2020", "Now"},
+                                             {"Work", "8 Hrs", "Day", "1/1/2020", "Now"},
+                                             {"Odd", "-1 Hr", "Day", "1/1/2020", "Now"}});
+    table[0].total = RowTotal{130.5, 0.04};
+    table[1].total = RowTotal{0.49, 0};
+    table[2].total = RowTotal{1999.6, 0.62};
+    table[3].total = RowTotal{-4.5, 0};
+    EXPECT_DOUBLE_EQ(shownSubTotal(table), 131 + 0 + 2000 + 5);
 
     initAColors(false, 0x0000FF);
     const std::vector<ChartPoint> expected = {{1000, "Other", kWhite},
                                               {131, "Sleep", QColor(255, 0, 0)},
-                                              {2000, "Work", QColor(255, 0, 0)}};
-    EXPECT_EQ(buildChartPoints(table, 3131, 2131), expected);
+                                              {2000, "Work", QColor(255, 0, 0)},
+                                              {5, "Odd", QColor(255, 0, 0)}};
+    EXPECT_EQ(buildChartPoints(table, 3136, 2136), expected);
 }
 
 // ---- texts ------------------------------------------------------------------------

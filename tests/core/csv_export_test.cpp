@@ -27,8 +27,9 @@ class CsvRow : public ::testing::TestWithParam<RowCase> {};
 TEST_P(CsvRow, IsWrittenLocaleNeutralWithExactTotals) {
     const RowCase& c = GetParam();
     PinnedEnv env(PinnedEnv::defaultNow(), c.locale);
-    const ActivityRow row{c.cells[0], c.cells[1], c.cells[2], c.cells[3], c.cells[4], 1};
-    EXPECT_EQ(csvRecord(csvFields(c.kind, row, c.base, toDateTime(PinnedEnv::defaultNow()))),
+    const Activity row =
+        readActivity(c.kind, {c.cells[0], c.cells[1], c.cells[2], c.cells[3], c.cells[4]}, 1);
+    EXPECT_EQ(csvRecord(csvFields(row, c.base, toDateTime(PinnedEnv::defaultNow()))),
               QByteArray(c.record));
 }
 
@@ -97,7 +98,7 @@ TEST_P(CsvFailure, NamesTheCell) {
     PinnedEnv env;
     const QStringList& c = GetParam().cells;
     try {
-        csvFields(GetParam().kind, {c[0], c[1], c[2], c[3], c[4], 3}, 322306,
+        csvFields(readActivity(GetParam().kind, {c[0], c[1], c[2], c[3], c[4]}, 3), 322306,
                   toDateTime(PinnedEnv::defaultNow()));
         ADD_FAILURE() << "no failure";
     } catch (const ConversionError& e) {

@@ -37,15 +37,6 @@ QStringList roundTripFailures() {
         for (const QString& text : written)
             if (loc::parseNumber(numberChars(text)) != a.value)
                 bad << QStringLiteral("amount '%1'").arg(text);
-        for (const QString& total : {loc::formatNumber(a.value, 0), loc::formatMoney0(a.value),
-                                     loc::formatMoney0(a.value) + QStringLiteral(" (1.5%)")}) {
-            double v = -1;
-            try {
-                v = totalCellValue(total);
-            } catch (...) {
-            }
-            if (v != a.whole) bad << QStringLiteral("total '%1'").arg(total);
-        }
         // The income field shows grouped whole units behind the sign.
         const QString income = sign + loc::formatNumber(a.whole, 0);
         if (loc::parseNumber(loc::shownNumberDigits(income, sign)) != a.whole)

@@ -20,7 +20,7 @@ const QDate kLeapBirth(2000, 2, 29);
 // 1 December 2026, 90 days.
 const QDate kT37(2027, 3, 1);
 
-ActivityRow row(const char* amount, const char* period, const char* start, const char* end) {
+StoredRow row(const char* amount, const char* period, const char* start, const char* end) {
     return {QStringLiteral("A"), QString::fromUtf8(amount), QString::fromUtf8(period),
             QString::fromUtf8(start), QString::fromUtf8(end)};
 }
@@ -28,7 +28,7 @@ ActivityRow row(const char* amount, const char* period, const char* start, const
 TEST(LookAheadRow, CountsTheRowToTheBirthday) {
     PinnedEnv env;
     // clang-format off
-    const std::tuple<const char*, K, ActivityRow, QDate, double> rows[] = {
+    const std::tuple<const char*, K, StoredRow, QDate, double> rows[] = {
         // The kinds of end, an hour a day from 1 December 2026 (so far 5 days).
         {"NowRunsToTheBirthday", K::Hours, row("1 Hr", "Day", "12/1/2026", "Now"), kT37, 90},
         {"FutureEndBeforeTheBirthday", K::Hours, row("1 Hr", "Day", "12/1/2026", "1/1/2027"), kT37, 31},
@@ -55,7 +55,7 @@ TEST(LookAheadRow, CountsTheRowToTheBirthday) {
         {"LeapBirthday", K::Hours, row("1 Hr", "Day", "12/6/2026", "Now"), nthBirthday(kLeapBirth, 27), 84}};
     // clang-format on
     for (const auto& [name, kind, r, birthday, byAge] : rows)
-        EXPECT_NEAR(totalByBirthday(kind, r, birthday), byAge, 1e-9) << name;
+        EXPECT_NEAR(totalByBirthday(readActivity(kind, r), birthday), byAge, 1e-9) << name;
 }
 
 TEST(LookAheadAge, YoungestStartAndRefusal) {
@@ -110,7 +110,9 @@ TEST(LookAheadRow, SoFarStopsAtToday) {
         {{"Beyond the age", "$2", "Week", "1/1/2030", "Now"}, 0, 0}};
     std::array<TableTexts, 3> t{emptyTable(K::Hours), emptyTable(K::Money), emptyTable(K::Freq)};
     for (size_t r = 0; r < std::size(rows); ++r) t[1][r + 1] = std::get<0>(rows[r]);
-    const LookAhead look = lookAhead(t, kBirth, 37, kNow);
+    const LookAhead look = lookAhead(
+        {activitiesOf(K::Hours, t[0]), activitiesOf(K::Money, t[1]), activitiesOf(K::Freq, t[2])},
+        kBirth, 37, kNow);
     for (size_t r = 0; r < std::size(rows); ++r) {
         EXPECT_NEAR(look.tables[1].at(r).soFar, std::get<1>(rows[r]), 1e-9) << r;
         EXPECT_NEAR(look.tables[1].at(r).byAge, std::get<2>(rows[r]), 1e-9) << r;
@@ -146,7 +148,10 @@ class LookAheadTables : public ::testing::TestWithParam<LocaleCase> {};
 TEST_P(LookAheadTables, LineCellsAndCsv) {
     const LocaleCase& c = GetParam();
     PinnedEnv env(PinnedEnv::defaultNow(), c.locale);
-    const LookAhead look = lookAhead(c.tables, kBirth, 37, kNow);
+    const LookAhead look =
+        lookAhead({activitiesOf(K::Hours, c.tables[0]), activitiesOf(K::Money, c.tables[1]),
+                   activitiesOf(K::Freq, c.tables[2])},
+                  kBirth, 37, kNow);
     EXPECT_EQ(lookAheadLine(look), QString::fromUtf8(c.line));
     EXPECT_EQ(lookAheadCells(K::Hours, look, look.tables[0].at(0)), c.hoursCells);
     EXPECT_EQ(lookAheadHeadings(K::Money, 37),

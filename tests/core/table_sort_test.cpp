@@ -12,33 +12,45 @@ using test::PinnedEnv;
 // A money table with one filled row per id; the id goes in the amount cell so rows
 // with equal keys can be told apart.
 struct Row {
-    QString activity, start, total;
+    QString activity, start;
+    RowTotal total;
 };
 
-TableTexts tableOf(const std::vector<Row>& rows) {
-    TableTexts t = emptyTable(TableKind::Money);
+ActivityTable tableOf(const std::vector<Row>& rows) {
+    std::vector<StoredRow> stored;
     for (size_t i = 0; i < rows.size(); ++i)
-        t[i + 1] = QStringList{rows[i].activity, QString::number(i + 1), QStringLiteral("Month"),
-                               rows[i].start,    QStringLiteral("Now"),  rows[i].total};
+        stored.push_back({rows[i].activity, QString::number(i + 1), QStringLiteral("Month"),
+                          rows[i].start, QStringLiteral("Now")});
+    ActivityTable t = readActivityTable(TableKind::Money, stored);
+    for (size_t i = 0; i < rows.size(); ++i) t[i].total = rows[i].total;
     return t;
 }
 
 // The ids (original row numbers) of rows 1..n in their present order.
-std::vector<int> idsOf(const TableTexts& t, int n) {
+std::vector<int> idsOf(const ActivityTable& t, int n) {
     std::vector<int> ids;
-    for (int r = 1; r <= n; ++r) ids.push_back(t[r][1].toInt());
+    for (int r = 1; r <= n; ++r) ids.push_back(t[size_t(r - 1)].texts[1].toInt());
     return ids;
+}
+
+// What a row holds, its total included, and where it stands.
+QStringList rowOf(const Activity& a) {
+    QStringList out(a.texts.begin(), a.texts.end());
+    out << (a.total ? QString::number(a.total->total) : QStringLiteral("none"))
+        << QString::number(a.number);
+    return out;
 }
 
 std::vector<Row> sameTotal(int n) {
     return std::vector<Row>(
-        n, Row{QStringLiteral("Rent"), QStringLiteral("1/1/2020"), QStringLiteral("$500 (1.00%)")});
+        n, Row{QStringLiteral("Rent"), QStringLiteral("1/1/2020"), RowTotal{500, 1}});
 }
 
 std::vector<Row> sameStart(int n) {
     std::vector<Row> rows;
     for (int i = 1; i <= n; ++i)
-        rows.push_back(Row{QStringLiteral("Rent"), QStringLiteral("3/1/2020"), QString::number(i)});
+        rows.push_back(
+            Row{QStringLiteral("Rent"), QStringLiteral("3/1/2020"), RowTotal{double(i), 0}});
     return rows;
 }
 
@@ -47,7 +59,7 @@ std::vector<Row> sameActivity(int n) {
     // Equal keys whatever the case of a-z.
     for (int i = 1; i <= n; ++i)
         rows.push_back(Row{i % 2 ? QStringLiteral("Golf") : QStringLiteral("gOLF"),
-                           QStringLiteral("1/1/2020"), QString::number(i)});
+                           QStringLiteral("1/1/2020"), RowTotal{double(i), 0}});
     return rows;
 }
 
@@ -65,14 +77,18 @@ class EqualKeys : public ::testing::TestWithParam<EqualCase> {};
 TEST_P(EqualKeys, MoveAsThePartitionStepsPutThem) {
     PinnedEnv env;
     const EqualCase& c = GetParam();
-    TableTexts t = tableOf(c.order == SortKey::Total       ? sameTotal(c.rows)
-                           : c.order == SortKey::StartDate ? sameStart(c.rows)
-                                                           : sameActivity(c.rows));
-    const TableTexts before = t;
+    ActivityTable t = tableOf(c.order == SortKey::Total       ? sameTotal(c.rows)
+                              : c.order == SortKey::StartDate ? sameStart(c.rows)
+                                                              : sameActivity(c.rows));
+    const ActivityTable before = t;
     sortTable(t, c.order);
     EXPECT_EQ(idsOf(t, c.rows), c.once);
-    // Whole rows move: each keeps its own six cells.
-    for (int r = 1; r <= c.rows; ++r) EXPECT_EQ(t[r], before[c.once[r - 1]]);
+    // Whole rows move with their totals and take their new numbers.
+    for (int r = 1; r <= c.rows; ++r) {
+        QStringList moved = rowOf(before[size_t(c.once[r - 1] - 1)]);
+        moved.last() = QString::number(r);
+        EXPECT_EQ(rowOf(t[size_t(r - 1)]), moved);
+    }
 }
 
 // Traces (lo 1): two rows: pivot row 1, i=1 and j=2 stop at once, exchange.
@@ -93,7 +109,7 @@ INSTANTIATE_TEST_SUITE_P(
                       EqualCase{"SixActivities", SortKey::Activity, 6, {6, 5, 4, 3, 2, 1}}));
 
 TEST(TableSort, TwoEqualTotalsSwapAtEverySort) {
-    TableTexts t = tableOf(sameTotal(2));
+    ActivityTable t = tableOf(sameTotal(2));
     sortTable(t, SortKey::Total);
     EXPECT_EQ(idsOf(t, 2), (std::vector<int>{2, 1}));
     sortTable(t, SortKey::Total);
@@ -102,37 +118,35 @@ TEST(TableSort, TwoEqualTotalsSwapAtEverySort) {
     EXPECT_EQ(idsOf(t, 2), (std::vector<int>{2, 1}));
 }
 
-std::vector<QString> activitiesOf(const TableTexts& t, int n) {
+std::vector<QString> namesOf(const ActivityTable& t, int n) {
     std::vector<QString> out;
-    for (int r = 1; r <= n; ++r) out.push_back(t[r][0]);
+    for (int r = 1; r <= n; ++r) out.push_back(t[size_t(r - 1)].name);
     return out;
 }
 
-TableTexts tableOfActivities(const std::vector<QString>& names) {
+ActivityTable tableOfActivities(const std::vector<QString>& names) {
     std::vector<Row> rows;
-    for (const QString& n : names)
-        rows.push_back(Row{n, QStringLiteral("1/1/2020"), QStringLiteral("1")});
+    for (const QString& n : names) rows.push_back(Row{n, QStringLiteral("1/1/2020"), {1, 0}});
     return tableOf(rows);
 }
 
 TEST(TableSort, ActivitiesIgnoreTheCaseOfLetters) {
-    TableTexts t = tableOfActivities({"cherry", "Banana", "apple"});
+    ActivityTable t = tableOfActivities({"cherry", "Banana", "apple"});
     sortTable(t, SortKey::Activity);
-    EXPECT_EQ(activitiesOf(t, 3), (std::vector<QString>{"apple", "Banana", "cherry"}));
+    EXPECT_EQ(namesOf(t, 3), (std::vector<QString>{"apple", "Banana", "cherry"}));
 }
 
 TEST(TableSort, ADigitComesBeforeALetter) {
-    TableTexts t = tableOfActivities({"zebra", "7 Up", "apple"});
+    ActivityTable t = tableOfActivities({"zebra", "7 Up", "apple"});
     sortTable(t, SortKey::Activity);
-    EXPECT_EQ(activitiesOf(t, 3), (std::vector<QString>{"7 Up", "apple", "zebra"}));
+    EXPECT_EQ(namesOf(t, 3), (std::vector<QString>{"7 Up", "apple", "zebra"}));
 }
 
 TEST(TableSort, OnlyAToZAreRaised) {
     // Keys APPLE, ZEBRA, _UNDER (95), éCLAIR (233): no locale collation.
-    TableTexts t = tableOfActivities({"éclair", "_under", "Zebra", "apple", "app"});
+    ActivityTable t = tableOfActivities({"éclair", "_under", "Zebra", "apple", "app"});
     sortTable(t, SortKey::Activity);
-    EXPECT_EQ(activitiesOf(t, 5),
-              (std::vector<QString>{"app", "apple", "Zebra", "_under", "éclair"}));
+    EXPECT_EQ(namesOf(t, 5), (std::vector<QString>{"app", "apple", "Zebra", "_under", "éclair"}));
 }
 
 TEST(TableSort, SixActivitiesWithRepeatedKeys) {
@@ -141,79 +155,73 @@ TEST(TableSort, SixActivitiesWithRepeatedKeys) {
     // which moves C to the end: ids 6 2 5 | 3 1 4.
     std::vector<Row> rows;
     for (const char* k : {"b", "A", "B", "c", "b", "a"})
-        rows.push_back(Row{QString::fromUtf8(k), QStringLiteral("1/1/2020"), QStringLiteral("1")});
-    TableTexts t = tableOf(rows);
+        rows.push_back(Row{QString::fromUtf8(k), QStringLiteral("1/1/2020"), {1, 0}});
+    ActivityTable t = tableOf(rows);
     sortTable(t, SortKey::Activity);
     EXPECT_EQ(idsOf(t, 6), (std::vector<int>{6, 2, 5, 3, 1, 4}));
 }
 
-TEST(TableSort, LargestTotalFirstWithSharesInTheCells) {
-    PinnedEnv env;
-    TableTexts t = tableOf({{QStringLiteral("a"), QStringLiteral("1/1/2020"), "131 (0.04%)"},
-                            {QStringLiteral("b"), QStringLiteral("1/1/2020"), "1,500 (0.47%)"},
-                            {QStringLiteral("c"), QStringLiteral("1/1/2020"), "0"},
-                            {QStringLiteral("d"), QStringLiteral("1/1/2020"), "25 (0.01%)"}});
+// By the total and then the share the table shows: 1,500 (0.47%), 131 (0.04%), 131
+// (0.03%), 25 (0.01%), 0.
+TEST(TableSort, LargestTotalFirstThenTheLargerShare) {
+    ActivityTable t = tableOf({{"a", "1/1/2020", {131.2, 0.0351}},
+                               {"b", "1/1/2020", {1499.5, 0.47}},
+                               {"c", "1/1/2020", {0, 0}},
+                               {"d", "1/1/2020", {25, 0.0077}},
+                               {"e", "1/1/2020", {130.5, 0.0449}}});
     sortTable(t, SortKey::Total);
-    EXPECT_EQ(activitiesOf(t, 4), (std::vector<QString>{"b", "a", "d", "c"}));
-    // The total texts travel unchanged with their rows.
-    EXPECT_EQ(t[1][5], QStringLiteral("1,500 (0.47%)"));
-    EXPECT_EQ(t[4][5], QStringLiteral("0"));
+    EXPECT_EQ(namesOf(t, 5), (std::vector<QString>{"b", "e", "a", "d", "c"}));
+    EXPECT_EQ(t[0].total->total, 1499.5);
+    EXPECT_EQ(t[0].number, 1);
 }
 
 TEST(TableSort, TotalsWithRepeatedKeys) {
-    PinnedEnv env;
     // Totals 500 900 500 100 900 (ids 1..5), descending. Pivot row 3 (500): exchange
     // 1<->5; i runs to 3, j back to 3, exchange 3 with itself. Rows 1-2 (900 900) swap,
     // rows 4-5 (100 500) swap: ids 2 5 3 1 4.
-    TableTexts t = tableOf({{"a", "1/1/2020", "$500 (1.00%)"},
-                            {"b", "1/1/2020", "$900 (1.80%)"},
-                            {"c", "1/1/2020", "$500 (1.00%)"},
-                            {"d", "1/1/2020", "$100 (0.20%)"},
-                            {"e", "1/1/2020", "$900 (1.80%)"}});
+    ActivityTable t = tableOf({{"a", "1/1/2020", {500, 1}},
+                               {"b", "1/1/2020", {900, 1.8}},
+                               {"c", "1/1/2020", {500, 1}},
+                               {"d", "1/1/2020", {100, 0.2}},
+                               {"e", "1/1/2020", {900, 1.8}}});
     sortTable(t, SortKey::Total);
     EXPECT_EQ(idsOf(t, 5), (std::vector<int>{2, 5, 3, 1, 4}));
 }
 
 TEST(TableSort, AnUnreadableStartDateCountsAs1January1900) {
     PinnedEnv env;
-    TableTexts t = tableOf({{"later", "3/1/2020", "1"},
-                            {"unreadable", "2/30/2020", "1"},
-                            {"earlier", "1/1/1990", "1"},
-                            {"before 1900", "12/31/1899", "1"}});
+    ActivityTable t = tableOf({{"later", "3/1/2020", {1, 0}},
+                               {"unreadable", "2/30/2020", {1, 0}},
+                               {"earlier", "1/1/1990", {1, 0}},
+                               {"before 1900", "12/31/1899", {1, 0}}});
     sortTable(t, SortKey::StartDate);
-    EXPECT_EQ(activitiesOf(t, 4),
+    EXPECT_EQ(namesOf(t, 4),
               (std::vector<QString>{"before 1900", "unreadable", "earlier", "later"}));
 }
 
 TEST(TableSort, StartDatesInTheLocaleFormat) {
     PinnedEnv env(PinnedEnv::defaultNow(), QLocale(QLocale::German, QLocale::Germany));
-    TableTexts t =
-        tableOf({{"b", "01.03.2020", "1"}, {"a", "02.01.2020", "1"}, {"us text", "1/2/2020", "1"}});
+    ActivityTable t = tableOf({{"b", "01.03.2020", {1, 0}},
+                               {"a", "02.01.2020", {1, 0}},
+                               {"us text", "1/2/2020", {1, 0}}});
     sortTable(t, SortKey::StartDate);
-    EXPECT_EQ(activitiesOf(t, 3), (std::vector<QString>{"us text", "a", "b"}));
-}
-
-TEST(TableSort, GermanTotals) {
-    PinnedEnv env(PinnedEnv::defaultNow(), QLocale(QLocale::German, QLocale::Germany));
-    TableTexts t = tableOf({{"a", "01.01.2020", QString::fromUtf8("25\u00a0€ (0,05%)")},
-                            {"b", "01.01.2020", QString::fromUtf8("1.234\u00a0€ (2,47%)")},
-                            {"c", "01.01.2020", QString::fromUtf8("130\u00a0€ (0,26%)")}});
-    sortTable(t, SortKey::Total);
-    EXPECT_EQ(activitiesOf(t, 3), (std::vector<QString>{"b", "c", "a"}));
+    EXPECT_EQ(namesOf(t, 3), (std::vector<QString>{"us text", "a", "b"}));
 }
 
 TEST(TableSort, EmptyAndOneRowTablesStayAsTheyAre) {
     for (SortKey o : {SortKey::Activity, SortKey::StartDate, SortKey::Total}) {
-        TableTexts empty = emptyTable(TableKind::Hours);
-        empty[50] = QStringList{"row 50", "1 Hr", "Day", "1/1/2020", "Now", "5"};
-        const TableTexts emptyBefore = empty;
+        ActivityTable empty = tableOf({});
+        setRow(empty, 50, {"row 50", "1 Hr", "Day", "1/1/2020", "Now"});
+        const ActivityTable emptyBefore = empty;
         sortTable(empty, o);
-        EXPECT_EQ(empty, emptyBefore);
+        for (int r = 0; r < kDataRows; ++r)
+            EXPECT_EQ(rowOf(empty[size_t(r)]), rowOf(emptyBefore[size_t(r)]));
 
-        TableTexts one = tableOf({{"only", "not a date", "x"}});
-        const TableTexts oneBefore = one;
+        ActivityTable one = tableOf({{"only", "not a date", {}}});
+        one[0].total.reset();
+        const ActivityTable oneBefore = one;
         sortTable(one, o);
-        EXPECT_EQ(one, oneBefore);
+        EXPECT_EQ(rowOf(one[0]), rowOf(oneBefore[0]));
     }
 }
 
@@ -225,49 +233,49 @@ TEST(TableSort, FortyNineRowsAreAllSortedAndRow50IsLeftAlone) {
         const QDate start = QDate(2020, 1, 1).addDays(r);
         rows.push_back(Row{QStringLiteral("Item %1").arg(50 - r, 2, 10, QChar(u'0')),
                            QStringLiteral("%1/%2/2020").arg(start.month()).arg(start.day()),
-                           QString::number(r * 10)});
+                           {r * 10.0, 0}});
     }
-    TableTexts t = tableOf(rows);
-    t[50] = QStringList{"a row 50", "1", "Once", "1/1/1950", "Now", "99999"};
-    const TableTexts before = t;
+    ActivityTable t = tableOf(rows);
+    setRow(t, 50, {"a row 50", "1", "Once", "1/1/1950", "Now"});
+    t[49].total = RowTotal{99999, 0};
+    const ActivityTable before = t;
     EXPECT_EQ(sortRangeOf(t).hi, 49);
 
     sortTable(t, SortKey::Activity);  // Item 01 .. Item 49 = ids 49 .. 1
-    for (int r = 1; r <= 49; ++r) EXPECT_EQ(t[r], before[50 - r]);
-    EXPECT_EQ(t[50], before[50]);
+    EXPECT_EQ(idsOf(t, 3), (std::vector<int>{49, 48, 47}));
+    EXPECT_EQ(rowOf(t[49]), rowOf(before[49]));
 
     sortTable(t, SortKey::StartDate);  // back to ids 1 .. 49
-    for (int r = 1; r <= 49; ++r) EXPECT_EQ(t[r], before[r]);
-    EXPECT_EQ(t[50], before[50]);
+    for (int r = 1; r <= 49; ++r) EXPECT_EQ(rowOf(t[size_t(r - 1)]), rowOf(before[size_t(r - 1)]));
 
     sortTable(t, SortKey::Total);  // 490 first
-    for (int r = 1; r <= 49; ++r) EXPECT_EQ(t[r], before[50 - r]);
-    EXPECT_EQ(t[50], before[50]);
-    EXPECT_EQ(t[0], before[0]);
+    EXPECT_EQ(idsOf(t, 3), (std::vector<int>{49, 48, 47}));
+    EXPECT_EQ(rowOf(t[49]), rowOf(before[49]));
 }
 
 TEST(TableSort, BlankRowsAreNeverTouched) {
     PinnedEnv env;
-    TableTexts t =
-        tableOf({{"c", "3/1/2020", "3"}, {"a", "1/1/2020", "1"}, {"b", "2/1/2020", "2"}});
-    // A blank row with stale cells, then a stray filled row after it.
-    t[4] = QStringList{"", "stale", "Day", "1/1/1900", "Now", "999"};
-    t[5] = QStringList{"aaa", "5", "Once", "1/1/1901", "Now", "1000"};
-    const TableTexts before = t;
+    ActivityTable t =
+        tableOf({{"c", "3/1/2020", {3, 0}}, {"a", "1/1/2020", {1, 0}}, {"b", "2/1/2020", {2, 0}}});
+    // A blank row with stale texts, then a stray filled row after it.
+    setRow(t, 4, {"", "stale", "Day", "1/1/1900", "Now"});
+    setRow(t, 5, {"aaa", "5", "Once", "1/1/1901", "Now"});
+    t[4].total = RowTotal{1000, 0};
+    const ActivityTable before = t;
     for (SortKey o : {SortKey::Activity, SortKey::StartDate, SortKey::Total}) {
         sortTable(t, o);
-        EXPECT_EQ(t[0], before[0]);
-        for (int r = 4; r <= 50; ++r) EXPECT_EQ(t[r], before[r]) << r;
+        for (int r = 4; r <= 50; ++r)
+            EXPECT_EQ(rowOf(t[size_t(r - 1)]), rowOf(before[size_t(r - 1)])) << r;
     }
     sortTable(t, SortKey::Activity);
-    EXPECT_EQ(activitiesOf(t, 3), (std::vector<QString>{"a", "b", "c"}));
+    EXPECT_EQ(namesOf(t, 3), (std::vector<QString>{"a", "b", "c"}));
 }
 
 TEST(TableSort, RangeEndsBeforeTheFirstBlankRow) {
-    const TableTexts empty = tableOfActivities({});
+    const ActivityTable empty = tableOfActivities({});
     EXPECT_EQ(sortRangeOf(empty).lo, 1);
     EXPECT_EQ(sortRangeOf(empty).hi, 0);
-    TableTexts t = tableOfActivities({"a", "b", "c"});
+    ActivityTable t = tableOfActivities({"a", "b", "c"});
     EXPECT_EQ(sortRangeOf(t).lo, 1);
     EXPECT_EQ(sortRangeOf(t).hi, 3);
 }
@@ -275,36 +283,22 @@ TEST(TableSort, RangeEndsBeforeTheFirstBlankRow) {
 TEST(TableSort, Keys) {
     PinnedEnv env;
     EXPECT_EQ(textKey(QString::fromUtf8("aBc-é z{")), QString::fromUtf8("ABC-é Z{"));
-    EXPECT_DOUBLE_EQ(numberValue(QStringLiteral("$1,234 (5.67%)")), 12345.67);
-    EXPECT_DOUBLE_EQ(numberValue(QStringLiteral("131 (0.04%)")), 1310.04);
-    EXPECT_EQ(numberValue(QString()), 0);
-    EXPECT_EQ(numberValue(QStringLiteral("none")), 0);
-    EXPECT_EQ(numberValue(QStringLiteral("1.2.3")), 0);
-    EXPECT_EQ(dateValue(QStringLiteral("3/1/1990")), 32933);
-    EXPECT_EQ(dateValue(QString()), 2);  // 1 January 1900
-    EXPECT_EQ(dateValue(QStringLiteral("Now")), 2);
-    {
-        PinnedEnv de(PinnedEnv::defaultNow(), QLocale(QLocale::German, QLocale::Germany));
-        EXPECT_DOUBLE_EQ(numberValue(QString::fromUtf8("1.234\u00a0€ (5,67%)")), 12345.67);
-        EXPECT_EQ(dateValue(QStringLiteral("01.03.1990")), 32933);
-    }
+    ActivityTable t = tableOf({{"a", "3/1/1990", {1234.4, 5.666}}, {"b", "Now", {-2.5, 0}}});
+    EXPECT_EQ(totalKey(t[0]), (TotalKey{1234, 5.67}));
+    EXPECT_EQ(totalKey(t[1]), (TotalKey{3, 0}));  // as its digits show
+    t[1].total.reset();
+    EXPECT_EQ(totalKey(t[1]), (TotalKey{0, 0}));
+    EXPECT_EQ(startDateKey(t[0]), 32933);
+    EXPECT_EQ(startDateKey(t[1]), 2);  // 1 January 1900
 }
 
-TEST(TableSort, KeyTableSortsDirectly) {
-    // Column 0 the old row number, column 1 the key; row 0 and rows after hi stay.
-    TableTexts k(6, QStringList(2, QString()));
-    const char* keys[] = {"", "b", "", "a", "c"};
-    for (int r = 1; r <= 4; ++r) k[r] = QStringList{QString::number(r), keys[r]};
-    k[5] = QStringList{"5", "0"};
-    bubbleSortText(k, 1, 4, 1, false);
-    EXPECT_EQ(k[1], (QStringList{"2", ""}));
-    EXPECT_EQ(k[2], (QStringList{"3", "a"}));
-    EXPECT_EQ(k[3], (QStringList{"1", "b"}));
-    EXPECT_EQ(k[4], (QStringList{"4", "c"}));
-    EXPECT_EQ(k[5], (QStringList{"5", "0"}));
-    quickSortText(k, 1, 4, 1, true);
-    EXPECT_EQ(k[1][1], QStringLiteral("c"));
-    EXPECT_EQ(k[4][1], QString());
+// The exchange sort for up to five keys keeps equal ones in order; the partition sort
+// does not.
+TEST(TableSort, PartitionOrder) {
+    const std::vector<QString> keys = {"B", "", "A", "C"};
+    EXPECT_EQ(partitionOrder(keys, false, true), (std::vector<int>{1, 2, 0, 3}));
+    EXPECT_EQ(partitionOrder(keys, true, false), (std::vector<int>{3, 0, 2, 1}));
+    EXPECT_EQ(partitionOrder(std::vector<double>{1, 1}, false, false), (std::vector<int>{1, 0}));
 }
 
 }  // namespace

@@ -10,6 +10,7 @@
 #include <QRadioButton>
 #include <QToolButton>
 
+#include "core/activity.h"
 #include "core/cell_text.h"
 #include "support/test_env.h"
 #include "support/ui_seams.h"
@@ -46,7 +47,9 @@ protected:
     void presetRow(bool moneyMode, const QString& name, const QString& amountCell, int when,
                    const QString& start, const QString& end) {
         d.edName->setText(name);
-        d.amountText = numberChars(amountCell);
+        d.amount = readActivity(moneyMode ? TableKind::Money : TableKind::Freq,
+                                {name, amountCell, {}, start, end})
+                       .amount.value;
         d.cbWhen->setCurrentIndex(when);
         d.edDate->setText(start);
         d.edEndDate->setText(end);
@@ -160,10 +163,12 @@ TEST_P(MoneyAmountText, ShowsWhatGoesIntoTheCellAndLoadsItBack) {
         dlg.numMoney->setValue(c.value);
         EXPECT_EQ(dlg.numMoney->text(), shown);
     }
-    // Edit loads the cell's digits back through amountText.
+    // Edit loads the amount the row was read with.
     TfrmMoney dlg(nullptr, birth(), kBirthText);
     dlg.moneyMode = c.money;
-    dlg.amountText = numberChars(shown);
+    dlg.amount =
+        readActivity(TableKind::Money, StoredRow{QString(), shown, QString(), QString(), QString()})
+            .amount.value;
     dlg.show();
     EXPECT_DOUBLE_EQ(dlg.numMoney->value(), c.value);
     EXPECT_EQ(dlg.numMoney->text(), shown);

@@ -46,12 +46,11 @@ protected:
     void fill(ActivityGrid* g, int rows) {
         for (int r = 1; r <= rows; ++r) {
             const QStringList cells = {QString(QChar(u'A' + (r - 1) % 26)) + QString::number(r),
-                                       QStringLiteral("1 Hr"),
-                                       QStringLiteral("Day"),
-                                       QStringLiteral("1/1/2026"),
-                                       QStringLiteral("1/2/2026"),
-                                       QStringLiteral("old")};
-            for (int c = 0; c < 6; ++c) g->setCell(c, r, cells[c]);
+                                       QStringLiteral("1 Hr"), QStringLiteral("Day"),
+                                       QStringLiteral("1/1/2026"), QStringLiteral("1/2/2026")};
+            for (int c = 0; c < 5; ++c) g->setCell(c, r, cells[c]);
+            // A total from an earlier moment, told apart by its row.
+            g->setTotal(r, RowTotal{double(r), 0});
         }
     }
     QStringList row(ActivityGrid* g, int r) {
@@ -129,7 +128,7 @@ TEST_F(TableEditingTest, EditThenCancelRewritesOnlyTheTotal) {
     EXPECT_EQ(after.mid(0, 5), before.mid(0, 5));
     // One hour a day over one day.
     EXPECT_EQ(after[5], QStringLiteral("1 (0.00%)"));
-    EXPECT_EQ(w->gridHours->cell(5, 1), QStringLiteral("old"));
+    EXPECT_EQ(w->gridHours->cell(5, 1), QStringLiteral("1"));
 }
 
 TEST_F(TableEditingTest, EditThenOkWithoutChangesWritesTheSameTexts) {
@@ -253,7 +252,7 @@ TEST_F(TableEditingTest, DeleteMovesTheFollowingRowsUp) {
     EXPECT_EQ(w->gridMoney->cell(0, 49), QStringLiteral("row fifty"));
     EXPECT_EQ(row(w->gridMoney, 50), QStringList(6, QString()));
     EXPECT_EQ(w->gridMoney->selectedRow(), 3);
-    EXPECT_EQ(w->gridMoney->cell(5, 3), QStringLiteral("old"));  // nothing recomputed
+    EXPECT_EQ(w->gridMoney->cell(5, 3), QStringLiteral("$4"));  // moved, nothing recomputed
 }
 
 TEST_F(TableEditingTest, ClearEmptiesEveryRowAndKeepsTheHeadings) {
@@ -294,7 +293,7 @@ TEST_F(TableEditingTest, MoneyRowsGoThroughTheMoneyDialog) {
         auto& d = dynamic_cast<TfrmMoney&>(dlg);
         EXPECT_FALSE(d.moneyMode);
         EXPECT_EQ(d.cbWhen->currentIndex(), 4);
-        EXPECT_EQ(d.amountText, QStringLiteral("3"));
+        EXPECT_EQ(d.amount, std::optional<double>(3));
         d.btOK->click();
         return d.result();
     };
@@ -304,12 +303,12 @@ TEST_F(TableEditingTest, MoneyRowsGoThroughTheMoneyDialog) {
 
 TEST_F(TableEditingTest, SortMenuSortsTheTableOfTheShownPage) {
     // Totals descend m2, m3, m1; starts ascend m3, m1, m2; names ascend m1, m2, m3.
-    const char* const totals[] = {"$5 (0.01%)", "$1,234 (2.47%)", "$40 (0.08%)"};
+    const RowTotal totals[] = {{5, 0.01}, {1234, 2.47}, {40, 0.08}};
     const char* const starts[] = {"1/1/2020", "6/1/2021", "3/15/1999"};
     for (int r = 1; r <= 3; ++r) {
         w->gridMoney->setCell(0, r, QStringLiteral("m%1").arg(r));
         w->gridMoney->setCell(3, r, QString::fromLatin1(starts[r - 1]));
-        w->gridMoney->setCell(5, r, QString::fromLatin1(totals[r - 1]));
+        w->gridMoney->setTotal(r, totals[r - 1]);
         w->gridHours->setCell(0, r, QStringLiteral("h%1").arg(4 - r));
     }
     w->Notebook1->setCurrentIndex(3);
@@ -420,7 +419,7 @@ TEST(MessageBoxes, ShowTheTextTheyQuoteAsTyped) {
         if (b.textFormat() == Qt::PlainText) plain << b.text();
         return int(QMessageBox::No);
     };
-    ActivityGrid grid;
+    ActivityGrid grid(TableKind::Hours);
     grid.setCell(0, 1, QStringLiteral("<b>Sleep</b> <i>well</i>"));
     deleteSelectedRow(&grid, nullptr);
     showError(QStringLiteral("<img src=\"x\">"));
@@ -460,7 +459,8 @@ TEST_F(TableEditingTest, ArabicDigitsMoneyRowTotalsAndEditsWithItsAmount) {
     EXPECT_TRUE(boxes.errors.isEmpty()) << qPrintable(boxes.errors.join(u'\n'));
     EXPECT_EQ(w->gridMoney->cell(1, 1), QString::fromUtf8("ج١٢٫٥٠"));
     // 12.50 once gives 13 whole pounds.
-    EXPECT_EQ(totalCellValue(w->gridMoney->cell(5, 1)), 13);
+    ASSERT_TRUE(w->gridMoney->activity(1).total);
+    EXPECT_EQ(shownWholeTotal(w->gridMoney->activity(1).total->total), 13);
 }
 
 }  // namespace

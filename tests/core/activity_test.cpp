@@ -1,0 +1,104 @@
+#include "core/activity.h"
+
+#include <gtest/gtest.h>
+
+#include <QTemporaryDir>
+
+#include "core/activity_words.h"
+#include "core/conversion.h"
+#include "core/session.h"
+#include "core/totals.h"
+#include "support/test_env.h"
+
+namespace lt {
+namespace {
+
+using test::PinnedEnv;
+
+struct ReadCase {
+    const char* name;
+    TableKind kind;
+    StoredRow texts;
+    const char* amount;  // the value, or the failure
+    int hours, minutes;
+    Period period;
+    const char* shownAmount;
+};
+void PrintTo(const ReadCase& c, std::ostream* os) { *os << c.name; }
+
+class ActivityRead : public ::testing::TestWithParam<ReadCase> {};
+
+// The stored-text rules: a time by its words, a period by the word it contains, an
+// amount by its digits; a text the typed value does not give back is shown as stored.
+TEST_P(ActivityRead, ReadsTheStoredTextsAsTheyAlwaysMeant) {
+    PinnedEnv env;
+    const ReadCase& c = GetParam();
+    const Activity a = readActivity(c.kind, c.texts, 2);
+    EXPECT_EQ(a.amount.value ? QString::number(*a.amount.value) : a.amount.failure,
+              QString::fromUtf8(c.amount));
+    EXPECT_EQ(a.hours, c.hours);
+    EXPECT_EQ(a.minutes, c.minutes);
+    EXPECT_EQ(a.period, c.period);
+    EXPECT_EQ(shownCell(a, 1), QString::fromUtf8(c.shownAmount));
+    EXPECT_EQ(shownCell(a, 2), c.texts[2]);
+}
+
+using K = TableKind;
+using P = Period;
+// clang-format off
+INSTANTIATE_TEST_SUITE_P(Rows, ActivityRead, ::testing::Values(
+    ReadCase{"Time", K::Hours, {"A", "2 Hrs 30 Mins", "Week", "", ""}, "150", 2, 30, P::Week, "2 Hrs 30 Mins"},
+    // No "Hr" in "hrs": no hours, and no "Min" either.
+    ReadCase{"HrsInLowerCase", K::Hours, {"A", "8 hrs", "Day", "", ""}, "0", 0, 0, P::Day, "8 hrs"},
+    ReadCase{"MinutesPastAnHour", K::Hours, {"A", "90 Mins", "Month", "", ""}, "90", 0, 90, P::Month, "90 Mins"},
+    ReadCase{"TimeWordNotANumber", K::Hours, {"A", "x Hrs", "Day", "", ""}, "'x' is not a valid integer value", 0, 0, P::Day, "x Hrs"},
+    // The last of Day, Week, Month found anywhere counts; hours know no Year or Once.
+    ReadCase{"PeriodInsideAText", K::Hours, {"A", "1 Hr", "Weekly", "", ""}, "60", 1, 0, P::Week, "1 Hr"},
+    ReadCase{"SeveralPeriodWords", K::Money, {"A", "$5", "Day or Year", "", ""}, "5", 0, 0, P::Year, "$5"},
+    ReadCase{"HoursHaveNoYear", K::Hours, {"A", "1 Hr", "Year", "", ""}, "60", 1, 0, P::None, "1 Hr"},
+    ReadCase{"PeriodInOtherCase", K::Freq, {"A", "3", "day", "", ""}, "3", 0, 0, P::None, "3"},
+    // Only the digits and the decimal separator of an amount count.
+    ReadCase{"LenientAmount", K::Money, {"A", " $1,2 34.505x", "Once", "", ""}, "1234.51", 0, 0, P::Once, " $1,2 34.505x"},
+    ReadCase{"NoDigits", K::Freq, {"A", "$", "Once", "", ""}, "'' is not a valid floating point value", 0, 0, P::Once, "$"}));
+// clang-format on
+
+TEST(Activity, UntilTodayIsTheExactWordAndDatesFailWhereTheyAreUsed) {
+    PinnedEnv env;
+    const Activity now = readActivity(K::Hours, {"A", "1 Hr", "Day", "1/1/2020", "Now"}, 3);
+    EXPECT_TRUE(now.untilToday);
+    EXPECT_EQ(activityStretch(now, 46362.5).to, 46362.5);
+    const Activity lower = readActivity(K::Hours, {"A", "1 Hr", "Day", "2/30/2020", "now"}, 3);
+    EXPECT_FALSE(lower.untilToday);
+    try {
+        lower.startDate();
+        ADD_FAILURE() << "no failure";
+    } catch (const ConversionError& e) {
+        EXPECT_EQ(e.message(), "Hours, row 3, starting date: '2/30/2020' is not a valid date");
+    }
+    EXPECT_THROW(activityStretch(lower, 0), ConversionError);
+}
+
+// A file the program wrote, then edited by hand with texts it would never write, goes
+// through start-up and Close byte for byte.
+TEST(Activity, HandEditedRowsGoBackAsTheyCame) {
+    PinnedEnv env;
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("lifetally.ini"));
+    StoredSettings s = defaultSettings();
+    s.birthDateText = QStringLiteral("3/1/1990");
+    s.tables[0] = {{"Sleep", "8 hrs", "Weekly", "01/01/2020", "Now"},
+                   {"Odd", "x Hrs", "Day", "2/1/2020", "2/3/2020"}};
+    s.tables[1] = {{"Rent", "$1,234.50", "Month Year", "1/1/20", "1/1/2021"},
+                   {"Gifts", "$5", "Once", "1/1/2020", "Now"}};
+    s.tables[2] = {{"Swims", "3", "", "", ""}};
+    writeSettingsFile(path, s);
+    const QByteArray written = test::readFile(path);
+
+    const Session session = openSession(readSettingsFile(path), 46362.5);
+    writeSettingsFile(path, storedSettingsOf(session.name, session.birthDateText,
+                                             qint64(session.income), session.tables));
+    EXPECT_EQ(test::readFile(path), written);
+}
+
+}  // namespace
+}  // namespace lt
