@@ -61,19 +61,20 @@ private:
 // name "Your name", birth date today (also for an empty stored date), income 250000
 // (kept as stored, also outside what the income field holds), row count 5. Each table gets rows
 // 1..min(max(Count, 0), 50); a row's missing keys read as empty texts. Filled rows
-// come first, in the file's order, followed by the blank rows. A file written under
-// another locale has its dates and amounts brought into the program's locale.
-// Throws SettingsReadError for a file that exists and cannot be read (not a plain file,
-// too large, no permission, not text). `stamp`, when given, receives the file as read.
-// With `requireSettings`, an existing file with none of the program's sections (empty,
-// or another program's) is refused too: "It holds no Lifetally settings".
+// come first, in the file's order, followed by the blank rows. Dates and amounts are
+// read in the formats the file records and brought into the program's; the currency is
+// the file's. Throws SettingsReadError for a file that exists and cannot be read (not a
+// plain file, too large, no permission, not text, or a record of formats that neither it
+// nor the program's formats make sense of every value with). `stamp`, when given, receives the file
+// as read. With `requireSettings`, an existing file with none of the program's sections (empty, or
+// another program's) is refused too: "It holds no Lifetally settings".
 StoredSettings readSettingsFile(const QString& path, FileStamp* stamp = nullptr,
                                 bool requireSettings = false);
 // What a first start shows: every value its default.
 StoredSettings defaultSettings();
 
 // Writes every section and key of the settings over the file's existing content,
-// keeping what the program does not write, followed by the locale that wrote it.
+// keeping what the program does not write, followed by the formats that wrote it.
 // tables[t] holds rows 1..50 (missing rows are written empty, rows past 50 are not
 // table rows and are not written). Throws SettingsWriteError when the file cannot be
 // read or written, or when the new file would be too large to read again; the old file
