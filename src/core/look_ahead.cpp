@@ -21,6 +21,9 @@ double stillToCome(const LookAheadRow& row, int decimals) {
     return loc::roundHalfAway(row.byAge, decimals) - loc::roundHalfAway(row.soFar, decimals);
 }
 
+// An age in the locale's digits, as the dates and figures beside it.
+QString ageText(int age) { return loc::formatNumber(age, 0); }
+
 double shareOfLife(const LookAhead& look, const LookAheadRow& row) {
     return look.hoursToBirthday > 0 ? 100 * row.byAge / look.hoursToBirthday : 0;
 }
@@ -51,12 +54,13 @@ QString lookAheadRefusal(int age, const QDate& birth, const QDate& today) {
     if (age >= youngest && age <= kLookAheadOldestAge) return {};
     const QString choice =
         youngest <= kLookAheadOldestAge
-            ? QStringLiteral("choose an age from %1 to %2.").arg(youngest).arg(kLookAheadOldestAge)
-            : QStringLiteral("no age up to %1 lies ahead.").arg(kLookAheadOldestAge);
+            ? QStringLiteral("choose an age from %1 to %2.")
+                  .arg(ageText(youngest), ageText(kLookAheadOldestAge))
+            : QStringLiteral("no age up to %1 lies ahead.").arg(ageText(kLookAheadOldestAge));
     if (age > kLookAheadOldestAge)
-        return QStringLiteral("Ages go up to %1: ").arg(kLookAheadOldestAge) + choice;
+        return QStringLiteral("Ages go up to %1: ").arg(ageText(kLookAheadOldestAge)) + choice;
     return QStringLiteral("You reached the age of %1 on %2: ")
-               .arg(QString::number(age), loc::formatDate(nthBirthday(birth, age))) +
+               .arg(ageText(age), loc::formatDate(nthBirthday(birth, age))) +
            choice;
 }
 
@@ -86,14 +90,16 @@ LookAhead lookAhead(const std::array<ActivityTable, 3>& tables, const QDate& bir
 
 QString lookAheadLine(const LookAhead& look) {
     return QStringLiteral("By age %1, on %2, you will have lived %3 hours.")
-        .arg(QString::number(look.age), loc::formatLongDate(look.birthday),
+        .arg(ageText(look.age), loc::formatLongDate(look.birthday),
              loc::formatNumber(look.hoursToBirthday, 0));
 }
 
 QStringList lookAheadHeadings(TableKind kind, int age) {
     QStringList headings = {QStringLiteral("Activity"), QStringLiteral("So far"),
-                            QStringLiteral("By age %1").arg(age), QStringLiteral("Still to come")};
-    if (kind == TableKind::Hours) headings << QStringLiteral("Share of life by %1").arg(age);
+                            QStringLiteral("By age %1").arg(ageText(age)),
+                            QStringLiteral("Still to come")};
+    if (kind == TableKind::Hours)
+        headings << QStringLiteral("Share of life by %1").arg(ageText(age));
     return headings;
 }
 
@@ -115,14 +121,22 @@ QStringList lookAheadCells(TableKind kind, const LookAhead& look, const LookAhea
 
 QString hoursAsYearsAndDays(double hours) {
     const double days = std::floor(hours / 24);
-    if (days < 1) return {};
-    TDateDiff span;
-    span.years = static_cast<std::int32_t>(std::floor(days / kDaysPerYear));
-    span.days = static_cast<std::int32_t>(std::floor(days - span.years * kDaysPerYear));
-    return ymd(span, false).trimmed();
+    if (!(days >= 1) || !std::isfinite(days)) return {};
+    // In floating point throughout: a hand-edited amount can make more years than an int
+    // holds.
+    const double years = std::floor(days / kDaysPerYear);
+    const double rest = std::clamp(std::floor(days - years * kDaysPerYear), 0.0, 365.0);
+    QStringList parts;
+    for (const auto& [n, unit] : {std::pair{years, "year"}, std::pair{rest, "day"}}) {
+        if (n > 0)
+            parts << QStringLiteral("%1 %2%3").arg(loc::formatNumber(n, 0), QLatin1String(unit),
+                                                   n == 1 ? QString() : QStringLiteral("s"));
+    }
+    return parts.join(u' ');
 }
 
 QByteArray lookAheadCsv(const LookAhead& look) {
+    // The file is the same in every locale: the age in ASCII digits.
     const QString age = QString::number(look.age);
     QByteArray csv = csvRecord({QStringLiteral("Table"), QStringLiteral("Activity"),
                                 QStringLiteral("Unit"), QStringLiteral("So far"),
@@ -148,7 +162,7 @@ TableChart lookAheadChart(const LookAhead& look, const QString& name) {
         rows.push_back({row.activity, shownWholeTotal(row.byAge)});
         sum += loc::roundHalfAway(row.byAge, 0);
     }
-    return {QStringLiteral("Hours by age %1 for %2").arg(QString::number(look.age), name),
+    return {QStringLiteral("Hours by age %1 for %2").arg(ageText(look.age), name),
             chartPoints(rows, look.hoursToBirthday, sum, aColors())};
 }
 

@@ -14,6 +14,7 @@
 #include "core/chart_points.h"
 #include "core/clock.h"
 #include "core/export_names.h"
+#include "core/locale_format.h"
 #include "core/table_description.h"
 #include "ui/activity_form.h"
 #include "ui/designed_palette.h"
@@ -172,7 +173,8 @@ void TfrmLookAhead::showLook() {
         g->resizeColumnsToContents();
         g->horizontalHeader()->setSectionResizeMode(0, QHeaderView::Stretch);
         g->setAccessibleName(
-            QStringLiteral("%1 by age %2").arg(QLatin1String(kTableNames[t])).arg(look_.age));
+            QStringLiteral("%1 by age %2")
+                .arg(QLatin1String(kTableNames[t]), loc::formatNumber(look_.age, 0)));
     }
     btChart->setEnabled(!look_.tables[size_t(tableIndex(TableKind::Hours))].empty());
 }

@@ -89,10 +89,15 @@ TEST(LookAheadAge, YoungestStartAndRefusal) {
 }
 
 // 232,560 h = 9,690 days; 9,690 / 365.2425 = 26.53 years; 9,690 - 26 x 365.2425 = 193.7.
+// 2,147,483,647 hours a day (a hand-edited file) for 10,000 days: 894,784,852,916 days,
+// 2,449,837,718.5 years, more than an int holds.
 TEST(LookAheadHours, InYearsAndDaysFromADay) {
-    const std::pair<double, const char*> rows[] = {{23.9, ""},       {24, "1 day"},
-                                                   {48, "2 days"},   {8766, "365 days"},
-                                                   {8784, "1 year"}, {232560, "26 years 193 days"}};
+    PinnedEnv env;
+    // clang-format off
+    const std::pair<double, const char*> rows[] = {{23.9, ""}, {24, "1 day"}, {48, "2 days"},
+        {8766, "365 days"}, {8784, "1 year"}, {232560, "26 years 193 days"},
+        {21474836470000, "2,449,837,718 years 199 days"}};
+    // clang-format on
     for (const auto& [hours, text] : rows)
         EXPECT_EQ(hoursAsYearsAndDays(hours), QString::fromUtf8(text)) << hours;
 }
@@ -102,7 +107,6 @@ TEST(LookAheadRow, SoFarStopsAtToday) {
     PinnedEnv env;
     const std::tuple<QStringList, double, double> rows[] = {
         {{"Ending later", "$1", "Day", "12/1/2026", "1/1/2027"}, 5, 31},
-        {{"Swapped", "$1", "Day", "6/1/2027", "12/1/2026"}, 5, 90},
         {{"Not begun", "$1", "Day", "2/1/2027", "Now"}, 0, 28},
         {{"Once today", "$50", "Once", "12/6/2026", "Now"}, 50, 50},
         {{"Once later", "$50", "Once", "1/1/2027", "Now"}, 0, 50},
@@ -136,6 +140,7 @@ struct LocaleCase {
     const char* currency;
     const char* line;
     QStringList hoursCells;
+    const char* age;  // 37 in the locale's digits
 };
 void PrintTo(const LocaleCase& c, std::ostream* os) { *os << c.name; }
 
@@ -154,8 +159,11 @@ TEST_P(LookAheadTables, LineCellsAndCsv) {
                   kBirth, 37, kNow);
     EXPECT_EQ(lookAheadLine(look), QString::fromUtf8(c.line));
     EXPECT_EQ(lookAheadCells(K::Hours, look, look.tables[0].at(0)), c.hoursCells);
-    EXPECT_EQ(lookAheadHeadings(K::Money, 37),
-              QStringList({"Activity", "So far", "By age 37", "Still to come"}));
+    const QString age = QString::fromUtf8(c.age);
+    EXPECT_EQ(lookAheadHeadings(K::Hours, 37),
+              QStringList({"Activity", "So far", "By age " + age, "Still to come",
+                           "Share of life by " + age}));
+    EXPECT_EQ(lookAheadChart(look, "Ann").title, "Hours by age " + age + " for Ann");
     const QByteArray csv =
         "Table,Activity,Unit,So far,By age 37,Still to come,Share of life by 37 %\r\n"
         "hours,\"Sleep, mostly\",hours,40.00,720.00,680.00,0.22\r\n"
@@ -171,19 +179,19 @@ INSTANTIATE_TEST_SUITE_P(Locales, LookAheadTables, ::testing::Values(
                {"=Books", "$12.50", "Month", "1/15/2020", "3/15/2020"},
                {"Moves", "2", "Week", "12/1/2026", "6/1/2027"}), "USD",
         "By age 37, on Monday, March 1, 2027, you will have lived 324,336 hours.",
-        {"Sleep, mostly", "40 (1 day)", "720 (30 days)", "680 (28 days)", "0.22%"}},
+        {"Sleep, mostly", "40 (1 day)", "720 (30 days)", "680 (28 days)", "0.22%"}, "37"},
     LocaleCase{"de_DE", QLocale(QLocale::German, QLocale::Germany),
         tables({"Sleep, mostly", "8 Hrs", "Day", "01.12.2026", "Now"},
                {"=Books", "12,50 €", "Month", "15.01.2020", "15.03.2020"},
                {"Moves", "2", "Week", "01.12.2026", "01.06.2027"}), "EUR",
         "By age 37, on Montag, 1. März 2027, you will have lived 324.336 hours.",
-        {"Sleep, mostly", "40 (1 day)", "720 (30 days)", "680 (28 days)", "0,22%"}},
+        {"Sleep, mostly", "40 (1 day)", "720 (30 days)", "680 (28 days)", "0,22%"}, "37"},
     LocaleCase{"ar_EG", QLocale(QLocale::Arabic, QLocale::Egypt),
         tables({"Sleep, mostly", "8 Hrs", "Day", "١/١٢/٢٠٢٦", "Now"},
                {"=Books", "١٢٫٥٠ ج.م.‏", "Month", "١٥/١/٢٠٢٠", "١٥/٣/٢٠٢٠"},
                {"Moves", "٢", "Week", "١/١٢/٢٠٢٦", "١/٦/٢٠٢٧"}), "EGP",
-        "By age 37, on الاثنين، ١ مارس ٢٠٢٧, you will have lived ٣٢٤٬٣٣٦ hours.",
-        {"Sleep, mostly", "٤٠ (1 day)", "٧٢٠ (30 days)", "٦٨٠ (28 days)", "٠٫٢٢%"}}),
+        "By age ٣٧, on الاثنين، ١ مارس ٢٠٢٧, you will have lived ٣٢٤٬٣٣٦ hours.",
+        {"Sleep, mostly", "٤٠ (١ day)", "٧٢٠ (٣٠ days)", "٦٨٠ (٢٨ days)", "٠٫٢٢%"}, "٣٧"}),
     [](const auto& info) { return std::string(info.param.name); });
 // clang-format on
 
