@@ -18,7 +18,6 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     }
     for (int n = -1; n < 5; ++n) lt::nthWord(text, n);
     lt::numberChars(text);
-    lt::safeStrToInt(text);
     // An amount as the file's recorded formats read it, with grouping of threes and twos.
     for (const QLocale& l :
          {QLocale(QLocale::German, QLocale::Germany), QLocale(QLocale::English, QLocale::India)})

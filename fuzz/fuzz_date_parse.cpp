@@ -3,7 +3,7 @@
 #include <cstdlib>
 
 #include "core/date_span.h"
-#include "core/utility.h"
+#include "core/date_wording.h"
 #include "fuzz_common.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {

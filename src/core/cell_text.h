@@ -1,8 +1,6 @@
 #pragma once
 #include <QString>
 
-#include "core/utility.h"  // pluralSuffix
-
 namespace lt {
 
 // "2 Hrs 30 Mins", "1 Hr", "45 Mins", "0 Hr 0 Min".

@@ -2,7 +2,7 @@
 
 #include <QDate>
 
-#include "core/utility.h"
+#include "core/date_wording.h"
 
 namespace lt {
 

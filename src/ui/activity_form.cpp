@@ -14,8 +14,8 @@
 
 #include "core/clock.h"
 #include "core/conversion.h"
+#include "core/date_wording.h"
 #include "core/locale_format.h"
-#include "core/utility.h"
 #include "ui/designed_palette.h"
 #include "ui/look.h"
 #include "ui/masked_field.h"

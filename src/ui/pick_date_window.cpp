@@ -23,9 +23,9 @@
 #include <memory>
 
 #include "core/clock.h"
+#include "core/date_wording.h"
 #include "core/locale_format.h"
 #include "core/pick_date_rules.h"
-#include "core/utility.h"
 #include "ui/designed_palette.h"
 #include "ui/message_boxes.h"
 #include "ui/pick_date_window_p.h"

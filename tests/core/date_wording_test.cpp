@@ -1,4 +1,4 @@
-#include "core/utility.h"
+#include "core/date_wording.h"
 
 #include <gtest/gtest.h>
 
@@ -136,17 +136,6 @@ TEST(Utility, PluralSuffix) {
     EXPECT_EQ(pluralSuffix(1), QString());
     EXPECT_EQ(pluralSuffix(2), QStringLiteral("s"));
     EXPECT_EQ(pluralSuffix(-1), QStringLiteral("s"));
-}
-
-TEST(Utility, SafeStrToInt) {
-    EXPECT_EQ(safeStrToInt(QStringLiteral("12")), 12);
-    EXPECT_EQ(safeStrToInt(QStringLiteral("-7")), -7);
-    EXPECT_EQ(safeStrToInt(QString()), 0);
-    EXPECT_EQ(safeStrToInt(QStringLiteral("x")), 0);
-    EXPECT_EQ(safeStrToInt(QStringLiteral("12x")), 0);
-    EXPECT_EQ(safeStrToInt(QStringLiteral("1.5")), 0);
-    EXPECT_EQ(safeStrToInt(QStringLiteral("2147483647")), 2147483647);
-    EXPECT_EQ(safeStrToInt(QStringLiteral("2147483648")), 0);
 }
 
 }  // namespace

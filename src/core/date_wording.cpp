@@ -1,4 +1,4 @@
-#include "core/utility.h"
+#include "core/date_wording.h"
 
 #include <cmath>
 
@@ -93,14 +93,5 @@ QString dateWhenAge(DateTime d, DateTime b) {
 }
 
 QString pluralSuffix(int n) { return n == 1 ? QString() : QStringLiteral("s"); }
-
-std::int32_t safeStrToInt(const QString& text) {
-    bool ok = false;
-    const QString t = text.trimmed();
-    for (QChar c : t)
-        if (!(c.isDigit() || c == u'-' || c == u'+')) return 0;
-    const int v = t.toInt(&ok, 10);
-    return ok ? v : 0;
-}
 
 }  // namespace lt

@@ -1,9 +1,9 @@
 #pragma once
 #include <QString>
-#include <cstdint>
 
 #include "core/date_time.h"
 
+// The relative wording of dates ("Yesterday", "3 wks ago") and the plural of its words.
 namespace lt {
 
 struct DateWhen {
@@ -19,10 +19,7 @@ QString dateWhenNow(DateTime d);
 // date b, the age at d ("26 yrs 6 mons ago   You were 10 yrs 3 mons old").
 QString dateWhenAge(DateTime d, DateTime b);
 
-// "" for 1, "s" for every other count.
+// "" for 1, "s" for every other count: the plural of the age and span words.
 QString pluralSuffix(int n);
-
-// 32-bit decimal; 0 for anything that does not convert.
-std::int32_t safeStrToInt(const QString& text);
 
 }  // namespace lt
