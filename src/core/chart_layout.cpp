@@ -333,11 +333,14 @@ void layoutBars(const ChartLayoutInput& in, const ChartTextMetrics& m, ChartLayo
 }  // namespace
 
 QStringList wrapTitle(const QString& title, double width, const ChartTextMetrics& m) {
+    return wrapText(title, width, m, ChartFace::Title, kTitlePixels);
+}
+
+QStringList wrapText(const QString& text, double width, const ChartTextMetrics& m, ChartFace face,
+                     int pixels) {
     QStringList lines;
-    QString rest = title.trimmed();
-    auto fits = [&](const QString& t) {
-        return m.width(ChartFace::Title, kTitlePixels, t) <= width + 1e-9;
-    };
+    QString rest = text.trimmed();
+    auto fits = [&](const QString& t) { return m.width(face, pixels, t) <= width + 1e-9; };
     while (!rest.isEmpty()) {
         if (fits(rest)) {
             lines << rest;

@@ -133,6 +133,9 @@ ChartLayout layoutChart(const ChartLayoutInput& in, const ChartTextMetrics& metr
 // The title broken at blanks into lines no wider than `width` (a word wider than that
 // is broken where it must).
 QStringList wrapTitle(const QString& title, double width, const ChartTextMetrics& metrics);
+// The same for any text in `face` at `pixels`.
+QStringList wrapText(const QString& text, double width, const ChartTextMetrics& metrics,
+                     ChartFace face, int pixels);
 
 // "N more, x %": the one mark for the slices whose own marks found no room.
 QString gatheredMark(int count, const QString& percent);

@@ -296,6 +296,12 @@ QString formatNumber(double value, int decimals) {
     return programLocale().toString(roundHalfAway(value, decimals), 'f', decimals);
 }
 
+QString formatYear(int year) {
+    QLocale locale = programLocale();
+    locale.setNumberOptions(QLocale::OmitGroupSeparator);
+    return locale.toString(year);
+}
+
 QString formatMoney0(double value) {
     // The file's currency in the money locale's pattern ("$1,235" in ja_JP, "1.235 $" in de_DE).
     return moneyLocale().toCurrencyString(roundHalfAway(value, 0), currencySymbol(), 0);

@@ -68,6 +68,8 @@ QString formatLongTime(const QTime& time);
 QString formatNumber(double value, int decimals);
 // "%.0m": the locale's currency format without decimals.
 QString formatMoney0(double value);
+// A year in the locale's digits, without grouping: "2026", "٢٠٢٦".
+QString formatYear(int year);
 // A number in the locale's notation (decimal separator, no grouping; digits of any
 // script, direction marks ignored); nullopt when it does not convert.
 std::optional<double> parseNumber(const QString& text);
