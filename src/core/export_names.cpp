@@ -10,6 +10,12 @@ QString tablesFileName() { return QStringLiteral("lifetally-tables.csv"); }
 
 QString lookAheadFileName() { return QStringLiteral("lifetally-look-ahead.csv"); }
 
+QString timelineFileName(int age, ImageFormat format) {
+    return QStringLiteral("lifetally-timeline-%1.%2")
+        .arg(QString::number(age),
+             format == ImageFormat::Svg ? QStringLiteral("svg") : QStringLiteral("png"));
+}
+
 QString chartFileName(TableKind kind, bool bars, ImageFormat format) {
     return QStringLiteral("lifetally-%1-%2.%3")
         .arg(QLatin1String(tableDescription(kind).word),

@@ -15,6 +15,8 @@ QString reportFileName();
 QString tablesFileName();
 // "lifetally-look-ahead.csv".
 QString lookAheadFileName();
+// "lifetally-timeline-80.png": the age it runs to, and the picture's kind.
+QString timelineFileName(int age, ImageFormat format);
 // "lifetally-hours-pie.png": the table, pie or bars, and the picture's kind.
 QString chartFileName(TableKind kind, bool bars, ImageFormat format);
 

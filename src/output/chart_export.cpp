@@ -12,8 +12,9 @@
 
 namespace lt {
 
-QByteArray chartImageBytes(ChartScene& chart, ImageFormat format, const QSizeF& size) {
-    const QSize pixels = savedImageSize(size);
+QByteArray paintedImageBytes(ImageFormat format, const QSize& pixels, const QString& title,
+                             const QString& description,
+                             const std::function<void(QPainter&)>& paint) {
     const QRectF target(QPointF(0, 0), QSizeF(pixels));
     QByteArray bytes;
     QBuffer buffer(&bytes);
@@ -27,23 +28,32 @@ QByteArray chartImageBytes(ChartScene& chart, ImageFormat format, const QSizeF& 
         {
             QPainter painter(&svg);
             painter.setRenderHint(QPainter::Antialiasing);
-            chart.draw(painter, target, size);
+            paint(painter);
         }
         buffer.close();
-        return svgTitled(svgSizedInPixels(bytes, pixels), chart.title(),
-                         chartDescription(chart.shownPoints()));
+        return svgTitled(svgSizedInPixels(bytes, pixels), title, description);
     }
     QImage image(pixels, QImage::Format_RGB32);
+    // A picture too large to hold in memory is refused whole, not written in part.
+    if (image.isNull()) return {};
     image.fill(Qt::white);
     {
         QPainter painter(&image);
         painter.setRenderHint(QPainter::Antialiasing);
         painter.setRenderHint(QPainter::TextAntialiasing);
-        chart.draw(painter, target, size);
+        paint(painter);
     }
     // Nothing is written when the image cannot be made: empty bytes are refused.
     if (!image.save(&buffer, "PNG")) return {};
     return bytes;
+}
+
+QByteArray chartImageBytes(ChartScene& chart, ImageFormat format, const QSizeF& size) {
+    const QSize pixels = savedImageSize(size);
+    return paintedImageBytes(format, pixels, chart.title(), chartDescription(chart.shownPoints()),
+                             [&](QPainter& painter) {
+                                 chart.draw(painter, QRectF(QPointF(0, 0), QSizeF(pixels)), size);
+                             });
 }
 
 bool saveChartImage(const QString& path, const QString& title,

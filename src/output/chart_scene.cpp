@@ -31,7 +31,9 @@ const char* const kLabelProperty = "pointLabel";
 const char* const kColorProperty = "pointColor";
 const char* const kValueProperty = "pointValue";
 
-QFont faceFont(ChartFace face, int pixels) {
+}  // namespace
+
+QFont chartFaceFont(ChartFace face, int pixels) {
     switch (face) {
         case ChartFace::Title:
             return pixelFont(QStringLiteral("Times New Roman"), pixels, true);
@@ -43,19 +45,14 @@ QFont faceFont(ChartFace face, int pixels) {
     return pixelFont(QStringLiteral("Arial"), pixels);
 }
 
-// The chart's type as the fonts on this system measure it.
-class FontTextMetrics : public ChartTextMetrics {
-public:
-    double width(ChartFace face, int pixels, const QString& text) const override {
-        // A pixel more than measured: antialiased glyphs reach a little past their advance.
-        return QFontMetricsF(faceFont(face, pixels)).horizontalAdvance(text) + 1;
-    }
-    double height(ChartFace face, int pixels) const override {
-        return QFontMetricsF(faceFont(face, pixels)).height();
-    }
-};
+double FontTextMetrics::width(ChartFace face, int pixels, const QString& text) const {
+    // A pixel more than measured: antialiased glyphs reach a little past their advance.
+    return QFontMetricsF(chartFaceFont(face, pixels)).horizontalAdvance(text) + 1;
+}
 
-}  // namespace
+double FontTextMetrics::height(ChartFace face, int pixels) const {
+    return QFontMetricsF(chartFaceFont(face, pixels)).height();
+}
 
 ChartScene::ChartScene(QObject* parent) : QObject(parent), scene_(new QGraphicsScene) {
     chart_ = new QChart;
@@ -100,7 +97,7 @@ ChartScene::ChartScene(QObject* parent) : QObject(parent), scene_(new QGraphicsS
     legend_ = new ChartLegend(chart_);
     legend_->setZValue(10);
     footer_ = new QGraphicsSimpleTextItem(creditLine(), chart_);
-    footer_->setFont(faceFont(ChartFace::Footer, kLabelPixels));
+    footer_->setFont(chartFaceFont(ChartFace::Footer, kLabelPixels));
     footer_->setBrush(Qt::red);
     footer_->setZValue(10);
 
@@ -223,7 +220,7 @@ void ChartScene::relayout() {
     QList<ChartTexts::Text> lines;
     for (qsizetype i = 0; i < layout_.titleLines.size(); ++i)
         lines.append({layout_.titleLines[i], layout_.titleRects[i], Qt::AlignCenter});
-    titleTexts_->setTexts(lines, faceFont(ChartFace::Title, kTitlePixels), navy());
+    titleTexts_->setTexts(lines, chartFaceFont(ChartFace::Title, kTitlePixels), navy());
     footer_->setPos(layout_.footer.topLeft());
     legend_->apply(layout_.legend);
     chart_->setPlotArea(layout_.plot);
@@ -265,7 +262,7 @@ void ChartScene::applyPie() {
     for (std::size_t i = 0; i < layout_.marks.size(); ++i)
         marks.push_back(
             {layout_.markTexts[qsizetype(i)], layout_.marks[i].rect, layout_.marks[i].arm});
-    pieMarks_->setMarks(marks, faceFont(ChartFace::Label, layout_.markPixels));
+    pieMarks_->setMarks(marks, chartFaceFont(ChartFace::Label, layout_.markPixels));
 }
 
 void ChartScene::applyBars() {
@@ -293,7 +290,7 @@ void ChartScene::applyBars() {
         const double x = layout_.tickLabels[k].center().x();
         lines.append(QPolygonF{QPointF(x, plot.bottom()), QPointF(x, plot.bottom() + 3)});
     }
-    barTexts_->setTexts(texts, faceFont(ChartFace::Label, layout_.barLabelPixels), Qt::black,
+    barTexts_->setTexts(texts, chartFaceFont(ChartFace::Label, layout_.barLabelPixels), Qt::black,
                         lines);
 }
 

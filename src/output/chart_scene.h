@@ -1,4 +1,5 @@
 #pragma once
+#include <QFont>
 #include <QObject>
 #include <QSizeF>
 #include <memory>
@@ -23,6 +24,15 @@ namespace lt {
 class ChartLegend;
 class ChartTexts;
 class PieMarks;
+
+// The charts' type: the font of a face at a pixel size.
+QFont chartFaceFont(ChartFace face, int pixels);
+// The chart's type as the fonts on this system measure it.
+class FontTextMetrics : public ChartTextMetrics {
+public:
+    double width(ChartFace face, int pixels, const QString& text) const override;
+    double height(ChartFace face, int pixels) const override;
+};
 
 // The points a series holds, in order, read back from the series.
 std::vector<ChartPoint> seriesPoints(const QPieSeries& series);

@@ -1,0 +1,71 @@
+#include "output/timeline_output.h"
+
+#include <QPainter>
+#include <QPrinter>
+#include <algorithm>
+#include <cmath>
+
+#include "output/chart_export.h"
+#include "output/timeline_paint.h"
+#include "ui/save_dialog.h"
+
+namespace lt {
+namespace {
+constexpr qreal kPrintMargin = 0.05;      // of the page, on every side
+constexpr qreal kPrintedWidth = 1000;     // the layout's width on paper, in its pixels
+constexpr double kLeastImageWidth = 1600; // as the charts' pictures
+}  // namespace
+
+QByteArray timelineImageBytes(const TimelineInput& input, ImageFormat format, double width,
+                              double height) {
+    const TimelineLayout layout = timelineLayout(input, QSizeF(width, height));
+    const double scale = std::max(1.0, kLeastImageWidth / width);
+    const QSize pixels(int(std::ceil(layout.size.width() * scale)),
+                       int(std::ceil(layout.size.height() * scale)));
+    return paintedImageBytes(format, pixels, input.title, timelineDescription(input),
+                             [&](QPainter& painter) {
+                                 painter.scale(scale, scale);
+                                 paintTimeline(painter, layout);
+                             });
+}
+
+bool saveTimelineImage(const QString& path, const TimelineInput& input, QWidget* parent) {
+    return saveFileBytes(path,
+                         timelineImageBytes(input, imageFormatFor(path), kExportedTimelineWidth,
+                                            kExportedTimelineHeight),
+                         parent);
+}
+
+bool printTimeline(const TimelineInput& input, QPrinter& printer) {
+    const QPageLayout::Orientation before = printer.pageLayout().orientation();
+    printer.setPageOrientation(QPageLayout::Landscape);
+    QPainter painter;
+    bool ok = painter.begin(&printer);
+    if (ok) {
+        const QRectF page(0, 0, printer.width(), printer.height());
+        const QRectF target = page.adjusted(page.width() * kPrintMargin,
+                                            page.height() * kPrintMargin,
+                                            -page.width() * kPrintMargin,
+                                            -page.height() * kPrintMargin);
+        const double scale = target.width() / kPrintedWidth;
+        const double pageHeight = target.height() / scale;
+        // Laid out at the page's proportions: one page when the bands fit on it, else
+        // pages that end between two lanes.
+        const TimelineLayout layout = timelineLayout(input, QSizeF(kPrintedWidth, pageHeight));
+        const double room = pageHeight - timelinePageHeight(layout, 0, 0);
+        const auto pages = timelinePages(layout, room);
+        for (size_t i = 0; i < pages.size() && ok; ++i) {
+            if (i > 0) ok = printer.newPage();
+            painter.save();
+            painter.translate(target.topLeft());
+            painter.scale(scale, scale);
+            paintTimeline(painter, layout, pages[i].first, pages[i].second);
+            painter.restore();
+        }
+        ok = painter.end() && ok;
+    }
+    printer.setPageOrientation(before);
+    return ok;
+}
+
+}  // namespace lt
