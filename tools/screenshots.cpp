@@ -111,6 +111,8 @@ int main(int argc, char** argv) {
     click(w, "btGrMoney");
     next = QStringLiteral("look-ahead");
     click(w, "btLookAhead");
+    next = QStringLiteral("timeline");
+    click(w, "btTimeline");
     next = QStringLiteral("about");
     click(w, "btAbout");
     return 0;

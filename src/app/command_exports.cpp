@@ -13,6 +13,7 @@
 #include "core/report_lines.h"
 #include "core/session.h"
 #include "core/table_description.h"
+#include "core/timeline_rows.h"
 #include "ui/message_boxes.h"
 #include "ui/outputs.h"
 #include "ui/save_dialog.h"
@@ -38,6 +39,14 @@ private:
     MessageSeams saved_;
 };
 
+// The outputs library, or null with the reason it cannot be loaded in `messages`.
+Outputs* outputsFor(QStringList& messages) {
+    QString why;
+    Outputs* out = outputs(&why);
+    if (!out) messages << why;
+    return out;
+}
+
 // Writes one file; false when it could not be written (the message is in `messages`).
 bool exportOne(const CommandLine& line, const ExportRequest& request, const Session& session,
                QStringList& messages) {
@@ -48,12 +57,19 @@ bool exportOne(const CommandLine& line, const ExportRequest& request, const Sess
         case ExportRequest::Kind::Csv:
             return saveFileBytes(request.file, tablesCsv(session.tables, session.hoursLived,
                                                          session.income, session.now));
-        case ExportRequest::Kind::LookAhead: {
+        case ExportRequest::Kind::LookAhead:
+        case ExportRequest::Kind::Timeline: {
             const QDate birth = strToDate(session.birthDateText);
             const QString refusal = lookAheadRefusal(line.lookAheadAge, birth, dateOf(session.now));
             if (!refusal.isEmpty()) {
                 messages << refusal;
                 return false;
+            }
+            if (request.kind == ExportRequest::Kind::Timeline) {
+                const TimelineInput timeline =
+                    timelineOf(session.name, session.tables, birth, line.lookAheadAge, session.now);
+                Outputs* out = outputsFor(messages);
+                return out && out->saveTimelineImage(request.file, timeline);
             }
             const LookAhead look = lookAhead(session.tables, birth, line.lookAheadAge, session.now);
             return saveFileBytes(request.file, lookAheadCsv(look));
@@ -61,12 +77,8 @@ bool exportOne(const CommandLine& line, const ExportRequest& request, const Sess
     }
     // The report and the chart need the outputs library; the tables and the look ahead
     // are written without it.
-    QString why;
-    Outputs* out = outputs(&why);
-    if (!out) {
-        messages << why;
-        return false;
-    }
+    Outputs* out = outputsFor(messages);
+    if (!out) return false;
     if (request.kind == ExportRequest::Kind::Report)
         return out->saveReportPdf(request.file, sessionReport(session),
                                   {reportPaper(systemPaperSources()), now()}, nullptr);

@@ -89,6 +89,7 @@ TfrmMain::TfrmMain(const QString& settingsFile, QWidget* parent)
     connect(results_, &ResultsPage::csvClicked, this, &TfrmMain::exportTablesCsv);
     connect(results_, &ResultsPage::chartClicked, this, &TfrmMain::graphit);
     connect(results_, &ResultsPage::lookAheadClicked, this, &TfrmMain::lookAhead);
+    connect(results_, &ResultsPage::timelineClicked, this, &TfrmMain::timeline);
 
     prev_ = new QPushButton(QStringLiteral("<<&Prev"), this);
     next_ = new QPushButton(QStringLiteral("&Next>>"), this);
@@ -377,6 +378,23 @@ void TfrmMain::lookAhead() {
         }
         lookAheadAge_ = showLookAhead(this, {bio_->name(), birth, activityTables()},
                                       lookAheadStartAge(lookAheadAge_, birth, day));
+    });
+}
+
+void TfrmMain::timeline() {
+    guarded(this, [this] {
+        const QDate birth = strToDate(bio_->birthDateText());
+        const QDate day = today();
+        // To the age chosen in Look ahead, or 80; someone past the oldest has none ahead.
+        const QString refusal = lookAheadRefusal(kLookAheadOldestAge, birth, day);
+        if (!refusal.isEmpty()) {
+            showError(refusal, this);
+            return;
+        }
+        const TimelineInput input =
+            timelineOf(bio_->name(), tableTexts(), birth,
+                       lookAheadStartAge(lookAheadAge_, birth, day), nowDateTime());
+        if (Outputs* out = outputsOrError(this)) out->showTimeline(this, input);
     });
 }
 

@@ -71,6 +71,7 @@ private:
     void saveReportPdf();
     void exportTablesCsv();
     void lookAhead();
+    void timeline();
 
     SettingsKeeper settings_;
     QBrush background_;  // the tiled picture behind the window and every page

@@ -71,6 +71,11 @@ void ResultsPage::ensureBuilt() {
     lookAhead->setObjectName(QStringLiteral("btLookAhead"));
     lookAhead->setGeometry(455, 264, 125, 28);
     connect(lookAhead, &QPushButton::clicked, this, &ResultsPage::lookAheadClicked);
+    // Under it: the same tables over the whole life.
+    auto* timeline = new QPushButton(QStringLiteral("T&imeline"), this);
+    timeline->setObjectName(QStringLiteral("btTimeline"));
+    timeline->setGeometry(455, 296, 125, 28);
+    connect(timeline, &QPushButton::clicked, this, &ResultsPage::timelineClicked);
 }
 
 QString ResultsPage::ageText() const { return age_; }

@@ -30,6 +30,7 @@ signals:
     void csvClicked();
     void chartClicked(TableKind kind);
     void lookAheadClicked();
+    void timelineClicked();
 
 private:
     QBrush background_;

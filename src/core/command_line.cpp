@@ -31,6 +31,9 @@ constexpr ExportOption kExportOptions[] = {
     {Kind::LookAhead, "export-look-ahead",
      "Write what the activities will add up to by an age as CSV to FILE ('-': standard "
      "output) and quit, showing no window."},
+    {Kind::Timeline, "export-timeline",
+     "Write the activities on a timeline from birth to an age to FILE (.png or .svg, which "
+     "chooses the format; not '-') and quit, showing no window."},
 };
 
 bool fail(CommandLine& result, const QString& text) {
@@ -61,6 +64,7 @@ bool refuseRepeats(const QCommandLineParser& parser, const QList<QCommandLineOpt
 bool readExports(const QCommandLineParser& parser, const QCommandLineOption& table,
                  const QCommandLineOption& bar, CommandLine& result) {
     QString chartFile;
+    QStringList pictures;  // the files that must be PNG or SVG, with what they hold
     for (const QString& name : parser.optionNames()) {
         for (const ExportOption& e : kExportOptions) {
             if (name != QLatin1String(e.name)) continue;
@@ -70,18 +74,25 @@ bool readExports(const QCommandLineParser& parser, const QCommandLineOption& tab
                             QStringLiteral("The file name after '--%1' is empty.").arg(name));
             result.exports.push_back({e.kind, file});
             if (e.kind == Kind::Chart) chartFile = file;
+            if (e.kind == Kind::Chart || e.kind == Kind::Timeline)
+                pictures << file << QLatin1String(e.name);
         }
     }
     if ((parser.isSet(table) || parser.isSet(bar)) && chartFile.isEmpty())
         return fail(result, QStringLiteral("'--table' and '--bar' go with '--export-chart'."));
     const QStringList imageSuffixes{QStringLiteral("png"), QStringLiteral("svg")};
-    if (chartFile == u"-")
-        return fail(result, QStringLiteral("'--export-chart' does not write to standard output "
-                                           "('-'): the chart's format comes from its file "
-                                           "name's ending, .png or .svg."));
-    if (!chartFile.isEmpty() &&
-        !imageSuffixes.contains(QFileInfo(chartFile).suffix(), Qt::CaseInsensitive))
-        return fail(result, fileNameEndingRefusal(QStringLiteral("chart file"), imageSuffixes));
+    for (qsizetype i = 0; i < pictures.size(); i += 2) {
+        const bool chart = pictures[i + 1] == u"export-chart";
+        const QString what = chart ? QStringLiteral("chart") : QStringLiteral("timeline");
+        if (pictures[i] == u"-")
+            return fail(result, QStringLiteral("'--%1' does not write to standard output "
+                                               "('-'): the %2's format comes from its file "
+                                               "name's ending, .png or .svg.")
+                                    .arg(pictures[i + 1], what));
+        if (!imageSuffixes.contains(QFileInfo(pictures[i]).suffix(), Qt::CaseInsensitive))
+            return fail(result,
+                        fileNameEndingRefusal(what + QStringLiteral(" file"), imageSuffixes));
+    }
     if (parser.isSet(table)) {
         const QString kind = parser.value(table);
         bool known = false;
@@ -98,13 +109,16 @@ bool readExports(const QCommandLineParser& parser, const QCommandLineOption& tab
     return true;
 }
 
-// --age N into `result`; it goes with --export-look-ahead.
+// --age N into `result`; it goes with --export-look-ahead and --export-timeline.
 bool readLookAheadAge(const QCommandLineParser& parser, const QCommandLineOption& age,
                       CommandLine& result) {
     if (!parser.isSet(age)) return true;
-    const bool lookAhead = std::any_of(result.exports.begin(), result.exports.end(),
-                                       [](const auto& e) { return e.kind == Kind::LookAhead; });
-    if (!lookAhead) return fail(result, QStringLiteral("'--age' goes with '--export-look-ahead'."));
+    const bool ahead = std::any_of(result.exports.begin(), result.exports.end(), [](const auto& e) {
+        return e.kind == Kind::LookAhead || e.kind == Kind::Timeline;
+    });
+    if (!ahead)
+        return fail(result, QStringLiteral("'--age' goes with '--export-look-ahead' or "
+                                           "'--export-timeline'."));
     bool ok = false;
     result.lookAheadAge = parser.value(age).toInt(&ok);
     if (!ok || result.lookAheadAge < 1 || result.lookAheadAge > kLookAheadOldestAge)
@@ -144,7 +158,9 @@ CommandLine parseCommandLine(const QStringList& arguments) {
                                  QStringLiteral("Draw --export-chart as bars, not as a pie."));
     const QCommandLineOption age(
         QStringLiteral("age"),
-        QStringLiteral("The age --export-look-ahead looks ahead to (80 unless given)."),
+        QStringLiteral(
+            "The age --export-look-ahead looks ahead to and --export-timeline runs to (80 unless "
+            "given)."),
         QStringLiteral("N"));
     parser.addOption(table);
     parser.addOption(bar);

@@ -13,7 +13,7 @@ namespace lt {
 
 // One file the command line asks for, instead of the window.
 struct ExportRequest {
-    enum class Kind { Report, Csv, Chart, LookAhead };
+    enum class Kind { Report, Csv, Chart, LookAhead, Timeline };
     Kind kind;
     QString file;
     bool operator==(const ExportRequest&) const = default;
@@ -28,7 +28,7 @@ struct CommandLine {
     std::vector<ExportRequest> exports;
     TableKind chartTable = TableKind::Hours;  // --table hours|money|frequency
     bool chartBars = false;                   // --bar
-    int lookAheadAge = kLookAheadDefaultAge;  // --age N
+    int lookAheadAge = kLookAheadDefaultAge;  // --age N, of the look ahead and the timeline
     // The help or version text for standard output, or the error for standard error.
     QString text;
     // 0, or 2 for a command line that could not be understood.

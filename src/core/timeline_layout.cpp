@@ -207,6 +207,7 @@ TimelineLayout layoutAt(const TimelineInput& in, const QSizeF& size, const Chart
                             out.keyAhead.right() + kGap, y);
     y += line + kMargin;
     out.size = QSizeF(width, y);
+    out.contentHeight = y;
     return out;
 }
 }  // namespace

@@ -45,6 +45,7 @@ struct TimelineBand {
 struct TimelineLayout {
     // The width asked for; the height asked for, or more when the bands need more.
     QSizeF size;
+    double contentHeight = 0;  // down to the key's foot
     std::vector<TimelineText> title;
     QDate first, last;  // the axis' dates
     double left = 0;    // where the axis starts and ends

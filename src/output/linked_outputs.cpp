@@ -7,6 +7,8 @@
 #include "output/host.h"
 #include "output/report_export.h"
 #include "output/report_print.h"
+#include "output/timeline_output.h"
+#include "output/timeline_window.h"
 
 namespace lt {
 namespace {
@@ -43,6 +45,10 @@ void OutputsImpl::showGraph(QWidget* owner, const QString& title,
     lt::showGraph(owner, title, points, table);
 }
 
+void OutputsImpl::showTimeline(QWidget* owner, const TimelineInput& input) {
+    lt::showTimeline(owner, input);
+}
+
 std::unique_ptr<ReportPrinter> OutputsImpl::reportPrinter() {
     return std::make_unique<PrinterKept>();
 }
@@ -55,6 +61,10 @@ bool OutputsImpl::saveReportPdf(const QString& path, const ReportInput& input,
 bool OutputsImpl::saveChartImage(const QString& path, const QString& title,
                                  const std::vector<ChartPoint>& points, bool bars) {
     return lt::saveChartImage(path, title, points, bars);
+}
+
+bool OutputsImpl::saveTimelineImage(const QString& path, const TimelineInput& input) {
+    return lt::saveTimelineImage(path, input);
 }
 
 }  // namespace lt

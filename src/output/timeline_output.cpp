@@ -11,9 +11,9 @@
 
 namespace lt {
 namespace {
-constexpr qreal kPrintMargin = 0.05;      // of the page, on every side
-constexpr qreal kPrintedWidth = 1000;     // the layout's width on paper, in its pixels
-constexpr double kLeastImageWidth = 1600; // as the charts' pictures
+constexpr qreal kPrintMargin = 0.05;       // of the page, on every side
+constexpr qreal kPrintedWidth = 1000;      // the layout's width on paper, in its pixels
+constexpr double kLeastImageWidth = 1600;  // as the charts' pictures
 }  // namespace
 
 QByteArray timelineImageBytes(const TimelineInput& input, ImageFormat format, double width,
@@ -21,7 +21,7 @@ QByteArray timelineImageBytes(const TimelineInput& input, ImageFormat format, do
     const TimelineLayout layout = timelineLayout(input, QSizeF(width, height));
     const double scale = std::max(1.0, kLeastImageWidth / width);
     const QSize pixels(int(std::ceil(layout.size.width() * scale)),
-                       int(std::ceil(layout.size.height() * scale)));
+                       int(std::ceil(layout.contentHeight * scale)));
     return paintedImageBytes(format, pixels, input.title, timelineDescription(input),
                              [&](QPainter& painter) {
                                  painter.scale(scale, scale);
@@ -43,10 +43,9 @@ bool printTimeline(const TimelineInput& input, QPrinter& printer) {
     bool ok = painter.begin(&printer);
     if (ok) {
         const QRectF page(0, 0, printer.width(), printer.height());
-        const QRectF target = page.adjusted(page.width() * kPrintMargin,
-                                            page.height() * kPrintMargin,
-                                            -page.width() * kPrintMargin,
-                                            -page.height() * kPrintMargin);
+        const QRectF target =
+            page.adjusted(page.width() * kPrintMargin, page.height() * kPrintMargin,
+                          -page.width() * kPrintMargin, -page.height() * kPrintMargin);
         const double scale = target.width() / kPrintedWidth;
         const double pageHeight = target.height() / scale;
         // Laid out at the page's proportions: one page when the bands fit on it, else

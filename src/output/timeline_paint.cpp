@@ -12,8 +12,10 @@ const QColor kTodayColor(192, 0, 0);
 const QColor kGridColor(225, 225, 225);
 const QColor kAxisColor(96, 96, 96);
 
-void drawText(QPainter& p, const TimelineText& t, const QColor& color) {
+void drawText(QPainter& p, const TimelineText& t, const QColor& color, bool backed = false) {
     if (t.text.isEmpty()) return;
+    // Lines behind a text stop short of it.
+    if (backed) p.fillRect(t.rect, Qt::white);
     p.setFont(chartFaceFont(t.face, t.pixels));
     p.setPen(color);
     p.drawText(t.rect, Qt::AlignLeft | Qt::AlignVCenter | Qt::TextSingleLine, t.text);
@@ -56,11 +58,12 @@ void drawBand(QPainter& p, const TimelineBand& b) {
         p.drawRect(b.ahead);
     }
     p.setBrush(Qt::NoBrush);
-    for (const TimelineText& t : b.label) drawText(p, t, Qt::black);
+    for (const TimelineText& t : b.label) drawText(p, t, Qt::black, true);
     QColor totalColor(64, 64, 64);
     // Over the band, in what reads on the part it starts on.
-    if (b.totalOnBand) totalColor = b.solid.contains(b.total.rect.center()) ? textOn(b.color) : Qt::black;
-    drawText(p, b.total, totalColor);
+    if (b.totalOnBand)
+        totalColor = b.solid.contains(b.total.rect.center()) ? textOn(b.color) : Qt::black;
+    drawText(p, b.total, totalColor, !b.totalOnBand);
 }
 
 void drawTicks(QPainter& p, const std::vector<TimelineTick>& ticks, double axis, double towards) {
@@ -85,10 +88,15 @@ void paintTimeline(QPainter& p, const TimelineLayout& l, double from, double to)
     drawText(p, l.today, kTodayColor);
     // Year lines run down through the lanes.
     p.setPen(QPen(kGridColor, 1));
-    for (const TimelineTick& t : l.years) p.drawLine(QPointF(t.x, l.lanesTop), QPointF(t.x, bodyBottom));
+    for (const TimelineTick& t : l.years)
+        p.drawLine(QPointF(t.x, l.lanesTop), QPointF(t.x, bodyBottom));
     drawTicks(p, l.years, l.lanesTop, -4);
     p.setPen(QPen(kAxisColor, 1));
     p.drawLine(QPointF(l.left, l.lanesTop), QPointF(l.right, l.lanesTop));
+
+    // Under the bands and their texts.
+    p.setPen(QPen(kTodayColor, 1.5));
+    p.drawLine(QPointF(l.todayX, l.today.rect.bottom()), QPointF(l.todayX, bodyBottom));
 
     p.save();
     p.setClipRect(QRectF(0, l.lanesTop, l.size.width(), to - from));
@@ -98,9 +106,6 @@ void paintTimeline(QPainter& p, const TimelineLayout& l, double from, double to)
     for (const TimelineBand& b : l.bands)
         if (b.lane.bottom() > from && b.lane.top() < to) drawBand(p, b);
     p.restore();
-
-    p.setPen(QPen(kTodayColor, 1.5));
-    p.drawLine(QPointF(l.todayX, l.today.rect.bottom()), QPointF(l.todayX, bodyBottom));
 
     p.translate(0, bodyBottom - l.lanesBottom);
     p.setPen(QPen(kAxisColor, 1));

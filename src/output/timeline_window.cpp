@@ -100,7 +100,8 @@ private:
 
 QAccessibleInterface* canvasAccessible(const QString& key, QObject* object) {
     if (key == QLatin1String("lt::TimelineCanvas"))
-        if (auto* canvas = qobject_cast<TimelineCanvas*>(object)) return new CanvasAccessible(canvas);
+        if (auto* canvas = qobject_cast<TimelineCanvas*>(object))
+            return new CanvasAccessible(canvas);
     return nullptr;
 }
 
@@ -208,9 +209,8 @@ void TfrmTimeline::fitCanvas() {
     canvas->relayout(QSizeF(view));
     if (canvas->layout().size.height() > view.height() &&
         !scrTimeline->verticalScrollBar()->isVisible())
-        canvas->relayout(
-            QSizeF(view.width() - scrTimeline->verticalScrollBar()->sizeHint().width(),
-                   view.height()));
+        canvas->relayout(QSizeF(view.width() - scrTimeline->verticalScrollBar()->sizeHint().width(),
+                                view.height()));
 }
 
 void TfrmTimeline::resizeEvent(QResizeEvent* event) {

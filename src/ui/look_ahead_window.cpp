@@ -93,12 +93,14 @@ TfrmLookAhead::TfrmLookAhead(QWidget* owner, LookAheadInput input, int age)
 
     btChart = new QPushButton(QStringLiteral("&Chart"), this);
     btCsv = new QPushButton(QStringLiteral("&Export as CSV..."), this);
+    btTimeline = new QPushButton(QStringLiteral("T&imeline"), this);
+    btTimeline->setObjectName(QStringLiteral("btTimeline"));
     btClose = new QPushButton(QStringLiteral("Close"), this);
     btChart->setObjectName(QStringLiteral("btChart"));
     btCsv->setObjectName(QStringLiteral("btCsv"));
     btClose->setObjectName(QStringLiteral("btClose"));
     // Enter in the age box takes the age in; it must not press a button and close.
-    for (QPushButton* b : {btChart, btCsv, btClose}) b->setAutoDefault(false);
+    for (QPushButton* b : {btChart, btCsv, btTimeline, btClose}) b->setAutoDefault(false);
 
     auto* ageRow = new QHBoxLayout;
     ageRow->addWidget(lblAge);
@@ -107,6 +109,7 @@ TfrmLookAhead::TfrmLookAhead(QWidget* owner, LookAheadInput input, int age)
     auto* buttons = new QHBoxLayout;
     buttons->addWidget(btChart);
     buttons->addWidget(btCsv);
+    buttons->addWidget(btTimeline);
     buttons->addStretch();
     buttons->addWidget(btClose);
     auto* v = new QVBoxLayout(this);
@@ -123,6 +126,7 @@ TfrmLookAhead::TfrmLookAhead(QWidget* owner, LookAheadInput input, int age)
     connect(tabTables, &QTabWidget::currentChanged, this, [this] { takeTypedAge(); });
     connect(btChart, &QPushButton::clicked, this, &TfrmLookAhead::btChartClick);
     connect(btCsv, &QPushButton::clicked, this, &TfrmLookAhead::btCsvClick);
+    connect(btTimeline, &QPushButton::clicked, this, &TfrmLookAhead::btTimelineClick);
     connect(btClose, &QPushButton::clicked, this, &QDialog::reject);
 }
 
@@ -197,6 +201,15 @@ void TfrmLookAhead::btCsvClick() {
         askExportPath(this, QStringLiteral("Export look ahead as CSV"), lookAheadFileName(),
                       {{QStringLiteral("CSV files"), QStringLiteral("csv")}});
     if (!path.isEmpty()) saveFileBytes(path, csv, this);
+}
+
+void TfrmLookAhead::btTimelineClick() {
+    guarded(this, [this] {
+        // To the age shown here.
+        const TimelineInput input =
+            timelineOf(input_.name, input_.tables, input_.birth, look_.age, nowDateTime());
+        if (Outputs* out = outputsOrError(this)) out->showTimeline(this, input);
+    });
 }
 
 int showLookAhead(QWidget* owner, const LookAheadInput& input, int age) {

@@ -41,6 +41,7 @@ public:
     std::array<QTableWidget*, 3> grids{};  // by tableIndex()
     QPushButton* btChart = nullptr;
     QPushButton* btCsv = nullptr;
+    QPushButton* btTimeline = nullptr;
     QPushButton* btClose = nullptr;
 
 private:
@@ -52,6 +53,7 @@ private:
     void showLook();
     void btChartClick();
     void btCsvClick();
+    void btTimelineClick();
 
     LookAheadInput input_;
     LookAhead look_;

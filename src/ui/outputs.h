@@ -11,6 +11,7 @@
 
 #include "core/chart_points.h"
 #include "core/report_lines.h"
+#include "core/timeline_rows.h"
 #include "ui/save_dialog.h"
 
 class QDialog;
@@ -70,6 +71,8 @@ public:
     // The chart window for `points` of `table`, modal; returns when it has closed.
     virtual void showGraph(QWidget* owner, const QString& title,
                            const std::vector<ChartPoint>& points, TableKind table) = 0;
+    // The Timeline window for `input`, modal; returns when it has closed.
+    virtual void showTimeline(QWidget* owner, const TimelineInput& input) = 0;
     virtual std::unique_ptr<ReportPrinter> reportPrinter() = 0;
     // The report as a PDF at `path`; false (the failure shown) when it was not written.
     virtual bool saveReportPdf(const QString& path, const ReportInput& input,
@@ -78,6 +81,9 @@ public:
     // shown) when it was not written.
     virtual bool saveChartImage(const QString& path, const QString& title,
                                 const std::vector<ChartPoint>& points, bool bars) = 0;
+    // The timeline as a picture at `path` (PNG or SVG by its suffix); false (the failure
+    // shown) when it was not written.
+    virtual bool saveTimelineImage(const QString& path, const TimelineInput& input) = 0;
 };
 
 // The outputs linked into this program (setLinkedOutputs), or else the library, loaded
@@ -97,5 +103,5 @@ QString outputsMismatch(const QJsonObject& metaData);
 
 }  // namespace lt
 
-#define LT_OUTPUTS_IID "example.tallyhouse.Lifetally.Outputs/2"
+#define LT_OUTPUTS_IID "example.tallyhouse.Lifetally.Outputs/3"
 Q_DECLARE_INTERFACE(lt::Outputs, LT_OUTPUTS_IID)

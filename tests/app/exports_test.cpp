@@ -2,6 +2,7 @@
 
 #include <QDialog>
 #include <QDir>
+#include <QImage>
 #include <QPrintPreviewDialog>
 #include <QPrintPreviewWidget>
 #include <QPrinter>
@@ -296,7 +297,7 @@ TEST(ExportProgram, LookAheadInEveryLocaleAndItsRefusals) {
         run({"--export-look-ahead", dir.filePath("none/r.csv")}, 1, "Unable to write to ");
         run({"--export-look-ahead", "r.csv", "--age", "121"}, 2,
             "The age after '--age' must be a whole number from 1 to 120.");
-        run({"--age", "90"}, 2, "'--age' goes with '--export-look-ahead'.");
+        run({"--age", "90"}, 2, "'--age' goes with '--export-look-ahead' or '--export-timeline'.");
         EXPECT_FALSE(QFile::exists(dir.filePath("r.csv")));
     }
 }
@@ -397,6 +398,82 @@ ProgramRun runProgram(const QStringList& args, const QStringList& unset = {},
     if (!p.waitForFinished(30000)) return {-1, {}, {}};
     return {p.exitCode(), QString::fromUtf8(p.readAllStandardOutput()),
             QString::fromUtf8(p.readAllStandardError())};
+}
+
+// 50 rows a table, of every kind of span, for Ann born 1 March 1990.
+QByteArray fiftyRows() {
+    QByteArray ini = "[DOB]\nDate=3/1/1990\n[Name]\nname=Ann\n[Income]\nincome=50000\n";
+    const char* tables[][3] = {
+        {"Hours", "Hour", "HrMin"}, {"Money", "Money", "Amount"}, {"Freq", "Freq", "Amount"}};
+    const char* amounts[] = {"1 Hr", "$2.50", "3"};
+    const char* periods[] = {"Day", "Week", "Month", "Once"};
+    for (int t = 0; t < 3; ++t) {
+        ini += QStringLiteral("[%1]\nCount=50\n").arg(tables[t][0]).toUtf8();
+        for (int r = 1; r <= 50; ++r) {
+            const int year = 1990 + (r * 7) % 40;
+            ini +=
+                QStringLiteral(
+                    "[%1%2]\nDesc=Activity number %2 of table %3\n%4=%5\nPer=%6\n"
+                    "Start=3/1/%7\nEnd=%8\n")
+                    .arg(tables[t][1])
+                    .arg(r)
+                    .arg(t)
+                    .arg(tables[t][2], amounts[t], periods[t == 0 ? r % 3 : (r + t) % 4])
+                    .arg(year)
+                    .arg(r % 2 ? QStringLiteral("Now") : QStringLiteral("6/1/%1").arg(year + r % 9))
+                    .toUtf8();
+        }
+    }
+    return ini;
+}
+
+// The timeline from the program: the same bytes from two runs, its texts inside the
+// picture and apart, every band named in its description; with 50 rows a table it grows
+// tall enough to hold them.
+TEST(ExportProgram, TimelineFilesComeOutTheSameAndReadable) {
+    QTemporaryDir dir;
+    const QString sample = dir.filePath("sample.ini");
+    ASSERT_TRUE(QFile::copy(QStringLiteral(LT_SAMPLE_SETTINGS), sample));
+    writeFile(dir.filePath("fifty.ini"), fiftyRows());
+    const auto run = [&](const QString& settings, const QString& file) {
+        return runProgram({"--settings", settings, "--export-timeline", file, "--age", "90"});
+    };
+    for (const char* name : {"a.png", "a.svg"}) {
+        ASSERT_EQ(run(sample, dir.filePath(name)).code, 0);
+        ASSERT_EQ(run(sample, dir.filePath(QStringLiteral("again-") + name)).code, 0);
+        EXPECT_EQ(fileBytes(dir.filePath(name)),
+                  fileBytes(dir.filePath(QStringLiteral("again-") + name)));
+    }
+    const QImage png(dir.filePath("a.png"));
+    EXPECT_EQ(png.width(), 1600);
+    for (const char* settings : {"sample.ini", "fifty.ini"}) {
+        const QString svgPath = dir.filePath(QLatin1String(settings) + ".svg");
+        ASSERT_EQ(run(dir.filePath(settings), svgPath).code, 0);
+        const QByteArray svg = fileBytes(svgPath);
+        EXPECT_EQ(test::svgTextProblems(svg), "") << settings;
+        QString title, desc;
+        EXPECT_EQ(test::svgXmlError(svg, &title, &desc), "");
+        EXPECT_TRUE(title.endsWith(" to age 90")) << title.toStdString();
+        const int bands = settings[0] == 's' ? 6 : 150;
+        EXPECT_EQ(desc.split(u'\n').size(), bands);
+        QStringList texts;
+        for (const test::SvgText& t : test::svgTexts(svg)) texts << t.text;
+        EXPECT_TRUE(texts.contains("Today"));
+        if (bands == 6) {
+            EXPECT_TRUE(texts.contains(QString::fromUtf8("Sleeping — 8 Hrs a day")));
+            EXPECT_TRUE(texts.contains(QString::fromUtf8("Moved house — 3 once")));
+        } else {
+            // Each band at least as thick as the least, with its label line above it.
+            EXPECT_GT(test::svgViewSize(svg).height(), 150 * 2 * 12);
+        }
+    }
+    EXPECT_EQ(runProgram({"--export-timeline", dir.filePath("t.jpg")}).err,
+              "lifetally: The timeline file name must end in .png or .svg.\n"
+              "Try 'lifetally --help' for more information.\n");
+    EXPECT_TRUE(runProgram({"--settings", sample, "--export-timeline", dir.filePath("o.png"),
+                            "--age", "20"})
+                    .err.contains("You reached the age of 20 on 3/1/2010"));
+    EXPECT_FALSE(QFile::exists(dir.filePath("o.png")));
 }
 
 // Exit codes and standard error; nothing said when all went well; no settings written.

@@ -185,7 +185,8 @@ TEST_F(Keyboard, EveryPageInTurn) {
     EXPECT_TRUE(
         tabsThrough({w->btReport, w->btPreview, w->btPdf, w->btCsv, w->btGrHour, w->btGrMoney,
                      w->btGrFreq, test::named<QPushButton>(w->window.get(), "btLookAhead"),
-                     w->btPrev, w->btAbout, w->btClose, w->btReport}));
+                     test::named<QPushButton>(w->window.get(), "btTimeline"), w->btPrev, w->btAbout,
+                     w->btClose, w->btReport}));
 }
 
 TEST_F(Keyboard, TimeDialogInItsDesignedOrder) {

@@ -55,10 +55,10 @@ TEST_F(LookAheadWindow, FromTheResultsPageToTheChartTheCsvAndTheSettingsFile) {
         EXPECT_TRUE(test::activate(f));
         f->numAge->setFocus();
         QWidgetList order;  // Tab runs through the age, the tabs, the table and the buttons
-        for (int i = 0; i < 7; ++i, QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab))
+        for (int i = 0; i < 8; ++i, QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab))
             order << test::focusedControl();
         EXPECT_EQ(order, QWidgetList({f->numAge, f->tabTables, f->grids[0], f->btChart, f->btCsv,
-                                      f->btClose, f->numAge}));
+                                      f->btTimeline, f->btClose, f->numAge}));
         EXPECT_EQ(f->lblAge->buddy(), f->numAge);
         EXPECT_EQ(f->lblLine->palette().color(QPalette::WindowText), QColor(Qt::black));
         EXPECT_EQ(f->grids[0]->palette().color(QPalette::Base), QColor(Qt::white));
