@@ -80,8 +80,12 @@ void placeTotal(const Placer& p, const TimelineRow& row, double lineHeight, doub
     auto put = [&](double x, double top) {
         b.total = {QRectF(x, top, w, h), row.total, ChartFace::Label, pixels};
     };
-    if (b.mark.isEmpty() && band >= h + 2 && shape.width() >= w + 2 * kGap) {
-        put(shape.left() + kGap, centre - h / 2);
+    // On the band: within its part up to today, or within the part after it, so that it
+    // reads on one shade.
+    const bool onSolid = b.solid.width() >= w + 2 * kGap;
+    const bool onAhead = b.ahead.width() >= w + 2 * kGap;
+    if (b.mark.isEmpty() && band >= h + 2 && (onSolid || onAhead)) {
+        put((onSolid ? b.solid : b.ahead).left() + kGap, centre - h / 2);
         b.totalOnBand = true;
     } else if (band >= h && shape.right() + 1.5 * kGap + w <= right) {
         put(shape.right() + 1.5 * kGap, centre - h / 2);

@@ -38,7 +38,7 @@ struct TimelineBand {
     QRectF mark;                      // a "Once" row's mark; empty for a band
     std::vector<TimelineText> label;  // one line, or more where the picture is narrow
     TimelineText total;
-    bool totalOnBand = false;  // drawn over the band rather than beside it
+    bool totalOnBand = false;  // within one part of the band rather than beside it
     QColor color;
 };
 

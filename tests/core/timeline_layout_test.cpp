@@ -151,7 +151,7 @@ TEST(TimelineLayout, BandsSitAtTheirDatesAndNothingOverlapsAtEverySize) {
                 for (const TimelineText& t : b.label) EXPECT_TRUE(inside(t.rect, b.lane));
                 EXPECT_TRUE(inside(b.total.rect, b.lane));
                 if (b.totalOnBand) {
-                    EXPECT_TRUE(inside(b.total.rect, shape));
+                    EXPECT_TRUE(inside(b.total.rect, b.solid) || inside(b.total.rect, b.ahead));
                 }
             }
             // Money rows 2, 6, 10, ... and frequency rows 1, 5, 9, ... happen once.
