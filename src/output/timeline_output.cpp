@@ -6,8 +6,8 @@
 #include <cmath>
 
 #include "output/chart_export.h"
+#include "output/host.h"
 #include "output/timeline_paint.h"
-#include "ui/save_dialog.h"
 
 namespace lt {
 namespace {
@@ -30,10 +30,10 @@ QByteArray timelineImageBytes(const TimelineInput& input, ImageFormat format, do
 }
 
 bool saveTimelineImage(const QString& path, const TimelineInput& input, QWidget* parent) {
-    return saveFileBytes(path,
-                         timelineImageBytes(input, imageFormatFor(path), kExportedTimelineWidth,
-                                            kExportedTimelineHeight),
-                         parent);
+    return host().saveFileBytes(path,
+                                timelineImageBytes(input, imageFormatFor(path),
+                                                   kExportedTimelineWidth, kExportedTimelineHeight),
+                                parent);
 }
 
 bool printTimeline(const TimelineInput& input, QPrinter& printer) {

@@ -4,7 +4,7 @@
 #include <QPolygonF>
 
 #include "output/chart_scene.h"
-#include "ui/look.h"
+#include "ui/shared_look.h"
 
 namespace lt {
 namespace {

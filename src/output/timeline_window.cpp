@@ -16,13 +16,12 @@
 #include <QVBoxLayout>
 
 #include "core/export_names.h"
+#include "output/host.h"
 #include "output/printer_stream.h"
 #include "output/timeline_output.h"
 #include "output/timeline_paint.h"
 #include "ui/designed_palette.h"
-#include "ui/look.h"
-#include "ui/message_boxes.h"
-#include "ui/save_dialog.h"
+#include "ui/shared_look.h"
 
 namespace lt {
 namespace {
@@ -237,16 +236,16 @@ void TfrmTimeline::btPreviewClick() {
     QPrintPreviewDialog preview(&printer(), this);
     connect(&preview, &QPrintPreviewDialog::paintRequested, this, [this](QPrinter* p) {
         if (!printTimeline(*p))
-            reportDefaultError(QStringLiteral("The timeline could not be printed."), this);
+            host().defaultReport(QStringLiteral("The timeline could not be printed."), this);
     });
-    execDialog(preview);
+    host().execDialog(preview);
     printer().setPageOrientation(before);
 }
 
 void TfrmTimeline::btPrintClick() {
     if (!runPrintDialog(printer(), this)) return;
     if (!printTimeline(printer()))
-        reportDefaultError(QStringLiteral("The timeline could not be printed."), this);
+        host().defaultReport(QStringLiteral("The timeline could not be printed."), this);
 }
 
 QByteArray TfrmTimeline::imageBytes(ImageFormat format) const {
@@ -256,19 +255,19 @@ QByteArray TfrmTimeline::imageBytes(ImageFormat format) const {
 }
 
 void TfrmTimeline::btSaveImageClick() {
-    const QString path = askExportPath(this, QStringLiteral("Save image"),
-                                       timelineFileName(input_.age, ImageFormat::Png),
-                                       {{QStringLiteral("PNG image"), QStringLiteral("png")},
-                                        {QStringLiteral("SVG image"), QStringLiteral("svg")}});
+    const QString path = host().askExportPath(
+        this, QStringLiteral("Save image"), timelineFileName(input_.age, ImageFormat::Png),
+        {{QStringLiteral("PNG image"), QStringLiteral("png")},
+         {QStringLiteral("SVG image"), QStringLiteral("svg")}});
     if (path.isEmpty()) return;
     // Drawn in full first, so that a failed write leaves no half-written file.
-    saveFileBytes(path, imageBytes(imageFormatFor(path)), this);
+    host().saveFileBytes(path, imageBytes(imageFormatFor(path)), this);
 }
 
 void showTimeline(QWidget* owner, const TimelineInput& input) {
     TfrmTimeline frm(owner, input);
     frm.setWindowState(frm.windowState() | Qt::WindowMaximized);
-    execDialog(frm);
+    host().execDialog(frm);
 }
 
 }  // namespace lt
