@@ -392,7 +392,7 @@ void TfrmMain::timeline() {
             return;
         }
         const TimelineInput input =
-            timelineOf(bio_->name(), tableTexts(), birth,
+            timelineOf(bio_->name(), activityTables(), birth,
                        lookAheadStartAge(lookAheadAge_, birth, day), nowDateTime());
         if (Outputs* out = outputsOrError(this)) out->showTimeline(this, input);
     });

@@ -26,7 +26,7 @@ QString amountText(TableKind kind, double value) {
 
 // Colours as the charts draw theirs, one table of them per activity table, from a seed
 // that the rows give.
-ColorTable seededColors(const TableTexts& table, int index) {
+ColorTable seededColors(const ActivityTable& table, int index) {
     ColorTable colors{};
     SeededRandom random(tableSeed(table) + std::uint64_t(index));
     drawColors(colors, [&random](std::uint32_t limit) { return random.below(limit); });
@@ -53,7 +53,7 @@ QString rateText(const QString& amount, const QString& period) {
     return QStringLiteral("%1 a %2").arg(amount, period.toLower());
 }
 
-TimelineInput timelineOf(const QString& name, const std::array<TableTexts, 3>& tables,
+TimelineInput timelineOf(const QString& name, const std::array<ActivityTable, 3>& tables,
                          const QDate& birth, int age, DateTime now) {
     TimelineInput in;
     in.title = QStringLiteral("The life of %1 to age %2").arg(name, QString::number(age));
@@ -64,26 +64,29 @@ TimelineInput timelineOf(const QString& name, const std::array<TableTexts, 3>& t
     in.last = look.birthday;
     for (const TableDescription& desc : tableDescriptions()) {
         const int t = tableIndex(desc.kind);
-        const TableTexts& table = tables[size_t(t)];
+        const ActivityTable& table = tables[size_t(t)];
         const ColorTable colors = seededColors(table, t);
         TimelineGroup group{QLatin1String(desc.accessibleName), {}};
         const std::vector<LookAheadRow>& totals = look.tables[size_t(t)];
+        // The rows the look ahead counted, in the same order.
         for (int r = 1; r <= int(totals.size()); ++r) {
-            const ActivityRow a = activityRowOf(table, r);
+            const Activity& a = table[size_t(r - 1)];
             const LookAheadRow& sum = totals[size_t(r - 1)];
             TimelineRow row;
-            row.label = QStringLiteral("%1 — %2").arg(a.activity, rateText(a.amount, a.period));
+            // The rate as the table shows it.
+            row.label = QStringLiteral("%1 — %2").arg(a.name, rateText(a.texts[1], a.texts[2]));
             row.color = windowsColor(colors[size_t(r - 1)]);
-            row.start = readCell(desc.kind, r, 3, [&] { return strToDate(a.start); });
-            if (a.period == u"Once") {
+            row.start = a.startDate();
+            const std::optional<QDate> end = a.endDate();
+            if (a.period == Period::Once) {
                 row.span = TimelineSpan::Once;
                 row.end = row.start;
-            } else if (a.end == u"Now") {
+            } else if (!end) {
                 row.span = TimelineSpan::GoesOn;
                 row.end = in.last;
             } else {
                 // Dates the wrong way round count as swapped, as the tables count them.
-                row.end = readCell(desc.kind, r, 4, [&] { return strToDate(a.end); });
+                row.end = *end;
                 if (row.end < row.start) std::swap(row.start, row.end);
             }
             row.total = amountText(desc.kind, sum.soFar) + QStringLiteral(" so far");

@@ -5,6 +5,7 @@
 #include <array>
 #include <vector>
 
+#include "core/activity.h"
 #include "core/date_time.h"
 #include "core/table_shape.h"
 
@@ -47,7 +48,7 @@ struct TimelineInput {
 // birthday of `age`, seen at `now`. Totals are the look ahead's; colours are drawn as the
 // charts draw theirs, seeded from the rows so that the same data gives the same colours.
 // Throws ConversionError for a row that does not convert.
-TimelineInput timelineOf(const QString& name, const std::array<TableTexts, 3>& tables,
+TimelineInput timelineOf(const QString& name, const std::array<ActivityTable, 3>& tables,
                          const QDate& birth, int age, DateTime now);
 
 // "8 Hrs a day", "$12.50 a month", "3 once": a rate as the table shows it.

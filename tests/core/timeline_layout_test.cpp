@@ -24,6 +24,11 @@ public:
     double height(ChartFace, int pixels) const override { return pixels * 1.15; }
 };
 
+std::array<ActivityTable, 3> typed(const std::array<TableTexts, 3>& t) {
+    return {activitiesOf(K::Hours, t[0]), activitiesOf(K::Money, t[1]),
+            activitiesOf(K::Freq, t[2])};
+}
+
 std::array<TableTexts, 3> emptyTables() {
     return {emptyTable(K::Hours), emptyTable(K::Money), emptyTable(K::Freq)};
 }
@@ -37,7 +42,7 @@ TEST(TimelineRows, LabelsSpansAndTotalsAsTheLookAheadCountsThem) {
     t[0][2] = QStringList{"Reading", "2 Hrs", "Week", "3/1/2021", "1/1/2020", ""};
     t[1][1] = QStringList{"Books", "$12.50", "Month", "1/15/2020", "3/15/2020", ""};
     t[2][1] = QStringList{"Moved house", "1", "Once", "1/1/2000", "Now", ""};
-    const TimelineInput in = timelineOf("Ada", t, kBirth, 37, kNow);
+    const TimelineInput in = timelineOf("Ada", typed(t), kBirth, 37, kNow);
     EXPECT_EQ(in.title, "The life of Ada to age 37");
     EXPECT_EQ(in.last, QDate(2027, 3, 1));
     EXPECT_EQ(in.today, kToday);
@@ -63,7 +68,7 @@ TEST(TimelineRows, LabelsSpansAndTotalsAsTheLookAheadCountsThem) {
     EXPECT_EQ(moved.label, "Moved house — 1 once");
     EXPECT_EQ(moved.total, "1 time so far");
     // The same rows give the same colours; rows of a table get different ones.
-    EXPECT_EQ(timelineOf("Ada", t, kBirth, 37, kNow).groups[0].rows[0].color, sleep.color);
+    EXPECT_EQ(timelineOf("Ada", typed(t), kBirth, 37, kNow).groups[0].rows[0].color, sleep.color);
     EXPECT_NE(reading.color, sleep.color);
 }
 
@@ -82,7 +87,7 @@ TimelineInput manyRows(int perTable) {
         t[1][size_t(r)] = QStringList{name, "$3.75", periods[r % 4], start, end, ""};
         t[2][size_t(r)] = QStringList{name, "2", periods[(r + 1) % 4], start, end, ""};
     }
-    return timelineOf("Ada Lovelace", t, kBirth, 80, kNow);
+    return timelineOf("Ada Lovelace", typed(t), kBirth, 80, kNow);
 }
 
 bool inside(const QRectF& inner, const QRectF& outer) {

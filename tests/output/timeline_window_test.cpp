@@ -30,7 +30,10 @@ TimelineInput rows(int perTable) {
                 QStringLiteral("Activity %1").arg(r), amounts[k],
                 k == 2 && r % 2 ? "Once" : "Day",     QStringLiteral("3/1/%1").arg(1990 + r % 36),
                 r % 3 ? "Now" : "1/1/2026",           ""};
-    return timelineOf("Ann", t, QDate(1990, 3, 1), 80, toDateTime(test::PinnedEnv::defaultNow()));
+    return timelineOf("Ann",
+                      {activitiesOf(TableKind::Hours, t[0]), activitiesOf(TableKind::Money, t[1]),
+                       activitiesOf(TableKind::Freq, t[2])},
+                      QDate(1990, 3, 1), 80, toDateTime(test::PinnedEnv::defaultNow()));
 }
 
 int pdfPages(const QString& path) {
