@@ -366,8 +366,8 @@ void TfrmMain::exportTablesCsv() {
     });
 }
 
-void TfrmMain::lookAhead() {
-    guarded(this, [this] {
+void TfrmMain::withAgeAhead(const std::function<void(const QDate& birth, int age)>& show) {
+    guarded(this, [&] {
         const QDate birth = strToDate(bio_->birthDateText());
         const QDate day = today();
         // Someone who has reached the oldest age offered has nothing ahead to show.
@@ -376,24 +376,21 @@ void TfrmMain::lookAhead() {
             showError(refusal, this);
             return;
         }
-        lookAheadAge_ = showLookAhead(this, {bio_->name(), birth, activityTables()},
-                                      lookAheadStartAge(lookAheadAge_, birth, day));
+        show(birth, lookAheadStartAge(lookAheadAge_, birth, day));
+    });
+}
+
+void TfrmMain::lookAhead() {
+    withAgeAhead([this](const QDate& birth, int age) {
+        lookAheadAge_ = showLookAhead(this, {bio_->name(), birth, activityTables()}, age);
     });
 }
 
 void TfrmMain::timeline() {
-    guarded(this, [this] {
-        const QDate birth = strToDate(bio_->birthDateText());
-        const QDate day = today();
-        // To the age chosen in Look ahead, or 80; someone past the oldest has none ahead.
-        const QString refusal = lookAheadRefusal(kLookAheadOldestAge, birth, day);
-        if (!refusal.isEmpty()) {
-            showError(refusal, this);
-            return;
-        }
+    // To the age chosen in Look ahead, or 80.
+    withAgeAhead([this](const QDate& birth, int age) {
         const TimelineInput input =
-            timelineOf(bio_->name(), activityTables(), birth,
-                       lookAheadStartAge(lookAheadAge_, birth, day), nowDateTime());
+            timelineOf(bio_->name(), activityTables(), birth, age, nowDateTime());
         if (Outputs* out = outputsOrError(this)) out->showTimeline(this, input);
     });
 }

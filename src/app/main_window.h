@@ -2,6 +2,7 @@
 #include <QBrush>
 #include <QWidget>
 #include <array>
+#include <functional>
 #include <memory>
 #include <optional>
 
@@ -72,6 +73,8 @@ private:
     void exportTablesCsv();
     void lookAhead();
     void timeline();
+    // Runs `show` with the birth date and the age to look ahead to, or says why there is none.
+    void withAgeAhead(const std::function<void(const QDate& birth, int age)>& show);
 
     SettingsKeeper settings_;
     QBrush background_;  // the tiled picture behind the window and every page
