@@ -52,8 +52,10 @@ set(CPACK_DEBIAN_PACKAGE_HOMEPAGE https://tallyhouse.example)
 # so no library dependency names them.
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 set(CPACK_DEBIAN_PACKAGE_DEPENDS qt6-qpa-plugins)
-# Metric-compatible stand-ins for the fonts the windows are drawn for.
-set(CPACK_DEBIAN_PACKAGE_RECOMMENDS fonts-liberation2)
+# Metric-compatible stand-ins for the fonts the windows are drawn for, and Qt's own
+# translations, so that its buttons and dialogs speak the language of ours (which are
+# compiled into the program).
+set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "fonts-liberation2, qt6-translations-l10n")
 set(CPACK_DEBIAN_PACKAGE_DESCRIPTION
     "tally how much of your life goes into each activity
 Lifetally shows how much of your life so far has gone into each of your

@@ -6,6 +6,7 @@
 #include "app/command_exports.h"
 #include "app/main_window.h"
 #include "core/command_line.h"
+#include "core/language.h"
 #include "core/locale_format.h"
 #include "core/settings_location.h"
 #include "ui/resources.h"
@@ -28,6 +29,15 @@ int answer(const lt::CommandLine& line) {
     return line.exitCode();
 }
 
+// What is answered before a display is opened still speaks the user's language: an
+// application object of its own holds the translations meanwhile.
+template <typename Answer>
+int inLanguage(int argc, char** argv, Answer answerIt) {
+    QCoreApplication app(argc, argv);
+    lt::installSystemTranslations();
+    return answerIt();
+}
+
 // An export that went well says nothing, not even Qt's notes about the session it runs
 // in (no XDG_RUNTIME_DIR under cron or ssh); real failures still get through.
 QtMessageHandler qtHandler = nullptr;
@@ -44,9 +54,8 @@ int main(int argc, char** argv) {
     QCoreApplication::setApplicationName(QStringLiteral("Lifetally"));
     QList<QByteArray> bytes;
     for (int i = 0; i < argc; ++i) bytes << QByteArray(argv[i]);
-    if (const lt::CommandLine refused = lt::refuseUndecodable(bytes);
-        refused.action == lt::CommandLine::Action::Error)
-        return answer(refused);
+    if (lt::refuseUndecodable(bytes).action == lt::CommandLine::Action::Error)
+        return inLanguage(argc, argv, [&] { return answer(lt::refuseUndecodable(bytes)); });
     // Help, version and errors are answered before a display is opened, so they work
     // without one; a command line that may hold Qt's own options is read again once
     // QApplication has taken those out.
@@ -55,7 +64,7 @@ int main(int argc, char** argv) {
     const bool qtOptions = std::any_of(raw.begin() + 1, raw.end(), lt::mayBeQtOption);
     if (early.action != lt::CommandLine::Action::Run &&
         !(early.action == lt::CommandLine::Action::Error && qtOptions))
-        return answer(early);
+        return inLanguage(argc, argv, [&] { return answer(lt::parseCommandLine(raw)); });
 
     // Exports show no window, so they need no display either; without a display and
     // without exports, one line says so instead of Qt's abort.
@@ -65,11 +74,14 @@ int main(int argc, char** argv) {
         qtHandler = qInstallMessageHandler(quietNotes);
     } else if (!lt::canShowWindows([](const char* name) { return qEnvironmentVariable(name); },
                                    raw)) {
-        std::fputs(qPrintable(lt::noDisplayText()), stderr);
-        return 1;
+        return inLanguage(argc, argv, [] {
+            std::fputs(qPrintable(lt::noDisplayText()), stderr);
+            return 1;
+        });
     }
 
     QApplication app(argc, argv);
+    lt::installSystemTranslations();
     // Ties the windows to the menu entry (its icon and name on Wayland).
     QGuiApplication::setDesktopFileName(QStringLiteral("example.tallyhouse.Lifetally"));
     const lt::CommandLine line = lt::parseCommandLine(QCoreApplication::arguments());

@@ -387,6 +387,7 @@ ProgramRun runProgram(const QStringList& args, const QStringList& unset = {},
     QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
     env.insert(QStringLiteral("LC_ALL"), QStringLiteral("en_US.UTF-8"));
     env.insert(QStringLiteral("LANG"), QStringLiteral("en_US.UTF-8"));
+    env.insert(QStringLiteral("LANGUAGE"), QStringLiteral("en"));
     // As under cron or ssh: Qt would note the missing runtime folder.
     env.remove(QStringLiteral("XDG_RUNTIME_DIR"));
     // No temporary folder: a PDF is drawn beside the file it goes to.
@@ -738,6 +739,38 @@ TEST(ExportProgram, WithoutADisplayTheWindowSaysSoInOneLine) {
     EXPECT_TRUE(run.err.contains(QStringLiteral("graphical session")) &&
                 run.err.contains(QStringLiteral("--export-*")))
         << run.err.toStdString();
+}
+
+// The words follow LANGUAGE, else LC_ALL, LC_MESSAGES or LANG; a language not shipped
+// falls back to English. Qt's own words (here its command-line parser's) come along,
+// both before a display is opened and after.
+TEST(ExportProgram, TheLanguageIsTheUsersFirstShippedOne) {
+    const struct {
+        QStringList environment;
+        const char* said;
+    } rows[] = {
+        {{"LANGUAGE=de", "LANG=en_US.UTF-8"}, "Unbekannte Option 'x'."},
+        {{"LANG=de_DE.UTF-8"}, "Unbekannte Option 'x'."},
+        {{"LANG=de_DE.UTF-8", "LANGUAGE=en"}, "Unknown option 'x'."},
+        {{"LANG=en_US.UTF-8", "LC_MESSAGES=es_ES.UTF-8"}, "Opción desconocida «x»."},
+        {{"LC_ALL=fr_FR.UTF-8", "LANG=de_DE.UTF-8"}, "Option inconnue \"x\"."},
+        {{"LANGUAGE=pt_BR:fr", "LANG=de_DE.UTF-8"}, "Option inconnue \"x\"."},
+        {{"LANGUAGE=ar", "LANG=ar_EG.UTF-8"}, "Unknown option 'x'."},
+    };
+    for (const auto& r : rows) {
+        for (const QStringList& args : {QStringList{"--x"}, {"-platform", "offscreen", "--x"}}) {
+            QProcess p;
+            p.setEnvironment(r.environment + QStringList{"PATH=" + qEnvironmentVariable("PATH")});
+            p.start(QStringLiteral(LT_PROGRAM), args);
+            ASSERT_TRUE(p.waitForFinished(30000));
+            EXPECT_EQ(p.exitCode(), 2);
+            // Qt may first note the session's missing runtime folder.
+            const QStringList lines = QString::fromUtf8(p.readAllStandardError()).split(u'\n');
+            EXPECT_TRUE(lines.contains(QStringLiteral("lifetally: ") + QString::fromUtf8(r.said)))
+                << (r.environment + args).join(u' ').toStdString() << ": "
+                << lines.join(u'\n').toStdString();
+        }
+    }
 }
 
 TEST(ExportProgram, HelpEndsWithTheManualPageAndTheHomePage) {

@@ -302,6 +302,7 @@ TEST(LocaleFormat, FormatsFollowTheirCategoriesNeverTheLanguage) {
     // The environment, and the numbers', dates' and money's locales with the currency.
     const std::pair<const char*, const char*> cases[] = {
         {"LANG=en_US.UTF-8 LANGUAGE=de", "en_US en_US en_US USD"},
+        {"LANG=de_DE.UTF-8 LANGUAGE=en", "de_DE de_DE de_DE EUR"},
         {"LANG=en_US.UTF-8 LC_MESSAGES=de_DE.UTF-8", "en_US en_US en_US USD"},
         {"LANG=en_US.UTF-8 LC_NUMERIC=de_DE.UTF-8", "de_DE en_US en_US USD"},
         {"LANG=en_US.UTF-8 LC_TIME=en_GB.UTF-8", "en_US en_GB en_US USD"},

@@ -2,6 +2,7 @@
 
 #include <QApplication>
 
+#include "core/language.h"
 #include "output/linked_outputs.h"
 #include "support/test_env.h"
 #include "support/ui_seams.h"
@@ -13,6 +14,8 @@ int main(int argc, char** argv) {
     // program itself, which the export tests run, loads them as its library.
     lt::useLinkedOutputs();
     lt::test::applyDefaults();
+    // Texts are checked in English, whatever the language of the one who runs the tests.
+    lt::installTranslations(QStringLiteral("en"));
     lt::test::installFailingSeams();
     ::testing::InitGoogleTest(&argc, argv);
     return RUN_ALL_TESTS();
