@@ -87,7 +87,6 @@ int main(int argc, char** argv) {
     const lt::CommandLine line = lt::parseCommandLine(QCoreApplication::arguments());
     if (line.action != lt::CommandLine::Action::Run) return answer(line);
 
-    QApplication::setWindowIcon(lt::programIcon());
     lt::loc::initProgramLocale();
     if (!line.exports.empty()) {
         QStringList messages;
@@ -97,5 +96,14 @@ int main(int argc, char** argv) {
     }
     lt::TfrmMain window(lt::locateSettingsFile(line.settingsFile));
     window.show();
+    // The icon's pictures are decoded once the window is on its way: the first page does
+    // not need them, and the window manager takes an icon at any time.
+    QMetaObject::invokeMethod(
+        &app,
+        [] {
+            QGuiApplication::sync();
+            QApplication::setWindowIcon(lt::programIcon());
+        },
+        Qt::QueuedConnection);
     return QApplication::exec();
 }

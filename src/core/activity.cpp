@@ -92,9 +92,16 @@ ActivityTable emptyActivities(TableKind kind) { return readActivityTable(kind, {
 ActivityTable readActivityTable(TableKind kind, const std::vector<StoredRow>& rows) {
     ActivityTable table;
     table.reserve(kDataRows);
-    for (int r = 1; r <= kDataRows; ++r)
-        table.push_back(
-            readActivity(kind, r <= int(rows.size()) ? rows[size_t(r - 1)] : StoredRow(), r));
+    // Blank rows are alike but their number, and each of their texts fails to convert:
+    // read one, not one a row (every failure costs an exception, and the window's start
+    // makes three tables of 50 blank rows before it is on screen).
+    const StoredRow none;
+    const Activity blank = readActivity(kind, none);
+    for (int r = 1; r <= kDataRows; ++r) {
+        const StoredRow& texts = r <= int(rows.size()) ? rows[size_t(r - 1)] : none;
+        table.push_back(texts == none ? blank : readActivity(kind, texts, r));
+        table.back().number = r;
+    }
     return table;
 }
 

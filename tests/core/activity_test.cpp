@@ -78,6 +78,27 @@ TEST(Activity, UntilTodayIsTheExactWordAndDatesFailWhereTheyAreUsed) {
     EXPECT_THROW(activityStretch(lower, 0), ConversionError);
 }
 
+// Blank rows, between filled ones or after them, are read once and copied: each copy
+// still names its own row when a rule reads it.
+TEST(Activity, BlankRowsKeepTheirOwnNumbers) {
+    PinnedEnv env;
+    const ActivityTable table = readActivityTable(
+        K::Money, {{"Rent", "$5", "Month", "1/1/2020", "Now"}, {}, {"Car", "$7", "Week", "", ""}});
+    for (const int row : {2, 4, 50}) {
+        const Activity& a = table.at(size_t(row - 1));
+        EXPECT_TRUE(a.isBlank() && a.number == row) << row;
+        try {
+            a.startDate();
+            ADD_FAILURE() << "row " << row << " converted";
+        } catch (const ConversionError& e) {
+            EXPECT_EQ(e.message(), QStringLiteral("Money, row %1, starting date: '' is not a valid "
+                                                  "date")
+                                       .arg(row));
+        }
+    }
+    EXPECT_EQ(table.at(2).number, 3);
+}
+
 // A file the program wrote, then edited by hand with texts it would never write, goes
 // through start-up and Close byte for byte.
 TEST(Activity, HandEditedRowsGoBackAsTheyCame) {
