@@ -20,6 +20,7 @@
 #include "output/chart_export.h"
 #include "output/chart_print.h"
 #include "output/host.h"
+#include "output/landscape_print.h"
 #include "output/printer_stream.h"
 #include "output/report_export.h"
 #include "ui/designed_palette.h"
@@ -222,15 +223,13 @@ void TfrmGraph::Panel1Resize() {
 void TfrmGraph::btPreviewClick() {
     // The page Print prints, drawn by the same code; the preview shows it landscape, and
     // the printer keeps its own orientation afterwards, as after printing.
-    const QPageLayout::Orientation before = printer().pageLayout().orientation();
-    printer().setPageOrientation(QPageLayout::Landscape);
+    const LandscapeTurn turn(printer());
     QPrintPreviewDialog preview(&printer(), this);
     connect(&preview, &QPrintPreviewDialog::paintRequested, this, [this](QPrinter* p) {
         if (!printChart(*p))
             host().defaultReport(QStringLiteral("The chart could not be printed."), this);
     });
     host().execDialog(preview);
-    printer().setPageOrientation(before);
 }
 
 void TfrmGraph::btPrintClick() {

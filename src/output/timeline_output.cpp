@@ -7,11 +7,11 @@
 
 #include "output/chart_export.h"
 #include "output/host.h"
+#include "output/landscape_print.h"
 #include "output/timeline_paint.h"
 
 namespace lt {
 namespace {
-constexpr qreal kPrintMargin = 0.05;       // of the page, on every side
 constexpr qreal kPrintedWidth = 1000;      // the layout's width on paper, in its pixels
 constexpr double kLeastImageWidth = 1600;  // as the charts' pictures
 }  // namespace
@@ -37,34 +37,24 @@ bool saveTimelineImage(const QString& path, const TimelineInput& input, QWidget*
 }
 
 bool printTimeline(const TimelineInput& input, QPrinter& printer) {
-    const QPageLayout::Orientation before = printer.pageLayout().orientation();
-    printer.setPageOrientation(QPageLayout::Landscape);
-    QPainter painter;
-    bool ok = painter.begin(&printer);
-    if (ok) {
-        const QRectF page(0, 0, printer.width(), printer.height());
-        const QRectF target =
-            page.adjusted(page.width() * kPrintMargin, page.height() * kPrintMargin,
-                          -page.width() * kPrintMargin, -page.height() * kPrintMargin);
-        const double scale = target.width() / kPrintedWidth;
-        const double pageHeight = target.height() / scale;
+    return printLandscape(printer, [&](QPainter& painter, const QRectF& area) {
+        const double scale = area.width() / kPrintedWidth;
+        const double pageHeight = area.height() / scale;
         // Laid out at the page's proportions: one page when the bands fit on it, else
         // pages that end between two lanes.
         const TimelineLayout layout = timelineLayout(input, QSizeF(kPrintedWidth, pageHeight));
         const double room = pageHeight - timelinePageHeight(layout, 0, 0);
         const auto pages = timelinePages(layout, room);
-        for (size_t i = 0; i < pages.size() && ok; ++i) {
-            if (i > 0) ok = printer.newPage();
+        for (size_t i = 0; i < pages.size(); ++i) {
+            if (i > 0 && !printer.newPage()) return false;
             painter.save();
-            painter.translate(target.topLeft());
+            painter.translate(area.topLeft());
             painter.scale(scale, scale);
             paintTimeline(painter, layout, pages[i].first, pages[i].second);
             painter.restore();
         }
-        ok = painter.end() && ok;
-    }
-    printer.setPageOrientation(before);
-    return ok;
+        return true;
+    });
 }
 
 }  // namespace lt

@@ -17,6 +17,7 @@
 
 #include "core/export_names.h"
 #include "output/host.h"
+#include "output/landscape_print.h"
 #include "output/printer_stream.h"
 #include "output/timeline_output.h"
 #include "output/timeline_paint.h"
@@ -231,15 +232,13 @@ bool TfrmTimeline::printTimeline(QPrinter& p) { return lt::printTimeline(input_,
 
 void TfrmTimeline::btPreviewClick() {
     // The pages Print prints, landscape; the printer keeps its own orientation afterwards.
-    const QPageLayout::Orientation before = printer().pageLayout().orientation();
-    printer().setPageOrientation(QPageLayout::Landscape);
+    const LandscapeTurn turn(printer());
     QPrintPreviewDialog preview(&printer(), this);
     connect(&preview, &QPrintPreviewDialog::paintRequested, this, [this](QPrinter* p) {
         if (!printTimeline(*p))
             host().defaultReport(QStringLiteral("The timeline could not be printed."), this);
     });
     host().execDialog(preview);
-    printer().setPageOrientation(before);
 }
 
 void TfrmTimeline::btPrintClick() {
