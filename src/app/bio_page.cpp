@@ -21,10 +21,10 @@ BioPage::BioPage(const QBrush& background, QWidget* parent)
 void BioPage::ensureBuilt() {
     if (nameEdit_) return;
     tile(this, background_);
-    pageHeading(QStringLiteral("Step 1: Personal Biographical Information"), this)->move(16, 16);
+    pageHeading(tr("Step 1: Personal Biographical Information"), this)->move(16, 16);
 
     const QFont labelFont = pixelFont(QStringLiteral("Arial"), 15);
-    auto* lName = new QLabel(QStringLiteral("Your name:"), this);
+    auto* lName = new QLabel(tr("Your name:"), this);
     lName->setFont(labelFont);
     lName->setGeometry(60, 90, 200, 24);
     nameEdit_ = new QLineEdit(name_, this);
@@ -32,7 +32,7 @@ void BioPage::ensureBuilt() {
     nameEdit_->setGeometry(270, 90, 250, 24);
     lName->setBuddy(nameEdit_);
 
-    auto* lDob = new QLabel(QStringLiteral("Your birthdate:"), this);
+    auto* lDob = new QLabel(tr("Your birthdate:"), this);
     lDob->setFont(labelFont);
     lDob->setGeometry(60, 140, 200, 24);
     birthDateEdit_ = new QLineEdit(birthDate_, this);
@@ -44,7 +44,7 @@ void BioPage::ensureBuilt() {
     calendar_->setObjectName(QStringLiteral("SpeedButton1"));
     connect(calendar_, &QToolButton::clicked, this, &BioPage::calendarClicked);
 
-    auto* lIncome = new QLabel(QStringLiteral("Estimate your lifetime income up to now:"), this);
+    auto* lIncome = new QLabel(tr("Estimate your lifetime income up to now:"), this);
     lIncome->setFont(labelFont);
     lIncome->setWordWrap(true);
     lIncome->setGeometry(60, 184, 200, 44);

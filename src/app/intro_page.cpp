@@ -9,10 +9,14 @@ namespace lt {
 
 IntroPage::IntroPage(QWidget* parent) : QWidget(parent) {
     setAccessibleName(QStringLiteral("Lifetally"));
-    setAccessibleDescription(
-        QStringLiteral("How much time and money have you spent in your lifetime? "
-                       "This program will help you find that out."));
+    setAccessibleDescription(question() + u' ' + promise());
 }
+
+QString IntroPage::question() {
+    return tr("How much time and money have you spent in your lifetime?");
+}
+
+QString IntroPage::promise() { return tr("This program will help you find that out."); }
 
 void IntroPage::paintEvent(QPaintEvent*) {
     QPainter p(this);
@@ -44,14 +48,14 @@ void IntroPage::paintEvent(QPaintEvent*) {
     QFont psalm = pixelFont(QStringLiteral("Times New Roman"), 17, false, true);
     psalm.setCapitalization(QFont::SmallCaps);
     psalm.setLetterSpacing(QFont::PercentageSpacing, 104);
-    centred(QStringLiteral("As for man, his days are as grass: as a flower of the field,"), psalm,
-            navy(), 132);
-    centred(QStringLiteral("so he flourisheth.  Psalm 103:15"), psalm, navy(), 156);
+    //: Psalm 103:15, first line; use the verse as the language's usual Bible gives it.
+    centred(tr("As for man, his days are as grass: as a flower of the field,"), psalm, navy(), 132);
+    //: Psalm 103:15, second line, with the verse's reference.
+    centred(tr("so he flourisheth.  Psalm 103:15"), psalm, navy(), 156);
 
     const QFont plain = pixelFont(QStringLiteral("Arial"), 16);
-    centred(QStringLiteral("How much time and money have you spent in your lifetime?"), plain,
-            Qt::black, 214);
-    centred(QStringLiteral("This program will help you find that out."), plain, Qt::black, 238);
+    centred(question(), plain, Qt::black, 214);
+    centred(promise(), plain, Qt::black, 238);
 
     centred(creditLine(), pixelFont(QStringLiteral("Arial"), 12, true), navy(), height() - 28);
 }

@@ -12,6 +12,11 @@ public:
 
 protected:
     void paintEvent(QPaintEvent* event) override;
+
+private:
+    // The two lines about the program, drawn and also given to screen readers.
+    static QString question();
+    static QString promise();
 };
 
 }  // namespace lt

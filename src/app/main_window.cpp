@@ -91,10 +91,13 @@ TfrmMain::TfrmMain(const QString& settingsFile, QWidget* parent)
     connect(results_, &ResultsPage::lookAheadClicked, this, &TfrmMain::lookAhead);
     connect(results_, &ResultsPage::timelineClicked, this, &TfrmMain::timeline);
 
-    prev_ = new QPushButton(QStringLiteral("<<&Prev"), this);
-    next_ = new QPushButton(QStringLiteral("&Next>>"), this);
-    auto* about = new QPushButton(QStringLiteral("&About"), this);
-    auto* close = new QPushButton(QStringLiteral("Close"), this);
+    //: The wizard's button back to the previous page.
+    prev_ = new QPushButton(tr("<<&Prev"), this);
+    //: The wizard's button on to the next page.
+    next_ = new QPushButton(tr("&Next>>"), this);
+    auto* about = new QPushButton(tr("&About"), this);
+    //: Saves everything and ends the program.
+    auto* close = new QPushButton(tr("Close"), this);
     int x = 623 - 16 - 4 * 75 - 3 * 8;
     for (QPushButton* b : {prev_, next_, about, close}) {
         b->setGeometry(x, 382, 75, 25);
@@ -115,13 +118,13 @@ TfrmMain::TfrmMain(const QString& settingsFile, QWidget* parent)
         const char* text;
         const char* name;
         SortKey key;
-    } sorts[] = {{"Sort by activity", "ActivitySort", SortKey::Activity},
-                 {"Sort by start date", "StartDate1", SortKey::StartDate},
-                 {"Sort by total", "Total1", SortKey::Total}};
+    } sorts[] = {{QT_TR_NOOP("Sort by activity"), "ActivitySort", SortKey::Activity},
+                 {QT_TR_NOOP("Sort by start date"), "StartDate1", SortKey::StartDate},
+                 {QT_TR_NOOP("Sort by total"), "Total1", SortKey::Total}};
     for (const auto& s : sorts) {
         const SortKey key = s.key;
         sortMenu_
-            ->addAction(QLatin1String(s.text), this,
+            ->addAction(tr(s.text), this,
                         [this, key] {
                             if (TablePage* page = shownTablePage()) page->sort(key);
                         })
@@ -244,7 +247,7 @@ void TfrmMain::btNextClick() {
     // hand-edited file) is reported and the page still changes: every Next computes all
     // three tables, so staying would keep the user from ever reaching the row to mend it.
     if (p == kBioPage && !checkBioPage()) {
-        showError(QStringLiteral("Your birthdate is mandatory to proceed to the next step."), this);
+        showError(tr("Your birthdate is mandatory to proceed to the next step."), this);
         return;
     }
     // Leaving the Bio page or the last two tables brings every total up to date.
@@ -274,8 +277,9 @@ void TfrmMain::ShowBirthDate() {
 void TfrmMain::pickBirthDate() {
     guarded(this, [this] {
         QLineEdit* field = bio_->birthDateEdit();
-        const DateTime initial = readAt(QStringLiteral("Your birthdate"),
-                                        [field] { return toDateTime(strToDate(field->text())); });
+        //: Names the field in a message about a text that is no date.
+        const DateTime initial =
+            readAt(tr("Your birthdate"), [field] { return toDateTime(strToDate(field->text())); });
         const DateTime chosen = pickDate(field, initial, dateOfBirth_);
         field->setText(loc::formatDate(dateOf(chosen)));
         field->setFocus();
@@ -347,8 +351,8 @@ void TfrmMain::previewReport() {
 }
 
 void TfrmMain::saveReportPdf() {
-    const QString path = askExportPath(this, QStringLiteral("Save report as PDF"), reportFileName(),
-                                       {{QStringLiteral("PDF files"), QStringLiteral("pdf")}});
+    const QString path = askExportPath(this, tr("Save report as PDF"), reportFileName(),
+                                       {{tr("PDF files"), QStringLiteral("pdf")}});
     if (path.isEmpty()) return;
     if (Outputs* out = outputsOrError(this))
         out->saveReportPdf(path, reportInput(), {reportPaper(systemPaperSources()), now()}, this);
@@ -359,9 +363,8 @@ void TfrmMain::exportTablesCsv() {
         // Built first: a row that does not convert is reported before a file is asked for.
         const QByteArray csv =
             tablesCsv(activityTables(), hoursLived_, bio_->income(), nowDateTime());
-        const QString path =
-            askExportPath(this, QStringLiteral("Export tables as CSV"), tablesFileName(),
-                          {{QStringLiteral("CSV files"), QStringLiteral("csv")}});
+        const QString path = askExportPath(this, tr("Export tables as CSV"), tablesFileName(),
+                                           {{tr("CSV files"), QStringLiteral("csv")}});
         if (!path.isEmpty()) saveFileBytes(path, csv, this);
     });
 }

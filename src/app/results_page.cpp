@@ -17,7 +17,7 @@ ResultsPage::ResultsPage(const QBrush& background, QWidget* parent)
 void ResultsPage::ensureBuilt() {
     if (ageLabel_) return;
     tile(this, background_);
-    pageHeading(QStringLiteral("Results"), this)->move(16, 16);
+    pageHeading(tr("Results"), this)->move(16, 16);
     const QFont lineFont = pixelFont(QStringLiteral("Arial"), 15, true);
     ageLabel_ = new QLabel(age_, this);
     ageLabel_->setObjectName(QStringLiteral("Label10"));
@@ -35,12 +35,12 @@ void ResultsPage::ensureBuilt() {
         const char* text;
         const char* name;
         void (ResultsPage::*clicked)();
-    } outputs[] = {{"P&rint report", "btReport", &ResultsPage::reportClicked},
-                   {"Pre&view report", "btPreview", &ResultsPage::previewClicked},
-                   {"Save report as P&DF...", "btPdf", &ResultsPage::pdfClicked},
-                   {"Export tables as &CSV...", "btCsv", &ResultsPage::csvClicked}};
+    } outputs[] = {{QT_TR_NOOP("P&rint report"), "btReport", &ResultsPage::reportClicked},
+                   {QT_TR_NOOP("Pre&view report"), "btPreview", &ResultsPage::previewClicked},
+                   {QT_TR_NOOP("Save report as P&DF..."), "btPdf", &ResultsPage::pdfClicked},
+                   {QT_TR_NOOP("Export tables as &CSV..."), "btCsv", &ResultsPage::csvClicked}};
     for (int i = 0; i < 4; ++i) {
-        auto* b = new QPushButton(QLatin1String(outputs[i].text), this);
+        auto* b = new QPushButton(tr(outputs[i].text), this);
         b->setObjectName(QLatin1String(outputs[i].name));
         b->setGeometry(i % 2 == 0 ? 115 : 305, i < 2 ? 132 : 166, 170, 28);
         connect(b, &QPushButton::clicked, this, outputs[i].clicked);
@@ -49,8 +49,9 @@ void ResultsPage::ensureBuilt() {
             const QKeySequence print(QKeySequence::Print);
             auto* shortcut = new QShortcut(print, this);
             connect(shortcut, &QShortcut::activated, this, &ResultsPage::reportClicked);
-            b->setToolTip(QStringLiteral("Print the report (%1)")
-                              .arg(print.toString(QKeySequence::NativeText)));
+            //: %1 is the key that prints, as the desktop writes it (Ctrl+P).
+            b->setToolTip(
+                tr("Print the report (%1)").arg(print.toString(QKeySequence::NativeText)));
         }
     }
 
@@ -67,12 +68,12 @@ void ResultsPage::ensureBuilt() {
     }
 
     // Beside the chart buttons' box: it looks ahead from the same tables.
-    auto* lookAhead = new QPushButton(QStringLiteral("&Look ahead..."), this);
+    auto* lookAhead = new QPushButton(tr("&Look ahead..."), this);
     lookAhead->setObjectName(QStringLiteral("btLookAhead"));
     lookAhead->setGeometry(455, 264, 125, 28);
     connect(lookAhead, &QPushButton::clicked, this, &ResultsPage::lookAheadClicked);
     // Under it: the same tables over the whole life.
-    auto* timeline = new QPushButton(QStringLiteral("T&imeline"), this);
+    auto* timeline = new QPushButton(tr("T&imeline"), this);
     timeline->setObjectName(QStringLiteral("btTimeline"));
     timeline->setGeometry(455, 296, 125, 28);
     connect(timeline, &QPushButton::clicked, this, &ResultsPage::timelineClicked);

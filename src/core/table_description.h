@@ -20,6 +20,7 @@ enum class AmountKind {
 struct TableDescription {
     TableKind kind;
     AmountKind amount;
+    // The page's texts, in English; shown through the "Tables" translation context.
     const char* pageHeading;
     const char* accessibleName;  // no label sits beside the table
     const char* note;            // under the table; nullptr for none
@@ -35,7 +36,7 @@ struct TableDescription {
     std::array<const char*, 5> buttonNames;
     // The Results page's button that charts the table, and the chart's title words.
     const char* chartButtonName;
-    const char* chartButtonCaption;  // with its access key
+    const char* chartButtonCaption;  // with its access key; "Tables" context too
     const char* chartTitleWords;
     bool chartTitleHasCaption;  // the age or income line follows the name
     // The table's name in files, on the command line and in messages: "hours".

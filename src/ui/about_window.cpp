@@ -120,7 +120,7 @@ void ScrollingLine::hideEvent(QHideEvent* event) {
 
 TfrmAbout::TfrmAbout(QWidget* owner) : QDialog(owner) {
     setObjectName(QStringLiteral("TfrmAbout"));
-    setWindowTitle(QStringLiteral("About Lifetally"));
+    setWindowTitle(tr("About Lifetally"));
     setFixedSize(kWidth, kHeight);
     QFont f = QApplication::font();
     f.setPixelSize(13);
@@ -142,10 +142,10 @@ TfrmAbout::TfrmAbout(QWidget* owner) : QDialog(owner) {
     const int lineWidth = panelWidth - 2 * inner;
     const Qt::Alignment centred = Qt::AlignHCenter | Qt::AlignVCenter;
 
-    ProductName = makeLabel(Panel1, "ProductName", QStringLiteral("Lifetally version 1.1"),
+    ProductName = makeLabel(Panel1, "ProductName", tr("Lifetally version %1").arg(programVersion()),
                             QRect(inner, 14, lineWidth, 20), centred);
-    Label4 = makeLabel(Panel1, "Label4", QStringLiteral("Compliments of:"),
-                       QRect(inner, 44, lineWidth, 18), centred, navy());
+    Label4 = makeLabel(Panel1, "Label4", tr("Compliments of:"), QRect(inner, 44, lineWidth, 18),
+                       centred, navy());
     // The maker's address reads as a block: lines aligned left, the block centred.
     const QStringList address{makerName(), kAddress1, kAddress2};
     QFont bold = font();
@@ -162,24 +162,26 @@ TfrmAbout::TfrmAbout(QWidget* owner) : QDialog(owner) {
     Label3 =
         makeLabel(Panel1, "Label3", address[2], QRect(blockLeft, 102, blockWidth + 4, 18), left);
     Label7 = makeLabel(Panel1, "Label7",
-                       QStringLiteral("Look for more programs from ") + makerName() +
-                           QStringLiteral(" and news of Lifetally on our home page:"),
+                       //: %1 is the maker's name.
+                       tr("Look for more programs from %1 and news of Lifetally on our home page:")
+                           .arg(makerName()),
                        QRect(inner, 130, lineWidth, 50), left, navy());
     Label7->setWordWrap(true);
     Label5 =
         makeLabel(Panel1, "Label5", makerWebAddress(), QRect(inner, 188, lineWidth, 18), centred);
 
-    OKButton = new QPushButton(QStringLiteral("&OK"), this);
+    OKButton = new QPushButton(tr("&OK"), this);
     OKButton->setObjectName(QStringLiteral("OKButton"));
     OKButton->setGeometry(60, 256, 120, 27);
     OKButton->setDefault(true);
     connect(OKButton, &QPushButton::clicked, this, &QDialog::accept);
 
-    btWeb = new QPushButton(QStringLiteral("Tallyhouse &home page"), this);
+    //: Tallyhouse is the maker's name.
+    btWeb = new QPushButton(tr("Tallyhouse &home page"), this);
     btWeb->setObjectName(QStringLiteral("btWeb"));
     btWeb->setGeometry(200, 256, 160, 27);
-    const QString hint = QStringLiteral("Open the ") + makerName() +
-                         QStringLiteral(" home page in your web browser");
+    //: %1 is the maker's name.
+    const QString hint = tr("Open the %1 home page in your web browser").arg(makerName());
     btWeb->setToolTip(hint);
     btWeb->setAccessibleDescription(hint);
     btWeb->setAutoDefault(false);
@@ -188,8 +190,9 @@ TfrmAbout::TfrmAbout(QWidget* owner) : QDialog(owner) {
     connect(btWeb, &QPushButton::clicked, this, &QDialog::accept);
 
     EsScrollingMarquee1 = new ScrollingLine(
-        QStringLiteral("Visit the ") + makerName() + QStringLiteral(" home page at ") +
-            makerWebAddress() + QStringLiteral(" for more programs and the latest news"),
+        //: %1 is the maker's name, %2 its web address.
+        tr("Visit the %1 home page at %2 for more programs and the latest news")
+            .arg(makerName(), makerWebAddress()),
         this);
     EsScrollingMarquee1->setObjectName(QStringLiteral("EsScrollingMarquee1"));
     EsScrollingMarquee1->setGeometry(0, kHeight - kMarqueeHeight, kWidth, kMarqueeHeight);
@@ -205,7 +208,8 @@ void TfrmAbout::btWebClick() {
     // The desktop's own way to an address: its web browser, and no file left behind.
     const QString address = makerWebAddress();
     if (!openWebAddress(QUrl(address)))
-        showError(QStringLiteral("Couldn't open web browser for home page ") + address, this);
+        //: %1 is the web address.
+        showError(tr("Couldn't open web browser for home page %1").arg(address), this);
 }
 
 void showAboutBox(QWidget* owner) {

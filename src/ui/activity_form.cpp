@@ -115,33 +115,27 @@ ActivityForm::ActivityForm(QWidget* owner, DateTime dateOfBirth, const QString& 
       birthDateText_(birthDateText),
       indefiniteFirst_(layout.indefiniteFirst) {
     applyDesignedPalette(this);
-    setWindowTitle(layout.caption);
     setFont(sansFont(13));
     setFixedSize(layout.size);
 
     edName = new QLineEdit(this);
     edName->setGeometry(184, 10, 249, 24);
     edName->setMaxLength(30);
-    Label1 = placeLabel(this, QStringLiteral("Description of activity"), 16, 12, edName);
+    Label1 = placeLabel(this, tr("Description of activity"), 16, 12, edName);
 
     edDate = new QLineEdit(this);
     edDate->setGeometry(184, layout.startTop, 121, 24);
-    Label6 = placeLabel(this, QStringLiteral("Starting date of activity:"), 16, layout.startTop + 2,
-                        edDate);
+    Label6 = placeLabel(this, tr("Starting date of activity:"), 16, layout.startTop + 2, edDate);
     startCalendar_ = calendarButton(this, 308, layout.startTop);
     startWording_ = wordingLabel(this, 184, layout.startWordingTop);
 
     Panel1 = new QFrame(this);
     Panel1->setFrameStyle(QFrame::Panel | QFrame::Raised);
     Panel1->setGeometry(184, layout.panelTop, 249, layout.panelHeight);
-    Panel1->setAccessibleName(QStringLiteral("Ending date of activity"));
+    Panel1->setAccessibleName(endDatePlace());
     // Made in tab order, so that the panel's own order of children matches it.
-    const auto indefinite = [this] {
-        rbNow = radioButton(Panel1, QStringLiteral("&Indefinite"), 126, 9);
-    };
-    const auto specific = [this] {
-        rbSpecific = radioButton(Panel1, QStringLiteral("&Specific date"), 8, 9);
-    };
+    const auto indefinite = [this] { rbNow = radioButton(Panel1, tr("&Indefinite"), 126, 9); };
+    const auto specific = [this] { rbSpecific = radioButton(Panel1, tr("&Specific date"), 8, 9); };
     if (indefiniteFirst_) {
         indefinite();
         specific();
@@ -156,13 +150,12 @@ ActivityForm::ActivityForm(QWidget* owner, DateTime dateOfBirth, const QString& 
     btEnd = calendarButton(Panel1, 131, 38);
     btEnd->setEnabled(false);
     endWording_ = wordingLabel(Panel1, 8, 72);
-    Label2 = placeLabel(this, QStringLiteral("Ending date of activity:"), 16, layout.endCaptionTop,
-                        edEndDate);
+    Label2 = placeLabel(this, tr("Ending date of activity:"), 16, layout.endCaptionTop, edEndDate);
 
-    btOK = new QPushButton(QStringLiteral("&OK"), this);
+    btOK = new QPushButton(tr("&OK"), this);
     btOK->setGeometry(layout.ok.x(), layout.ok.y(), 75, 25);
     btOK->setDefault(true);
-    btCancel = new QPushButton(QStringLiteral("&Cancel"), this);
+    btCancel = new QPushButton(tr("&Cancel"), this);
     btCancel->setGeometry(layout.ok.x() + 88, layout.ok.y(), 75, 25);
     for (QPushButton* b : {btOK, btCancel}) {
         b->setFont(sansFont(11));
@@ -191,6 +184,12 @@ ActivityForm::ActivityForm(QWidget* owner, DateTime dateOfBirth, const QString& 
     connect(rbSpecific, &QRadioButton::toggled, this, &ActivityForm::rbSpecificClick);
     connect(btOK, &QPushButton::clicked, this, &ActivityForm::btOKClick);
     connect(btCancel, &QPushButton::clicked, this, &QDialog::reject);
+}
+
+QString ActivityForm::endDatePlace() {
+    //: Names the ending-date panel for screen readers, and the field in a message about a
+    //: text that is no date.
+    return tr("Ending date of activity");
 }
 
 void ActivityForm::chainTabs(std::initializer_list<QWidget*> amount) {
@@ -224,7 +223,8 @@ void ActivityForm::updateEndDateWhen() {
 
 void ActivityForm::pickStartDate() {
     guarded(this, [this] {
-        pickInto(edDate, dateOfBirth_, QStringLiteral("Starting date of activity"));
+        //: Names the field in a message about a text that is no date.
+        pickInto(edDate, dateOfBirth_, tr("Starting date of activity"));
         edDate->setFocus();
         updateDateWhen();
         updateEndDateWhen();
@@ -235,7 +235,7 @@ bool ActivityForm::pickEndDate() {
     bool picked = false;
     guarded(this, [&] {
         if (edEndDate->text() == u"Now") edEndDate->setText(todayText());
-        pickInto(edEndDate, dateOfBirth_, QStringLiteral("Ending date of activity"));
+        pickInto(edEndDate, dateOfBirth_, endDatePlace());
         edEndDate->setFocus();
         lastEndDate = edEndDate->text();
         picked = true;

@@ -60,7 +60,6 @@ bool leftByUser(const QEvent* event);
 
 // Where each dialog puts the parts both build.
 struct FormLayout {
-    QString caption;
     QSize size;
     int startTop;         // the starting date field and its calendar button
     int startWordingTop;  // the wording under the starting date
@@ -130,6 +129,9 @@ private slots:
     void btOKClick();
 
 private:
+    // The ending date's name for screen readers and in messages.
+    static QString endDatePlace();
+
     bool indefiniteFirst_;
     bool shown_ = false;
 };

@@ -1,6 +1,7 @@
 #include "ui/look.h"
 
 #include <QBrush>
+#include <QCoreApplication>
 #include <QIcon>
 #include <QLabel>
 #include <QPalette>
@@ -24,8 +25,10 @@ QToolButton* calendarButton(QWidget* parent, int left, int top) {
     b->setGeometry(left, top, 25, 25);
     b->setIcon(QIcon(pngPixmap(QStringLiteral(":/calendar.png"))));
     b->setFocusPolicy(Qt::NoFocus);
-    b->setToolTip(QStringLiteral("Popup calendar"));
-    b->setAccessibleName(QStringLiteral("Popup calendar"));
+    //: The button beside a date field that opens a calendar to pick the date from.
+    const QString hint = QCoreApplication::translate("Calendar", "Popup calendar");
+    b->setToolTip(hint);
+    b->setAccessibleName(hint);
     return b;
 }
 

@@ -25,8 +25,14 @@
 namespace lt {
 namespace {
 const char* const kGridNames[] = {"gridAheadHours", "gridAheadMoney", "gridAheadFreq"};
-const char* const kTabTitles[] = {"&Hours", "&Money", "&Frequency"};
-const char* const kTableNames[] = {"Hours", "Money", "Frequency"};
+// The tabs' titles, then each table's name for screen readers, by tableIndex().
+const char* const kTabTitles[] = {QT_TRANSLATE_NOOP("lt::TfrmLookAhead", "&Hours"),
+                                  QT_TRANSLATE_NOOP("lt::TfrmLookAhead", "&Money"),
+                                  QT_TRANSLATE_NOOP("lt::TfrmLookAhead", "&Frequency")};
+//: %1 is the age looked ahead to.
+const char* const kTableNames[] = {QT_TRANSLATE_NOOP("lt::TfrmLookAhead", "Hours by age %1"),
+                                   QT_TRANSLATE_NOOP("lt::TfrmLookAhead", "Money by age %1"),
+                                   QT_TRANSLATE_NOOP("lt::TfrmLookAhead", "Frequency by age %1")};
 
 // An age box whose arrows stop at the youngest age still ahead; a lower age typed in
 // is refused by the window with a message.
@@ -63,7 +69,7 @@ QTableWidget* lookAheadGrid(QWidget* parent) {
 TfrmLookAhead::TfrmLookAhead(QWidget* owner, LookAheadInput input, int age)
     : QDialog(owner), input_(std::move(input)) {
     applyDesignedPalette(this);
-    setWindowTitle(QStringLiteral("Look ahead"));
+    setWindowTitle(tr("Look ahead"));
     setFont(form::sansFont(13));
     look_ = lookAhead(input_.tables, input_.birth, age, nowDateTime());
 
@@ -73,7 +79,7 @@ TfrmLookAhead::TfrmLookAhead(QWidget* owner, LookAheadInput input, int age)
     numAge->setValue(age);
     // The age counts once typed in full (Enter or leaving the box), not at each digit.
     numAge->setKeyboardTracking(false);
-    lblAge = new QLabel(QStringLiteral("&To age:"), this);
+    lblAge = new QLabel(tr("&To age:"), this);
     lblAge->setObjectName(QStringLiteral("lblAge"));
     lblAge->setBuddy(numAge);
     lblLine = new QLabel(this);
@@ -87,15 +93,16 @@ TfrmLookAhead::TfrmLookAhead(QWidget* owner, LookAheadInput input, int age)
         const int t = tableIndex(desc.kind);
         QTableWidget* g = lookAheadGrid(tabTables);
         g->setObjectName(QLatin1String(kGridNames[t]));
-        tabTables->addTab(g, QLatin1String(kTabTitles[t]));
+        tabTables->addTab(g, tr(kTabTitles[t]));
         grids[size_t(t)] = g;
     }
 
-    btChart = new QPushButton(QStringLiteral("&Chart"), this);
-    btCsv = new QPushButton(QStringLiteral("&Export as CSV..."), this);
-    btTimeline = new QPushButton(QStringLiteral("T&imeline"), this);
+    btChart = new QPushButton(tr("&Chart"), this);
+    btCsv = new QPushButton(tr("&Export as CSV..."), this);
+    btTimeline = new QPushButton(tr("T&imeline"), this);
     btTimeline->setObjectName(QStringLiteral("btTimeline"));
-    btClose = new QPushButton(QStringLiteral("Close"), this);
+    //: Closes the window.
+    btClose = new QPushButton(tr("Close"), this);
     btChart->setObjectName(QStringLiteral("btChart"));
     btCsv->setObjectName(QStringLiteral("btCsv"));
     btClose->setObjectName(QStringLiteral("btClose"));
@@ -176,9 +183,7 @@ void TfrmLookAhead::showLook() {
         }
         g->resizeColumnsToContents();
         g->horizontalHeader()->setSectionResizeMode(0, QHeaderView::Stretch);
-        g->setAccessibleName(
-            QStringLiteral("%1 by age %2")
-                .arg(QLatin1String(kTableNames[t]), loc::formatNumber(look_.age, 0)));
+        g->setAccessibleName(tr(kTableNames[t]).arg(loc::formatNumber(look_.age, 0)));
     }
     btChart->setEnabled(!look_.tables[size_t(tableIndex(TableKind::Hours))].empty());
 }
@@ -197,9 +202,8 @@ void TfrmLookAhead::btChartClick() {
 void TfrmLookAhead::btCsvClick() {
     if (!takeTypedAge()) return;
     const QByteArray csv = lookAheadCsv(look_);
-    const QString path =
-        askExportPath(this, QStringLiteral("Export look ahead as CSV"), lookAheadFileName(),
-                      {{QStringLiteral("CSV files"), QStringLiteral("csv")}});
+    const QString path = askExportPath(this, tr("Export look ahead as CSV"), lookAheadFileName(),
+                                       {{tr("CSV files"), QStringLiteral("csv")}});
     if (!path.isEmpty()) saveFileBytes(path, csv, this);
 }
 

@@ -68,7 +68,8 @@ bool MaskedNumberField::typedOutOfRange() const {
 bool MaskedNumberField::acceptTyped() {
     if (typedOutOfRange()) {
         const QString msg =
-            QStringLiteral("%1 is not a valid value. It must be between %2 and %3.")
+            //: %1 is what was typed, %2 and %3 the smallest and the largest value allowed.
+            tr("%1 is not a valid value. It must be between %2 and %3.")
                 .arg(lineEdit()->text(), textFromValue(minimum()), textFromValue(maximum()));
         // Put back before the box opens: the focus the box takes finds nothing to refuse.
         lineEdit()->setText(textFromValue(value()));

@@ -23,14 +23,17 @@ void box(QWidget* parent, QMessageBox::Icon icon, const QString& title, const QS
 MessageSeams realSeams() {
     MessageSeams s;
     s.error = [](QWidget* p, const QString& m) {
-        box(p, QMessageBox::Critical, QStringLiteral("Error"), m);
+        //: The title of the box that reports something the user must put right.
+        box(p, QMessageBox::Critical, QCoreApplication::translate("MessageBox", "Error"), m);
     };
     s.quietError = s.error;
     s.defaultReport = [](QWidget* p, const QString& m) {
         box(p, QMessageBox::Critical, QStringLiteral("Lifetally"), m);
     };
     s.confirm = [](QWidget* p, const QString& m) {
-        return runBox(p, QMessageBox::Question, QStringLiteral("Confirm"), m,
+        return runBox(p, QMessageBox::Question,
+                      //: The title of a Yes/No question box.
+                      QCoreApplication::translate("MessageBox", "Confirm"), m,
                       QMessageBox::Yes | QMessageBox::No, QMessageBox::Yes) == QMessageBox::Yes;
     };
     s.execDialog = [](QDialog& d) { return d.exec(); };

@@ -15,7 +15,6 @@ const QString moneyMask = amountMask(AmountKind::Money);
 const QString numberMask = amountMask(AmountKind::Count);
 
 const form::FormLayout moneyForm{
-    .caption = QStringLiteral("Activity "),
     .size = {441, 311},
     .startTop = 107,
     .startWordingTop = 136,
@@ -29,22 +28,25 @@ const form::FormLayout moneyForm{
 
 TfrmMoney::TfrmMoney(QWidget* owner, DateTime dateOfBirth, const QString& birthDateText)
     : ActivityForm(owner, dateOfBirth, birthDateText, moneyForm) {
+    //: The title of the dialog that edits a row of the money or the frequency table.
+    setWindowTitle(tr("Activity "));
     SpeedButton1 = startCalendar_;
     Label4 = startWording_;
     Label7 = endWording_;
 
     cbWhen = new QComboBox(this);
-    cbWhen->addItems({QStringLiteral("Day"), QStringLiteral("Week"), QStringLiteral("Month"),
-                      QStringLiteral("Year"), QStringLiteral("Once only")});
+    // In the order of the periods the settings file stores; the row is written by index.
+    cbWhen->addItems({tr("Day", "per day"), tr("Week", "per week"), tr("Month", "per month"),
+                      tr("Year", "per year"), tr("Once only")});
     cbWhen->setGeometry(184, 65, 124, 24);
-    Label5 = form::placeLabel(this, QStringLiteral("Amount of money spent per:"), 16, 66, cbWhen);
+    Label5 = form::placeLabel(this, amountCaption(), 16, 66, cbWhen);
 
     numMoney = new MaskedNumberField(this);
     numMoney->setPictureMask(moneyMask);
     numMoney->setRange(0, 9999999);
     numMoney->setSingleStep(1);
     numMoney->setGeometry(325, 66, 90, 24);
-    Label3 = form::placeLabel(this, QStringLiteral("Money"), 325, 44, numMoney);
+    Label3 = form::placeLabel(this, amountHeading(), 325, 44, numMoney);
     amountField_ = numMoney;
 
     form::nameControls({{cbWhen, "cbWhen"},
@@ -76,16 +78,24 @@ void TfrmMoney::FormShow() {
     const bool specific = rbSpecific->isChecked();
     edEndDate->setEnabled(specific);
     btEnd->setEnabled(specific);
-    Label5->setText(moneyMode ? QStringLiteral("Amount of money spent per:")
-                              : QStringLiteral("Frequency performed per:"));
+    Label5->setText(amountCaption());
     Label5->adjustSize();
-    Label3->setText(moneyMode ? QStringLiteral("Money") : QStringLiteral("Number"));
+    Label3->setText(amountHeading());
     Label3->adjustSize();
     numMoney->setPictureMask(moneyMode ? moneyMask : numberMask);
     if (amount) numMoney->setValue(*amount);
     edName->setFocus();
     updateDateWhen();
     updateEndDateWhen();
+}
+
+QString TfrmMoney::amountCaption() const {
+    return moneyMode ? tr("Amount of money spent per:") : tr("Frequency performed per:");
+}
+
+QString TfrmMoney::amountHeading() const {
+    //: Above the amount field: an amount of money, or a number of times.
+    return moneyMode ? tr("Money") : tr("Number");
 }
 
 void TfrmMoney::edDateExit() { updateDateWhen(); }

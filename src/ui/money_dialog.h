@@ -49,6 +49,9 @@ private slots:
 
 private:
     CheckResult qKosher() const override;
+    // The amount's caption and heading for the money or the frequency form.
+    QString amountCaption() const;
+    QString amountHeading() const;
 };
 
 }  // namespace lt

@@ -49,7 +49,8 @@ ProgramHost& programHost() {
 }
 
 QString versionText(const QJsonValue& version, const QJsonValue& build) {
-    return QStringLiteral("Lifetally %1 (build %2)")
+    //: %1 is a version number such as 1.1, %2 a build's mark.
+    return QCoreApplication::translate("Outputs", "Lifetally %1 (build %2)")
         .arg(version.toString(QStringLiteral("?")), build.toString(QStringLiteral("?")));
 }
 }  // namespace
@@ -74,7 +75,9 @@ QString outputsMismatch(const QJsonObject& metaData) {
         version.toString() == QLatin1String(LT_VERSION) &&
         build.toString() == QLatin1String(LT_OUTPUTS_BUILD))
         return {};
-    return QStringLiteral("It is the library of %1, and this program is %2.")
+    //: Why the charts and printing library was refused: %1 and %2 read "Lifetally 1.1 (build ...)".
+    return QCoreApplication::translate("Outputs",
+                                       "It is the library of %1, and this program is %2.")
         .arg(versionText(version, build),
              versionText(QLatin1String(LT_VERSION), QLatin1String(LT_OUTPUTS_BUILD)));
 }
@@ -94,7 +97,7 @@ Outputs* outputs(QString* why) {
     }
     QString reason;
     if (!QFileInfo::exists(path)) {
-        reason = QStringLiteral("No such file.");
+        reason = QCoreApplication::translate("Outputs", "No such file.");
     } else {
         QPluginLoader loader(path);
         // The versions are read from the file before any of its code runs.
@@ -111,7 +114,9 @@ Outputs* outputs(QString* why) {
         }
     }
     if (!loaded && why)
-        *why = QStringLiteral("Cannot load %1: %2").arg(QDir::toNativeSeparators(path), reason);
+        //: %1 is the library's file, %2 the reason.
+        *why = QCoreApplication::translate("Outputs", "Cannot load %1: %2")
+                   .arg(QDir::toNativeSeparators(path), reason);
     return loaded;
 }
 

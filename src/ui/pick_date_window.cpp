@@ -3,6 +3,7 @@
 #include <QAbstractItemView>
 #include <QApplication>
 #include <QCalendarWidget>
+#include <QCoreApplication>
 #include <QElapsedTimer>
 #include <QFrame>
 #include <QGridLayout>
@@ -56,7 +57,9 @@ private:
         b->setArrowType(up ? Qt::UpArrow : Qt::DownArrow);
         b->setToolTip(hint);
         b->setAccessibleName(hint);
-        b->setAccessibleDescription(up ? QStringLiteral("Up") : QStringLiteral("Down"));
+        //: Which of the two arrow buttons, for screen readers.
+        b->setAccessibleDescription(up ? QCoreApplication::translate("Calendar", "Up")
+                                       : QCoreApplication::translate("Calendar", "Down"));
         b->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Expanding);
         b->setAutoRepeat(true);
         b->setAutoRepeatDelay(spinnerRepeatDelay);
@@ -173,7 +176,7 @@ QPushButton* makeButton(QWidget* parent, const QString& name, const QString& tex
 TfrmPickDate::TfrmPickDate(DateTime birth, QWidget* parent)
     : QDialog(parent, Qt::Dialog | Qt::FramelessWindowHint), m_birth(birth) {
     setObjectName(QStringLiteral("frmPickDate"));
-    setWindowTitle(QStringLiteral("Calendar"));
+    setWindowTitle(tr("Calendar"));
     setModal(true);
     applyDesignedPalette(this);
     m_lifeLine = lifeLineShown(birth, nowDateTime());
@@ -204,7 +207,7 @@ void TfrmPickDate::buildControls() {
     Calendar->setFirstDayOfWeek(loc::dateLocale().firstDayOfWeek());
     Calendar->setDateRange(pickerFirstDate(), pickerLastDate());
     Calendar->setFixedSize(353, 190);
-    Calendar->setAccessibleName(QStringLiteral("Calendar"));
+    Calendar->setAccessibleName(tr("Calendar"));
     // The table of days inside takes the focus, so it is what a screen reader names.
     if (QWidget* days = Calendar->focusProxy()) days->setAccessibleName(Calendar->accessibleName());
     // The heading row is black on the button face, weekends included.
@@ -222,11 +225,11 @@ void TfrmPickDate::buildControls() {
     monthYear->setSpacing(0);
     pnlMonth = makePanel(pnlInner, QStringLiteral("pnlMonth"));
     MonthSpinner = new UpDownSpinner(
-        QStringLiteral("MonthSpinner"), QStringLiteral("Change the displayed month"),
+        QStringLiteral("MonthSpinner"), tr("Change the displayed month"),
         [this](bool up) { MonthSpinnerClick(up); }, pnlInner);
     pnlYear = makePanel(pnlInner, QStringLiteral("pnlYear"));
     YearSpinner = new UpDownSpinner(
-        QStringLiteral("YearSpinner"), QStringLiteral("Change the displayed year"),
+        QStringLiteral("YearSpinner"), tr("Change the displayed year"),
         [this](bool up) { YearSpinnerClick(up); }, pnlInner);
     monthYear->addWidget(pnlMonth, 3);
     monthYear->addWidget(MonthSpinner);
@@ -248,15 +251,11 @@ void TfrmPickDate::buildControls() {
 
     auto* buttons = new QHBoxLayout;
     buttons->setSpacing(4);
-    SpeedButton1 =
-        makeButton(pnlInner, QStringLiteral("SpeedButton1"), QStringLiteral("Date of &birth"),
-                   QStringLiteral("Go to your birthdate"));
-    sbNow = makeButton(pnlInner, QStringLiteral("sbNow"), QStringLiteral("&Today"),
-                       QStringLiteral("Go to today"));
-    btnOk = makeButton(pnlInner, QStringLiteral("btnOk"), QStringLiteral("&OK"),
-                       QStringLiteral("Select date"));
-    btnCancel = makeButton(pnlInner, QStringLiteral("btnCancel"), QStringLiteral("&Cancel"),
-                           QStringLiteral("Cancel"));
+    SpeedButton1 = makeButton(pnlInner, QStringLiteral("SpeedButton1"), tr("Date of &birth"),
+                              tr("Go to your birthdate"));
+    sbNow = makeButton(pnlInner, QStringLiteral("sbNow"), tr("&Today"), tr("Go to today"));
+    btnOk = makeButton(pnlInner, QStringLiteral("btnOk"), tr("&OK"), tr("Select date"));
+    btnCancel = makeButton(pnlInner, QStringLiteral("btnCancel"), tr("&Cancel"), tr("Cancel"));
     btnOk->setDefault(true);
     for (QPushButton* b : {SpeedButton1, sbNow, btnOk, btnCancel}) {
         b->setFixedHeight(26);
@@ -274,7 +273,8 @@ void TfrmPickDate::buildControls() {
     TrackBar1->setTickPosition(QSlider::TicksBelow);
     TrackBar1->setTickInterval(5);
     TrackBar1->setPageStep(5);
-    TrackBar1->setAccessibleName(QStringLiteral("Life line"));
+    //: The slider from the date of birth to today.
+    TrackBar1->setAccessibleName(tr("Life line"));
     column->addSpacing(2);
     column->addWidget(TrackBar1);
     connect(TrackBar1, &QSlider::valueChanged, this, &TfrmPickDate::TrackBar1Change);
@@ -287,11 +287,12 @@ void TfrmPickDate::buildControls() {
         const char* name;
         const char* text;
         Qt::Alignment align;
-    } ends[] = {{"lblLifeBirth", "Date of birth", Qt::AlignLeft},
-                {"lblLifeMiddle", "Mid-life", Qt::AlignHCenter},
-                {"lblLifePresent", "Present", Qt::AlignRight}};
+    } ends[] = {{"lblLifeBirth", QT_TR_NOOP("Date of birth"), Qt::AlignLeft},
+                {"lblLifeMiddle", QT_TR_NOOP("Mid-life"), Qt::AlignHCenter},
+                //: The right end of the life line: today.
+                {"lblLifePresent", QT_TR_NOOP("Present"), Qt::AlignRight}};
     for (int i = 0; i < 3; ++i) {
-        auto* label = new QLabel(QString::fromLatin1(ends[i].text), lifeLabels);
+        auto* label = new QLabel(tr(ends[i].text), lifeLabels);
         label->setObjectName(QString::fromLatin1(ends[i].name));
         labels->addWidget(label, 0, i, ends[i].align | Qt::AlignVCenter);
         labels->setColumnStretch(i, 1);

@@ -1,5 +1,6 @@
 #include "ui/save_dialog.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
 #include <QStandardPaths>
@@ -49,7 +50,8 @@ QString askExportPath(QWidget* parent, const QString& caption, const QString& su
         path += u'.' + settings.suffixes.value(filter >= 0 ? filter : chosen);
         // The dialog asked about replacing the name as typed, not this one.
         if (QFileInfo::exists(path) &&
-            !confirmYesNo(QStringLiteral("%1 already exists.\nDo you want to replace it?")
+            !confirmYesNo(QCoreApplication::translate(
+                              "SaveDialog", "%1 already exists.\nDo you want to replace it?")
                               .arg(QDir::toNativeSeparators(path)),
                           parent))
             return QString();

@@ -1,5 +1,6 @@
 #include "ui/settings_keeper.h"
 
+#include <QCoreApplication>
 #include <QFileInfo>
 
 #include "core/export_file.h"
@@ -32,14 +33,16 @@ bool SettingsKeeper::write(const StoredSettings& s, QWidget* parent) {
     const QString shown = QFileInfo(path_).absoluteFilePath();
     const bool unreadable = !readError_.isEmpty();
     if (unreadable) {
-        if (!confirmYesNo(QStringLiteral("Lifetally could not read %1 when it started. "
-                                         "Overwrite it?")
-                              .arg(shown),
-                          parent))
+        if (!confirmYesNo(
+                QCoreApplication::translate(
+                    "Settings", "Lifetally could not read %1 when it started. Overwrite it?")
+                    .arg(shown),
+                parent))
             return false;
     } else if (fileStamp(path_) != readStamp_ &&
-               !confirmYesNo(QStringLiteral("%1 was changed by another program since Lifetally "
-                                            "read it. Overwrite it?")
+               !confirmYesNo(QCoreApplication::translate("Settings",
+                                                         "%1 was changed by another program since "
+                                                         "Lifetally read it. Overwrite it?")
                                  .arg(shown),
                              parent)) {
         return false;

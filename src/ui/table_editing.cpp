@@ -1,6 +1,7 @@
 #include "ui/table_editing.h"
 
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QLineEdit>
 #include <QRadioButton>
 #include <memory>
@@ -47,7 +48,8 @@ QString endText(const Activity& a) { return a.untilToday ? QStringLiteral("Now")
 
 bool refuseFull(ActivityGrid* grid, int r, QWidget* owner) {
     if (r != -1) return false;
-    showError(QStringLiteral("Maximum number of rows reached"), owner ? owner : grid);
+    showError(QCoreApplication::translate("Table", "Maximum number of rows reached"),
+              owner ? owner : grid);
     return true;
 }
 
@@ -75,7 +77,8 @@ int addHoursRow(ActivityGrid* grid, const EditContext& ctx) {
 
 int editHoursRow(ActivityGrid* grid, const EditContext& ctx) {
     const int r = grid->selectedRow();
-    if (refuseBlank(grid, r, QStringLiteral("Nothing to edit"), ctx.owner)) return -1;
+    if (refuseBlank(grid, r, QCoreApplication::translate("Table", "Nothing to edit"), ctx.owner))
+        return -1;
     const Activity& a = grid->activity(r);
     // A time that does not read (hand-edited file) opens nothing.
     a.amountValue();
@@ -119,7 +122,8 @@ int addMoneyRow(ActivityGrid* grid, bool moneyMode, const EditContext& ctx) {
 
 int editMoneyRow(ActivityGrid* grid, bool moneyMode, const EditContext& ctx) {
     const int r = grid->selectedRow();
-    if (refuseBlank(grid, r, QStringLiteral("Nothing to edit"), ctx.owner)) return -1;
+    if (refuseBlank(grid, r, QCoreApplication::translate("Table", "Nothing to edit"), ctx.owner))
+        return -1;
     auto d = std::make_unique<TfrmMoney>(ctx.owner, ctx.dateOfBirth, ctx.birthDateText);
     const Activity& a = grid->activity(r);
     d->edName->setText(a.name);
@@ -134,9 +138,12 @@ int editMoneyRow(ActivityGrid* grid, bool moneyMode, const EditContext& ctx) {
 
 void deleteSelectedRow(ActivityGrid* grid, QWidget* owner) {
     const int r = grid->selectedRow();
-    if (refuseBlank(grid, r, QStringLiteral("Nothing to delete"), owner)) return;
-    if (!confirmYesNo(QStringLiteral("Really delete %1?").arg(grid->activity(r).name),
-                      owner ? owner : grid))
+    if (refuseBlank(grid, r, QCoreApplication::translate("Table", "Nothing to delete"), owner))
+        return;
+    if (!confirmYesNo(
+            //: %1 is the activity's name as the user typed it.
+            QCoreApplication::translate("Table", "Really delete %1?").arg(grid->activity(r).name),
+            owner ? owner : grid))
         return;
     // The following rows move up with their totals; the last one is emptied.
     ActivityTable rows = grid->activities();
@@ -147,7 +154,9 @@ void deleteSelectedRow(ActivityGrid* grid, QWidget* owner) {
 }
 
 void clearTable(ActivityGrid* grid, QWidget* owner) {
-    if (!confirmYesNo(QStringLiteral("Really clear out the table?"), owner ? owner : grid)) return;
+    if (!confirmYesNo(QCoreApplication::translate("Table", "Really clear out the table?"),
+                      owner ? owner : grid))
+        return;
     grid->setActivities(emptyActivities(grid->activity(1).kind));
 }
 

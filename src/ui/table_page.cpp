@@ -20,17 +20,17 @@ void TablePage::ensureBuilt() {
     if (grid_) return;
     const TableDescription& desc = desc_;
     tile(this, background_);
-    pageHeading(QLatin1String(desc.pageHeading), this)->move(8, 12);
+    pageHeading(QCoreApplication::translate("Tables", desc.pageHeading), this)->move(8, 12);
 
     grid_ = new ActivityGrid(desc.kind, this);
     grid_->setObjectName(QLatin1String(desc.gridName));
     grid_->setGeometry(8, 49, 577, 263);
-    grid_->setAccessibleName(QLatin1String(desc.accessibleName));
+    grid_->setAccessibleName(QCoreApplication::translate("Tables", desc.accessibleName));
     // Tab leaves the table for its buttons; the arrow keys move between rows.
     grid_->setTabKeyNavigation(false);
     grid_->setFont(pixelFont(QStringLiteral("Times New Roman"), 13));
     grid_->horizontalHeader()->setFont(pixelFont(QStringLiteral("Times New Roman"), 13));
-    grid_->setToolTip(QStringLiteral("Double click to edit"));
+    grid_->setToolTip(tr("Double click to edit"));
     grid_->setRightAligned(desc.rightAligned);
     for (int c = 0; c < kTableCols; ++c) grid_->setColumnWidth(c, designedColumnWidth(c));
     grid_->setActivities(pending_);
@@ -41,34 +41,40 @@ void TablePage::ensureBuilt() {
     // Delete also answer the keys a table answers on the desktop.
     const struct {
         const char* caption;
-        const char* tip;
+        const char* tip;  // one with keys names the first as %1, as the desktop writes it
         QList<QKeySequence> keys;
         Handler handler;
     } buttons[] = {
-        {"&Sort", "Sort the table", {}, [this] { emit sortRequested(); }},
-        {"A&dd", "Add a row", {QKeySequence(Qt::Key_Insert)}, [this] { openRow(false); }},
-        {"&Edit",
-         "Edit the selected row",
+        {QT_TR_NOOP("&Sort"), QT_TR_NOOP("Sort the table"), {}, [this] { emit sortRequested(); }},
+        {QT_TR_NOOP("A&dd"),
+         //: %1 is the key that does the same, as the desktop writes it (Ins).
+         QT_TR_NOOP("Add a row (%1)"),
+         {QKeySequence(Qt::Key_Insert)},
+         [this] { openRow(false); }},
+        {QT_TR_NOOP("&Edit"),
+         QT_TR_NOOP("Edit the selected row (%1)"),
          {QKeySequence(Qt::Key_Return), QKeySequence(Qt::Key_Enter)},
          [this] { openRow(true); }},
-        {"De&lete",
-         "Delete the selected row",
+        {QT_TR_NOOP("De&lete"),
+         QT_TR_NOOP("Delete the selected row (%1)"),
          {QKeySequence(QKeySequence::Delete)},
          [this] { deleteSelectedRow(grid_, window()); }},
-        {"&Clear", "Clear the table", {}, [this] { clearTable(grid_, window()); }},
+        {QT_TR_NOOP("&Clear"),
+         QT_TR_NOOP("Clear the table"),
+         {},
+         [this] { clearTable(grid_, window()); }},
     };
     QWidget* previous = grid_;
     for (int i = 0; i < 5; ++i) {
         const auto& button = buttons[i];
-        auto* b = new QPushButton(QLatin1String(button.caption), this);
+        auto* b = new QPushButton(tr(button.caption), this);
         b->setObjectName(QLatin1String(desc.buttonNames[size_t(i)]));
         b->setGeometry(270 + 64 * i, 323, 60, 25);
         b->setFont(pixelFont(QStringLiteral("Arial"), 11));
         connect(b, &QPushButton::clicked, this, button.handler);
-        QString tip = QLatin1String(button.tip);
+        QString tip = tr(button.tip);
         if (!button.keys.isEmpty())
-            tip += QStringLiteral(" (%1)").arg(
-                button.keys.constFirst().toString(QKeySequence::NativeText));
+            tip = tip.arg(button.keys.constFirst().toString(QKeySequence::NativeText));
         b->setToolTip(tip);
         for (const QKeySequence& key : button.keys) {
             // Wherever the focus is in the window while the page shows (after Alt+N it is
@@ -93,7 +99,7 @@ void TablePage::ensureBuilt() {
             [this] { openRow(true); });
 
     if (desc.note) {
-        auto* note = new QLabel(QLatin1String(desc.note), this);
+        auto* note = new QLabel(QCoreApplication::translate("Tables", desc.note), this);
         note->setWordWrap(true);
         note->setFont(pixelFont(QStringLiteral("Arial"), 11));
         note->setGeometry(8, 316, 250, 42);

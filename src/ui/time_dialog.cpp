@@ -21,7 +21,6 @@ MaskedNumberField* numberField(QWidget* parent, const QString& mask, double max,
 }
 
 const form::FormLayout timeForm{
-    .caption = QStringLiteral("Activity time"),
     .size = {444, 336},
     .startTop = 135,
     .startWordingTop = 166,
@@ -35,21 +34,24 @@ const form::FormLayout timeForm{
 
 TfrmTime::TfrmTime(QWidget* owner, DateTime dateOfBirth, const QString& birthDateText)
     : ActivityForm(owner, dateOfBirth, birthDateText, timeForm) {
+    setWindowTitle(tr("Activity time"));
     btStart = startCalendar_;
     lblStart = startWording_;
     lblEnd = endWording_;
 
-    Label5 = form::placeLabel(this, QStringLiteral("Amount of time spent per:"), 16, 77);
-    rbDay = form::radioButton(this, QStringLiteral("&Day"), 184, 53);
-    rbWeek = form::radioButton(this, QStringLiteral("&Week"), 184, 77);
-    rbMonth = form::radioButton(this, QStringLiteral("&Month"), 184, 101);
+    Label5 = form::placeLabel(this, tr("Amount of time spent per:"), 16, 77);
+    rbDay = form::radioButton(this, tr("&Day", "per day"), 184, 53);
+    rbWeek = form::radioButton(this, tr("&Week", "per week"), 184, 77);
+    rbMonth = form::radioButton(this, tr("&Month", "per month"), 184, 101);
     for (QRadioButton* b : {rbDay, rbWeek, rbMonth}) b->resize(69, 17);
     rbDay->setChecked(true);
 
     numHours = numberField(this, QStringLiteral("###"), 720, 272, 85);
-    Label3 = form::placeLabel(this, QStringLiteral("Hours"), 272, 63, numHours);
+    //: Above the field for the hours of the time spent.
+    Label3 = form::placeLabel(this, tr("Hours"), 272, 63, numHours);
     numMin = numberField(this, QStringLiteral("##"), 59, 352, 85);
-    Label4 = form::placeLabel(this, QStringLiteral("Minutes"), 352, 63, numMin);
+    //: Above the field for the minutes of the time spent.
+    Label4 = form::placeLabel(this, tr("Minutes"), 352, 63, numMin);
 
     // A group of their own: Qt otherwise counts them with the period buttons, whose Tab
     // stop would then leave the ending-date choice out of reach of the keyboard.
