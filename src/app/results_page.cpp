@@ -1,5 +1,6 @@
 #include "app/results_page.h"
 
+#include <QCoreApplication>
 #include <QGroupBox>
 #include <QLabel>
 #include <QPushButton>
@@ -59,7 +60,8 @@ void ResultsPage::ensureBuilt() {
     box->setGeometry(145, 208, 300, 140);
     auto* v = new QVBoxLayout(box);
     for (const TableDescription& desc : tableDescriptions()) {
-        auto* b = new QPushButton(QLatin1String(desc.chartButtonCaption), box);
+        auto* b =
+            new QPushButton(QCoreApplication::translate("Tables", desc.chartButtonCaption), box);
         b->setObjectName(QLatin1String(desc.chartButtonName));
         v->addWidget(b);
         const TableKind kind = desc.kind;

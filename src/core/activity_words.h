@@ -1,20 +1,26 @@
 #pragma once
 #include <QString>
+#include <QStringList>
 
 #include "core/activity.h"
 #include "core/table_shape.h"
 
-// What the tables show of the typed rows. The words are those the settings file keeps
-// today, but they come from here, apart from the file's, so that they can change
-// without changing what is stored.
+// Every word the tables show, in the user's language (translation context
+// "ActivityWords"). The settings file keeps its own English words (cell_text), so a file
+// written under one language opens unchanged under another; these words are only shown.
 namespace lt {
 
-// "2 Hrs 30 Mins", "1 Hr", "45 Mins", "0 Hr 0 Min".
+// A text of the tables marked with QT_TRANSLATE_NOOP("ActivityWords", ...), translated.
+QString shownWords(const char* text);
+
+// "2 Hrs 30 Mins", "1 Hr", "45 Mins", "0 Hr 0 Min", in the locale's digits.
 QString shownTime(int hours, int minutes);
 // "Day" to "Once"; nothing for a period the table does not know.
 QString shownPeriod(Period period);
 // "Now": the end of a row that runs until today.
 QString shownUntilToday();
+// The money dialog's list: "Day", "Week", "Month", "Year", "Once only".
+QStringList periodChoices();
 
 // The money dialog's list entry (0 "Day" to 4 "Once only") for a row's period: only the
 // exact word selects its entry; any other text selects "Once only".
@@ -25,5 +31,7 @@ int periodListIndex(const Activity& a);
 QString shownCell(const Activity& a, int col);
 // The heading row and the 50 data rows as the table shows them.
 TableTexts shownTexts(TableKind kind, const ActivityTable& table);
+// "8 Hrs a day", "$12.50 a month", "3 once": a row's rate as the table shows it.
+QString shownRate(const Activity& a);
 
 }  // namespace lt

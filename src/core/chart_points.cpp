@@ -5,6 +5,7 @@
 #include <array>
 #include <cmath>
 
+#include "core/activity_words.h"
 #include "core/locale_format.h"
 #include "core/random_source.h"
 #include "core/table_description.h"
@@ -98,9 +99,13 @@ std::uint64_t tableSeed(const ActivityTable& table) {
         }
         hash.addData(QByteArrayView("\x1e", 1));
     };
-    // The headings first, as the seed has always been taken, so that a file keeps its
-    // colours; then what the user typed, not the totals, which grow with the clock.
-    if (!table.empty()) addRow(headingTexts(table.front().kind).mid(0, 5));
+    // The English headings first, as the seed has always been taken, so that a file keeps
+    // its colours in every language; then what the user typed, not the totals, which grow
+    // with the clock.
+    if (!table.empty()) {
+        const auto& headings = tableDescription(table.front().kind).headings;
+        addRow(QStringList(headings.begin(), headings.begin() + 5));
+    }
     for (const Activity& row : table) addRow(row.texts);
     const QByteArray digest = hash.result();
     std::uint64_t seed = 0;
@@ -160,7 +165,7 @@ std::vector<ChartPoint> buildChartPoints(const ActivityTable& table, double base
 
 QString chartTitle(TableKind kind, const QString& name, const QString& caption) {
     const TableDescription& desc = tableDescription(kind);
-    QString title = QLatin1String(desc.chartTitleWords) + name;
+    QString title = shownWords(desc.chartTitle).arg(name);
     if (desc.chartTitleHasCaption) title += QStringLiteral("  ") + caption;
     return title;
 }

@@ -14,13 +14,14 @@ enum class AmountKind {
     Count,  // how many times, edited in the money dialog without the currency
 };
 
-// Everything that tells one activity table from the others: its texts on screen,
+// Everything that tells one activity table from the others: its texts on screen (in
+// English; the page's shown through the "Tables" translation context, the table's own
+// words through shownWords()),
 // where the settings file keeps it, the names of its controls and its chart. The
 // window, the settings file, the report and the charts all read from here.
 struct TableDescription {
     TableKind kind;
     AmountKind amount;
-    // The page's texts, in English; shown through the "Tables" translation context.
     const char* pageHeading;
     const char* accessibleName;  // no label sits beside the table
     const char* note;            // under the table; nullptr for none
@@ -36,11 +37,13 @@ struct TableDescription {
     std::array<const char*, 5> buttonNames;
     // The Results page's button that charts the table, and the chart's title words.
     const char* chartButtonName;
-    const char* chartButtonCaption;  // with its access key; "Tables" context too
-    const char* chartTitleWords;
-    bool chartTitleHasCaption;  // the age or income line follows the name
-    // The table's name in files, on the command line and in messages: "hours".
+    const char* chartButtonCaption;  // with its access key
+    const char* chartTitle;          // "Hours spent for %1", %1 the user's name
+    bool chartTitleHasCaption;       // the age or income line follows the name
+    // The table's name in files and on the command line: "hours". Never translated.
     const char* word;
+    // Its name as shown at the head of a message: "Hours".
+    const char* title;
 };
 
 // Designed width in pixels of table column `col`, the same in all three tables; the
@@ -49,7 +52,7 @@ using ColumnWidths = std::array<int, kTableCols>;
 int designedColumnWidth(int col);
 ColumnWidths designedColumnWidths();
 
-// "Hours": the table's name at the head of a message.
+// "Hours": the table's name at the head of a message, translated.
 QString tableTitle(TableKind kind);
 
 // Hours, money, frequency: in the order of the pages, the file and the report.

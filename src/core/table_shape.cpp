@@ -1,12 +1,13 @@
 #include "core/table_shape.h"
 
+#include "core/activity_words.h"
 #include "core/table_description.h"
 
 namespace lt {
 
 QStringList headingTexts(TableKind kind) {
     QStringList out;
-    for (const char* h : tableDescription(kind).headings) out << QLatin1String(h);
+    for (const char* h : tableDescription(kind).headings) out << shownWords(h);
     return out;
 }
 

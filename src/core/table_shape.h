@@ -14,7 +14,7 @@ constexpr int kTableCols = 6;
 
 enum class TableKind { Hours, Money, Freq };
 
-// The six heading texts of a table.
+// The six heading texts of a table, as shown (translated).
 QStringList headingTexts(TableKind kind);
 // An empty table with its heading row.
 TableTexts emptyTable(TableKind kind);

@@ -1,6 +1,9 @@
 // The one place that reads the tables for the timeline.
 #include "core/timeline_rows.h"
 
+#include <QCoreApplication>
+
+#include "core/activity_words.h"
 #include "core/chart_points.h"
 #include "core/conversion.h"
 #include "core/locale_format.h"
@@ -48,11 +51,6 @@ QString whenText(const TimelineRow& row, const TimelineInput& in) {
 }
 }  // namespace
 
-QString rateText(const QString& amount, const QString& period) {
-    if (period == u"Once") return amount + QStringLiteral(" once");
-    return QStringLiteral("%1 a %2").arg(amount, period.toLower());
-}
-
 TimelineInput timelineOf(const QString& name, const std::array<ActivityTable, 3>& tables,
                          const QDate& birth, int age, DateTime now) {
     TimelineInput in;
@@ -66,15 +64,14 @@ TimelineInput timelineOf(const QString& name, const std::array<ActivityTable, 3>
         const int t = tableIndex(desc.kind);
         const ActivityTable& table = tables[size_t(t)];
         const ColorTable colors = seededColors(table, t);
-        TimelineGroup group{QLatin1String(desc.accessibleName), {}};
+        TimelineGroup group{QCoreApplication::translate("Tables", desc.accessibleName), {}};
         const std::vector<LookAheadRow>& totals = look.tables[size_t(t)];
         // The rows the look ahead counted, in the same order.
         for (int r = 1; r <= int(totals.size()); ++r) {
             const Activity& a = table[size_t(r - 1)];
             const LookAheadRow& sum = totals[size_t(r - 1)];
             TimelineRow row;
-            // The rate as the table shows it.
-            row.label = QStringLiteral("%1 — %2").arg(a.name, rateText(a.texts[1], a.texts[2]));
+            row.label = QStringLiteral("%1 — %2").arg(a.name, shownRate(a));
             row.color = windowsColor(colors[size_t(r - 1)]);
             row.start = a.startDate();
             const std::optional<QDate> end = a.endDate();

@@ -51,7 +51,4 @@ struct TimelineInput {
 TimelineInput timelineOf(const QString& name, const std::array<ActivityTable, 3>& tables,
                          const QDate& birth, int age, DateTime now);
 
-// "8 Hrs a day", "$12.50 a month", "3 once": a rate as the table shows it.
-QString rateText(const QString& amount, const QString& period);
-
 }  // namespace lt

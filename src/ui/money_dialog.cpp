@@ -6,6 +6,7 @@
 #include <QRadioButton>
 #include <QToolButton>
 
+#include "core/activity_words.h"
 #include "core/input_masks.h"
 #include "ui/masked_field.h"
 
@@ -36,8 +37,7 @@ TfrmMoney::TfrmMoney(QWidget* owner, DateTime dateOfBirth, const QString& birthD
 
     cbWhen = new QComboBox(this);
     // In the order of the periods the settings file stores; the row is written by index.
-    cbWhen->addItems({tr("Day", "per day"), tr("Week", "per week"), tr("Month", "per month"),
-                      tr("Year", "per year"), tr("Once only")});
+    cbWhen->addItems(periodChoices());
     cbWhen->setGeometry(184, 65, 124, 24);
     Label5 = form::placeLabel(this, amountCaption(), 16, 66, cbWhen);
 

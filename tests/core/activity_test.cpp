@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <QTemporaryDir>
+#include <optional>
 
 #include "core/activity_words.h"
 #include "core/conversion.h"
@@ -60,6 +61,46 @@ INSTANTIATE_TEST_SUITE_P(Rows, ActivityRead, ::testing::Values(
     // Only the digits and the decimal separator of an amount count.
     ReadCase{"LenientAmount", K::Money, {"A", " $1,2 34.505x", "Once", "", ""}, "1234.51", 0, 0, P::Once, " $1,2 34.505x"},
     ReadCase{"NoDigits", K::Freq, {"A", "$", "Once", "", ""}, "'' is not a valid floating point value", 0, 0, P::Once, "$"}));
+// clang-format on
+
+struct ShownCase {
+    const char* name;
+    bool german;         // the test translation below installed
+    const char* locale;  // the program's formats
+    StoredRow texts;
+    std::array<const char*, 3> shown;  // cells 1, 2 and 4
+};
+void PrintTo(const ShownCase& c, std::ostream* os) { *os << c.name; }
+
+class ShownWords : public ::testing::TestWithParam<ShownCase> {};
+
+// The cells show the words of the user's language and the locale's digits; what the file
+// keeps stays in its own English words.
+TEST_P(ShownWords, CellsShowTheLanguageAndTheFileKeepsItsWords) {
+    const ShownCase& c = GetParam();
+    PinnedEnv env(PinnedEnv::defaultNow(), QLocale(QString::fromUtf8(c.locale)));
+    std::optional<test::WordTranslator> german;
+    if (c.german)
+        german.emplace(test::WordTranslator::Words{{{"ActivityWords", "Now"}, "Jetzt"},
+                                                   {{"ActivityWords", "Week"}, "Woche"},
+                                                   {{"ActivityWords", "%Ln Hrs"}, "%Ln Std."},
+                                                   {{"ActivityWords", "%Ln Min"}, "%Ln Min."},
+                                                   {{"ActivityWords", "%1 %2"}, "%1 %2"}});
+    const Activity a = readActivity(K::Hours, c.texts, 1);
+    for (int i = 0; i < 3; ++i)
+        EXPECT_EQ(shownCell(a, std::array{1, 2, 4}[size_t(i)]),
+                  QString::fromUtf8(c.shown[size_t(i)]));
+    EXPECT_EQ(storedSettingsOf({}, {}, 0, {ActivityTable{a}, {}, {}}).tables[0][0], c.texts);
+}
+
+// clang-format off
+INSTANTIATE_TEST_SUITE_P(Rows, ShownWords, ::testing::Values(
+    ShownCase{"English", false, "en_US", {"A", "2 Hrs 1 Min", "Week", "", "Now"}, {"2 Hrs 1 Min", "Week", "Now"}},
+    ShownCase{"German", true, "de_DE", {"A", "2 Hrs 1 Min", "Week", "", "Now"}, {"2 Std. 1 Min.", "Woche", "Jetzt"}},
+    ShownCase{"ArabicDigits", false, "ar_EG", {"A", "12 Hrs 30 Mins", "Week", "", "Now"}, {"١٢ Hrs ٣٠ Mins", "Week", "Now"}},
+    ShownCase{"NoTimeAtAll", false, "ar_EG", {"A", "0 Hr 0 Min", "Day", "", ""}, {"٠ Hr ٠ Min", "Day", ""}},
+    // Texts the dialogs never write are shown as they stand.
+    ShownCase{"HandEdited", true, "ar_EG", {"A", "-2 Hrs", "Weekly", "", "now"}, {"-2 Hrs", "Weekly", "now"}}));
 // clang-format on
 
 TEST(Activity, UntilTodayIsTheExactWordAndDatesFailWhereTheyAreUsed) {

@@ -6,6 +6,7 @@
 
 #include "core/conversion.h"
 #include "core/random_source.h"
+#include "core/table_shape.h"
 #include "core/totals.h"
 #include "support/test_env.h"
 
@@ -116,6 +117,13 @@ TEST(ChartColors, SeededFromTheRowsTheTotalsLeftOut) {
         readActivityTable(TableKind::Hours, {{"Nap", "8 Hrs", "Day", "1/1/2000", "Now"}});
     EXPECT_EQ(tableSeed(a), tableSeed(later));
     EXPECT_NE(tableSeed(a), tableSeed(other));
+    {
+        // The same colours in every language: the headings are shown translated, not seeded.
+        const std::uint64_t english = tableSeed(a);
+        const test::WordTranslator german({{{"ActivityWords", "Activity"}, "Tätigkeit"}});
+        EXPECT_EQ(headingTexts(TableKind::Hours)[0], "Tätigkeit");
+        EXPECT_EQ(tableSeed(a), english);
+    }
     initAColorsSeeded(tableSeed(a));
     const ColorTable first = aColors();
     initAColorsSeeded(tableSeed(later));

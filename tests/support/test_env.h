@@ -2,9 +2,12 @@
 #include <gtest/gtest.h>
 
 #include <QByteArray>
+#include <QCoreApplication>
 #include <QDateTime>
 #include <QFile>
+#include <QHash>
 #include <QLocale>
+#include <QTranslator>
 
 namespace lt::test {
 
@@ -22,6 +25,26 @@ public:
 
 // Applies the defaults (en_US, Sunday 6 December 2026 10:00) once for the run.
 void applyDefaults();
+
+// Installs a translation of the given (context, source text) pairs for its lifetime, as a
+// language's .qm file would; any other text stays untranslated. A counted text gets the
+// one translation for every count.
+class WordTranslator : public QTranslator {
+public:
+    using Words = QHash<std::pair<QString, QString>, QString>;
+    explicit WordTranslator(Words words) : words_(std::move(words)) {
+        QCoreApplication::installTranslator(this);
+    }
+    ~WordTranslator() override { QCoreApplication::removeTranslator(this); }
+    bool isEmpty() const override { return false; }
+    QString translate(const char* context, const char* source, const char* = nullptr,
+                      int = -1) const override {
+        return words_.value({QString::fromUtf8(context), QString::fromUtf8(source)});
+    }
+
+private:
+    Words words_;
+};
 
 // A file's bytes, or "<unreadable>" so that a missing file never passes for an empty one.
 inline QByteArray readFile(const QString& path) {
