@@ -1,5 +1,6 @@
 #include "core/look_ahead.h"
 
+#include <QCoreApplication>
 #include <algorithm>
 #include <cmath>
 
@@ -12,6 +13,10 @@
 
 namespace lt {
 namespace {
+struct Text {
+    Q_DECLARE_TR_FUNCTIONS(LookAhead)
+};
+
 // The Gregorian calendar's average year.
 constexpr double kDaysPerYear = 365.2425;
 
@@ -31,7 +36,8 @@ double shareOfLife(const LookAhead& look, const LookAheadRow& row) {
 QString hoursCell(double hours) {
     const QString inTime = hoursAsYearsAndDays(hours);
     const QString number = loc::formatNumber(hours, 0);
-    return inTime.isEmpty() ? number : QStringLiteral("%1 (%2)").arg(number, inTime);
+    //: A number of hours, then the same time in years and days: "107,456 (12 years 94 days)".
+    return inTime.isEmpty() ? number : Text::tr("%1 (%2)").arg(number, inTime);
 }
 }  // namespace
 
@@ -52,16 +58,18 @@ int lookAheadStartAge(int remembered, const QDate& birth, const QDate& today) {
 QString lookAheadRefusal(int age, const QDate& birth, const QDate& today) {
     const int youngest = youngestAgeAhead(birth, today);
     if (age >= youngest && age <= kLookAheadOldestAge) return {};
-    const QString choice =
-        youngest <= kLookAheadOldestAge
-            ? QStringLiteral("choose an age from %1 to %2.")
-                  .arg(ageText(youngest), ageText(kLookAheadOldestAge))
-            : QStringLiteral("no age up to %1 lies ahead.").arg(ageText(kLookAheadOldestAge));
+    const QString oldest = ageText(kLookAheadOldestAge);
+    const bool ahead = youngest <= kLookAheadOldestAge;
     if (age > kLookAheadOldestAge)
-        return QStringLiteral("Ages go up to %1: ").arg(ageText(kLookAheadOldestAge)) + choice;
-    return QStringLiteral("You reached the age of %1 on %2: ")
-               .arg(ageText(age), loc::formatDate(nthBirthday(birth, age))) +
-           choice;
+        return ahead ? Text::tr("Ages go up to %1: choose an age from %2 to %1.")
+                           .arg(oldest, ageText(youngest))
+                     : Text::tr("Ages go up to %1: no age up to %1 lies ahead.").arg(oldest);
+    const QString reached = loc::formatDate(nthBirthday(birth, age));
+    //: %1 is an age, %2 the date of that birthday.
+    return ahead ? Text::tr("You reached the age of %1 on %2: choose an age from %3 to %4.")
+                       .arg(ageText(age), reached, ageText(youngest), oldest)
+                 : Text::tr("You reached the age of %1 on %2: no age up to %3 lies ahead.")
+                       .arg(ageText(age), reached, oldest);
 }
 
 double totalByBirthday(const Activity& a, const QDate& birthday) {
@@ -89,17 +97,17 @@ LookAhead lookAhead(const std::array<ActivityTable, 3>& tables, const QDate& bir
 }
 
 QString lookAheadLine(const LookAhead& look) {
-    return QStringLiteral("By age %1, on %2, you will have lived %3 hours.")
+    //: %1 is an age, %2 the date of that birthday, %3 a number of hours.
+    return Text::tr("By age %1, on %2, you will have lived %3 hours.")
         .arg(ageText(look.age), loc::formatLongDate(look.birthday),
              loc::formatNumber(look.hoursToBirthday, 0));
 }
 
 QStringList lookAheadHeadings(TableKind kind, int age) {
-    QStringList headings = {QStringLiteral("Activity"), QStringLiteral("So far"),
-                            QStringLiteral("By age %1").arg(ageText(age)),
-                            QStringLiteral("Still to come")};
-    if (kind == TableKind::Hours)
-        headings << QStringLiteral("Share of life by %1").arg(ageText(age));
+    //: The look ahead's column headings; %1 is the age looked ahead to.
+    QStringList headings = {Text::tr("Activity"), Text::tr("So far"),
+                            Text::tr("By age %1").arg(ageText(age)), Text::tr("Still to come")};
+    if (kind == TableKind::Hours) headings << Text::tr("Share of life by %1").arg(ageText(age));
     return headings;
 }
 
@@ -162,7 +170,8 @@ TableChart lookAheadChart(const LookAhead& look, const QString& name) {
         rows.push_back({row.activity, shownWholeTotal(row.byAge)});
         sum += loc::roundHalfAway(row.byAge, 0);
     }
-    return {QStringLiteral("Hours by age %1 for %2").arg(ageText(look.age), name),
+    //: The chart's title: %1 is the age looked ahead to, %2 the user's name.
+    return {Text::tr("Hours by age %1 for %2").arg(ageText(look.age), name),
             chartPoints(rows, look.hoursToBirthday, sum, aColors())};
 }
 
