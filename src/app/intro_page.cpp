@@ -1,6 +1,7 @@
 #include "app/intro_page.h"
 
 #include <QPainter>
+#include <algorithm>
 
 #include "core/credits.h"
 #include "ui/look.h"
@@ -38,26 +39,38 @@ void IntroPage::paintEvent(QPaintEvent*) {
     p.setPen(QColor(0, 64, 224));
     p.drawText(titleBox, Qt::AlignHCenter | Qt::AlignTop, QStringLiteral("Lifetally"));
 
-    auto centred = [&](const QString& text, const QFont& font, const QColor& color, int y) {
-        p.setFont(font);
-        p.setPen(color);
-        p.drawText(QRect(0, y, w, QFontMetrics(font).height()), Qt::AlignHCenter | Qt::AlignTop,
-                   text);
-    };
+    for (const Line& line : lines()) {
+        p.setFont(line.font);
+        p.setPen(line.colour);
+        const int y = line.top >= 0 ? line.top : height() + line.top;
+        p.drawText(QRect(0, y, w, QFontMetrics(line.font).height()),
+                   Qt::AlignHCenter | Qt::AlignTop, line.text);
+    }
+}
 
+std::vector<IntroPage::Line> IntroPage::lines() {
     QFont psalm = pixelFont(QStringLiteral("Times New Roman"), 17, false, true);
     psalm.setCapitalization(QFont::SmallCaps);
     psalm.setLetterSpacing(QFont::PercentageSpacing, 104);
-    //: Psalm 103:15, first line; use the verse as the language's usual Bible gives it.
-    centred(tr("As for man, his days are as grass: as a flower of the field,"), psalm, navy(), 132);
-    //: Psalm 103:15, second line, with the verse's reference.
-    centred(tr("so he flourisheth.  Psalm 103:15"), psalm, navy(), 156);
-
     const QFont plain = pixelFont(QStringLiteral("Arial"), 16);
-    centred(question(), plain, Qt::black, 214);
-    centred(promise(), plain, Qt::black, 238);
+    return {
+        //: Psalm 103:15, first line; use the verse as the language's usual Bible gives it.
+        {tr("As for man, his days are as grass: as a flower of the field,"), psalm, navy(), 132},
+        //: Psalm 103:15, second line, with the verse's reference.
+        {tr("so he flourisheth.  Psalm 103:15"), psalm, navy(), 156},
+        {question(), plain, Qt::black, 214},
+        {promise(), plain, Qt::black, 238},
+        // Below the others, at the page's foot.
+        {creditLine(), pixelFont(QStringLiteral("Arial"), 12, true), navy(), -28},
+    };
+}
 
-    centred(creditLine(), pixelFont(QStringLiteral("Arial"), 12, true), navy(), height() - 28);
+QSize IntroPage::minimumSizeHint() const {
+    // The centred lines whole, with a margin either side.
+    int widest = 0;
+    for (const Line& line : lines())
+        widest = std::max(widest, QFontMetrics(line.font).horizontalAdvance(line.text));
+    return {widest + 16, 0};
 }
 
 }  // namespace lt

@@ -9,6 +9,7 @@
 #include <QScopeGuard>
 #include <QStackedWidget>
 #include <QTimer>
+#include <algorithm>
 
 #include "app/bio_page.h"
 #include "app/intro_page.h"
@@ -38,6 +39,7 @@
 #include "ui/save_dialog.h"
 #include "ui/settings_keeper.h"
 #include "ui/table_page.h"
+#include "ui/text_room.h"
 
 namespace lt {
 namespace {
@@ -98,11 +100,8 @@ TfrmMain::TfrmMain(const QString& settingsFile, QWidget* parent)
     auto* about = new QPushButton(tr("&About"), this);
     //: Saves everything and ends the program.
     auto* close = new QPushButton(tr("Close"), this);
-    int x = 623 - 16 - 4 * 75 - 3 * 8;
-    for (QPushButton* b : {prev_, next_, about, close}) {
-        b->setGeometry(x, 382, 75, 25);
-        x += 83;
-    }
+    for (QPushButton* b : {prev_, next_, about, close}) b->resize(75, 25);
+    frameButtons_ = {prev_, next_, about, close};
     prev_->setObjectName(QStringLiteral("btPrev"));
     next_->setObjectName(QStringLiteral("btNext"));
     about->setObjectName(QStringLiteral("btAbout"));
@@ -131,6 +130,7 @@ TfrmMain::TfrmMain(const QString& settingsFile, QWidget* parent)
             ->setObjectName(QLatin1String(s.name));
     }
 
+    fitFrame();
     bio_->setBirthDateText(loc::formatDate(today()));
     // The pages not shown yet are made once the Intro page has been painted.
     intro->installEventFilter(this);
@@ -140,6 +140,31 @@ void TfrmMain::buildPages() {
     bio_->ensureBuilt();
     for (TablePage* page : tables_) page->ensureBuilt();
     results_->ensureBuilt();
+    fitFrame();
+}
+
+void TfrmMain::fitFrame() {
+    // The pages as large as the longest texts of the pages made so far need, the
+    // buttons in a row under them at the right; at least the designed 623 x 419.
+    constexpr int kMargin = 16, kSpacing = 8, kButtonsBelow = 50;
+    // The pages not shown are laid out by the stack only when shown; they are arranged
+    // at the size they will have.
+    for (int i = 0; i < pages_->count(); ++i) pages_->widget(i)->resize(pages_->size());
+    const QSize pages = arrangeForTexts(pages_).expandedTo(QSize(590, 361));
+    int row = -kSpacing;
+    for (QPushButton* b : frameButtons_) {
+        b->resize(textNeed(b).width(), b->height());
+        row += b->width() + kSpacing;
+    }
+    const int width = std::max({623, kMargin + pages.width() + kMargin + 1, row + 2 * kMargin});
+    const int height = std::max(419, 8 + pages.height() + kButtonsBelow);
+    pages_->setGeometry(kMargin, 8, width - 2 * kMargin - 1, height - 8 - kButtonsBelow);
+    int x = width - kMargin - row;
+    for (QPushButton* b : frameButtons_) {
+        b->move(x, height - 37);
+        x += b->width() + kSpacing;
+    }
+    setFixedSize(width, height);
 }
 
 bool TfrmMain::eventFilter(QObject* watched, QEvent* event) {
@@ -156,6 +181,7 @@ void TfrmMain::showPage(int index) {
     if (auto* bio = qobject_cast<BioPage*>(pages_->widget(index))) bio->ensureBuilt();
     if (auto* table = qobject_cast<TablePage*>(pages_->widget(index))) table->ensureBuilt();
     if (index == kLastPage) results_->ensureBuilt();
+    fitFrame();
     pages_->setCurrentIndex(index);
 }
 

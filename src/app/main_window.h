@@ -49,6 +49,8 @@ private:
     // Sets every control's enabled state for the page shown.
     void updateInterface();
     void showPage(int index);
+    // Sizes the window to its pages and places the buttons under them.
+    void fitFrame();
 
     void btNextClick();
     void btPrevClick();
@@ -76,6 +78,7 @@ private:
     // Runs `show` with the birth date and the age to look ahead to, or says why there is none.
     void withAgeAhead(const std::function<void(const QDate& birth, int age)>& show);
 
+    std::array<QPushButton*, 4> frameButtons_{};
     SettingsKeeper settings_;
     QBrush background_;  // the tiled picture behind the window and every page
     bool shown_ = false;

@@ -25,11 +25,13 @@
 #include "output/report_export.h"
 #include "ui/designed_palette.h"
 #include "ui/shared_look.h"
+#include "ui/text_room.h"
 
 namespace lt {
 namespace {
 
 constexpr int kPanelHeight = 41;
+constexpr int kDesignedWidth = 648;
 constexpr int kRotationStep = 3;  // degrees per tick: a full turn in 120 ticks
 
 }  // namespace
@@ -40,7 +42,7 @@ TfrmGraph::TfrmGraph(QWidget* owner) : QDialog(owner) {
     applyDesignedPalette(this);
     setWindowTitle(QStringLiteral("Activity Graph"));
     setFont(pixelFont(QStringLiteral("MS Sans Serif"), 11));
-    resize(648, 445);
+    resize(kDesignedWidth, 445);
     setWindowFlags(windowFlags() | Qt::WindowMinMaxButtonsHint);
 
     scene_ = new ChartScene(this);
@@ -84,6 +86,14 @@ TfrmGraph::TfrmGraph(QWidget* owner) : QDialog(owner) {
     btPreview->setGeometry(0, 8, 75, 25);
     btPrint->setGeometry(0, 8, 75, 25);
     btClose->setGeometry(0, 8, 75, 25);
+
+    // The panel at its designed width with the right-hand buttons in place, so that
+    // longer captions push those along; the window keeps at least the width they then
+    // need (the designed captions leave it free to be narrower).
+    Panel1->resize(kDesignedWidth, kPanelHeight);
+    Panel1Resize();
+    if (const int need = arrangeForTexts(Panel1).width(); need > kDesignedWidth)
+        Panel1->setMinimumWidth(need);
 
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);

@@ -14,6 +14,7 @@
 #include "ui/designed_palette.h"
 #include "ui/look.h"
 #include "ui/message_boxes.h"
+#include "ui/text_room.h"
 
 namespace lt {
 namespace {
@@ -200,6 +201,7 @@ TfrmAbout::TfrmAbout(QWidget* owner) : QDialog(owner) {
 
     setTabOrder(OKButton, btWeb);
     OKButton->setFocus();
+    fitWindowToTexts(this);
 
     centreOnScreen(this, owner ? owner->screen() : QGuiApplication::primaryScreen());
 }

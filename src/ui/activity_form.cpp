@@ -8,6 +8,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QRegularExpression>
 #include <QScreen>
 #include <QToolButton>
 #include <vector>
@@ -21,6 +22,7 @@
 #include "ui/masked_field.h"
 #include "ui/message_boxes.h"
 #include "ui/pick_date_window.h"
+#include "ui/text_room.h"
 
 namespace lt::form {
 
@@ -50,14 +52,38 @@ QLabel* placeLabel(QWidget* parent, const QString& text, int left, int top, QWid
     return l;
 }
 
-QLabel* wordingLabel(QWidget* parent, int left, int top) {
+QLabel* wordingLabel(QWidget* parent, int left, int top, Qt::Alignment vertical) {
     auto* l = new QLabel(parent);
     l->setTextFormat(Qt::PlainText);
     l->setFont(sansFont(11));
-    l->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    l->setAlignment(Qt::AlignLeft | vertical);
+    l->setWordWrap(true);
     const int right = parent->contentsRect().right();  // inside a panel's bevel
-    l->setGeometry(left, top, right - left, l->fontMetrics().height() + 2);
+    // Two lines: the date's wording and the age go one under the other when the line
+    // is too short for both.
+    l->setGeometry(left, top, right - left, 2 * l->fontMetrics().height() + 1);
+    QStringList samples;
+    for (const QString& wording : widestWordings()) samples << breakAtGap(wording);
+    reserveTexts(l, samples);
     return l;
+}
+
+QStringList widestWordings() {
+    // Two-digit spans either side of today, and the longest ages they give.
+    const QDate now = today();
+    const QDate past = now.addMonths(-(26 * 12 + 11));
+    const QDate ahead = now.addMonths(26 * 12 + 11);
+    QStringList out;
+    for (const QDate& d : {past, ahead})
+        out << dateWhenAge(toDateTime(d), toDateTime(past.addMonths(-(88 * 12 + 11))));
+    return out;
+}
+
+QString breakAtGap(const QString& wording) {
+    QString text = wording;
+    static const QRegularExpression gap(QStringLiteral("\\s{3,}"));
+    text.replace(gap, QStringLiteral("\n"));
+    return text;
 }
 
 QRadioButton* radioButton(QWidget* parent, const QString& text, int left, int top) {
@@ -73,10 +99,8 @@ void nameControls(std::initializer_list<std::pair<QWidget*, const char*>> named)
 void showDateWording(QLabel* label, const QString& dateText, DateTime dateOfBirth) {
     const auto d = loc::parseDate(dateText);
     const QString text = d ? dateWhenAge(toDateTime(*d), dateOfBirth) : QString();
-    label->setText(text);
-    // The longest wordings can run past the panel's edge; the hint shows them whole.
-    const bool clipped = label->fontMetrics().horizontalAdvance(text) > label->width();
-    label->setToolTip(clipped ? text : QString());
+    const bool fits = label->fontMetrics().horizontalAdvance(text) <= label->contentsRect().width();
+    label->setText(fits ? text : breakAtGap(text));
 }
 
 QString todayText() { return loc::formatDate(today()); }
@@ -127,7 +151,7 @@ ActivityForm::ActivityForm(QWidget* owner, DateTime dateOfBirth, const QString& 
     edDate->setGeometry(184, layout.startTop, 121, 24);
     Label6 = placeLabel(this, tr("Starting date of activity:"), 16, layout.startTop + 2, edDate);
     startCalendar_ = calendarButton(this, 308, layout.startTop);
-    startWording_ = wordingLabel(this, 184, layout.startWordingTop);
+    startWording_ = wordingLabel(this, 184, layout.startWordingTop, Qt::AlignTop);
 
     Panel1 = new QFrame(this);
     Panel1->setFrameStyle(QFrame::Panel | QFrame::Raised);
@@ -149,7 +173,8 @@ ActivityForm::ActivityForm(QWidget* owner, DateTime dateOfBirth, const QString& 
     edEndDate->setEnabled(false);
     btEnd = calendarButton(Panel1, 131, 38);
     btEnd->setEnabled(false);
-    endWording_ = wordingLabel(Panel1, 8, 72);
+    // Its line where the panel shows it, with room for a second line above the bevel.
+    endWording_ = wordingLabel(Panel1, 8, 66, Qt::AlignVCenter);
     Label2 = placeLabel(this, tr("Ending date of activity:"), 16, layout.endCaptionTop, edEndDate);
 
     btOK = new QPushButton(tr("&OK"), this);
@@ -207,8 +232,9 @@ void ActivityForm::chainTabs(std::initializer_list<QWidget*> amount) {
 void ActivityForm::showEvent(QShowEvent* event) {
     if (!shown_) {
         shown_ = true;
-        centreOnScreen(this);
         FormShow();
+        fitWindowToTexts(this);
+        centreOnScreen(this);
     }
     QDialog::showEvent(event);
 }

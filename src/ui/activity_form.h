@@ -3,6 +3,7 @@
 #include <QPoint>
 #include <QSize>
 #include <QString>
+#include <QStringList>
 #include <initializer_list>
 #include <utility>
 
@@ -30,8 +31,13 @@ QFont sansFont(int pixelSize);
 // screen readers.
 QLabel* placeLabel(QWidget* parent, const QString& text, int left, int top,
                    QWidget* buddy = nullptr);
-// A label for the wording under a date field, reaching to the parent's right edge.
-QLabel* wordingLabel(QWidget* parent, int left, int top);
+// A label for the wording under a date field, reaching to the parent's right edge, two
+// lines high from `top`, with room kept for the widest wordings.
+QLabel* wordingLabel(QWidget* parent, int left, int top, Qt::Alignment vertical);
+// Wordings as wide as a date's wording gets (two-digit spans and ages).
+QStringList widestWordings();
+// The wording with the date's part and the age on two lines.
+QString breakAtGap(const QString& wording);
 
 // A radio button at (left, top), as wide as its text and 17 high.
 QRadioButton* radioButton(QWidget* parent, const QString& text, int left, int top);

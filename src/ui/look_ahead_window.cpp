@@ -21,6 +21,7 @@
 #include "ui/message_boxes.h"
 #include "ui/outputs.h"
 #include "ui/save_dialog.h"
+#include "ui/text_room.h"
 
 namespace lt {
 namespace {
@@ -125,6 +126,7 @@ TfrmLookAhead::TfrmLookAhead(QWidget* owner, LookAheadInput input, int age)
     v->addWidget(tabTables, 1);
     v->addLayout(buttons);
     resize(820, 440);
+    fitWindowToTexts(this);
 
     showLook();
     connect(numAge, &QSpinBox::valueChanged, this, &TfrmLookAhead::numAgeChange);

@@ -27,9 +27,11 @@
 #include "core/date_wording.h"
 #include "core/locale_format.h"
 #include "core/pick_date_rules.h"
+#include "ui/activity_form.h"
 #include "ui/designed_palette.h"
 #include "ui/message_boxes.h"
 #include "ui/pick_date_window_p.h"
+#include "ui/text_room.h"
 
 namespace lt {
 
@@ -193,8 +195,9 @@ void TfrmPickDate::buildControls() {
     pnlInner->setGeometry(1, 1, pickerWidth - 2, pickerPanelHeight(m_lifeLine));
 
     auto* column = new QVBoxLayout(pnlInner);
-    column->setContentsMargins(6, 6, 6, 4);
-    column->setSpacing(6);
+    // Without the life line the rows fill the panel exactly.
+    column->setContentsMargins(5, 4, 5, 3);
+    column->setSpacing(5);
 
     auto* calendar = new PickerCalendar(pnlInner);
     Calendar = calendar;
@@ -275,7 +278,6 @@ void TfrmPickDate::buildControls() {
     TrackBar1->setPageStep(5);
     //: The slider from the date of birth to today.
     TrackBar1->setAccessibleName(tr("Life line"));
-    column->addSpacing(2);
     column->addWidget(TrackBar1);
     connect(TrackBar1, &QSlider::valueChanged, this, &TfrmPickDate::TrackBar1Change);
 
@@ -308,6 +310,11 @@ void TfrmPickDate::buildControls() {
             &TfrmPickDate::calendarPageChanged);
 
     setFixedSize(pickerWidth, pickerClientHeight(m_lifeLine));
+    QStringList months;
+    for (int m = 1; m <= 12; ++m) months << loc::monthName(m);
+    reserveTexts(pnlMonth, months);
+    reserveTexts(pnlWhen, form::widestWordings());
+    fitWindowToTexts(this);
 }
 
 void TfrmPickDate::installKeyPreview() {

@@ -5,6 +5,8 @@
 #include <QLabel>
 #include <QPushButton>
 #include <QShortcut>
+#include <QStyle>
+#include <algorithm>
 
 #include "core/table_description.h"
 #include "ui/activity_grid.h"
@@ -32,7 +34,18 @@ void TablePage::ensureBuilt() {
     grid_->horizontalHeader()->setFont(pixelFont(QStringLiteral("Times New Roman"), 13));
     grid_->setToolTip(tr("Double click to edit"));
     grid_->setRightAligned(desc.rightAligned);
-    for (int c = 0; c < kTableCols; ++c) grid_->setColumnWidth(c, designedColumnWidth(c));
+    // A heading longer than its column widens the column, and the table with it.
+    QHeaderView* header = grid_->horizontalHeader();
+    const int margins = 2 * header->style()->pixelMetric(QStyle::PM_HeaderMargin, nullptr, header);
+    int wider = 0;
+    for (int c = 0; c < kTableCols; ++c) {
+        const int heading =
+            header->fontMetrics().horizontalAdvance(grid_->horizontalHeaderItem(c)->text());
+        const int width = std::max(designedColumnWidth(c), heading + margins);
+        wider += width - designedColumnWidth(c);
+        grid_->setColumnWidth(c, width);
+    }
+    grid_->setMinimumWidth(grid_->width() + wider);
     grid_->setActivities(pending_);
     pending_.clear();
 
