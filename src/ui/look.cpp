@@ -43,6 +43,7 @@ QLabel* pageHeading(const QString& text, QWidget* page) {
     auto* l = new QLabel(text, page);
     l->setFont(pixelFont(QStringLiteral("Arial"), 19, true));
     l->setStyleSheet(QStringLiteral("color: %1; background: transparent;").arg(navy().name()));
+    l->adjustSize();
     return l;
 }
 

@@ -1,0 +1,156 @@
+#include <QComboBox>
+#include <QDialog>
+#include <QHeaderView>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QStackedWidget>
+#include <QStyleOptionButton>
+#include <QTabBar>
+#include <QToolButton>
+#include <map>
+
+#include "app/window_journey_util.h"
+#include "core/language.h"
+#include "support/pseudo_translator.h"
+#include "support/ui_seams.h"
+
+namespace lt {
+namespace {
+
+// Where `w`'s text does not fit it whole, why.
+QString cutText(const QWidget* w) {
+    const QFontMetrics fm = w->fontMetrics();
+    const auto wide = [&](const QString& t) { return fm.size(Qt::TextShowMnemonic, t).width(); };
+    if (const auto* l = qobject_cast<const QLabel*>(w)) {
+        if (l->text().isEmpty()) return {};
+        const bool fits = l->wordWrap() ? l->heightForWidth(l->width()) <= l->height()
+                                        : l->sizeHint().width() <= l->width() &&
+                                              l->sizeHint().height() <= l->height();
+        return fits ? QString() : l->text();
+    }
+    if (const auto* b = qobject_cast<const QAbstractButton*>(w); b && !b->text().isEmpty()) {
+        QStyleOptionButton opt;
+        opt.initFrom(b);
+        opt.text = b->text();
+        const auto contents = qobject_cast<const QPushButton*>(b) ? QStyle::SE_PushButtonContents
+                              : qobject_cast<const QRadioButton*>(b)
+                                  ? QStyle::SE_RadioButtonContents
+                                  : QStyle::SE_CheckBoxContents;
+        const int room = b->style()->subElementRect(contents, &opt, b).width();
+        return wide(b->text()) <= room ? QString() : b->text();
+    }
+    if (const auto* c = qobject_cast<const QComboBox*>(w))
+        return c->sizeHint().width() <= c->width() ? QString() : c->currentText();
+    if (const auto* h = qobject_cast<const QHeaderView*>(w)) {
+        const int margins = 2 * h->style()->pixelMetric(QStyle::PM_HeaderMargin, nullptr, h);
+        for (int i = 0; i < h->count(); ++i) {
+            const QString t = h->model()->headerData(i, h->orientation()).toString();
+            if (!h->isSectionHidden(i) && wide(t) + margins > h->sectionSize(i)) return t;
+        }
+    }
+    if (const auto* t = qobject_cast<const QTabBar*>(w))
+        for (int i = 0; i < t->count(); ++i)
+            if (wide(t->tabText(i)) >= t->tabRect(i).width()) return t->tabText(i);
+    return {};
+}
+
+bool isControl(const QWidget* w) {
+    const auto* l = qobject_cast<const QLabel*>(w);
+    return (l && !l->text().isEmpty()) || qobject_cast<const QAbstractButton*>(w) ||
+           qobject_cast<const QLineEdit*>(w) || w->inherits("QAbstractSpinBox") ||
+           qobject_cast<const QComboBox*>(w);
+}
+
+// Every text of `window` whole, no control over another or past its parent's edge, and
+// the window within a 1024 x 768 screen.
+QStringList faults(QWidget* window) {
+    QStringList out;
+    const QString name = QString::fromLatin1(window->metaObject()->className());
+    const QSize size = window->size().expandedTo(window->minimumSize());
+    if (size.width() > 1024 || size.height() > 768)
+        out << QStringLiteral("%1 is %2 x %3").arg(name).arg(size.width()).arg(size.height());
+    for (QWidget* w : window->findChildren<QWidget*>()) {
+        if (!w->isVisibleTo(window)) continue;
+        const QString where = name + u' ' + w->objectName() + u' ' + w->metaObject()->className();
+        if (const QString cut = cutText(w); !cut.isEmpty())
+            out << where + QStringLiteral(" cuts ") + cut;
+        if (!isControl(w) || w->isWindow()) continue;
+        if (!w->parentWidget()->rect().contains(w->geometry()))
+            out << where + QStringLiteral(" leaves its parent");
+        for (QWidget* s : w->parentWidget()->findChildren<QWidget*>(Qt::FindDirectChildrenOnly))
+            if (s < w && isControl(s) && s->isVisibleTo(window) &&
+                s->geometry().intersects(w->geometry()))
+                out << where + QStringLiteral(" covers ") + s->objectName();
+    }
+    return out;
+}
+
+// Goes through every page and opens every dialog of the sample's window, as a user
+// would; returns the faults of each, and each window's size.
+QStringList faultsOfEveryWindow(std::map<QString, QSize>* sizes = nullptr) {
+    test::WizardHarness h;
+    h.writeIni(test::readFile(QStringLiteral(LT_SAMPLE_SETTINGS)));
+    auto w = h.start();
+    QStringList out;
+    const auto look = [&](QWidget* window) {
+        out << faults(window);
+        if (sizes) (*sizes)[QLatin1String(window->metaObject()->className())] = window->size();
+    };
+    test::ScriptedBoxes boxes;
+    boxes.onDialog = [&](QDialog& d) {
+        d.show();
+        look(&d);
+        // The calendar of an activity's starting date.
+        if (auto* start = d.findChild<QToolButton*>(QStringLiteral("btStart"))) start->click();
+        return int(QDialog::Rejected);
+    };
+    look(w->window.get());
+    w->btAbout->click();
+    const std::map<int, const char*> opens{
+        {1, "SpeedButton1"}, {2, "btAdd1"}, {3, "btAdd2"}, {4, "btAdd3"}};
+    for (int page = 1; page <= 5; ++page) {
+        w->btNext->click();
+        look(w->window.get());
+        if (opens.count(page))
+            test::named<QAbstractButton>(w->window.get(), opens.at(page))->click();
+    }
+    for (const char* button : {"btGrHour", "btGrMoney", "btLookAhead", "btTimeline"})
+        test::named<QPushButton>(w->window.get(), button)->click();
+    return out;
+}
+
+TEST(LongerTexts, EveryTextFitsInEnglishAndTheWindowsKeepTheirDesignedSizes) {
+    std::map<QString, QSize> sizes;
+    const QStringList found = faultsOfEveryWindow(&sizes);
+    EXPECT_TRUE(found.isEmpty()) << found.join(u'\n').toStdString();
+    const std::map<QString, QSize> designed{
+        {"lt::TfrmMain", {623, 419}},  {"lt::TfrmTime", {444, 336}},
+        {"lt::TfrmMoney", {441, 311}}, {"lt::TfrmPickDate", {370, 353}},
+        {"lt::TfrmAbout", {420, 337}}, {"lt::TfrmLookAhead", {820, 440}}};
+    for (const auto& [window, size] : designed)
+        EXPECT_EQ(sizes[window], size) << window.toStdString();
+}
+
+TEST(LongerTexts, TextsFortyPercentLongerFitTheirControls) {
+    test::PseudoTranslator longer;
+    QCoreApplication::installTranslator(&longer);
+    EXPECT_EQ(test::PseudoTranslator::lengthen(QStringLiteral("&Once %1 <b>%n</b> s")),
+              QStringLiteral("&Oññçéé %1 <b>%n</b> š"));
+    const QStringList found = faultsOfEveryWindow();
+    EXPECT_TRUE(found.isEmpty()) << found.join(u'\n').toStdString();
+}
+
+TEST(LongerTexts, EveryShippedLanguageFitsTheScreen) {
+    for (const QString& language : shippedLanguages()) {
+        SCOPED_TRACE(language.toStdString());
+        ASSERT_TRUE(installTranslations(language));
+        const QStringList found = faultsOfEveryWindow();
+        EXPECT_TRUE(found.isEmpty()) << found.join(u'\n').toStdString();
+    }
+    installTranslations(QStringLiteral("en"));
+}
+
+}  // namespace
+}  // namespace lt
