@@ -1,4 +1,634 @@
 <?xml version="1.0" encoding="utf-8"?>
 <!DOCTYPE TS>
 <TS version="2.1" language="es" sourcelanguage="en">
+<context>
+    <name>Calendar</name>
+    <message>
+        <source>Popup calendar</source>
+        <extracomment>The button beside a date field that opens a calendar to pick the date from.</extracomment>
+        <translation>Abrir el calendario</translation>
+    </message>
+    <message>
+        <source>Up</source>
+        <extracomment>Which of the two arrow buttons, for screen readers.</extracomment>
+        <translation>Arriba</translation>
+    </message>
+    <message>
+        <source>Down</source>
+        <translation>Abajo</translation>
+    </message>
+</context>
+<context>
+    <name>MessageBox</name>
+    <message>
+        <source>Error</source>
+        <extracomment>The title of the box that reports something the user must put right.</extracomment>
+        <translation>Error</translation>
+    </message>
+    <message>
+        <source>Confirm</source>
+        <extracomment>The title of a Yes/No question box.</extracomment>
+        <translation>Confirmación</translation>
+    </message>
+</context>
+<context>
+    <name>Outputs</name>
+    <message>
+        <source>Lifetally %1 (build %2)</source>
+        <extracomment>%1 is a version number such as 1.1, %2 a build&apos;s mark.</extracomment>
+        <translation>Lifetally %1 (compilación %2)</translation>
+    </message>
+    <message>
+        <source>It is the library of %1, and this program is %2.</source>
+        <extracomment>Why the charts and printing library was refused: %1 and %2 read &quot;Lifetally 1.1 (build ...)&quot;.</extracomment>
+        <translation>Es la biblioteca de %1 y este programa es %2.</translation>
+    </message>
+    <message>
+        <source>No such file.</source>
+        <translation>No existe el archivo.</translation>
+    </message>
+    <message>
+        <source>Cannot load %1: %2</source>
+        <extracomment>%1 is the library&apos;s file, %2 the reason.</extracomment>
+        <translation>No se puede cargar %1: %2</translation>
+    </message>
+</context>
+<context>
+    <name>SaveDialog</name>
+    <message>
+        <source>%1 already exists.
+Do you want to replace it?</source>
+        <translation>%1 ya existe.
+¿Desea reemplazarlo?</translation>
+    </message>
+</context>
+<context>
+    <name>Settings</name>
+    <message>
+        <source>Lifetally could not read %1 when it started. Overwrite it?</source>
+        <translation>Lifetally no pudo leer %1 al iniciarse. ¿Desea sobrescribirlo?</translation>
+    </message>
+    <message>
+        <source>%1 was changed by another program since Lifetally read it. Overwrite it?</source>
+        <translation>Otro programa ha modificado %1 desde que Lifetally lo leyó. ¿Desea sobrescribirlo?</translation>
+    </message>
+</context>
+<context>
+    <name>Table</name>
+    <message>
+        <source>Maximum number of rows reached</source>
+        <translation>Se ha alcanzado el número máximo de filas</translation>
+    </message>
+    <message>
+        <source>Nothing to edit</source>
+        <translation>No hay nada que editar</translation>
+    </message>
+    <message>
+        <source>Nothing to delete</source>
+        <translation>No hay nada que eliminar</translation>
+    </message>
+    <message>
+        <source>Really delete %1?</source>
+        <extracomment>%1 is the activity&apos;s name as the user typed it.</extracomment>
+        <translation>¿Seguro que desea eliminar %1?</translation>
+    </message>
+    <message>
+        <source>Really clear out the table?</source>
+        <translation>¿Seguro que desea vaciar la tabla?</translation>
+    </message>
+</context>
+<context>
+    <name>Tables</name>
+    <message>
+        <source>Step 2: Number of hours spent on various activities</source>
+        <translation>Paso 2: horas dedicadas a distintas actividades</translation>
+    </message>
+    <message>
+        <source>Hours spent on activities</source>
+        <translation>Horas dedicadas a las actividades</translation>
+    </message>
+    <message>
+        <source>Note that the percentage is based on the number of hours you have been alive.  Percentages may not add up to 100 due to overlap.</source>
+        <translation>El porcentaje se calcula sobre el número de horas que ha vivido.  Los porcentajes pueden no sumar 100 porque las actividades se solapan.</translation>
+    </message>
+    <message>
+        <source>Graph results of &amp;hours</source>
+        <translation>Gráfico de &amp;horas</translation>
+    </message>
+    <message>
+        <source>Step 3: Money spent on various activities</source>
+        <translation>Paso 3: dinero gastado en distintas actividades</translation>
+    </message>
+    <message>
+        <source>Money spent on activities</source>
+        <translation>Dinero gastado en las actividades</translation>
+    </message>
+    <message>
+        <source>Note that the percentage is based on your lifetime income.</source>
+        <translation>El porcentaje se calcula sobre sus ingresos acumulados.</translation>
+    </message>
+    <message>
+        <source>Graph results of &amp;money</source>
+        <translation>Gráfico de &amp;dinero</translation>
+    </message>
+    <message>
+        <source>Step 4: Frequency of various activities</source>
+        <translation>Paso 4: frecuencia de distintas actividades</translation>
+    </message>
+    <message>
+        <source>Frequency of activities</source>
+        <translation>Frecuencia de las actividades</translation>
+    </message>
+    <message>
+        <source>Graph results of &amp;frequency</source>
+        <translation>Gráfico de &amp;frecuencia</translation>
+    </message>
+</context>
+<context>
+    <name>lt::BioPage</name>
+    <message>
+        <source>Step 1: Personal Biographical Information</source>
+        <translation>Paso 1: datos personales</translation>
+    </message>
+    <message>
+        <source>Your name:</source>
+        <translation>Su nombre:</translation>
+    </message>
+    <message>
+        <source>Your birthdate:</source>
+        <translation>Su fecha de nacimiento:</translation>
+    </message>
+    <message>
+        <source>Estimate your lifetime income up to now:</source>
+        <translation>Estime sus ingresos acumulados hasta hoy:</translation>
+    </message>
+</context>
+<context>
+    <name>lt::IntroPage</name>
+    <message>
+        <source>How much time and money have you spent in your lifetime?</source>
+        <translation>¿Cuánto tiempo y dinero ha gastado a lo largo de su vida?</translation>
+    </message>
+    <message>
+        <source>This program will help you find that out.</source>
+        <translation>Este programa le ayudará a averiguarlo.</translation>
+    </message>
+    <message>
+        <source>As for man, his days are as grass: as a flower of the field,</source>
+        <extracomment>Psalm 103:15, first line; use the verse as the language&apos;s usual Bible gives it.</extracomment>
+        <translation>El hombre, como la hierba son sus días;</translation>
+    </message>
+    <message>
+        <source>so he flourisheth.  Psalm 103:15</source>
+        <extracomment>Psalm 103:15, second line, with the verse&apos;s reference.</extracomment>
+        <translation>florece como la flor del campo.  Salmo 103:15</translation>
+    </message>
+</context>
+<context>
+    <name>lt::MaskedNumberField</name>
+    <message>
+        <source>%1 is not a valid value. It must be between %2 and %3.</source>
+        <extracomment>%1 is what was typed, %2 and %3 the smallest and the largest value allowed.</extracomment>
+        <translation>%1 no es un valor válido. Debe estar entre %2 y %3.</translation>
+    </message>
+</context>
+<context>
+    <name>lt::ResultsPage</name>
+    <message>
+        <source>Results</source>
+        <translation>Resultados</translation>
+    </message>
+    <message>
+        <source>P&amp;rint report</source>
+        <translation>&amp;Imprimir informe</translation>
+    </message>
+    <message>
+        <source>Pre&amp;view report</source>
+        <translation>&amp;Vista previa del informe</translation>
+    </message>
+    <message>
+        <source>Save report as P&amp;DF...</source>
+        <translation>Guardar informe como &amp;PDF…</translation>
+    </message>
+    <message>
+        <source>Export tables as &amp;CSV...</source>
+        <translation>Exportar tablas como &amp;CSV…</translation>
+    </message>
+    <message>
+        <source>Print the report (%1)</source>
+        <extracomment>%1 is the key that prints, as the desktop writes it (Ctrl+P).</extracomment>
+        <translation>Imprimir el informe (%1)</translation>
+    </message>
+    <message>
+        <source>&amp;Look ahead...</source>
+        <translation>Pro&amp;yección…</translation>
+    </message>
+    <message>
+        <source>T&amp;imeline</source>
+        <translation>Línea de &amp;tiempo</translation>
+    </message>
+</context>
+<context>
+    <name>lt::TablePage</name>
+    <message>
+        <source>Double click to edit</source>
+        <translation>Haga doble clic para editar</translation>
+    </message>
+    <message>
+        <source>&amp;Sort</source>
+        <translation>&amp;Ordenar</translation>
+    </message>
+    <message>
+        <source>Sort the table</source>
+        <translation>Ordenar la tabla</translation>
+    </message>
+    <message>
+        <source>A&amp;dd</source>
+        <translation>Aña&amp;dir</translation>
+    </message>
+    <message>
+        <source>Add a row (%1)</source>
+        <extracomment>%1 is the key that does the same, as the desktop writes it (Ins).</extracomment>
+        <translation>Añadir una fila (%1)</translation>
+    </message>
+    <message>
+        <source>&amp;Edit</source>
+        <translation>&amp;Editar</translation>
+    </message>
+    <message>
+        <source>Edit the selected row (%1)</source>
+        <translation>Editar la fila seleccionada (%1)</translation>
+    </message>
+    <message>
+        <source>De&amp;lete</source>
+        <translation>E&amp;liminar</translation>
+    </message>
+    <message>
+        <source>Delete the selected row (%1)</source>
+        <translation>Eliminar la fila seleccionada (%1)</translation>
+    </message>
+    <message>
+        <source>&amp;Clear</source>
+        <translation>&amp;Vaciar</translation>
+    </message>
+    <message>
+        <source>Clear the table</source>
+        <translation>Vaciar la tabla</translation>
+    </message>
+</context>
+<context>
+    <name>lt::TfrmAbout</name>
+    <message>
+        <source>About Lifetally</source>
+        <translation>Acerca de Lifetally</translation>
+    </message>
+    <message>
+        <source>Lifetally version %1</source>
+        <translation>Lifetally versión %1</translation>
+    </message>
+    <message>
+        <source>Compliments of:</source>
+        <translation>Cortesía de:</translation>
+    </message>
+    <message>
+        <source>Look for more programs from %1 and news of Lifetally on our home page:</source>
+        <extracomment>%1 is the maker&apos;s name.</extracomment>
+        <translation>Encuentre más programas de %1 y novedades de Lifetally en nuestra página de inicio:</translation>
+    </message>
+    <message>
+        <source>&amp;OK</source>
+        <translation>&amp;Aceptar</translation>
+    </message>
+    <message>
+        <source>Tallyhouse &amp;home page</source>
+        <extracomment>Tallyhouse is the maker&apos;s name.</extracomment>
+        <translation>&amp;Página de inicio de Tallyhouse</translation>
+    </message>
+    <message>
+        <source>Open the %1 home page in your web browser</source>
+        <extracomment>%1 is the maker&apos;s name.</extracomment>
+        <translation>Abrir la página de inicio de %1 en su navegador</translation>
+    </message>
+    <message>
+        <source>Visit the %1 home page at %2 for more programs and the latest news</source>
+        <extracomment>%1 is the maker&apos;s name, %2 its web address.</extracomment>
+        <translation>Visite la página de inicio de %1 en %2 para ver más programas y las últimas novedades</translation>
+    </message>
+    <message>
+        <source>Couldn&apos;t open web browser for home page %1</source>
+        <extracomment>%1 is the web address.</extracomment>
+        <translation>No se pudo abrir el navegador para la página de inicio %1</translation>
+    </message>
+</context>
+<context>
+    <name>lt::TfrmLookAhead</name>
+    <message>
+        <source>&amp;Hours</source>
+        <translation>&amp;Horas</translation>
+    </message>
+    <message>
+        <source>&amp;Money</source>
+        <translation>&amp;Dinero</translation>
+    </message>
+    <message>
+        <source>&amp;Frequency</source>
+        <translation>&amp;Frecuencia</translation>
+    </message>
+    <message>
+        <source>Hours by age %1</source>
+        <extracomment>%1 is the age looked ahead to.</extracomment>
+        <translation>Horas a los %1 años</translation>
+    </message>
+    <message>
+        <source>Money by age %1</source>
+        <translation>Dinero a los %1 años</translation>
+    </message>
+    <message>
+        <source>Frequency by age %1</source>
+        <translation>Frecuencia a los %1 años</translation>
+    </message>
+    <message>
+        <source>Look ahead</source>
+        <translation>Proyección</translation>
+    </message>
+    <message>
+        <source>&amp;To age:</source>
+        <translation>Hasta la &amp;edad de:</translation>
+    </message>
+    <message>
+        <source>&amp;Chart</source>
+        <translation>&amp;Gráfico</translation>
+    </message>
+    <message>
+        <source>&amp;Export as CSV...</source>
+        <translation>E&amp;xportar como CSV…</translation>
+    </message>
+    <message>
+        <source>T&amp;imeline</source>
+        <translation>Línea de &amp;tiempo</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <extracomment>Closes the window.</extracomment>
+        <translation>Cerrar</translation>
+    </message>
+    <message>
+        <source>Export look ahead as CSV</source>
+        <translation>Exportar la proyección como CSV</translation>
+    </message>
+    <message>
+        <source>CSV files</source>
+        <translation>Archivos CSV</translation>
+    </message>
+</context>
+<context>
+    <name>lt::TfrmMain</name>
+    <message>
+        <source>&lt;&lt;&amp;Prev</source>
+        <extracomment>The wizard&apos;s button back to the previous page.</extracomment>
+        <translation>&lt;&lt; A&amp;nterior</translation>
+    </message>
+    <message>
+        <source>&amp;Next&gt;&gt;</source>
+        <extracomment>The wizard&apos;s button on to the next page.</extracomment>
+        <translation>&amp;Siguiente &gt;&gt;</translation>
+    </message>
+    <message>
+        <source>&amp;About</source>
+        <translation>&amp;Acerca de</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <extracomment>Saves everything and ends the program.</extracomment>
+        <translation>Cerrar</translation>
+    </message>
+    <message>
+        <source>Sort by activity</source>
+        <translation>Ordenar por actividad</translation>
+    </message>
+    <message>
+        <source>Sort by start date</source>
+        <translation>Ordenar por fecha de inicio</translation>
+    </message>
+    <message>
+        <source>Sort by total</source>
+        <translation>Ordenar por total</translation>
+    </message>
+    <message>
+        <source>Your birthdate is mandatory to proceed to the next step.</source>
+        <translation>Indique su fecha de nacimiento para pasar al paso siguiente.</translation>
+    </message>
+    <message>
+        <source>Your birthdate</source>
+        <extracomment>Names the field in a message about a text that is no date.</extracomment>
+        <translation>Su fecha de nacimiento</translation>
+    </message>
+    <message>
+        <source>Save report as PDF</source>
+        <translation>Guardar informe como PDF</translation>
+    </message>
+    <message>
+        <source>PDF files</source>
+        <translation>Archivos PDF</translation>
+    </message>
+    <message>
+        <source>Export tables as CSV</source>
+        <translation>Exportar tablas como CSV</translation>
+    </message>
+    <message>
+        <source>CSV files</source>
+        <translation>Archivos CSV</translation>
+    </message>
+</context>
+<context>
+    <name>lt::TfrmMoney</name>
+    <message>
+        <source>Activity </source>
+        <extracomment>The title of the dialog that edits a row of the money or the frequency table.</extracomment>
+        <translation>Actividad</translation>
+    </message>
+    <message>
+        <source>Day</source>
+        <comment>per day</comment>
+        <translation>Día</translation>
+    </message>
+    <message>
+        <source>Week</source>
+        <comment>per week</comment>
+        <translation>Semana</translation>
+    </message>
+    <message>
+        <source>Month</source>
+        <comment>per month</comment>
+        <translation>Mes</translation>
+    </message>
+    <message>
+        <source>Year</source>
+        <comment>per year</comment>
+        <translation>Año</translation>
+    </message>
+    <message>
+        <source>Once only</source>
+        <translation>Una sola vez</translation>
+    </message>
+    <message>
+        <source>Amount of money spent per:</source>
+        <translation>Dinero gastado por:</translation>
+    </message>
+    <message>
+        <source>Frequency performed per:</source>
+        <translation>Veces por:</translation>
+    </message>
+    <message>
+        <source>Money</source>
+        <extracomment>Above the amount field: an amount of money, or a number of times.</extracomment>
+        <translation>Importe</translation>
+    </message>
+    <message>
+        <source>Number</source>
+        <translation>Veces</translation>
+    </message>
+</context>
+<context>
+    <name>lt::TfrmPickDate</name>
+    <message>
+        <source>Calendar</source>
+        <translation>Calendario</translation>
+    </message>
+    <message>
+        <source>Change the displayed month</source>
+        <translation>Cambiar el mes mostrado</translation>
+    </message>
+    <message>
+        <source>Change the displayed year</source>
+        <translation>Cambiar el año mostrado</translation>
+    </message>
+    <message>
+        <source>Date of &amp;birth</source>
+        <translation>Fecha de &amp;nacimiento</translation>
+    </message>
+    <message>
+        <source>Go to your birthdate</source>
+        <translation>Ir a su fecha de nacimiento</translation>
+    </message>
+    <message>
+        <source>&amp;Today</source>
+        <translation>&amp;Hoy</translation>
+    </message>
+    <message>
+        <source>Go to today</source>
+        <translation>Ir a hoy</translation>
+    </message>
+    <message>
+        <source>&amp;OK</source>
+        <translation>&amp;Aceptar</translation>
+    </message>
+    <message>
+        <source>Select date</source>
+        <translation>Seleccionar la fecha</translation>
+    </message>
+    <message>
+        <source>&amp;Cancel</source>
+        <translation>&amp;Cancelar</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Cancelar</translation>
+    </message>
+    <message>
+        <source>Life line</source>
+        <extracomment>The slider from the date of birth to today.</extracomment>
+        <translation>Línea de vida</translation>
+    </message>
+    <message>
+        <source>Date of birth</source>
+        <translation>Nacimiento</translation>
+    </message>
+    <message>
+        <source>Mid-life</source>
+        <translation>Mitad de la vida</translation>
+    </message>
+    <message>
+        <source>Present</source>
+        <extracomment>The right end of the life line: today.</extracomment>
+        <translation>Presente</translation>
+    </message>
+</context>
+<context>
+    <name>lt::TfrmTime</name>
+    <message>
+        <source>Activity time</source>
+        <translation>Tiempo de la actividad</translation>
+    </message>
+    <message>
+        <source>Amount of time spent per:</source>
+        <translation>Tiempo dedicado por:</translation>
+    </message>
+    <message>
+        <source>&amp;Day</source>
+        <comment>per day</comment>
+        <translation>&amp;Día</translation>
+    </message>
+    <message>
+        <source>&amp;Week</source>
+        <comment>per week</comment>
+        <translation>&amp;Semana</translation>
+    </message>
+    <message>
+        <source>&amp;Month</source>
+        <comment>per month</comment>
+        <translation>&amp;Mes</translation>
+    </message>
+    <message>
+        <source>Hours</source>
+        <extracomment>Above the field for the hours of the time spent.</extracomment>
+        <translation>Horas</translation>
+    </message>
+    <message>
+        <source>Minutes</source>
+        <extracomment>Above the field for the minutes of the time spent.</extracomment>
+        <translation>Minutos</translation>
+    </message>
+</context>
+<context>
+    <name>lt::form::ActivityForm</name>
+    <message>
+        <source>Description of activity</source>
+        <translation>Descripción de la actividad</translation>
+    </message>
+    <message>
+        <source>Starting date of activity:</source>
+        <translation>Fecha de inicio de la actividad:</translation>
+    </message>
+    <message>
+        <source>&amp;Indefinite</source>
+        <translation>&amp;Indefinida</translation>
+    </message>
+    <message>
+        <source>&amp;Specific date</source>
+        <translation>&amp;Fecha concreta</translation>
+    </message>
+    <message>
+        <source>Ending date of activity:</source>
+        <translation>Fecha de fin de la actividad:</translation>
+    </message>
+    <message>
+        <source>&amp;OK</source>
+        <translation>&amp;Aceptar</translation>
+    </message>
+    <message>
+        <source>&amp;Cancel</source>
+        <translation>&amp;Cancelar</translation>
+    </message>
+    <message>
+        <source>Ending date of activity</source>
+        <extracomment>Names the ending-date panel for screen readers, and the field in a message about a text that is no date.</extracomment>
+        <translation>Fecha de fin de la actividad</translation>
+    </message>
+    <message>
+        <source>Starting date of activity</source>
+        <extracomment>Names the field in a message about a text that is no date.</extracomment>
+        <translation>Fecha de inicio de la actividad</translation>
+    </message>
+</context>
 </TS>

@@ -1,4 +1,634 @@
 <?xml version="1.0" encoding="utf-8"?>
 <!DOCTYPE TS>
 <TS version="2.1" language="fr" sourcelanguage="en">
+<context>
+    <name>Calendar</name>
+    <message>
+        <source>Popup calendar</source>
+        <extracomment>The button beside a date field that opens a calendar to pick the date from.</extracomment>
+        <translation>Ouvrir le calendrier</translation>
+    </message>
+    <message>
+        <source>Up</source>
+        <extracomment>Which of the two arrow buttons, for screen readers.</extracomment>
+        <translation>Haut</translation>
+    </message>
+    <message>
+        <source>Down</source>
+        <translation>Bas</translation>
+    </message>
+</context>
+<context>
+    <name>MessageBox</name>
+    <message>
+        <source>Error</source>
+        <extracomment>The title of the box that reports something the user must put right.</extracomment>
+        <translation>Erreur</translation>
+    </message>
+    <message>
+        <source>Confirm</source>
+        <extracomment>The title of a Yes/No question box.</extracomment>
+        <translation>Confirmation</translation>
+    </message>
+</context>
+<context>
+    <name>Outputs</name>
+    <message>
+        <source>Lifetally %1 (build %2)</source>
+        <extracomment>%1 is a version number such as 1.1, %2 a build&apos;s mark.</extracomment>
+        <translation>Lifetally %1 (compilation %2)</translation>
+    </message>
+    <message>
+        <source>It is the library of %1, and this program is %2.</source>
+        <extracomment>Why the charts and printing library was refused: %1 and %2 read &quot;Lifetally 1.1 (build ...)&quot;.</extracomment>
+        <translation>C’est la bibliothèque de %1, et ce programme est %2.</translation>
+    </message>
+    <message>
+        <source>No such file.</source>
+        <translation>Fichier introuvable.</translation>
+    </message>
+    <message>
+        <source>Cannot load %1: %2</source>
+        <extracomment>%1 is the library&apos;s file, %2 the reason.</extracomment>
+        <translation>Impossible de charger %1&#xa0;: %2</translation>
+    </message>
+</context>
+<context>
+    <name>SaveDialog</name>
+    <message>
+        <source>%1 already exists.
+Do you want to replace it?</source>
+        <translation>%1 existe déjà.
+Voulez-vous le remplacer&#xa0;?</translation>
+    </message>
+</context>
+<context>
+    <name>Settings</name>
+    <message>
+        <source>Lifetally could not read %1 when it started. Overwrite it?</source>
+        <translation>Lifetally n’a pas pu lire %1 au démarrage. Voulez-vous l’écraser&#xa0;?</translation>
+    </message>
+    <message>
+        <source>%1 was changed by another program since Lifetally read it. Overwrite it?</source>
+        <translation>%1 a été modifié par un autre programme depuis que Lifetally l’a lu. Voulez-vous l’écraser&#xa0;?</translation>
+    </message>
+</context>
+<context>
+    <name>Table</name>
+    <message>
+        <source>Maximum number of rows reached</source>
+        <translation>Nombre maximal de lignes atteint</translation>
+    </message>
+    <message>
+        <source>Nothing to edit</source>
+        <translation>Rien à modifier</translation>
+    </message>
+    <message>
+        <source>Nothing to delete</source>
+        <translation>Rien à supprimer</translation>
+    </message>
+    <message>
+        <source>Really delete %1?</source>
+        <extracomment>%1 is the activity&apos;s name as the user typed it.</extracomment>
+        <translation>Supprimer vraiment %1&#xa0;?</translation>
+    </message>
+    <message>
+        <source>Really clear out the table?</source>
+        <translation>Vider vraiment le tableau&#xa0;?</translation>
+    </message>
+</context>
+<context>
+    <name>Tables</name>
+    <message>
+        <source>Step 2: Number of hours spent on various activities</source>
+        <translation>Étape 2&#xa0;: heures consacrées à diverses activités</translation>
+    </message>
+    <message>
+        <source>Hours spent on activities</source>
+        <translation>Heures consacrées aux activités</translation>
+    </message>
+    <message>
+        <source>Note that the percentage is based on the number of hours you have been alive.  Percentages may not add up to 100 due to overlap.</source>
+        <translation>Le pourcentage est calculé sur le nombre d’heures que vous avez vécues.  La somme des pourcentages peut dépasser 100 si des activités se chevauchent.</translation>
+    </message>
+    <message>
+        <source>Graph results of &amp;hours</source>
+        <translation>Graphique des &amp;heures</translation>
+    </message>
+    <message>
+        <source>Step 3: Money spent on various activities</source>
+        <translation>Étape 3&#xa0;: argent dépensé pour diverses activités</translation>
+    </message>
+    <message>
+        <source>Money spent on activities</source>
+        <translation>Argent dépensé pour les activités</translation>
+    </message>
+    <message>
+        <source>Note that the percentage is based on your lifetime income.</source>
+        <translation>Le pourcentage est calculé sur vos revenus cumulés.</translation>
+    </message>
+    <message>
+        <source>Graph results of &amp;money</source>
+        <translation>Graphique de l’ar&amp;gent</translation>
+    </message>
+    <message>
+        <source>Step 4: Frequency of various activities</source>
+        <translation>Étape 4&#xa0;: fréquence de diverses activités</translation>
+    </message>
+    <message>
+        <source>Frequency of activities</source>
+        <translation>Fréquence des activités</translation>
+    </message>
+    <message>
+        <source>Graph results of &amp;frequency</source>
+        <translation>Graphique de la &amp;fréquence</translation>
+    </message>
+</context>
+<context>
+    <name>lt::BioPage</name>
+    <message>
+        <source>Step 1: Personal Biographical Information</source>
+        <translation>Étape 1&#xa0;: informations personnelles</translation>
+    </message>
+    <message>
+        <source>Your name:</source>
+        <translation>Votre nom&#xa0;:</translation>
+    </message>
+    <message>
+        <source>Your birthdate:</source>
+        <translation>Votre date de naissance&#xa0;:</translation>
+    </message>
+    <message>
+        <source>Estimate your lifetime income up to now:</source>
+        <translation>Estimez vos revenus cumulés jusqu’à ce jour&#xa0;:</translation>
+    </message>
+</context>
+<context>
+    <name>lt::IntroPage</name>
+    <message>
+        <source>How much time and money have you spent in your lifetime?</source>
+        <translation>Combien de temps et d’argent avez-vous dépensés au cours de votre vie&#xa0;?</translation>
+    </message>
+    <message>
+        <source>This program will help you find that out.</source>
+        <translation>Ce programme vous aide à le découvrir.</translation>
+    </message>
+    <message>
+        <source>As for man, his days are as grass: as a flower of the field,</source>
+        <extracomment>Psalm 103:15, first line; use the verse as the language&apos;s usual Bible gives it.</extracomment>
+        <translation>L’homme&#xa0;! ses jours sont comme l’herbe,</translation>
+    </message>
+    <message>
+        <source>so he flourisheth.  Psalm 103:15</source>
+        <extracomment>Psalm 103:15, second line, with the verse&apos;s reference.</extracomment>
+        <translation>il fleurit comme la fleur des champs.  Psaume 103,15</translation>
+    </message>
+</context>
+<context>
+    <name>lt::MaskedNumberField</name>
+    <message>
+        <source>%1 is not a valid value. It must be between %2 and %3.</source>
+        <extracomment>%1 is what was typed, %2 and %3 the smallest and the largest value allowed.</extracomment>
+        <translation>%1 n’est pas une valeur valide. Elle doit être comprise entre %2 et %3.</translation>
+    </message>
+</context>
+<context>
+    <name>lt::ResultsPage</name>
+    <message>
+        <source>Results</source>
+        <translation>Résultats</translation>
+    </message>
+    <message>
+        <source>P&amp;rint report</source>
+        <translation>Imp&amp;rimer le rapport</translation>
+    </message>
+    <message>
+        <source>Pre&amp;view report</source>
+        <translation>&amp;Aperçu du rapport</translation>
+    </message>
+    <message>
+        <source>Save report as P&amp;DF...</source>
+        <translation>Enregistrer le rapport en P&amp;DF…</translation>
+    </message>
+    <message>
+        <source>Export tables as &amp;CSV...</source>
+        <translation>Exporter les tableaux en &amp;CSV…</translation>
+    </message>
+    <message>
+        <source>Print the report (%1)</source>
+        <extracomment>%1 is the key that prints, as the desktop writes it (Ctrl+P).</extracomment>
+        <translation>Imprimer le rapport (%1)</translation>
+    </message>
+    <message>
+        <source>&amp;Look ahead...</source>
+        <translation>Pro&amp;jection…</translation>
+    </message>
+    <message>
+        <source>T&amp;imeline</source>
+        <translation>Chro&amp;nologie</translation>
+    </message>
+</context>
+<context>
+    <name>lt::TablePage</name>
+    <message>
+        <source>Double click to edit</source>
+        <translation>Double-cliquez pour modifier</translation>
+    </message>
+    <message>
+        <source>&amp;Sort</source>
+        <translation>&amp;Trier</translation>
+    </message>
+    <message>
+        <source>Sort the table</source>
+        <translation>Trier le tableau</translation>
+    </message>
+    <message>
+        <source>A&amp;dd</source>
+        <translation>&amp;Ajouter</translation>
+    </message>
+    <message>
+        <source>Add a row (%1)</source>
+        <extracomment>%1 is the key that does the same, as the desktop writes it (Ins).</extracomment>
+        <translation>Ajouter une ligne (%1)</translation>
+    </message>
+    <message>
+        <source>&amp;Edit</source>
+        <translation>&amp;Modifier</translation>
+    </message>
+    <message>
+        <source>Edit the selected row (%1)</source>
+        <translation>Modifier la ligne sélectionnée (%1)</translation>
+    </message>
+    <message>
+        <source>De&amp;lete</source>
+        <translation>Supp&amp;rimer</translation>
+    </message>
+    <message>
+        <source>Delete the selected row (%1)</source>
+        <translation>Supprimer la ligne sélectionnée (%1)</translation>
+    </message>
+    <message>
+        <source>&amp;Clear</source>
+        <translation>&amp;Vider</translation>
+    </message>
+    <message>
+        <source>Clear the table</source>
+        <translation>Vider le tableau</translation>
+    </message>
+</context>
+<context>
+    <name>lt::TfrmAbout</name>
+    <message>
+        <source>About Lifetally</source>
+        <translation>À propos de Lifetally</translation>
+    </message>
+    <message>
+        <source>Lifetally version %1</source>
+        <translation>Lifetally version %1</translation>
+    </message>
+    <message>
+        <source>Compliments of:</source>
+        <translation>Offert par&#xa0;:</translation>
+    </message>
+    <message>
+        <source>Look for more programs from %1 and news of Lifetally on our home page:</source>
+        <extracomment>%1 is the maker&apos;s name.</extracomment>
+        <translation>Retrouvez d’autres programmes de %1 et les nouvelles de Lifetally sur notre page d’accueil&#xa0;:</translation>
+    </message>
+    <message>
+        <source>&amp;OK</source>
+        <translation>&amp;OK</translation>
+    </message>
+    <message>
+        <source>Tallyhouse &amp;home page</source>
+        <extracomment>Tallyhouse is the maker&apos;s name.</extracomment>
+        <translation>&amp;Page d’accueil de Tallyhouse</translation>
+    </message>
+    <message>
+        <source>Open the %1 home page in your web browser</source>
+        <extracomment>%1 is the maker&apos;s name.</extracomment>
+        <translation>Ouvrir la page d’accueil de %1 dans votre navigateur</translation>
+    </message>
+    <message>
+        <source>Visit the %1 home page at %2 for more programs and the latest news</source>
+        <extracomment>%1 is the maker&apos;s name, %2 its web address.</extracomment>
+        <translation>Visitez la page d’accueil de %1 à l’adresse %2 pour d’autres programmes et les dernières nouvelles</translation>
+    </message>
+    <message>
+        <source>Couldn&apos;t open web browser for home page %1</source>
+        <extracomment>%1 is the web address.</extracomment>
+        <translation>Impossible d’ouvrir le navigateur pour la page d’accueil %1</translation>
+    </message>
+</context>
+<context>
+    <name>lt::TfrmLookAhead</name>
+    <message>
+        <source>&amp;Hours</source>
+        <translation>&amp;Heures</translation>
+    </message>
+    <message>
+        <source>&amp;Money</source>
+        <translation>&amp;Argent</translation>
+    </message>
+    <message>
+        <source>&amp;Frequency</source>
+        <translation>&amp;Fréquence</translation>
+    </message>
+    <message>
+        <source>Hours by age %1</source>
+        <extracomment>%1 is the age looked ahead to.</extracomment>
+        <translation>Heures à %1 ans</translation>
+    </message>
+    <message>
+        <source>Money by age %1</source>
+        <translation>Argent à %1 ans</translation>
+    </message>
+    <message>
+        <source>Frequency by age %1</source>
+        <translation>Fréquence à %1 ans</translation>
+    </message>
+    <message>
+        <source>Look ahead</source>
+        <translation>Projection</translation>
+    </message>
+    <message>
+        <source>&amp;To age:</source>
+        <translation>&amp;Jusqu’à l’âge de&#xa0;:</translation>
+    </message>
+    <message>
+        <source>&amp;Chart</source>
+        <translation>&amp;Graphique</translation>
+    </message>
+    <message>
+        <source>&amp;Export as CSV...</source>
+        <translation>&amp;Exporter en CSV…</translation>
+    </message>
+    <message>
+        <source>T&amp;imeline</source>
+        <translation>Chro&amp;nologie</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <extracomment>Closes the window.</extracomment>
+        <translation>Fermer</translation>
+    </message>
+    <message>
+        <source>Export look ahead as CSV</source>
+        <translation>Exporter la projection en CSV</translation>
+    </message>
+    <message>
+        <source>CSV files</source>
+        <translation>Fichiers CSV</translation>
+    </message>
+</context>
+<context>
+    <name>lt::TfrmMain</name>
+    <message>
+        <source>&lt;&lt;&amp;Prev</source>
+        <extracomment>The wizard&apos;s button back to the previous page.</extracomment>
+        <translation>&lt;&lt; &amp;Précédent</translation>
+    </message>
+    <message>
+        <source>&amp;Next&gt;&gt;</source>
+        <extracomment>The wizard&apos;s button on to the next page.</extracomment>
+        <translation>&amp;Suivant &gt;&gt;</translation>
+    </message>
+    <message>
+        <source>&amp;About</source>
+        <translation>À pr&amp;opos</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <extracomment>Saves everything and ends the program.</extracomment>
+        <translation>Fermer</translation>
+    </message>
+    <message>
+        <source>Sort by activity</source>
+        <translation>Trier par activité</translation>
+    </message>
+    <message>
+        <source>Sort by start date</source>
+        <translation>Trier par date de début</translation>
+    </message>
+    <message>
+        <source>Sort by total</source>
+        <translation>Trier par total</translation>
+    </message>
+    <message>
+        <source>Your birthdate is mandatory to proceed to the next step.</source>
+        <translation>Votre date de naissance est nécessaire pour passer à l’étape suivante.</translation>
+    </message>
+    <message>
+        <source>Your birthdate</source>
+        <extracomment>Names the field in a message about a text that is no date.</extracomment>
+        <translation>Votre date de naissance</translation>
+    </message>
+    <message>
+        <source>Save report as PDF</source>
+        <translation>Enregistrer le rapport en PDF</translation>
+    </message>
+    <message>
+        <source>PDF files</source>
+        <translation>Fichiers PDF</translation>
+    </message>
+    <message>
+        <source>Export tables as CSV</source>
+        <translation>Exporter les tableaux en CSV</translation>
+    </message>
+    <message>
+        <source>CSV files</source>
+        <translation>Fichiers CSV</translation>
+    </message>
+</context>
+<context>
+    <name>lt::TfrmMoney</name>
+    <message>
+        <source>Activity </source>
+        <extracomment>The title of the dialog that edits a row of the money or the frequency table.</extracomment>
+        <translation>Activité</translation>
+    </message>
+    <message>
+        <source>Day</source>
+        <comment>per day</comment>
+        <translation>Jour</translation>
+    </message>
+    <message>
+        <source>Week</source>
+        <comment>per week</comment>
+        <translation>Semaine</translation>
+    </message>
+    <message>
+        <source>Month</source>
+        <comment>per month</comment>
+        <translation>Mois</translation>
+    </message>
+    <message>
+        <source>Year</source>
+        <comment>per year</comment>
+        <translation>An</translation>
+    </message>
+    <message>
+        <source>Once only</source>
+        <translation>Une seule fois</translation>
+    </message>
+    <message>
+        <source>Amount of money spent per:</source>
+        <translation>Somme dépensée par&#xa0;:</translation>
+    </message>
+    <message>
+        <source>Frequency performed per:</source>
+        <translation>Nombre de fois par&#xa0;:</translation>
+    </message>
+    <message>
+        <source>Money</source>
+        <extracomment>Above the amount field: an amount of money, or a number of times.</extracomment>
+        <translation>Montant</translation>
+    </message>
+    <message>
+        <source>Number</source>
+        <translation>Nombre</translation>
+    </message>
+</context>
+<context>
+    <name>lt::TfrmPickDate</name>
+    <message>
+        <source>Calendar</source>
+        <translation>Calendrier</translation>
+    </message>
+    <message>
+        <source>Change the displayed month</source>
+        <translation>Changer le mois affiché</translation>
+    </message>
+    <message>
+        <source>Change the displayed year</source>
+        <translation>Changer l’année affichée</translation>
+    </message>
+    <message>
+        <source>Date of &amp;birth</source>
+        <translation>&amp;Date de naissance</translation>
+    </message>
+    <message>
+        <source>Go to your birthdate</source>
+        <translation>Aller à votre date de naissance</translation>
+    </message>
+    <message>
+        <source>&amp;Today</source>
+        <translation>Au&amp;jourd’hui</translation>
+    </message>
+    <message>
+        <source>Go to today</source>
+        <translation>Aller à aujourd’hui</translation>
+    </message>
+    <message>
+        <source>&amp;OK</source>
+        <translation>&amp;OK</translation>
+    </message>
+    <message>
+        <source>Select date</source>
+        <translation>Choisir cette date</translation>
+    </message>
+    <message>
+        <source>&amp;Cancel</source>
+        <translation>&amp;Annuler</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Annuler</translation>
+    </message>
+    <message>
+        <source>Life line</source>
+        <extracomment>The slider from the date of birth to today.</extracomment>
+        <translation>Ligne de vie</translation>
+    </message>
+    <message>
+        <source>Date of birth</source>
+        <translation>Naissance</translation>
+    </message>
+    <message>
+        <source>Mid-life</source>
+        <translation>Mi-vie</translation>
+    </message>
+    <message>
+        <source>Present</source>
+        <extracomment>The right end of the life line: today.</extracomment>
+        <translation>Présent</translation>
+    </message>
+</context>
+<context>
+    <name>lt::TfrmTime</name>
+    <message>
+        <source>Activity time</source>
+        <translation>Durée de l’activité</translation>
+    </message>
+    <message>
+        <source>Amount of time spent per:</source>
+        <translation>Temps passé par&#xa0;:</translation>
+    </message>
+    <message>
+        <source>&amp;Day</source>
+        <comment>per day</comment>
+        <translation>&amp;Jour</translation>
+    </message>
+    <message>
+        <source>&amp;Week</source>
+        <comment>per week</comment>
+        <translation>&amp;Semaine</translation>
+    </message>
+    <message>
+        <source>&amp;Month</source>
+        <comment>per month</comment>
+        <translation>&amp;Mois</translation>
+    </message>
+    <message>
+        <source>Hours</source>
+        <extracomment>Above the field for the hours of the time spent.</extracomment>
+        <translation>Heures</translation>
+    </message>
+    <message>
+        <source>Minutes</source>
+        <extracomment>Above the field for the minutes of the time spent.</extracomment>
+        <translation>Minutes</translation>
+    </message>
+</context>
+<context>
+    <name>lt::form::ActivityForm</name>
+    <message>
+        <source>Description of activity</source>
+        <translation>Description de l’activité</translation>
+    </message>
+    <message>
+        <source>Starting date of activity:</source>
+        <translation>Date de début de l’activité&#xa0;:</translation>
+    </message>
+    <message>
+        <source>&amp;Indefinite</source>
+        <translation>&amp;Indéterminée</translation>
+    </message>
+    <message>
+        <source>&amp;Specific date</source>
+        <translation>Date &amp;précise</translation>
+    </message>
+    <message>
+        <source>Ending date of activity:</source>
+        <translation>Date de fin de l’activité&#xa0;:</translation>
+    </message>
+    <message>
+        <source>&amp;OK</source>
+        <translation>&amp;OK</translation>
+    </message>
+    <message>
+        <source>&amp;Cancel</source>
+        <translation>&amp;Annuler</translation>
+    </message>
+    <message>
+        <source>Ending date of activity</source>
+        <extracomment>Names the ending-date panel for screen readers, and the field in a message about a text that is no date.</extracomment>
+        <translation>Date de fin de l’activité</translation>
+    </message>
+    <message>
+        <source>Starting date of activity</source>
+        <extracomment>Names the field in a message about a text that is no date.</extracomment>
+        <translation>Date de début de l’activité</translation>
+    </message>
+</context>
 </TS>
