@@ -48,9 +48,15 @@ int printedRowCount(const TableTexts& table) {
 }
 
 QStringList tableLines(const TableTexts& table, const ColumnWidths& pixels) {
+    // A column is at least as wide as its heading, so that a longer language's headings
+    // stand over their columns; a cell longer than its field still pushes only its line.
+    ColumnWidths widths = pixels;
+    if (!table.empty())
+        for (int c = 0; c < kTableCols; ++c)
+            widths[c] = std::max(widths[c], int(cellOf(table[0], c).size()) * 6);
     QStringList lines;
     const int rows = printedRowCount(table);
-    for (int r = 0; r < rows; ++r) lines << tableLine(table[r], pixels);
+    for (int r = 0; r < rows; ++r) lines << tableLine(table[r], widths);
     return lines;
 }
 
