@@ -164,6 +164,9 @@ void TfrmMain::fitFrame() {
         b->move(x, height - 37);
         x += b->width() + kSpacing;
     }
+    // Pages made after the window is shown may make it grow: it stays centred.
+    if (isVisible() && size() != QSize(width, height))
+        move(pos() - QPoint(width - this->width(), height - this->height()) / 2);
     setFixedSize(width, height);
 }
 
