@@ -2,6 +2,181 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="fr" sourcelanguage="en">
 <context>
+    <name>ActivityWords</name>
+    <message>
+        <source>Day</source>
+        <extracomment>How often an activity&apos;s amount comes back: per day, week, month or year, or once.</extracomment>
+        <translation>Jour</translation>
+    </message>
+    <message>
+        <source>Week</source>
+        <translation>Semaine</translation>
+    </message>
+    <message>
+        <source>Month</source>
+        <translation>Mois</translation>
+    </message>
+    <message>
+        <source>Year</source>
+        <translation>An</translation>
+    </message>
+    <message>
+        <source>Once</source>
+        <translation>Une fois</translation>
+    </message>
+    <message numerus="yes">
+        <source>%Ln Hr</source>
+        <extracomment>Hours in the table&apos;s time column, short; %Ln is 1 here.</extracomment>
+        <translation>
+            <numerusform>%Ln h</numerusform>
+            <numerusform>%Ln h</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%Ln Hrs</source>
+        <extracomment>Hours in the table&apos;s time column, short (&quot;8 Hrs&quot;).</extracomment>
+        <translation>
+            <numerusform>%Ln h</numerusform>
+            <numerusform>%Ln h</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%Ln Min</source>
+        <extracomment>Minutes in the table&apos;s time column, short; %Ln is 1 here.</extracomment>
+        <translation>
+            <numerusform>%Ln min</numerusform>
+            <numerusform>%Ln min</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%Ln Mins</source>
+        <extracomment>Minutes in the table&apos;s time column, short (&quot;30 Mins&quot;).</extracomment>
+        <translation>
+            <numerusform>%Ln min</numerusform>
+            <numerusform>%Ln min</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1 Hr %2 Min</source>
+        <extracomment>No time at all in the table&apos;s time column (&quot;0 Hr 0 Min&quot;): zero hours, zero minutes.</extracomment>
+        <translation>%1 h %2 min</translation>
+    </message>
+    <message>
+        <source>%1 %2</source>
+        <comment>hours and minutes</comment>
+        <extracomment>A time in the table: its hours (&quot;2 Hrs&quot;), then its minutes (&quot;30 Mins&quot;).</extracomment>
+        <translation>%1 %2</translation>
+    </message>
+    <message>
+        <source>Now</source>
+        <comment>end date</comment>
+        <extracomment>The end date of an activity that goes on until today.</extracomment>
+        <translation>En cours</translation>
+    </message>
+    <message>
+        <source>Once only</source>
+        <extracomment>The money dialog&apos;s fifth period: the amount is spent once, not again.</extracomment>
+        <translation>Une seule fois</translation>
+    </message>
+    <message>
+        <source>%1 a day</source>
+        <extracomment>An activity&apos;s rate: its amount (&quot;8 Hrs&quot;, &quot;$12.50&quot;, &quot;3&quot;) each day.</extracomment>
+        <translation>%1 par jour</translation>
+    </message>
+    <message>
+        <source>%1 a week</source>
+        <translation>%1 par semaine</translation>
+    </message>
+    <message>
+        <source>%1 a month</source>
+        <translation>%1 par mois</translation>
+    </message>
+    <message>
+        <source>%1 a year</source>
+        <translation>%1 par an</translation>
+    </message>
+    <message>
+        <source>%1 once</source>
+        <extracomment>An activity&apos;s rate: its amount, spent or done once.</extracomment>
+        <translation>%1 une fois</translation>
+    </message>
+    <message>
+        <source>%1 a %2</source>
+        <extracomment>An activity&apos;s rate with a period word the program does not know (a hand-edited file).</extracomment>
+        <translation>%1 par %2</translation>
+    </message>
+    <message>
+        <source>Activity</source>
+        <extracomment>Column heading of the hours table: the activity&apos;s name.</extracomment>
+        <translation>Activité</translation>
+    </message>
+    <message>
+        <source>Time</source>
+        <extracomment>Column heading: the time spent on the activity each period.</extracomment>
+        <translation>Durée</translation>
+    </message>
+    <message>
+        <source>Per</source>
+        <extracomment>Column heading, short: the period (&quot;Day&quot;, &quot;Week&quot;) the amount is spent per.</extracomment>
+        <translation>Par</translation>
+    </message>
+    <message>
+        <source>Start date</source>
+        <translation>Début</translation>
+    </message>
+    <message>
+        <source>End date</source>
+        <translation>Fin</translation>
+    </message>
+    <message>
+        <source>Total Hrs</source>
+        <extracomment>Column heading, short: the row&apos;s total in hours.</extracomment>
+        <translation>Total (h)</translation>
+    </message>
+    <message>
+        <source>Hours spent for %1</source>
+        <extracomment>The hours chart&apos;s title; %1 is the user&apos;s name.</extracomment>
+        <translation>Heures passées par %1</translation>
+    </message>
+    <message>
+        <source>Hours</source>
+        <extracomment>A table&apos;s name at the head of a message (&quot;Hours, row 3, ...&quot;).</extracomment>
+        <translation>Heures</translation>
+    </message>
+    <message>
+        <source>Amount</source>
+        <extracomment>Column heading: the money spent each period.</extracomment>
+        <translation>Montant</translation>
+    </message>
+    <message>
+        <source>Total Amt</source>
+        <extracomment>Column heading, short: the row&apos;s total amount of money.</extracomment>
+        <translation>Total (montant)</translation>
+    </message>
+    <message>
+        <source>Money spent for %1</source>
+        <translation>Argent dépensé par %1</translation>
+    </message>
+    <message>
+        <source>Money</source>
+        <translation>Argent</translation>
+    </message>
+    <message>
+        <source>Frequency</source>
+        <extracomment>Column heading: how many times each period.</extracomment>
+        <translation>Fréquence</translation>
+    </message>
+    <message>
+        <source>Total Freq</source>
+        <extracomment>Column heading, short: how many times in all.</extracomment>
+        <translation>Total (fois)</translation>
+    </message>
+    <message>
+        <source>Frequency of activities for %1</source>
+        <translation>Fréquence des activités de %1</translation>
+    </message>
+</context>
+<context>
     <name>Calendar</name>
     <message>
         <source>Popup calendar</source>
@@ -16,6 +191,62 @@
     <message>
         <source>Down</source>
         <translation>Bas</translation>
+    </message>
+</context>
+<context>
+    <name>LookAhead</name>
+    <message>
+        <source>%1 (%2)</source>
+        <extracomment>A number of hours, then the same time in years and days: &quot;107,456 (12 years 94 days)&quot;.</extracomment>
+        <translation>%1 (%2)</translation>
+    </message>
+    <message>
+        <source>Ages go up to %1: choose an age from %2 to %1.</source>
+        <translation>Les âges vont jusqu’à %1 ans&#xa0;: choisissez un âge de %2 à %1 ans.</translation>
+    </message>
+    <message>
+        <source>Ages go up to %1: no age up to %1 lies ahead.</source>
+        <translation>Les âges vont jusqu’à %1 ans&#xa0;: aucun âge jusqu’à %1 ans n’est encore à venir.</translation>
+    </message>
+    <message>
+        <source>You reached the age of %1 on %2: choose an age from %3 to %4.</source>
+        <extracomment>%1 is an age, %2 the date of that birthday.</extracomment>
+        <translation>Vous avez eu %1 ans le %2&#xa0;: choisissez un âge de %3 à %4 ans.</translation>
+    </message>
+    <message>
+        <source>You reached the age of %1 on %2: no age up to %3 lies ahead.</source>
+        <translation>Vous avez eu %1 ans le %2&#xa0;: aucun âge jusqu’à %3 ans n’est encore à venir.</translation>
+    </message>
+    <message>
+        <source>By age %1, on %2, you will have lived %3 hours.</source>
+        <extracomment>%1 is an age, %2 the date of that birthday, %3 a number of hours.</extracomment>
+        <translation>À %1 ans, le %2, vous aurez vécu %3 heures.</translation>
+    </message>
+    <message>
+        <source>Activity</source>
+        <extracomment>The look ahead&apos;s column headings; %1 is the age looked ahead to.</extracomment>
+        <translation>Activité</translation>
+    </message>
+    <message>
+        <source>So far</source>
+        <translation>Jusqu’ici</translation>
+    </message>
+    <message>
+        <source>By age %1</source>
+        <translation>À %1 ans</translation>
+    </message>
+    <message>
+        <source>Still to come</source>
+        <translation>À venir</translation>
+    </message>
+    <message>
+        <source>Share of life by %1</source>
+        <translation>Part de la vie à %1 ans</translation>
+    </message>
+    <message>
+        <source>Hours by age %1 for %2</source>
+        <extracomment>The chart&apos;s title: %1 is the age looked ahead to, %2 the user&apos;s name.</extracomment>
+        <translation>Heures de %2 à %1 ans</translation>
     </message>
 </context>
 <context>
@@ -446,30 +677,6 @@ Voulez-vous le remplacer&#xa0;?</translation>
         <source>Activity </source>
         <extracomment>The title of the dialog that edits a row of the money or the frequency table.</extracomment>
         <translation>Activité</translation>
-    </message>
-    <message>
-        <source>Day</source>
-        <comment>per day</comment>
-        <translation>Jour</translation>
-    </message>
-    <message>
-        <source>Week</source>
-        <comment>per week</comment>
-        <translation>Semaine</translation>
-    </message>
-    <message>
-        <source>Month</source>
-        <comment>per month</comment>
-        <translation>Mois</translation>
-    </message>
-    <message>
-        <source>Year</source>
-        <comment>per year</comment>
-        <translation>An</translation>
-    </message>
-    <message>
-        <source>Once only</source>
-        <translation>Une seule fois</translation>
     </message>
     <message>
         <source>Amount of money spent per:</source>
