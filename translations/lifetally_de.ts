@@ -1,4 +1,634 @@
 <?xml version="1.0" encoding="utf-8"?>
 <!DOCTYPE TS>
 <TS version="2.1" language="de" sourcelanguage="en">
+<context>
+    <name>Calendar</name>
+    <message>
+        <source>Popup calendar</source>
+        <extracomment>The button beside a date field that opens a calendar to pick the date from.</extracomment>
+        <translation>Kalender öffnen</translation>
+    </message>
+    <message>
+        <source>Up</source>
+        <extracomment>Which of the two arrow buttons, for screen readers.</extracomment>
+        <translation>Nach oben</translation>
+    </message>
+    <message>
+        <source>Down</source>
+        <translation>Nach unten</translation>
+    </message>
+</context>
+<context>
+    <name>MessageBox</name>
+    <message>
+        <source>Error</source>
+        <extracomment>The title of the box that reports something the user must put right.</extracomment>
+        <translation>Fehler</translation>
+    </message>
+    <message>
+        <source>Confirm</source>
+        <extracomment>The title of a Yes/No question box.</extracomment>
+        <translation>Bestätigen</translation>
+    </message>
+</context>
+<context>
+    <name>Outputs</name>
+    <message>
+        <source>Lifetally %1 (build %2)</source>
+        <extracomment>%1 is a version number such as 1.1, %2 a build&apos;s mark.</extracomment>
+        <translation>Lifetally %1 (Build %2)</translation>
+    </message>
+    <message>
+        <source>It is the library of %1, and this program is %2.</source>
+        <extracomment>Why the charts and printing library was refused: %1 and %2 read &quot;Lifetally 1.1 (build ...)&quot;.</extracomment>
+        <translation>Die Bibliothek gehört zu %1, dieses Programm ist aber %2.</translation>
+    </message>
+    <message>
+        <source>No such file.</source>
+        <translation>Die Datei ist nicht vorhanden.</translation>
+    </message>
+    <message>
+        <source>Cannot load %1: %2</source>
+        <extracomment>%1 is the library&apos;s file, %2 the reason.</extracomment>
+        <translation>%1 kann nicht geladen werden: %2</translation>
+    </message>
+</context>
+<context>
+    <name>SaveDialog</name>
+    <message>
+        <source>%1 already exists.
+Do you want to replace it?</source>
+        <translation>%1 ist bereits vorhanden.
+Möchten Sie die Datei ersetzen?</translation>
+    </message>
+</context>
+<context>
+    <name>Settings</name>
+    <message>
+        <source>Lifetally could not read %1 when it started. Overwrite it?</source>
+        <translation>Lifetally konnte %1 beim Start nicht lesen. Die Datei überschreiben?</translation>
+    </message>
+    <message>
+        <source>%1 was changed by another program since Lifetally read it. Overwrite it?</source>
+        <translation>%1 wurde von einem anderen Programm geändert, seit Lifetally die Datei gelesen hat. Die Datei überschreiben?</translation>
+    </message>
+</context>
+<context>
+    <name>Table</name>
+    <message>
+        <source>Maximum number of rows reached</source>
+        <translation>Die Höchstzahl an Zeilen ist erreicht.</translation>
+    </message>
+    <message>
+        <source>Nothing to edit</source>
+        <translation>Nichts zu bearbeiten</translation>
+    </message>
+    <message>
+        <source>Nothing to delete</source>
+        <translation>Nichts zu löschen</translation>
+    </message>
+    <message>
+        <source>Really delete %1?</source>
+        <extracomment>%1 is the activity&apos;s name as the user typed it.</extracomment>
+        <translation>„%1“ wirklich löschen?</translation>
+    </message>
+    <message>
+        <source>Really clear out the table?</source>
+        <translation>Die Tabelle wirklich leeren?</translation>
+    </message>
+</context>
+<context>
+    <name>Tables</name>
+    <message>
+        <source>Step 2: Number of hours spent on various activities</source>
+        <translation>Schritt 2: Stunden für verschiedene Tätigkeiten</translation>
+    </message>
+    <message>
+        <source>Hours spent on activities</source>
+        <translation>Für Tätigkeiten aufgewendete Stunden</translation>
+    </message>
+    <message>
+        <source>Note that the percentage is based on the number of hours you have been alive.  Percentages may not add up to 100 due to overlap.</source>
+        <translation>Der Prozentsatz bezieht sich auf die Stunden, die Sie bisher gelebt haben. Da sich Tätigkeiten überschneiden können, ergeben die Prozentsätze nicht unbedingt 100.</translation>
+    </message>
+    <message>
+        <source>Graph results of &amp;hours</source>
+        <translation>&amp;Stunden als Diagramm</translation>
+    </message>
+    <message>
+        <source>Step 3: Money spent on various activities</source>
+        <translation>Schritt 3: Geld für verschiedene Tätigkeiten</translation>
+    </message>
+    <message>
+        <source>Money spent on activities</source>
+        <translation>Für Tätigkeiten ausgegebenes Geld</translation>
+    </message>
+    <message>
+        <source>Note that the percentage is based on your lifetime income.</source>
+        <translation>Der Prozentsatz bezieht sich auf Ihr Lebenseinkommen.</translation>
+    </message>
+    <message>
+        <source>Graph results of &amp;money</source>
+        <translation>&amp;Geld als Diagramm</translation>
+    </message>
+    <message>
+        <source>Step 4: Frequency of various activities</source>
+        <translation>Schritt 4: Häufigkeit verschiedener Tätigkeiten</translation>
+    </message>
+    <message>
+        <source>Frequency of activities</source>
+        <translation>Häufigkeit der Tätigkeiten</translation>
+    </message>
+    <message>
+        <source>Graph results of &amp;frequency</source>
+        <translation>&amp;Häufigkeit als Diagramm</translation>
+    </message>
+</context>
+<context>
+    <name>lt::BioPage</name>
+    <message>
+        <source>Step 1: Personal Biographical Information</source>
+        <translation>Schritt 1: Angaben zur Person</translation>
+    </message>
+    <message>
+        <source>Your name:</source>
+        <translation>Ihr Name:</translation>
+    </message>
+    <message>
+        <source>Your birthdate:</source>
+        <translation>Ihr Geburtsdatum:</translation>
+    </message>
+    <message>
+        <source>Estimate your lifetime income up to now:</source>
+        <translation>Ihr geschätztes Lebenseinkommen bis heute:</translation>
+    </message>
+</context>
+<context>
+    <name>lt::IntroPage</name>
+    <message>
+        <source>How much time and money have you spent in your lifetime?</source>
+        <translation>Wie viel Zeit und Geld haben Sie in Ihrem Leben aufgewendet?</translation>
+    </message>
+    <message>
+        <source>This program will help you find that out.</source>
+        <translation>Dieses Programm hilft Ihnen, es herauszufinden.</translation>
+    </message>
+    <message>
+        <source>As for man, his days are as grass: as a flower of the field,</source>
+        <extracomment>Psalm 103:15, first line; use the verse as the language&apos;s usual Bible gives it.</extracomment>
+        <translation>Ein Mensch ist in seinem Leben wie Gras,</translation>
+    </message>
+    <message>
+        <source>so he flourisheth.  Psalm 103:15</source>
+        <extracomment>Psalm 103:15, second line, with the verse&apos;s reference.</extracomment>
+        <translation>er blüht wie eine Blume auf dem Felde.  Psalm 103,15</translation>
+    </message>
+</context>
+<context>
+    <name>lt::MaskedNumberField</name>
+    <message>
+        <source>%1 is not a valid value. It must be between %2 and %3.</source>
+        <extracomment>%1 is what was typed, %2 and %3 the smallest and the largest value allowed.</extracomment>
+        <translation>%1 ist kein gültiger Wert. Er muss zwischen %2 und %3 liegen.</translation>
+    </message>
+</context>
+<context>
+    <name>lt::ResultsPage</name>
+    <message>
+        <source>Results</source>
+        <translation>Ergebnisse</translation>
+    </message>
+    <message>
+        <source>P&amp;rint report</source>
+        <translation>Bericht &amp;drucken</translation>
+    </message>
+    <message>
+        <source>Pre&amp;view report</source>
+        <translation>Berichts&amp;vorschau</translation>
+    </message>
+    <message>
+        <source>Save report as P&amp;DF...</source>
+        <translation>Bericht als &amp;PDF speichern …</translation>
+    </message>
+    <message>
+        <source>Export tables as &amp;CSV...</source>
+        <translation>Tabellen als &amp;CSV exportieren …</translation>
+    </message>
+    <message>
+        <source>Print the report (%1)</source>
+        <extracomment>%1 is the key that prints, as the desktop writes it (Ctrl+P).</extracomment>
+        <translation>Den Bericht drucken (%1)</translation>
+    </message>
+    <message>
+        <source>&amp;Look ahead...</source>
+        <translation>&amp;Ausblick …</translation>
+    </message>
+    <message>
+        <source>T&amp;imeline</source>
+        <translation>Zeit&amp;leiste</translation>
+    </message>
+</context>
+<context>
+    <name>lt::TablePage</name>
+    <message>
+        <source>Double click to edit</source>
+        <translation>Zum Bearbeiten doppelklicken</translation>
+    </message>
+    <message>
+        <source>&amp;Sort</source>
+        <translation>&amp;Sortieren</translation>
+    </message>
+    <message>
+        <source>Sort the table</source>
+        <translation>Die Tabelle sortieren</translation>
+    </message>
+    <message>
+        <source>A&amp;dd</source>
+        <translation>&amp;Hinzufügen</translation>
+    </message>
+    <message>
+        <source>Add a row (%1)</source>
+        <extracomment>%1 is the key that does the same, as the desktop writes it (Ins).</extracomment>
+        <translation>Eine Zeile hinzufügen (%1)</translation>
+    </message>
+    <message>
+        <source>&amp;Edit</source>
+        <translation>&amp;Bearbeiten</translation>
+    </message>
+    <message>
+        <source>Edit the selected row (%1)</source>
+        <translation>Die ausgewählte Zeile bearbeiten (%1)</translation>
+    </message>
+    <message>
+        <source>De&amp;lete</source>
+        <translation>&amp;Löschen</translation>
+    </message>
+    <message>
+        <source>Delete the selected row (%1)</source>
+        <translation>Die ausgewählte Zeile löschen (%1)</translation>
+    </message>
+    <message>
+        <source>&amp;Clear</source>
+        <translation>Lee&amp;ren</translation>
+    </message>
+    <message>
+        <source>Clear the table</source>
+        <translation>Die Tabelle leeren</translation>
+    </message>
+</context>
+<context>
+    <name>lt::TfrmAbout</name>
+    <message>
+        <source>About Lifetally</source>
+        <translation>Über Lifetally</translation>
+    </message>
+    <message>
+        <source>Lifetally version %1</source>
+        <translation>Lifetally Version %1</translation>
+    </message>
+    <message>
+        <source>Compliments of:</source>
+        <translation>Mit freundlicher Empfehlung von:</translation>
+    </message>
+    <message>
+        <source>Look for more programs from %1 and news of Lifetally on our home page:</source>
+        <extracomment>%1 is the maker&apos;s name.</extracomment>
+        <translation>Weitere Programme von %1 und Neuigkeiten zu Lifetally finden Sie auf unserer Website:</translation>
+    </message>
+    <message>
+        <source>&amp;OK</source>
+        <translation>&amp;OK</translation>
+    </message>
+    <message>
+        <source>Tallyhouse &amp;home page</source>
+        <extracomment>Tallyhouse is the maker&apos;s name.</extracomment>
+        <translation>&amp;Website von Tallyhouse</translation>
+    </message>
+    <message>
+        <source>Open the %1 home page in your web browser</source>
+        <extracomment>%1 is the maker&apos;s name.</extracomment>
+        <translation>Die Website von %1 im Webbrowser öffnen</translation>
+    </message>
+    <message>
+        <source>Visit the %1 home page at %2 for more programs and the latest news</source>
+        <extracomment>%1 is the maker&apos;s name, %2 its web address.</extracomment>
+        <translation>Weitere Programme und die neuesten Nachrichten auf der Website von %1: %2</translation>
+    </message>
+    <message>
+        <source>Couldn&apos;t open web browser for home page %1</source>
+        <extracomment>%1 is the web address.</extracomment>
+        <translation>Der Webbrowser konnte für die Website %1 nicht geöffnet werden.</translation>
+    </message>
+</context>
+<context>
+    <name>lt::TfrmLookAhead</name>
+    <message>
+        <source>&amp;Hours</source>
+        <translation>&amp;Stunden</translation>
+    </message>
+    <message>
+        <source>&amp;Money</source>
+        <translation>&amp;Geld</translation>
+    </message>
+    <message>
+        <source>&amp;Frequency</source>
+        <translation>&amp;Häufigkeit</translation>
+    </message>
+    <message>
+        <source>Hours by age %1</source>
+        <extracomment>%1 is the age looked ahead to.</extracomment>
+        <translation>Stunden bis zum Alter von %1</translation>
+    </message>
+    <message>
+        <source>Money by age %1</source>
+        <translation>Geld bis zum Alter von %1</translation>
+    </message>
+    <message>
+        <source>Frequency by age %1</source>
+        <translation>Häufigkeit bis zum Alter von %1</translation>
+    </message>
+    <message>
+        <source>Look ahead</source>
+        <translation>Ausblick</translation>
+    </message>
+    <message>
+        <source>&amp;To age:</source>
+        <translation>&amp;Bis zum Alter:</translation>
+    </message>
+    <message>
+        <source>&amp;Chart</source>
+        <translation>&amp;Diagramm</translation>
+    </message>
+    <message>
+        <source>&amp;Export as CSV...</source>
+        <translation>Als CSV &amp;exportieren …</translation>
+    </message>
+    <message>
+        <source>T&amp;imeline</source>
+        <translation>Zeit&amp;leiste</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <extracomment>Closes the window.</extracomment>
+        <translation>Schließen</translation>
+    </message>
+    <message>
+        <source>Export look ahead as CSV</source>
+        <translation>Ausblick als CSV exportieren</translation>
+    </message>
+    <message>
+        <source>CSV files</source>
+        <translation>CSV-Dateien</translation>
+    </message>
+</context>
+<context>
+    <name>lt::TfrmMain</name>
+    <message>
+        <source>&lt;&lt;&amp;Prev</source>
+        <extracomment>The wizard&apos;s button back to the previous page.</extracomment>
+        <translation>&lt;&lt; &amp;Zurück</translation>
+    </message>
+    <message>
+        <source>&amp;Next&gt;&gt;</source>
+        <extracomment>The wizard&apos;s button on to the next page.</extracomment>
+        <translation>&amp;Weiter &gt;&gt;</translation>
+    </message>
+    <message>
+        <source>&amp;About</source>
+        <translation>&amp;Über</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <extracomment>Saves everything and ends the program.</extracomment>
+        <translation>Schließen</translation>
+    </message>
+    <message>
+        <source>Sort by activity</source>
+        <translation>Nach Tätigkeit sortieren</translation>
+    </message>
+    <message>
+        <source>Sort by start date</source>
+        <translation>Nach Beginn sortieren</translation>
+    </message>
+    <message>
+        <source>Sort by total</source>
+        <translation>Nach Gesamtwert sortieren</translation>
+    </message>
+    <message>
+        <source>Your birthdate is mandatory to proceed to the next step.</source>
+        <translation>Ohne Ihr Geburtsdatum geht es nicht zum nächsten Schritt weiter.</translation>
+    </message>
+    <message>
+        <source>Your birthdate</source>
+        <extracomment>Names the field in a message about a text that is no date.</extracomment>
+        <translation>Ihr Geburtsdatum</translation>
+    </message>
+    <message>
+        <source>Save report as PDF</source>
+        <translation>Bericht als PDF speichern</translation>
+    </message>
+    <message>
+        <source>PDF files</source>
+        <translation>PDF-Dateien</translation>
+    </message>
+    <message>
+        <source>Export tables as CSV</source>
+        <translation>Tabellen als CSV exportieren</translation>
+    </message>
+    <message>
+        <source>CSV files</source>
+        <translation>CSV-Dateien</translation>
+    </message>
+</context>
+<context>
+    <name>lt::TfrmMoney</name>
+    <message>
+        <source>Activity </source>
+        <extracomment>The title of the dialog that edits a row of the money or the frequency table.</extracomment>
+        <translation>Tätigkeit </translation>
+    </message>
+    <message>
+        <source>Day</source>
+        <comment>per day</comment>
+        <translation>Tag</translation>
+    </message>
+    <message>
+        <source>Week</source>
+        <comment>per week</comment>
+        <translation>Woche</translation>
+    </message>
+    <message>
+        <source>Month</source>
+        <comment>per month</comment>
+        <translation>Monat</translation>
+    </message>
+    <message>
+        <source>Year</source>
+        <comment>per year</comment>
+        <translation>Jahr</translation>
+    </message>
+    <message>
+        <source>Once only</source>
+        <translation>Nur einmal</translation>
+    </message>
+    <message>
+        <source>Amount of money spent per:</source>
+        <translation>Ausgegebenes Geld pro:</translation>
+    </message>
+    <message>
+        <source>Frequency performed per:</source>
+        <translation>Häufigkeit pro:</translation>
+    </message>
+    <message>
+        <source>Money</source>
+        <extracomment>Above the amount field: an amount of money, or a number of times.</extracomment>
+        <translation>Geld</translation>
+    </message>
+    <message>
+        <source>Number</source>
+        <translation>Anzahl</translation>
+    </message>
+</context>
+<context>
+    <name>lt::TfrmPickDate</name>
+    <message>
+        <source>Calendar</source>
+        <translation>Kalender</translation>
+    </message>
+    <message>
+        <source>Change the displayed month</source>
+        <translation>Den angezeigten Monat wechseln</translation>
+    </message>
+    <message>
+        <source>Change the displayed year</source>
+        <translation>Das angezeigte Jahr wechseln</translation>
+    </message>
+    <message>
+        <source>Date of &amp;birth</source>
+        <translation>&amp;Geburtsdatum</translation>
+    </message>
+    <message>
+        <source>Go to your birthdate</source>
+        <translation>Zu Ihrem Geburtsdatum</translation>
+    </message>
+    <message>
+        <source>&amp;Today</source>
+        <translation>&amp;Heute</translation>
+    </message>
+    <message>
+        <source>Go to today</source>
+        <translation>Zu heute</translation>
+    </message>
+    <message>
+        <source>&amp;OK</source>
+        <translation>&amp;OK</translation>
+    </message>
+    <message>
+        <source>Select date</source>
+        <translation>Datum übernehmen</translation>
+    </message>
+    <message>
+        <source>&amp;Cancel</source>
+        <translation>&amp;Abbrechen</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Abbrechen</translation>
+    </message>
+    <message>
+        <source>Life line</source>
+        <extracomment>The slider from the date of birth to today.</extracomment>
+        <translation>Lebenslinie</translation>
+    </message>
+    <message>
+        <source>Date of birth</source>
+        <translation>Geburtsdatum</translation>
+    </message>
+    <message>
+        <source>Mid-life</source>
+        <translation>Lebensmitte</translation>
+    </message>
+    <message>
+        <source>Present</source>
+        <extracomment>The right end of the life line: today.</extracomment>
+        <translation>Gegenwart</translation>
+    </message>
+</context>
+<context>
+    <name>lt::TfrmTime</name>
+    <message>
+        <source>Activity time</source>
+        <translation>Zeitaufwand für eine Tätigkeit</translation>
+    </message>
+    <message>
+        <source>Amount of time spent per:</source>
+        <translation>Aufgewendete Zeit pro:</translation>
+    </message>
+    <message>
+        <source>&amp;Day</source>
+        <comment>per day</comment>
+        <translation>&amp;Tag</translation>
+    </message>
+    <message>
+        <source>&amp;Week</source>
+        <comment>per week</comment>
+        <translation>&amp;Woche</translation>
+    </message>
+    <message>
+        <source>&amp;Month</source>
+        <comment>per month</comment>
+        <translation>&amp;Monat</translation>
+    </message>
+    <message>
+        <source>Hours</source>
+        <extracomment>Above the field for the hours of the time spent.</extracomment>
+        <translation>Stunden</translation>
+    </message>
+    <message>
+        <source>Minutes</source>
+        <extracomment>Above the field for the minutes of the time spent.</extracomment>
+        <translation>Minuten</translation>
+    </message>
+</context>
+<context>
+    <name>lt::form::ActivityForm</name>
+    <message>
+        <source>Description of activity</source>
+        <translation>Beschreibung der Tätigkeit</translation>
+    </message>
+    <message>
+        <source>Starting date of activity:</source>
+        <translation>Beginn der Tätigkeit:</translation>
+    </message>
+    <message>
+        <source>&amp;Indefinite</source>
+        <translation>&amp;Fortlaufend</translation>
+    </message>
+    <message>
+        <source>&amp;Specific date</source>
+        <translation>Bestimmtes &amp;Datum</translation>
+    </message>
+    <message>
+        <source>Ending date of activity:</source>
+        <translation>Ende der Tätigkeit:</translation>
+    </message>
+    <message>
+        <source>&amp;OK</source>
+        <translation>&amp;OK</translation>
+    </message>
+    <message>
+        <source>&amp;Cancel</source>
+        <translation>&amp;Abbrechen</translation>
+    </message>
+    <message>
+        <source>Ending date of activity</source>
+        <extracomment>Names the ending-date panel for screen readers, and the field in a message about a text that is no date.</extracomment>
+        <translation>Ende der Tätigkeit</translation>
+    </message>
+    <message>
+        <source>Starting date of activity</source>
+        <extracomment>Names the field in a message about a text that is no date.</extracomment>
+        <translation>Beginn der Tätigkeit</translation>
+    </message>
+</context>
 </TS>
