@@ -2,6 +2,181 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="de" sourcelanguage="en">
 <context>
+    <name>ActivityWords</name>
+    <message>
+        <source>Day</source>
+        <extracomment>How often an activity&apos;s amount comes back: per day, week, month or year, or once.</extracomment>
+        <translation>Tag</translation>
+    </message>
+    <message>
+        <source>Week</source>
+        <translation>Woche</translation>
+    </message>
+    <message>
+        <source>Month</source>
+        <translation>Monat</translation>
+    </message>
+    <message>
+        <source>Year</source>
+        <translation>Jahr</translation>
+    </message>
+    <message>
+        <source>Once</source>
+        <translation>Einmalig</translation>
+    </message>
+    <message numerus="yes">
+        <source>%Ln Hr</source>
+        <extracomment>Hours in the table&apos;s time column, short; %Ln is 1 here.</extracomment>
+        <translation>
+            <numerusform>%Ln Std.</numerusform>
+            <numerusform>%Ln Std.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%Ln Hrs</source>
+        <extracomment>Hours in the table&apos;s time column, short (&quot;8 Hrs&quot;).</extracomment>
+        <translation>
+            <numerusform>%Ln Std.</numerusform>
+            <numerusform>%Ln Std.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%Ln Min</source>
+        <extracomment>Minutes in the table&apos;s time column, short; %Ln is 1 here.</extracomment>
+        <translation>
+            <numerusform>%Ln Min.</numerusform>
+            <numerusform>%Ln Min.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%Ln Mins</source>
+        <extracomment>Minutes in the table&apos;s time column, short (&quot;30 Mins&quot;).</extracomment>
+        <translation>
+            <numerusform>%Ln Min.</numerusform>
+            <numerusform>%Ln Min.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1 Hr %2 Min</source>
+        <extracomment>No time at all in the table&apos;s time column (&quot;0 Hr 0 Min&quot;): zero hours, zero minutes.</extracomment>
+        <translation>%1 Std. %2 Min.</translation>
+    </message>
+    <message>
+        <source>%1 %2</source>
+        <comment>hours and minutes</comment>
+        <extracomment>A time in the table: its hours (&quot;2 Hrs&quot;), then its minutes (&quot;30 Mins&quot;).</extracomment>
+        <translation>%1 %2</translation>
+    </message>
+    <message>
+        <source>Now</source>
+        <comment>end date</comment>
+        <extracomment>The end date of an activity that goes on until today.</extracomment>
+        <translation>Heute</translation>
+    </message>
+    <message>
+        <source>Once only</source>
+        <extracomment>The money dialog&apos;s fifth period: the amount is spent once, not again.</extracomment>
+        <translation>Nur einmal</translation>
+    </message>
+    <message>
+        <source>%1 a day</source>
+        <extracomment>An activity&apos;s rate: its amount (&quot;8 Hrs&quot;, &quot;$12.50&quot;, &quot;3&quot;) each day.</extracomment>
+        <translation>%1 pro Tag</translation>
+    </message>
+    <message>
+        <source>%1 a week</source>
+        <translation>%1 pro Woche</translation>
+    </message>
+    <message>
+        <source>%1 a month</source>
+        <translation>%1 pro Monat</translation>
+    </message>
+    <message>
+        <source>%1 a year</source>
+        <translation>%1 pro Jahr</translation>
+    </message>
+    <message>
+        <source>%1 once</source>
+        <extracomment>An activity&apos;s rate: its amount, spent or done once.</extracomment>
+        <translation>%1 einmalig</translation>
+    </message>
+    <message>
+        <source>%1 a %2</source>
+        <extracomment>An activity&apos;s rate with a period word the program does not know (a hand-edited file).</extracomment>
+        <translation>%1 pro %2</translation>
+    </message>
+    <message>
+        <source>Activity</source>
+        <extracomment>Column heading of the hours table: the activity&apos;s name.</extracomment>
+        <translation>Tätigkeit</translation>
+    </message>
+    <message>
+        <source>Time</source>
+        <extracomment>Column heading: the time spent on the activity each period.</extracomment>
+        <translation>Zeit</translation>
+    </message>
+    <message>
+        <source>Per</source>
+        <extracomment>Column heading, short: the period (&quot;Day&quot;, &quot;Week&quot;) the amount is spent per.</extracomment>
+        <translation>Pro</translation>
+    </message>
+    <message>
+        <source>Start date</source>
+        <translation>Beginn</translation>
+    </message>
+    <message>
+        <source>End date</source>
+        <translation>Ende</translation>
+    </message>
+    <message>
+        <source>Total Hrs</source>
+        <extracomment>Column heading, short: the row&apos;s total in hours.</extracomment>
+        <translation>Std. gesamt</translation>
+    </message>
+    <message>
+        <source>Hours spent for %1</source>
+        <extracomment>The hours chart&apos;s title; %1 is the user&apos;s name.</extracomment>
+        <translation>Von %1 aufgewendete Stunden</translation>
+    </message>
+    <message>
+        <source>Hours</source>
+        <extracomment>A table&apos;s name at the head of a message (&quot;Hours, row 3, ...&quot;).</extracomment>
+        <translation>Stunden</translation>
+    </message>
+    <message>
+        <source>Amount</source>
+        <extracomment>Column heading: the money spent each period.</extracomment>
+        <translation>Betrag</translation>
+    </message>
+    <message>
+        <source>Total Amt</source>
+        <extracomment>Column heading, short: the row&apos;s total amount of money.</extracomment>
+        <translation>Betrag gesamt</translation>
+    </message>
+    <message>
+        <source>Money spent for %1</source>
+        <translation>Von %1 ausgegebenes Geld</translation>
+    </message>
+    <message>
+        <source>Money</source>
+        <translation>Geld</translation>
+    </message>
+    <message>
+        <source>Frequency</source>
+        <extracomment>Column heading: how many times each period.</extracomment>
+        <translation>Häufigkeit</translation>
+    </message>
+    <message>
+        <source>Total Freq</source>
+        <extracomment>Column heading, short: how many times in all.</extracomment>
+        <translation>Anzahl gesamt</translation>
+    </message>
+    <message>
+        <source>Frequency of activities for %1</source>
+        <translation>Häufigkeit der Tätigkeiten von %1</translation>
+    </message>
+</context>
+<context>
     <name>Calendar</name>
     <message>
         <source>Popup calendar</source>
@@ -16,6 +191,62 @@
     <message>
         <source>Down</source>
         <translation>Nach unten</translation>
+    </message>
+</context>
+<context>
+    <name>LookAhead</name>
+    <message>
+        <source>%1 (%2)</source>
+        <extracomment>A number of hours, then the same time in years and days: &quot;107,456 (12 years 94 days)&quot;.</extracomment>
+        <translation>%1 (%2)</translation>
+    </message>
+    <message>
+        <source>Ages go up to %1: choose an age from %2 to %1.</source>
+        <translation>Das Alter reicht bis %1: Wählen Sie ein Alter von %2 bis %1.</translation>
+    </message>
+    <message>
+        <source>Ages go up to %1: no age up to %1 lies ahead.</source>
+        <translation>Das Alter reicht bis %1: Bis %1 liegt kein Alter mehr vor Ihnen.</translation>
+    </message>
+    <message>
+        <source>You reached the age of %1 on %2: choose an age from %3 to %4.</source>
+        <extracomment>%1 is an age, %2 the date of that birthday.</extracomment>
+        <translation>Sie haben am %2 das Alter von %1 erreicht: Wählen Sie ein Alter von %3 bis %4.</translation>
+    </message>
+    <message>
+        <source>You reached the age of %1 on %2: no age up to %3 lies ahead.</source>
+        <translation>Sie haben am %2 das Alter von %1 erreicht: Bis %3 liegt kein Alter mehr vor Ihnen.</translation>
+    </message>
+    <message>
+        <source>By age %1, on %2, you will have lived %3 hours.</source>
+        <extracomment>%1 is an age, %2 the date of that birthday, %3 a number of hours.</extracomment>
+        <translation>Im Alter von %1, am %2, werden Sie %3 Stunden gelebt haben.</translation>
+    </message>
+    <message>
+        <source>Activity</source>
+        <extracomment>The look ahead&apos;s column headings; %1 is the age looked ahead to.</extracomment>
+        <translation>Tätigkeit</translation>
+    </message>
+    <message>
+        <source>So far</source>
+        <translation>Bisher</translation>
+    </message>
+    <message>
+        <source>By age %1</source>
+        <translation>Bis Alter %1</translation>
+    </message>
+    <message>
+        <source>Still to come</source>
+        <translation>Noch ausstehend</translation>
+    </message>
+    <message>
+        <source>Share of life by %1</source>
+        <translation>Lebensanteil bis %1</translation>
+    </message>
+    <message>
+        <source>Hours by age %1 for %2</source>
+        <extracomment>The chart&apos;s title: %1 is the age looked ahead to, %2 the user&apos;s name.</extracomment>
+        <translation>Stunden von %2 bis zum Alter von %1</translation>
     </message>
 </context>
 <context>
@@ -446,30 +677,6 @@ Möchten Sie die Datei ersetzen?</translation>
         <source>Activity </source>
         <extracomment>The title of the dialog that edits a row of the money or the frequency table.</extracomment>
         <translation>Tätigkeit </translation>
-    </message>
-    <message>
-        <source>Day</source>
-        <comment>per day</comment>
-        <translation>Tag</translation>
-    </message>
-    <message>
-        <source>Week</source>
-        <comment>per week</comment>
-        <translation>Woche</translation>
-    </message>
-    <message>
-        <source>Month</source>
-        <comment>per month</comment>
-        <translation>Monat</translation>
-    </message>
-    <message>
-        <source>Year</source>
-        <comment>per year</comment>
-        <translation>Jahr</translation>
-    </message>
-    <message>
-        <source>Once only</source>
-        <translation>Nur einmal</translation>
     </message>
     <message>
         <source>Amount of money spent per:</source>
