@@ -40,12 +40,9 @@ int pushButtonNeed(const QPushButton* b) {
     opt.icon = b->icon();
     opt.iconSize = b->iconSize();
     if (b->isDefault() || b->autoDefault()) opt.features |= QStyleOptionButton::AutoDefaultButton;
-    // The frame and margins the style puts around a wide text; a style's least width
-    // for short captions is not a need of the text.
-    constexpr int kWide = 1000;
+    // The button's own frame and margins around the room the style draws its text in.
     const int frame =
-        b->style()->sizeFromContents(QStyle::CT_PushButton, &opt, QSize(kWide, 20), b).width() -
-        kWide;
+        b->width() - b->style()->subElementRect(QStyle::SE_PushButtonContents, &opt, b).width();
     int content = b->fontMetrics().size(Qt::TextShowMnemonic, b->text()).width();
     if (!b->icon().isNull()) content += b->iconSize().width() + 4;
     return frame + content;
