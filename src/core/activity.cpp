@@ -73,7 +73,8 @@ Activity readActivity(TableKind kind, const StoredRow& texts, int number) {
     return a;
 }
 
-bool untilToday(const QString& endText) { return endText == u"Now"; }
+bool untilToday(const QString& endText) { return endText == untilTodayText(); }
+QString untilTodayText() { return QStringLiteral("Now"); }
 
 RowStretch RowStretch::upTo(DateTime moment) const {
     if (!covers || from > moment) return {};

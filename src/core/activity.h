@@ -25,6 +25,8 @@ struct ReadValue {
 
 // Whether an ending date's text means the row runs until today: exactly "Now".
 bool untilToday(const QString& endText);
+// The ending date's text the settings file keeps for a row that runs until today.
+QString untilTodayText();
 
 // The stretch of time a row covers, earlier moment first.
 struct RowStretch {

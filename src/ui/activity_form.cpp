@@ -13,6 +13,8 @@
 #include <QToolButton>
 #include <vector>
 
+#include "core/activity.h"
+#include "core/activity_words.h"
 #include "core/clock.h"
 #include "core/conversion.h"
 #include "core/date_wording.h"
@@ -112,9 +114,8 @@ void switchEndDate(QRadioButton* rbSpecific, QLineEdit* edEndDate, QToolButton* 
     btEnd->setEnabled(specific);
     if (specific) {
         edEndDate->setText(lastEndDate);
-        if (edEndDate->text() == u"Now") edEndDate->setText(todayText());
     } else {
-        edEndDate->setText(QStringLiteral("Now"));
+        edEndDate->setText(shownUntilToday());
     }
     if (edEndDate->text().isEmpty()) edEndDate->setText(todayText());
 }
@@ -260,13 +261,33 @@ void ActivityForm::pickStartDate() {
 bool ActivityForm::pickEndDate() {
     bool picked = false;
     guarded(this, [&] {
-        if (edEndDate->text() == u"Now") edEndDate->setText(todayText());
+        // Typed into the field by hand, in the file's word or the user's language.
+        const QString typed = edEndDate->text();
+        if (untilToday(typed) || typed == shownUntilToday()) edEndDate->setText(todayText());
         pickInto(edEndDate, dateOfBirth_, endDatePlace());
         edEndDate->setFocus();
         lastEndDate = edEndDate->text();
         picked = true;
     });
     return picked;
+}
+
+void ActivityForm::presetEnd(const std::optional<QString>& endDate) {
+    edEndDate->setText(endDate.value_or(shownUntilToday()));
+    lastEndDate = endDate.value_or(QString());
+    rbNow->setChecked(!endDate);
+    rbSpecific->setChecked(endDate.has_value());
+}
+
+QString ActivityForm::storedEndDate() const {
+    return rbNow->isChecked() ? untilTodayText() : edEndDate->text();
+}
+
+void ActivityForm::showEndDate() {
+    lastEndDate = rbSpecific->isChecked() ? edEndDate->text() : QString();
+    const bool specific = rbSpecific->isChecked();
+    edEndDate->setEnabled(specific);
+    btEnd->setEnabled(specific);
 }
 
 void ActivityForm::rbSpecificClick() { switchEndDate(rbSpecific, edEndDate, btEnd, lastEndDate); }
@@ -296,7 +317,7 @@ void ActivityForm::btOKClick() {
             }
             return;
         }
-        if (rbNow->isChecked()) edEndDate->setText(QStringLiteral("Now"));
+        if (rbNow->isChecked()) edEndDate->setText(shownUntilToday());
         accept();
     });
 }

@@ -5,6 +5,7 @@
 #include <QString>
 #include <QStringList>
 #include <initializer_list>
+#include <optional>
 #include <utility>
 
 #include "core/activity_checks.h"
@@ -49,7 +50,8 @@ void nameControls(std::initializer_list<std::pair<QWidget*, const char*>> named)
 void showDateWording(QLabel* label, const QString& dateText, DateTime dateOfBirth);
 
 // The ending-date switch: enables the field and its button with "Specific date",
-// then puts lastEndDate (today's date for "Now" or empty) or "Now" into the field.
+// then puts lastEndDate (today's date when it is empty) or the shown word for until
+// today ("Now") into the field.
 void switchEndDate(QRadioButton* rbSpecific, QLineEdit* edEndDate, QToolButton* btEnd,
                    const QString& lastEndDate);
 
@@ -90,8 +92,17 @@ public:
     QRadioButton* rbNow;
     QRadioButton* rbSpecific;
     QLineEdit* edEndDate;
-    // Put back into edEndDate when "Specific date" is selected.
+    // The last specific ending date, put back into edEndDate when "Specific date" is
+    // selected; empty for none. Whether the row runs until today is rbNow's state,
+    // never the field's text, which is shown in the user's language.
     QString lastEndDate;
+
+    // Presets the ending-date part for a row: its ending date's text, or until today
+    // (nullopt). The buttons come last: selecting "Specific date" fills the field at once.
+    void presetEnd(const std::optional<QString>& endDate);
+    // The ending date as the settings file keeps it: the field's text, or "Now" with
+    // "Indefinite".
+    QString storedEndDate() const;
 
     QLabel* Label1;
     QLabel* Label2;
@@ -112,12 +123,16 @@ protected:
     virtual void FormShow() = 0;
     virtual CheckResult qKosher() const = 0;
 
+    // The ending-date part as the dialog opens: lastEndDate from the field, and the field
+    // and its calendar button enabled for a specific date only.
+    void showEndDate();
     void updateDateWhen();
     void updateEndDateWhen();
     // The starting date's calendar: the chosen day into edDate, focus there, both
     // wordings refreshed. A field that is no date is reported and nothing changes.
     void pickStartDate();
-    // The ending date's calendar ("Now" counts as today): the chosen day into edEndDate
+    // The ending date's calendar (the word for until today, typed, counts as today): the
+    // chosen day into edEndDate
     // and lastEndDate, focus there. False when the field was no date (reported).
     bool pickEndDate();
 

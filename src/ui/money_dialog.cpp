@@ -74,10 +74,7 @@ bool TfrmMoney::eventFilter(QObject* watched, QEvent* event) {
 }
 
 void TfrmMoney::FormShow() {
-    lastEndDate = edEndDate->text();
-    const bool specific = rbSpecific->isChecked();
-    edEndDate->setEnabled(specific);
-    btEnd->setEnabled(specific);
+    showEndDate();
     Label5->setText(amountCaption());
     Label5->adjustSize();
     Label3->setText(amountHeading());

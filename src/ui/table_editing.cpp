@@ -17,34 +17,26 @@
 
 namespace lt {
 namespace {
-// Presets the end-date part: the text and lastEndDate first, the radio buttons last,
-// because selecting "Specific date" copies lastEndDate into the field at once.
-template <class Dialog>
-void presetEnd(Dialog& d, const QString& endText) {
-    d.edEndDate->setText(endText);
-    d.lastEndDate = d.edEndDate->text();
-    const bool now = d.edEndDate->text() == u"Now";
-    d.rbNow->setChecked(now);
-    d.rbSpecific->setChecked(!now);
-}
-
 // The row in the settings file's words, as the dialog's fields give it.
 void writeTimeRow(ActivityGrid* grid, int r, const TfrmTime& d) {
     grid->setRow(
         r, {d.edName->text(),
             timeText(static_cast<int>(d.numHours->value()), static_cast<int>(d.numMin->value())),
             periodFromButtons(d.rbDay->isChecked(), d.rbWeek->isChecked()), d.edDate->text(),
-            d.edEndDate->text()});
+            d.storedEndDate()});
 }
 
 void writeMoneyRow(ActivityGrid* grid, int r, const TfrmMoney& d) {
     grid->setRow(r,
                  {d.edName->text(), d.numMoney->text(), periodFromIndex(d.cbWhen->currentIndex()),
-                  d.edDate->text(), d.edEndDate->text()});
+                  d.edDate->text(), d.storedEndDate()});
 }
 
-// The end-date part from a row: its end date as it was entered, or "Now".
-QString endText(const Activity& a) { return a.untilToday ? QStringLiteral("Now") : a.texts[4]; }
+// The end-date part from a row: its end date as it was entered, or until today.
+std::optional<QString> endDateOf(const Activity& a) {
+    if (a.untilToday) return std::nullopt;
+    return a.texts[4];
+}
 
 bool refuseFull(ActivityGrid* grid, int r, QWidget* owner) {
     if (r != -1) return false;
@@ -68,8 +60,7 @@ int addHoursRow(ActivityGrid* grid, const EditContext& ctx) {
     d->numHours->setValue(0);
     d->numMin->setValue(0);
     d->edDate->setText(ctx.birthDateText);
-    d->rbNow->setChecked(true);
-    d->edEndDate->setText(QStringLiteral("Now"));
+    d->presetEnd(std::nullopt);
     if (execDialog(*d) != QDialog::Accepted) return -1;
     writeTimeRow(grid, r, *d);
     return r;
@@ -100,7 +91,7 @@ int editHoursRow(ActivityGrid* grid, const EditContext& ctx) {
         }
     }
     d->edDate->setText(a.texts[3]);
-    presetEnd(*d, endText(a));
+    d->presetEnd(endDateOf(a));
     if (execDialog(*d) == QDialog::Accepted) writeTimeRow(grid, r, *d);
     return r;
 }
@@ -112,8 +103,7 @@ int addMoneyRow(ActivityGrid* grid, bool moneyMode, const EditContext& ctx) {
     d->edName->clear();
     d->numMoney->setValue(0);
     d->edDate->setText(ctx.birthDateText);
-    d->rbNow->setChecked(true);
-    d->edEndDate->setText(QStringLiteral("Now"));
+    d->presetEnd(std::nullopt);
     d->moneyMode = moneyMode;
     if (execDialog(*d) != QDialog::Accepted) return -1;
     writeMoneyRow(grid, r, *d);
@@ -130,7 +120,7 @@ int editMoneyRow(ActivityGrid* grid, bool moneyMode, const EditContext& ctx) {
     d->amount = a.amount.value;
     d->cbWhen->setCurrentIndex(periodListIndex(a));
     d->edDate->setText(a.texts[3]);
-    presetEnd(*d, endText(a));
+    d->presetEnd(endDateOf(a));
     d->moneyMode = moneyMode;
     if (execDialog(*d) == QDialog::Accepted) writeMoneyRow(grid, r, *d);
     return r;

@@ -82,10 +82,7 @@ bool TfrmTime::eventFilter(QObject* watched, QEvent* event) {
 }
 
 void TfrmTime::FormShow() {
-    lastEndDate = edEndDate->text();
-    const bool specific = rbSpecific->isChecked();
-    edEndDate->setEnabled(specific);
-    btEnd->setEnabled(specific);
+    showEndDate();
     edName->setFocus();
     updateDateWhen();
     updateEndDateWhen();

@@ -39,8 +39,7 @@ protected:
         d.edName->clear();
         d.numMoney->setValue(0);
         d.edDate->setText(kBirthText);
-        d.rbNow->setChecked(true);
-        d.edEndDate->setText(kNow);
+        d.presetEnd(std::nullopt);
         d.moneyMode = moneyMode;
     }
     // What the main window does for an existing row, in its order.
@@ -52,10 +51,7 @@ protected:
                        .amount.value;
         d.cbWhen->setCurrentIndex(when);
         d.edDate->setText(start);
-        d.edEndDate->setText(end);
-        d.lastEndDate = d.edEndDate->text();
-        d.rbNow->setChecked(end == kNow);
-        d.rbSpecific->setChecked(end != kNow);
+        d.presetEnd(end == kNow ? std::nullopt : std::optional(end));
         d.moneyMode = moneyMode;
     }
 };
@@ -134,7 +130,7 @@ TEST_F(MoneyDialog, NewRowOpensWithDayZeroBirthDateAndIndefinite) {
     EXPECT_EQ(d.cbWhen->currentIndex(), 0);
     EXPECT_EQ(d.numMoney->text(), QStringLiteral("$0.00"));
     EXPECT_FALSE(d.edEndDate->isEnabled());
-    EXPECT_EQ(d.lastEndDate, kNow);
+    EXPECT_TRUE(d.lastEndDate.isEmpty());
     EXPECT_EQ(d.Label4->text(), QStringLiteral("36 yrs 9 mons ago"));
     EXPECT_EQ(d.Label7->text(), QString());
     EXPECT_EQ(QApplication::focusWidget(), d.edName);

@@ -26,6 +26,7 @@
 #include "support/main_window_harness.h"
 #include "support/test_env.h"
 #include "support/ui_seams.h"
+#include "ui/activity_form.h"
 #include "ui/activity_grid.h"
 #include "ui/masked_field.h"
 #include "ui/message_boxes.h"
@@ -194,6 +195,54 @@ TEST_F(TableEditingTest, EditPresetsThePeriodButtonsAndTheIndefiniteEnd) {
     EXPECT_EQ(row(w->gridHours, 2),
               (QStringList{"Swim", "45 Mins", "Month", "3/1/2020", "Now", "62 (0.02%)"}));
     EXPECT_TRUE(boxes.errors.isEmpty());
+}
+
+// Under another language the dialogs show the translated word for until today and keep
+// the choice as the buttons' state: switching back and forth, and OK, store the file's
+// "Now" or the chosen date, in both dialogs.
+TEST_F(TableEditingTest, UntilTodayIsTheButtonsStateInEveryLanguage) {
+    const test::WordTranslator german({{{
+                                            "ActivityWords",
+                                            "Now",
+                                        },
+                                        "Jetzt"}});
+    struct Case {
+        ActivityGrid* grid;
+        QPushButton* edit;
+        const char* end;     // the row's ending date
+        bool endSpecific;    // the choice made in the dialog
+        const char* stored;  // the ending date written back
+        const char* shown;
+    };
+    for (const Case& c : {Case{w->gridHours, w->btEdit1, "Now", false, "Now", "Jetzt"},
+                          Case{w->gridHours, w->btEdit1, "Now", true, "12/6/2026", "12/6/2026"},
+                          Case{w->gridMoney, w->btEdit2, "1/1/2021", false, "Now", "Jetzt"},
+                          Case{w->gridFreq, w->btEdit3, "Now", true, "12/6/2026", "12/6/2026"}}) {
+        const QStringList cells = {"Walk", c.grid == w->gridHours ? "1 Hr" : "$1.00", "Day",
+                                   "1/1/2020", QString::fromUtf8(c.end)};
+        for (int col = 0; col < 5; ++col) c.grid->setCell(col, 1, cells[col]);
+        c.grid->selectRow(1);
+        test::ScriptedBoxes boxes;
+        boxes.onDialog = [&](QDialog& dlg) {
+            auto& d = dynamic_cast<form::ActivityForm&>(dlg);
+            const bool now = c.end == std::string_view("Now");
+            EXPECT_EQ(d.edEndDate->text(), now ? "Jetzt" : c.end);
+            EXPECT_EQ(d.rbNow->isChecked(), now);
+            // There and back: the field shows the word again, or the date it opened with.
+            (now ? d.rbSpecific : d.rbNow)->click();
+            (now ? d.rbNow : d.rbSpecific)->click();
+            EXPECT_EQ(d.edEndDate->text(), now ? "Jetzt" : c.end);
+            (c.endSpecific ? d.rbSpecific : d.rbNow)->click();
+            // The script runs unshown: the money dialog loads its amount when shown.
+            if (auto* m = dynamic_cast<TfrmMoney*>(&dlg)) m->numMoney->setValue(1);
+            d.btOK->click();
+            return d.result();
+        };
+        c.edit->click();
+        EXPECT_TRUE(boxes.errors.isEmpty()) << boxes.errors.join(u'|').toStdString();
+        EXPECT_EQ(c.grid->activity(1).texts[4], c.stored) << c.end;
+        EXPECT_EQ(c.grid->cell(4, 1), c.shown) << c.end;
+    }
 }
 
 TEST_F(TableEditingTest, BlankRowsRefuseEditAndDelete) {

@@ -35,8 +35,7 @@ protected:
         d.numHours->setValue(0);
         d.numMin->setValue(0);
         d.edDate->setText(kBirthText);
-        d.rbNow->setChecked(true);
-        d.edEndDate->setText(QStringLiteral("Now"));
+        d.presetEnd(std::nullopt);
     }
     // What the main window does for an existing row, in its order.
     void presetRow(const QString& name, int hours, int minutes, QRadioButton* period,
@@ -46,10 +45,7 @@ protected:
         d.numMin->setValue(minutes);
         period->setChecked(true);
         d.edDate->setText(start);
-        d.edEndDate->setText(end);
-        d.lastEndDate = d.edEndDate->text();
-        d.rbNow->setChecked(end == u"Now");
-        d.rbSpecific->setChecked(end != u"Now");
+        d.presetEnd(end == u"Now" ? std::nullopt : std::optional(end));
     }
 };
 
@@ -117,7 +113,7 @@ TEST_F(TimeDialog, TabOrderPutsIndefiniteBeforeSpecific) {
 TEST_F(TimeDialog, NewRowShowsOnlyTheBirthDateWording) {
     presetNew();
     test::showActive(d);
-    EXPECT_EQ(d.lastEndDate, QStringLiteral("Now"));
+    EXPECT_TRUE(d.lastEndDate.isEmpty());
     EXPECT_EQ(d.lblStart->text(), QStringLiteral("36 yrs 9 mons ago"));
     EXPECT_EQ(d.lblEnd->text(), QString());
     EXPECT_EQ(QApplication::focusWidget(), d.edName);
@@ -328,12 +324,13 @@ TEST_F(TimeDialog, EndCalendarRemembersTheChosenDateAcrossSwitches) {
 }
 
 TEST_F(TimeDialog, ShowRunsItsSetupOnce) {
-    presetNew();
+    presetRow(QStringLiteral("Piano"), 2, 30, d.rbWeek, QStringLiteral("6/15/2000"),
+              QStringLiteral("6/1/2010"));
     test::showActive(d);
     d.hide();
     d.edEndDate->setText(QStringLiteral("1/1/2001"));
     d.show();
-    EXPECT_EQ(d.lastEndDate, QStringLiteral("Now"));
+    EXPECT_EQ(d.lastEndDate, QStringLiteral("6/1/2010"));
 }
 
 TEST_F(TimeDialog, TheLongestWordingShowsWholeUnderBothDates) {
