@@ -1,5 +1,6 @@
 #include "core/chart_layout.h"
 
+#include <QCoreApplication>
 #include <QRegularExpression>
 #include <QXmlStreamWriter>
 #include <algorithm>
@@ -365,7 +366,9 @@ QStringList wrapText(const QString& text, double width, const ChartTextMetrics& 
 }
 
 QString gatheredMark(int count, const QString& percent) {
-    return QStringLiteral("%1 more, %2").arg(count).arg(percent);
+    //: One pie mark for the smallest slices, whose own marks found no room: how many
+    //: there are and their share together, for example "7 more, 3.5 %".
+    return QCoreApplication::translate("Chart", "%Ln more, %1", nullptr, count).arg(percent);
 }
 
 std::vector<double> valueTicks(double most, int ticks) {

@@ -1,11 +1,13 @@
 #include "core/chart_points.h"
 
+#include <QCoreApplication>
 #include <QCryptographicHash>
 #include <algorithm>
 #include <array>
 #include <cmath>
 
 #include "core/activity_words.h"
+#include "core/bidi_text.h"
 #include "core/locale_format.h"
 #include "core/random_source.h"
 #include "core/table_description.h"
@@ -147,7 +149,10 @@ std::vector<ChartPoint> chartPoints(const std::vector<ChartRow>& rows, double ba
                                     const ColorTable& colors) {
     std::vector<ChartPoint> points;
     if (subTotal > 0 && subTotal < base)
-        points.push_back({base - subTotal, QStringLiteral("Other"), windowsColor(kWhite)});
+        points.push_back({base - subTotal,
+                          //: The chart's slice for the rest of the hours lived or of the
+                          //: lifetime income, beside the activities.
+                          QCoreApplication::translate("Chart", "Other"), windowsColor(kWhite)});
     for (std::size_t i = 0; i < rows.size(); ++i) {
         const double value = rows[i].total;
         // A zero row adds nothing but keeps its colour slot.
@@ -165,18 +170,22 @@ std::vector<ChartPoint> buildChartPoints(const ActivityTable& table, double base
 
 QString chartTitle(TableKind kind, const QString& name, const QString& caption) {
     const TableDescription& desc = tableDescription(kind);
-    QString title = shownWords(desc.chartTitle).arg(name);
-    if (desc.chartTitleHasCaption) title += QStringLiteral("  ") + caption;
+    QString title = shownWords(desc.chartTitle).arg(isolated(name));
+    if (desc.chartTitleHasCaption) title += QStringLiteral("  ") + isolated(caption);
     return title;
 }
 
 QString percentMark(double percent) {
     QString digits = trimDecimals(loc::plainNumber(percent, 2));
     if (digits == QStringLiteral("-0")) digits = QStringLiteral("0");
-    return digits + QStringLiteral(" %");
+    return digits + QLatin1Char(' ') + loc::programLocale().percent();
 }
 
 QString legendValue(double value) { return trimDecimals(loc::formatNumber(value, 3)); }
+
+QString barMark(const ChartPoint& point) {
+    return isolated(point.label) + QStringLiteral("  ") + legendValue(point.value);
+}
 
 QString chartDescription(const std::vector<ChartPoint>& points) {
     double total = 0;
@@ -186,8 +195,10 @@ QString chartDescription(const std::vector<ChartPoint>& points) {
                      [](const ChartPoint& a, const ChartPoint& b) { return a.value > b.value; });
     QStringList parts;
     for (const ChartPoint& p : sorted)
-        parts << QStringLiteral("%1: %2 (%3)")
-                     .arg(p.label, legendValue(p.value),
+        //: What a screen reader says of one point of a chart: %1 is the activity, %2 its
+        //: value and %3 its share, for example "Reading: 1,234 (5.2 %)".
+        parts << QCoreApplication::translate("Chart", "%1: %2 (%3)")
+                     .arg(isolated(p.label), legendValue(p.value),
                           percentMark(total > 0 ? 100 * p.value / total : 0));
     return parts.join(QStringLiteral("; "));
 }

@@ -82,6 +82,8 @@ QString chartTitle(TableKind kind, const QString& name, const QString& caption);
 QString percentMark(double percent);
 // A legend value, "#,##0.###": grouped, up to three decimals.
 QString legendValue(double value);
+// A bar's label, "label  value"; a right-to-left label keeps its place before the value.
+QString barMark(const ChartPoint& point);
 
 // What a screen reader says for a chart: every point, largest first, as
 // "label: value (share)", the share being of the sum of all points.

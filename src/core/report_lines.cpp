@@ -1,22 +1,30 @@
 #include "core/report_lines.h"
 
+#include <QCoreApplication>
 #include <QFile>
 #include <algorithm>
 
+#include "core/bidi_text.h"
 #include "core/credits.h"
 #include "core/locale_format.h"
 
 namespace lt {
 
-QString reportTitleLine() { return QStringLiteral("Lifetally  - version 1.0"); }
+QString reportTitleLine() {
+    //: The printed report's first line, as it has always read: two blanks before the dash.
+    return QCoreApplication::translate("Report", "Lifetally  - version 1.0");
+}
 
+// Each part isolated: a right-to-left name or date keeps its place in the line.
 QString personLine(const QString& name, const QString& dobText, const QString& ageCaption) {
-    return name + QLatin1Char(' ') + dobText + QLatin1Char(' ') + ageCaption;
+    return isolated(name) + QLatin1Char(' ') + isolated(dobText) + QLatin1Char(' ') +
+           isolated(ageCaption);
 }
 
 QString printedLine(const QDateTime& when) {
-    return QStringLiteral("Printed : ") + loc::formatDate(when.date()) + QStringLiteral("  ") +
-           loc::formatLongTime(when.time());
+    //: The report's heading: %1 is the date and %2 the time it was printed.
+    return QCoreApplication::translate("Report", "Printed : %1  %2")
+        .arg(isolated(loc::formatDate(when.date())), isolated(loc::formatLongTime(when.time())));
 }
 
 QStringList reportHeadingLines(const QString& personLine, const QString& incomeLine,
@@ -27,7 +35,11 @@ QStringList reportHeadingLines(const QString& personLine, const QString& incomeL
 int fieldWidth(int pixels) { return std::max(pixels, 0) / 6; }
 
 QString cellField(const QString& text, int pixels) {
-    return text.leftJustified(fieldWidth(pixels), QLatin1Char(' '), false) + QLatin1Char(' ');
+    // The blanks stand outside the isolate, so that a right-to-left text starts where its
+    // field starts and its padding follows it, as a left-to-right text does. Marks that
+    // take no room of their own (the right-to-left marks of a date) are not counted.
+    const int pad = std::max(0, fieldWidth(pixels) - textCells(text));
+    return isolated(text) + QString(pad + 1, QLatin1Char(' '));
 }
 
 QString cellOf(const QStringList& row, int col) {

@@ -26,7 +26,8 @@ struct ReportInput {
 
 // "Lifetally  - version 1.0".
 QString reportTitleLine();
-// Name, date of birth text and age caption, each joined by one blank, as they stand.
+// Name, date of birth text and age caption, each joined by one blank, as they stand; a
+// part holding right-to-left text is isolated.
 QString personLine(const QString& name, const QString& dobText, const QString& ageCaption);
 // "Printed : " + short date + two blanks + long time.
 QString printedLine(const QDateTime& when);
@@ -37,7 +38,9 @@ QStringList reportHeadingLines(const QString& personLine, const QString& incomeL
 // Field width in characters of a column `pixels` wide on screen.
 int fieldWidth(int pixels);
 // "%-<w>s ": the text left-aligned in its field, then one blank; a longer text is kept
-// whole and pushes the rest of the line right.
+// whole and pushes the rest of the line right. The field counts character cells, not
+// the marks that take no room. A text holding right-to-left letters or digits is
+// isolated, so that it stays in its field whatever its neighbours' direction.
 QString cellField(const QString& text, int pixels);
 // Cell `col` of a table row; missing cells are empty.
 QString cellOf(const QStringList& row, int col);

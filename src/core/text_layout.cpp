@@ -1,5 +1,7 @@
 #include "core/text_layout.h"
 
+#include "core/bidi_text.h"
+
 namespace lt {
 namespace {
 // Floating-point widths that add up to exactly the available room still fit.
@@ -67,17 +69,22 @@ std::vector<TextRun> TextLayout::write(const QString& text) {
                 endLine();
                 continue;
             }
-            // Not even one character fits on an empty line: place it anyway.
-            count = firstCharLength(rest);
+            // Not even one character fits on an empty line: place it anyway, with the
+            // isolates that open before it.
+            qsizetype lead = 0;
+            while (lead + 1 < rest.size() && opensIsolate(rest.at(lead))) ++lead;
+            count = lead + firstCharLength(rest.mid(lead));
         }
-        const QString piece = rest.left(count);
+        // Each part of a broken line is drawn on its own, so isolates open at the break
+        // are closed in the first part and opened again in the next.
+        auto [piece, next] = splitIsolated(rest, count);
         TextRun run{page_, x_, y_, piece};
         if (pages_.size() <= static_cast<size_t>(page_)) pages_.resize(page_ + 1);
         pages_[page_].push_back(run);
         runs.push_back(run);
         x_ += metrics_.textWidth(piece);
         lineHasText_ = true;
-        rest = rest.mid(count);
+        rest = std::move(next);
         if (!rest.isEmpty()) endLine();
     }
     return runs;

@@ -1,5 +1,6 @@
 #include "core/timeline_layout.h"
 
+#include <QCoreApplication>
 #include <algorithm>
 #include <cmath>
 
@@ -116,8 +117,11 @@ TimelineLayout layoutAt(const TimelineInput& in, const QSizeF& size, const Chart
     y += kGap;
 
     axisDates(in, out);
-    const QString ageCaption = QStringLiteral("Age %1");
-    double labelWidth = p.width(QStringLiteral("Today"), ChartFace::Label, kLabelPixels);
+    //: The first age under the timeline's axis: "Age 10"; the later ones are numbers.
+    const QString ageCaption = QCoreApplication::translate("Timeline", "Age %1");
+    //: Above the timeline's axis, where today is.
+    const QString todayText = QCoreApplication::translate("Timeline", "Today");
+    double labelWidth = p.width(todayText, ChartFace::Label, kLabelPixels);
     for (const QDate& d : {out.first, out.last})
         labelWidth = std::max(labelWidth,
                               p.width(loc::formatYear(d.year()), ChartFace::Label, kLabelPixels));
@@ -129,7 +133,7 @@ TimelineLayout layoutAt(const TimelineInput& in, const QSizeF& size, const Chart
     const double perYear = (out.right - out.left) * kDaysPerYear / out.first.daysTo(out.last);
 
     out.todayX = out.xOf(in.today);
-    out.today = p.centredAt(QStringLiteral("Today"), out.todayX, y);
+    out.today = p.centredAt(todayText, out.todayX, y);
     y += line;
 
     const int yearStep = tickStep(kYearSteps, std::size(kYearSteps), perYear, labelWidth + 8);
@@ -203,12 +207,14 @@ TimelineLayout layoutAt(const TimelineInput& in, const QSizeF& size, const Chart
 
     const double swatch = std::min(line, 12.0);
     out.keySolid = QRectF(kMargin, y + (line - swatch) / 2, 2 * swatch, swatch);
-    out.keySolidText = p.at(QStringLiteral("So far"), ChartFace::Label, kLabelPixels,
-                            out.keySolid.right() + kGap, y);
+    //: The timeline's key: the solid part of a band, up to today.
+    out.keySolidText = p.at(QCoreApplication::translate("Timeline", "So far"), ChartFace::Label,
+                            kLabelPixels, out.keySolid.right() + kGap, y);
     out.keyAhead =
         QRectF(out.keySolidText.rect.right() + 4 * kGap, out.keySolid.top(), 2 * swatch, swatch);
-    out.keyAheadText = p.at(QStringLiteral("If it goes on"), ChartFace::Label, kLabelPixels,
-                            out.keyAhead.right() + kGap, y);
+    //: The timeline's key: the lighter part of a band, from today to the chosen age.
+    out.keyAheadText = p.at(QCoreApplication::translate("Timeline", "If it goes on"),
+                            ChartFace::Label, kLabelPixels, out.keyAhead.right() + kGap, y);
     y += line + kMargin;
     out.size = QSizeF(width, y);
     out.contentHeight = y;

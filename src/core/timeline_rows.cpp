@@ -2,8 +2,12 @@
 #include "core/timeline_rows.h"
 
 #include <QCoreApplication>
+#include <algorithm>
+#include <climits>
+#include <cmath>
 
 #include "core/activity_words.h"
+#include "core/bidi_text.h"
 #include "core/chart_points.h"
 #include "core/conversion.h"
 #include "core/locale_format.h"
@@ -14,17 +18,23 @@
 
 namespace lt {
 namespace {
+// A whole number for a counted word, within what the count can hold.
+int wholeCount(double value) {
+    return int(std::clamp(std::round(value), double(INT_MIN), double(INT_MAX)));
+}
+
 QString amountText(TableKind kind, double value) {
     switch (kind) {
         case TableKind::Hours:
-            return QStringLiteral("%1 hrs").arg(loc::formatNumber(value, 0));
+            //: A timeline total in hours, short: "116,376 hrs".
+            return QCoreApplication::translate("Timeline", "%Ln hrs", nullptr, wholeCount(value));
         case TableKind::Money:
             return loc::formatMoney0(value);
         case TableKind::Freq:
             break;
     }
-    const QString n = loc::formatNumber(value, 0);
-    return (n == u"1" ? QStringLiteral("%1 time") : QStringLiteral("%1 times")).arg(n);
+    //: A timeline total of how often something was done: "3 times".
+    return QCoreApplication::translate("Timeline", "%Ln times", nullptr, wholeCount(value));
 }
 
 // Colours as the charts draw theirs, one table of them per activity table, from a seed
@@ -39,14 +49,20 @@ ColorTable seededColors(const ActivityTable& table, int index) {
 QString whenText(const TimelineRow& row, const TimelineInput& in) {
     switch (row.span) {
         case TimelineSpan::Once:
-            return QStringLiteral("on %1").arg(loc::formatDate(row.start));
+            //: When a one-off activity happened, for a screen reader: %1 is its date.
+            return QCoreApplication::translate("Timeline", "on %1").arg(loc::formatDate(row.start));
         case TimelineSpan::GoesOn:
-            return QStringLiteral("from %1 to today, and on to age %2 on %3 if it goes on")
-                .arg(loc::formatDate(row.start), QString::number(in.age), loc::formatDate(in.last));
+            //: When an activity that has not ended runs, for a screen reader: %1 is its
+            //: start, %2 the age the timeline goes to and %3 that birthday.
+            return QCoreApplication::translate(
+                       "Timeline", "from %1 to today, and on to age %2 on %3 if it goes on")
+                .arg(loc::formatDate(row.start), loc::formatNumber(in.age, 0),
+                     loc::formatDate(in.last));
         case TimelineSpan::Dated:
             break;
     }
-    return QStringLiteral("from %1 to %2")
+    //: When an activity ran, for a screen reader: from its start date to its end date.
+    return QCoreApplication::translate("Timeline", "from %1 to %2")
         .arg(loc::formatDate(row.start), loc::formatDate(row.end));
 }
 }  // namespace
@@ -54,7 +70,9 @@ QString whenText(const TimelineRow& row, const TimelineInput& in) {
 TimelineInput timelineOf(const QString& name, const std::array<ActivityTable, 3>& tables,
                          const QDate& birth, int age, DateTime now) {
     TimelineInput in;
-    in.title = QStringLiteral("The life of %1 to age %2").arg(name, QString::number(age));
+    //: The timeline's title: %1 is the user's name, %2 the age it runs to.
+    in.title = QCoreApplication::translate("Timeline", "The life of %1 to age %2")
+                   .arg(isolated(name), loc::formatNumber(age, 0));
     in.birth = birth;
     in.today = dateOf(now);
     in.age = age;
@@ -71,7 +89,9 @@ TimelineInput timelineOf(const QString& name, const std::array<ActivityTable, 3>
             const Activity& a = table[size_t(r - 1)];
             const LookAheadRow& sum = totals[size_t(r - 1)];
             TimelineRow row;
-            row.label = QStringLiteral("%1 — %2").arg(a.name, shownRate(a));
+            //: A timeline row's label: %1 is the activity, %2 its rate ("8 Hrs a day").
+            row.label = QCoreApplication::translate("Timeline", "%1 — %2")
+                            .arg(isolated(a.name), shownRate(a));
             row.color = windowsColor(colors[size_t(r - 1)]);
             row.start = a.startDate();
             const std::optional<QDate> end = a.endDate();
@@ -86,11 +106,18 @@ TimelineInput timelineOf(const QString& name, const std::array<ActivityTable, 3>
                 row.end = *end;
                 if (row.end < row.start) std::swap(row.start, row.end);
             }
-            row.total = amountText(desc.kind, sum.soFar) + QStringLiteral(" so far");
+            const QString soFar = amountText(desc.kind, sum.soFar);
             if (row.span != TimelineSpan::Once && row.end > in.today)
-                row.total += QStringLiteral(", %1 by %2")
-                                 .arg(amountText(desc.kind, sum.byAge), QString::number(age));
-            row.spoken = QStringLiteral("%1, %2: %3").arg(row.label, whenText(row, in), row.total);
+                //: A row's total so far and by the age the timeline runs to (%3).
+                row.total =
+                    QCoreApplication::translate("Timeline", "%1 so far, %2 by %3")
+                        .arg(soFar, amountText(desc.kind, sum.byAge), loc::formatNumber(age, 0));
+            else
+                row.total = QCoreApplication::translate("Timeline", "%1 so far").arg(soFar);
+            //: What a screen reader says of a timeline row: its label, when it runs and
+            //: its total.
+            row.spoken = QCoreApplication::translate("Timeline", "%1, %2: %3")
+                             .arg(row.label, whenText(row, in), row.total);
             group.rows.push_back(row);
         }
         in.groups.push_back(group);

@@ -211,9 +211,7 @@ void ChartScene::relayout() {
         in.values.push_back(p.value);
         in.labels << p.label;
         in.legendValues << legendValue(p.value);
-        in.marks << (in.kind == ChartKind::Pie
-                         ? slices.at(qsizetype(i))->label()
-                         : p.label + QStringLiteral("  ") + in.legendValues.back());
+        in.marks << (in.kind == ChartKind::Pie ? slices.at(qsizetype(i))->label() : barMark(p));
     }
     layout_ = layoutChart(in, FontTextMetrics());
 
@@ -281,8 +279,8 @@ void ChartScene::applyBars() {
     }
     QList<ChartTexts::Text> texts;
     for (qsizetype i = 0; i < layout_.barLabels.size(); ++i)
-        texts.append({points_[i].label + QStringLiteral("  ") + legendValue(points_[i].value),
-                      layout_.barLabels[i], Qt::AlignRight | Qt::AlignVCenter});
+        texts.append(
+            {barMark(points_[i]), layout_.barLabels[i], Qt::AlignRight | Qt::AlignVCenter});
     const QRectF plot = layout_.plot;
     QList<QPolygonF> lines{QPolygonF{plot.topLeft(), plot.bottomLeft(), plot.bottomRight()}};
     for (qsizetype k = 0; k < layout_.tickLabels.size(); ++k) {

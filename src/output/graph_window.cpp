@@ -40,7 +40,7 @@ constexpr int kRotationStep = 3;  // degrees per tick: a full turn in 120 ticks
 
 TfrmGraph::TfrmGraph(QWidget* owner) : QDialog(owner) {
     applyDesignedPalette(this);
-    setWindowTitle(QStringLiteral("Activity Graph"));
+    setWindowTitle(tr("Activity Graph"));
     setFont(pixelFont(QStringLiteral("MS Sans Serif"), 11));
     resize(kDesignedWidth, 445);
     setWindowFlags(windowFlags() | Qt::WindowMinMaxButtonsHint);
@@ -56,7 +56,7 @@ TfrmGraph::TfrmGraph(QWidget* owner) : QDialog(owner) {
     Chart1->setRenderHint(QPainter::Antialiasing);
     Chart1->setRubberBand(QChartView::NoRubberBand);
     Chart1->setFocusPolicy(Qt::StrongFocus);
-    Chart1->setWhatsThis(QStringLiteral("Click or press Space to start or stop the pie"));
+    Chart1->setWhatsThis(tr("Click or press Space to start or stop the pie"));
     Chart1->viewport()->installEventFilter(this);
     Chart1->installEventFilter(this);
 
@@ -65,14 +65,17 @@ TfrmGraph::TfrmGraph(QWidget* owner) : QDialog(owner) {
     Panel1->setFixedHeight(kPanelHeight);
     Panel1->installEventFilter(this);
 
-    rbPie = new QRadioButton(QStringLiteral("P&ie"), Panel1);
+    //: Show the chart as a pie.
+    rbPie = new QRadioButton(tr("P&ie"), Panel1);
     rbPie->setChecked(true);
-    rbBar = new QRadioButton(QStringLiteral("&Bar"), Panel1);
-    SpeedButton1 = new QPushButton(QStringLiteral("&Reduce # visible points"), Panel1);
-    btSaveImage = new QPushButton(QStringLiteral("&Save image..."), Panel1);
-    btPreview = new QPushButton(QStringLiteral("Pre&view"), Panel1);
-    btPrint = new QPushButton(QStringLiteral("&Print"), Panel1);
-    btClose = new QPushButton(QStringLiteral("Close"), Panel1);
+    //: Show the chart as horizontal bars.
+    rbBar = new QRadioButton(tr("&Bar"), Panel1);
+    //: Removes the chart's last point, down to three.
+    SpeedButton1 = new QPushButton(tr("&Reduce # visible points"), Panel1);
+    btSaveImage = new QPushButton(tr("&Save image..."), Panel1);
+    btPreview = new QPushButton(tr("Pre&view"), Panel1);
+    btPrint = new QPushButton(tr("&Print"), Panel1);
+    btClose = new QPushButton(tr("Close"), Panel1);
     for (QPushButton* b : {SpeedButton1, btSaveImage, btPreview, btPrint, btClose}) {
         b->setAutoDefault(false);
         b->setDefault(false);
@@ -114,9 +117,10 @@ TfrmGraph::TfrmGraph(QWidget* owner) : QDialog(owner) {
     const QKeySequence print(QKeySequence::Print), save(QKeySequence::Save);
     connect(new QShortcut(print, this), &QShortcut::activated, this, &TfrmGraph::btPrintClick);
     connect(new QShortcut(save, this), &QShortcut::activated, this, &TfrmGraph::btSaveImageClick);
-    btPrint->setToolTip(
-        QStringLiteral("Print the chart (%1)").arg(print.toString(QKeySequence::NativeText)));
-    btSaveImage->setToolTip(QStringLiteral("Save the chart as a PNG or SVG image (%1)")
+    //: %1 is the shortcut, "Ctrl+P".
+    btPrint->setToolTip(tr("Print the chart (%1)").arg(print.toString(QKeySequence::NativeText)));
+    //: %1 is the shortcut, "Ctrl+S".
+    btSaveImage->setToolTip(tr("Save the chart as a PNG or SVG image (%1)")
                                 .arg(save.toString(QKeySequence::NativeText)));
     connect(Timer1, &QTimer::timeout, this, &TfrmGraph::Timer1Timer);
     connect(scene_, &ChartScene::pointsChanged, this, &TfrmGraph::describe);
@@ -236,25 +240,22 @@ void TfrmGraph::btPreviewClick() {
     const LandscapeTurn turn(printer());
     QPrintPreviewDialog preview(&printer(), this);
     connect(&preview, &QPrintPreviewDialog::paintRequested, this, [this](QPrinter* p) {
-        if (!printChart(*p))
-            host().defaultReport(QStringLiteral("The chart could not be printed."), this);
+        if (!printChart(*p)) host().defaultReport(tr("The chart could not be printed."), this);
     });
     host().execDialog(preview);
 }
 
 void TfrmGraph::btPrintClick() {
     if (!runPrintDialog(printer(), this)) return;
-    if (!printChart(printer()))
-        host().defaultReport(QStringLiteral("The chart could not be printed."), this);
+    if (!printChart(printer())) host().defaultReport(tr("The chart could not be printed."), this);
 }
 
 bool TfrmGraph::printChart(QPrinter& printer) { return printChartPage(*scene_, printer); }
 
 void TfrmGraph::btSaveImageClick() {
     const QString path = host().askExportPath(
-        this, QStringLiteral("Save image"), chartFileName(table_, !pieActive(), ImageFormat::Png),
-        {{QStringLiteral("PNG image"), QStringLiteral("png")},
-         {QStringLiteral("SVG image"), QStringLiteral("svg")}});
+        this, tr("Save image"), chartFileName(table_, !pieActive(), ImageFormat::Png),
+        {{tr("PNG image"), QStringLiteral("png")}, {tr("SVG image"), QStringLiteral("svg")}});
     if (path.isEmpty()) return;
     // Drawn in full first, so that a failed write leaves no half-written file.
     host().saveFileBytes(path, imageBytes(imageFormatFor(path)), this);

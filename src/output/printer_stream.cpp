@@ -1,10 +1,12 @@
 #include "output/printer_stream.h"
 
+#include <QCoreApplication>
 #include <QFontMetricsF>
 #include <QPrintDialog>
 #include <QPrinter>
 #include <algorithm>
 
+#include "core/locale_format.h"
 #include "output/host.h"
 
 namespace lt {
@@ -51,9 +53,11 @@ bool PrinterTextStream::fail(const QString& why) {
 }
 
 bool PrinterTextStream::open() {
-    if (isOpen()) return fail(QStringLiteral("The print job has already been started."));
+    if (isOpen())
+        return fail(
+            QCoreApplication::translate("Printing", "The print job has already been started."));
     if (!painter_.begin(&printer_))
-        return fail(QStringLiteral("The print job could not be started."));
+        return fail(QCoreApplication::translate("Printing", "The print job could not be started."));
     painter_.setFont(font_);
     auto metrics = std::make_unique<PrinterMetrics>(font_, &printer_);
     ascent_ = metrics->ascent();
@@ -68,7 +72,8 @@ bool PrinterTextStream::open() {
 }
 
 bool PrinterTextStream::write(const QString& text) {
-    if (!isOpen()) return fail(QStringLiteral("The print job has not been started."));
+    if (!isOpen())
+        return fail(QCoreApplication::translate("Printing", "The print job has not been started."));
     layout_->write(text);
     return true;
 }
@@ -97,29 +102,34 @@ bool PrinterTextStream::drawPages() {
     const QFontMetricsF fm(font_, &printer_);
     for (int p = 0; p < count; ++p) {
         if (p > 0 && !printer_.newPage())
-            return fail(QStringLiteral("The printer could not start a new page."));
+            return fail(
+                QCoreApplication::translate("Printing", "The printer could not start a new page."));
         if (p < int(pages.size()))
             for (const TextRun& run : pages[p])
                 painter_.drawText(QPointF(run.x, run.y + ascent_), run.text);
-        const QString number = QStringLiteral("Page %1 of %2").arg(p + 1).arg(count);
+        //: At the foot of each page of the report: "Page 2 of 5".
+        const QString number = QCoreApplication::translate("Printing", "Page %1 of %2")
+                                   .arg(loc::formatNumber(p + 1, 0), loc::formatNumber(count, 0));
         painter_.drawText(QPointF((printer_.width() - fm.horizontalAdvance(number)) / 2,
                                   footY - fm.height() / 2 + ascent_),
                           number);
     }
     if (printer_.printerState() == QPrinter::Error || printer_.printerState() == QPrinter::Aborted)
-        return fail(QStringLiteral("The printer reported an error."));
+        return fail(QCoreApplication::translate("Printing", "The printer reported an error."));
     return true;
 }
 
 bool PrinterTextStream::close() {
-    if (!isOpen()) return fail(QStringLiteral("The print job has not been started."));
+    if (!isOpen())
+        return fail(QCoreApplication::translate("Printing", "The print job has not been started."));
     const bool drawn = drawPages();
     layout_.reset();
     metrics_.reset();
     const bool ended = painter_.end();
     if (!drawn) return false;
     if (!ended || printer_.printerState() == QPrinter::Error)
-        return fail(QStringLiteral("The print job could not be finished."));
+        return fail(
+            QCoreApplication::translate("Printing", "The print job could not be finished."));
     return true;
 }
 

@@ -3,6 +3,7 @@
 #include <sys/mman.h>
 #include <unistd.h>
 
+#include <QCoreApplication>
 #include <QPrintPreviewDialog>
 #include <QPrinter>
 #include <cerrno>
@@ -76,7 +77,8 @@ bool saveReportPdf(const QString& path, const ReportInput& input, const ReportPa
         printer.setOutputFormat(QPrinter::PdfFormat);
         printer.setOutputFileName(pdf.path());
         printer.setPageSize(QPageSize(page.paper));
-        printer.setDocName(QStringLiteral("Lifetally report"));
+        //: The title a saved report's PDF carries.
+        printer.setDocName(QCoreApplication::translate("Report", "Lifetally report"));
         PrinterTextStream printed(printer);
         WatchedStream stream(printed);
         writeReport(stream, input, page.printedAt, parent);
@@ -93,7 +95,7 @@ bool saveReportPdf(const QString& path, const ReportInput& input, const ReportPa
 void previewReport(QWidget* parent, QPrinter& printer, const ReportInput& input,
                    const QDateTime& printedAt) {
     QPrintPreviewDialog dialog(&printer, parent);
-    dialog.setWindowTitle(QStringLiteral("Preview report"));
+    dialog.setWindowTitle(QCoreApplication::translate("Report", "Preview report"));
     QObject::connect(&dialog, &QPrintPreviewDialog::paintRequested, &dialog,
                      [&dialog, &input, &printedAt](QPrinter* target) {
                          PrinterTextStream stream(*target);

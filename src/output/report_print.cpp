@@ -1,5 +1,6 @@
 #include "output/report_print.h"
 
+#include <QCoreApplication>
 #include <QPrinter>
 
 #include "output/host.h"
@@ -9,7 +10,9 @@
 namespace lt {
 
 void showPrintError(QWidget* parent) {
-    host().quietError(QStringLiteral("Error printing report ... quitting"), parent);
+    //: The report's own error message, as it has always read.
+    host().quietError(QCoreApplication::translate("Report", "Error printing report ... quitting"),
+                      parent);
 }
 
 QFont reportFont() {

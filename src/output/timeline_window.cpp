@@ -112,7 +112,7 @@ TimelineCanvas::TimelineCanvas(const TimelineInput& input, QWidget* parent)
     static const bool factory = (QAccessible::installFactory(canvasAccessible), true);
     Q_UNUSED(factory);
     setObjectName(QStringLiteral("imgTimeline"));
-    setAccessibleName(QStringLiteral("Timeline"));
+    setAccessibleName(tr("Timeline"));
     setAccessibleDescription(timelineDescription(input_));
     setFocusPolicy(Qt::StrongFocus);
 }
@@ -150,7 +150,7 @@ bool TimelineCanvas::event(QEvent* event) {
 TfrmTimeline::TfrmTimeline(QWidget* owner, TimelineInput input)
     : QDialog(owner), input_(std::move(input)) {
     applyDesignedPalette(this);
-    setWindowTitle(QStringLiteral("Timeline"));
+    setWindowTitle(tr("Timeline"));
     setFont(pixelFont(QStringLiteral("MS Sans Serif"), 11));
     resize(648, 445);
     setWindowFlags(windowFlags() | Qt::WindowMinMaxButtonsHint);
@@ -163,10 +163,10 @@ TfrmTimeline::TfrmTimeline(QWidget* owner, TimelineInput input)
     canvas = new TimelineCanvas(input_, scrTimeline);
     scrTimeline->setWidget(canvas);
 
-    btSaveImage = new QPushButton(QStringLiteral("&Save image..."), this);
-    btPreview = new QPushButton(QStringLiteral("Pre&view"), this);
-    btPrint = new QPushButton(QStringLiteral("&Print"), this);
-    btClose = new QPushButton(QStringLiteral("Close"), this);
+    btSaveImage = new QPushButton(tr("&Save image..."), this);
+    btPreview = new QPushButton(tr("Pre&view"), this);
+    btPrint = new QPushButton(tr("&Print"), this);
+    btClose = new QPushButton(tr("Close"), this);
     btSaveImage->setObjectName(QStringLiteral("btSaveImage"));
     btPreview->setObjectName(QStringLiteral("btPreview"));
     btPrint->setObjectName(QStringLiteral("btPrint"));
@@ -194,9 +194,11 @@ TfrmTimeline::TfrmTimeline(QWidget* owner, TimelineInput input)
     connect(new QShortcut(print, this), &QShortcut::activated, this, &TfrmTimeline::btPrintClick);
     connect(new QShortcut(save, this), &QShortcut::activated, this,
             &TfrmTimeline::btSaveImageClick);
+    //: %1 is the shortcut, "Ctrl+P".
     btPrint->setToolTip(
-        QStringLiteral("Print the timeline (%1)").arg(print.toString(QKeySequence::NativeText)));
-    btSaveImage->setToolTip(QStringLiteral("Save the timeline as a PNG or SVG image (%1)")
+        tr("Print the timeline (%1)").arg(print.toString(QKeySequence::NativeText)));
+    //: %1 is the shortcut, "Ctrl+S".
+    btSaveImage->setToolTip(tr("Save the timeline as a PNG or SVG image (%1)")
                                 .arg(save.toString(QKeySequence::NativeText)));
     fitCanvas();
 }
@@ -236,7 +238,7 @@ void TfrmTimeline::btPreviewClick() {
     QPrintPreviewDialog preview(&printer(), this);
     connect(&preview, &QPrintPreviewDialog::paintRequested, this, [this](QPrinter* p) {
         if (!printTimeline(*p))
-            host().defaultReport(QStringLiteral("The timeline could not be printed."), this);
+            host().defaultReport(tr("The timeline could not be printed."), this);
     });
     host().execDialog(preview);
 }
@@ -244,7 +246,7 @@ void TfrmTimeline::btPreviewClick() {
 void TfrmTimeline::btPrintClick() {
     if (!runPrintDialog(printer(), this)) return;
     if (!printTimeline(printer()))
-        host().defaultReport(QStringLiteral("The timeline could not be printed."), this);
+        host().defaultReport(tr("The timeline could not be printed."), this);
 }
 
 QByteArray TfrmTimeline::imageBytes(ImageFormat format) const {
@@ -255,9 +257,8 @@ QByteArray TfrmTimeline::imageBytes(ImageFormat format) const {
 
 void TfrmTimeline::btSaveImageClick() {
     const QString path = host().askExportPath(
-        this, QStringLiteral("Save image"), timelineFileName(input_.age, ImageFormat::Png),
-        {{QStringLiteral("PNG image"), QStringLiteral("png")},
-         {QStringLiteral("SVG image"), QStringLiteral("svg")}});
+        this, tr("Save image"), timelineFileName(input_.age, ImageFormat::Png),
+        {{tr("PNG image"), QStringLiteral("png")}, {tr("SVG image"), QStringLiteral("svg")}});
     if (path.isEmpty()) return;
     // Drawn in full first, so that a failed write leaves no half-written file.
     host().saveFileBytes(path, imageBytes(imageFormatFor(path)), this);

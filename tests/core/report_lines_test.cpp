@@ -53,6 +53,29 @@ TEST(ReportLines, CellFieldPadsAndNeverCuts) {
     EXPECT_EQ(cellField(QStringLiteral("seven77"), 41), QStringLiteral("seven77 "));
 }
 
+// A field holding right-to-left letters or digits is isolated (U+2068 ... U+2069) with
+// its blanks after the isolate; one without them keeps its exact characters.
+struct DirectionFieldCase {
+    const char* text;
+    const char* field;  // in a 41-pixel (6-character) column
+};
+class DirectionFieldTest : public ::testing::TestWithParam<DirectionFieldCase> {};
+TEST_P(DirectionFieldTest, IsolatesRightToLeftText) {
+    EXPECT_EQ(cellField(QString::fromUtf8(GetParam().text), 41),
+              QString::fromUtf8(GetParam().field));
+}
+INSTANTIATE_TEST_SUITE_P(
+    Texts, DirectionFieldTest,
+    ::testing::Values(DirectionFieldCase{"Week", "Week   "},
+                      DirectionFieldCase{"3/1/90", "3/1/90 "},
+                      DirectionFieldCase{"שלום", "\u2068שלום\u2069   "},
+                      DirectionFieldCase{"كتب", "\u2068كتب\u2069    "},
+                      // Arabic-Indic digits, and a date that carries right-to-left marks.
+                      DirectionFieldCase{"٣٬٥٠", "\u2068٣٬٥٠\u2069   "},
+                      // The mark takes no cell.
+                      DirectionFieldCase{"6\u200f/12", "\u20686\u200f/12\u2069   "},
+                      DirectionFieldCase{"שלום עולם", "\u2068שלום עולם\u2069 "}));
+
 TEST(ReportLines, HeadingLines) {
     test::PinnedEnv env;
     const QStringList lines =

@@ -41,7 +41,7 @@ TEST(TimelineRows, LabelsSpansAndTotalsAsTheLookAheadCountsThem) {
     t[0][1] = QStringList{"Sleeping", "8 Hrs", "Day", "12/1/2026", "Now", ""};
     t[0][2] = QStringList{"Reading", "2 Hrs", "Week", "3/1/2021", "1/1/2020", ""};
     t[1][1] = QStringList{"Books", "$12.50", "Month", "1/15/2020", "3/15/2020", ""};
-    t[2][1] = QStringList{"Moved house", "1", "Once", "1/1/2000", "Now", ""};
+    t[2][1] = QStringList{"Moved house", "2", "Once", "1/1/2000", "Now", ""};
     const TimelineInput in = timelineOf("Ada", typed(t), kBirth, 37, kNow);
     EXPECT_EQ(in.title, "The life of Ada to age 37");
     EXPECT_EQ(in.last, QDate(2027, 3, 1));
@@ -65,8 +65,8 @@ TEST(TimelineRows, LabelsSpansAndTotalsAsTheLookAheadCountsThem) {
     EXPECT_EQ(books.total, "$25 so far");
     const TimelineRow& moved = in.groups[2].rows.at(0);
     EXPECT_EQ(moved.span, TimelineSpan::Once);
-    EXPECT_EQ(moved.label, "Moved house — 1 once");
-    EXPECT_EQ(moved.total, "1 time so far");
+    EXPECT_EQ(moved.label, "Moved house — 2 once");
+    EXPECT_EQ(moved.total, "2 times so far");
     // The same rows give the same colours; rows of a table get different ones.
     EXPECT_EQ(timelineOf("Ada", typed(t), kBirth, 37, kNow).groups[0].rows[0].color, sleep.color);
     EXPECT_NE(reading.color, sleep.color);

@@ -5,10 +5,12 @@
 #include <QApplication>
 #include <QFile>
 #include <QFileInfo>
+#include <QFontMetricsF>
 #include <QPrinter>
 #include <QProcess>
 #include <QRegularExpression>
 #include <QTemporaryDir>
+#include <QTextLayout>
 #include <functional>
 
 #include "core/clock.h"
@@ -249,6 +251,54 @@ TEST(ReportWriter, ShowPrintErrorIsTheQuietBox) {
     EXPECT_EQ(boxes.quietErrors, QStringList{kPrintError});
     EXPECT_TRUE(boxes.errors.isEmpty());
 }
+
+// --- Right-to-left text in its column ---------------------------------------------------
+
+// A row laid out as the printer draws a line (the direction from the text): every
+// character of every field lands within the cells of that field's own column, whatever
+// the direction of the name, the amounts and the dates.
+struct DirectionRowCase {
+    const char* name;
+    QStringList cells;
+};
+class ReportRowDirection : public ::testing::TestWithParam<DirectionRowCase> {};
+TEST_P(ReportRowDirection, EachFieldStaysInItsColumn) {
+    const QStringList& cells = GetParam().cells;
+    const QString line = tableLine(cells, kWidths);
+    QTextLayout layout(line, reportFont());
+    layout.setTextOption(QTextOption(Qt::AlignLeft));
+    layout.beginLayout();
+    QTextLine shown = layout.createLine();
+    layout.endLayout();
+    const double cell = QFontMetricsF(reportFont()).horizontalAdvance(QLatin1Char('0'));
+    qsizetype at = 0;
+    int column = 0;  // the field's first cell
+    for (int f = 0; f < kTableCols; ++f) {
+        const QString& text = cells[f];
+        at = line.indexOf(text, at);
+        ASSERT_GE(at, 0) << f;
+        // Every edge of every character, within the field's cells (a fallback font for
+        // Arabic may be a little narrower or wider than the grid).
+        for (qsizetype i = at; i <= at + text.size(); ++i) {
+            const double x = shown.cursorToX(int(i)) / cell;
+            EXPECT_GE(x, column - 0.5) << "field " << f << " char " << i - at;
+            EXPECT_LE(x, column + text.size() + 0.5) << "field " << f << " char " << i - at;
+        }
+        at += text.size();
+        column += fieldWidth(kWidths[f]) + 1;
+    }
+}
+INSTANTIATE_TEST_SUITE_P(
+    Names, ReportRowDirection,
+    ::testing::Values(DirectionRowCase{"Latin", row("Reading books", "5 Hrs", "3,114 (0.97%)")},
+                      DirectionRowCase{"Hebrew", row("שלום עולם", "5 Hrs", "3,114 (0.97%)")},
+                      DirectionRowCase{"Arabic", row("قراءة الكتب", "5 Hrs", "3,114 (0.97%)")},
+                      // As in ar_EG: Arabic-Indic digits, dates with right-to-left marks, the
+                      // currency in Arabic letters.
+                      DirectionRowCase{"ArabicLocale",
+                                       {"Reading", "\u200f٣٬٥٠ ج.م.\u200f", "Week",
+                                        "١٥\u200f/١\u200f/٢٠٠٠", "Now", "٣٬١١٤ (٠٫٩٧٪)"}}),
+    [](const auto& info) { return std::string(info.param.name); });
 
 // --- Real printing to a PDF file -------------------------------------------------------
 
