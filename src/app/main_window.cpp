@@ -306,9 +306,8 @@ void TfrmMain::ShowBirthDate() {
 void TfrmMain::pickBirthDate() {
     guarded(this, [this] {
         QLineEdit* field = bio_->birthDateEdit();
-        //: Names the field in a message about a text that is no date.
         const DateTime initial =
-            readAt(tr("Your birthdate"), [field] { return toDateTime(strToDate(field->text())); });
+            readAt(birthDatePlace(), [field] { return toDateTime(strToDate(field->text())); });
         const DateTime chosen = pickDate(field, initial, dateOfBirth_);
         field->setText(loc::formatDate(dateOf(chosen)));
         field->setFocus();

@@ -1,12 +1,14 @@
 #include "core/command_line.h"
 
 #include <QCommandLineParser>
+#include <QCoreApplication>
 #include <QFile>
 #include <QFileInfo>
 #include <algorithm>
 
 #include "core/credits.h"
 #include "core/export_names.h"
+#include "core/locale_format.h"
 #include "core/table_description.h"
 
 namespace lt {
@@ -21,19 +23,32 @@ struct ExportOption {
 };
 constexpr ExportOption kExportOptions[] = {
     {Kind::Report, "export-report",
-     "Write the report as a PDF to FILE ('-': standard output) and quit, showing no window."},
+     QT_TRANSLATE_NOOP("CommandLine",
+                       "Write the report as a PDF to FILE ('-': standard "
+                       "output) and quit, showing no window.")},
     {Kind::Csv, "export-csv",
-     "Write the three tables as CSV to FILE ('-': standard output) and quit, showing no "
-     "window."},
+     QT_TRANSLATE_NOOP("CommandLine",
+                       "Write the three tables as CSV to FILE ('-': standard "
+                       "output) and quit, showing no window.")},
     {Kind::Chart, "export-chart",
-     "Write a table's chart to FILE (.png or .svg, which chooses the format; not '-') and "
-     "quit, showing no window."},
+     QT_TRANSLATE_NOOP("CommandLine",
+                       "Write a table's chart to FILE (.png or .svg, which "
+                       "chooses the format; not '-') and quit, showing no "
+                       "window.")},
     {Kind::LookAhead, "export-look-ahead",
-     "Write what the activities will add up to by an age as CSV to FILE ('-': standard "
-     "output) and quit, showing no window."},
+     QT_TRANSLATE_NOOP("CommandLine",
+                       "Write what the activities will add up to by an age as "
+                       "CSV to FILE ('-': standard output) and quit, showing no "
+                       "window.")},
     {Kind::Timeline, "export-timeline",
-     "Write the activities on a timeline from birth to an age to FILE (.png or .svg, which "
-     "chooses the format; not '-') and quit, showing no window."},
+     QT_TRANSLATE_NOOP("CommandLine",
+                       "Write the activities on a timeline from birth to an age "
+                       "to FILE (.png or .svg, which chooses the format; not "
+                       "'-') and quit, showing no window.")},
+};
+
+struct Text {
+    Q_DECLARE_TR_FUNCTIONS(CommandLine)
 };
 
 bool fail(CommandLine& result, const QString& text) {
@@ -54,7 +69,7 @@ bool refuseRepeats(const QCommandLineParser& parser, const QList<QCommandLineOpt
         int times = 0;
         for (const QString& name : o.names()) times += int(found.count(name));
         if (times > 1)
-            return fail(result, QStringLiteral("The option '%1' is given more than once.")
+            return fail(result, Text::tr("The option '%1' is given more than once.")
                                     .arg(dashed(o.names().constLast())));
     }
     return true;
@@ -70,8 +85,7 @@ bool readExports(const QCommandLineParser& parser, const QCommandLineOption& tab
             if (name != QLatin1String(e.name)) continue;
             const QString file = parser.value(name);
             if (file.isEmpty())
-                return fail(result,
-                            QStringLiteral("The file name after '--%1' is empty.").arg(name));
+                return fail(result, Text::tr("The file name after '--%1' is empty.").arg(name));
             result.exports.push_back({e.kind, file});
             if (e.kind == Kind::Chart) chartFile = file;
             if (e.kind == Kind::Chart || e.kind == Kind::Timeline)
@@ -79,19 +93,22 @@ bool readExports(const QCommandLineParser& parser, const QCommandLineOption& tab
         }
     }
     if ((parser.isSet(table) || parser.isSet(bar)) && chartFile.isEmpty())
-        return fail(result, QStringLiteral("'--table' and '--bar' go with '--export-chart'."));
+        return fail(result, Text::tr("'--table' and '--bar' go with '--export-chart'."));
     const QStringList imageSuffixes{QStringLiteral("png"), QStringLiteral("svg")};
     for (qsizetype i = 0; i < pictures.size(); i += 2) {
         const bool chart = pictures[i + 1] == u"export-chart";
-        const QString what = chart ? QStringLiteral("chart") : QStringLiteral("timeline");
         if (pictures[i] == u"-")
-            return fail(result, QStringLiteral("'--%1' does not write to standard output "
-                                               "('-'): the %2's format comes from its file "
-                                               "name's ending, .png or .svg.")
-                                    .arg(pictures[i + 1], what));
-        if (!imageSuffixes.contains(QFileInfo(pictures[i]).suffix(), Qt::CaseInsensitive))
             return fail(result,
-                        fileNameEndingRefusal(what + QStringLiteral(" file"), imageSuffixes));
+                        (chart ? Text::tr("'--%1' does not write to standard output ('-'): "
+                                          "the chart's format comes from its file name's "
+                                          "ending, .png or .svg.")
+                               : Text::tr("'--%1' does not write to standard output ('-'): "
+                                          "the timeline's format comes from its file name's "
+                                          "ending, .png or .svg."))
+                            .arg(pictures[i + 1]));
+        if (!imageSuffixes.contains(QFileInfo(pictures[i]).suffix(), Qt::CaseInsensitive))
+            return fail(result, fileNameEndingRefusal(
+                                    chart ? NamedFile::Chart : NamedFile::Timeline, imageSuffixes));
     }
     if (parser.isSet(table)) {
         const QString kind = parser.value(table);
@@ -103,7 +120,7 @@ bool readExports(const QCommandLineParser& parser, const QCommandLineOption& tab
         }
         if (!known)
             return fail(result,
-                        QStringLiteral("Unknown table '%1': hours, money or frequency.").arg(kind));
+                        Text::tr("Unknown table '%1': hours, money or frequency.").arg(kind));
     }
     result.chartBars = parser.isSet(bar);
     return true;
@@ -117,14 +134,14 @@ bool readLookAheadAge(const QCommandLineParser& parser, const QCommandLineOption
         return e.kind == Kind::LookAhead || e.kind == Kind::Timeline;
     });
     if (!ahead)
-        return fail(result, QStringLiteral("'--age' goes with '--export-look-ahead' or "
-                                           "'--export-timeline'."));
+        return fail(result,
+                    Text::tr("'--age' goes with '--export-look-ahead' or '--export-timeline'."));
     bool ok = false;
     result.lookAheadAge = parser.value(age).toInt(&ok);
     if (!ok || result.lookAheadAge < 1 || result.lookAheadAge > kLookAheadOldestAge)
-        return fail(result, QStringLiteral("The age after '--age' must be a whole number from 1 "
-                                           "to %1.")
-                                .arg(kLookAheadOldestAge));
+        return fail(result,
+                    Text::tr("The age after '--age' must be a whole number from %1 to %2.")
+                        .arg(loc::formatNumber(1, 0), loc::formatNumber(kLookAheadOldestAge, 0)));
     return true;
 }
 }  // namespace
@@ -132,36 +149,37 @@ bool readLookAheadAge(const QCommandLineParser& parser, const QCommandLineOption
 CommandLine parseCommandLine(const QStringList& arguments) {
     QCommandLineParser parser;
     parser.setApplicationDescription(
-        QStringLiteral("How much of your life has gone into each of your activities."));
+        Text::tr("How much of your life has gone into each of your activities."));
     // Not addHelpOption(): its --help-all would list Qt's options, which are read elsewhere.
     const QCommandLineOption help({QStringLiteral("h"), QStringLiteral("help")},
-                                  QStringLiteral("Displays this help."));
+                                  Text::tr("Displays this help."));
     parser.addOption(help);
     const QCommandLineOption version = parser.addVersionOption();
+    //: The value of --settings and the exports in --help; their texts call it so too.
+    const QString file = Text::tr("FILE");
     const QCommandLineOption settings(
         QStringLiteral("settings"),
-        QStringLiteral("Keep the data in FILE instead of the usual lifetally.ini."),
-        QStringLiteral("FILE"));
+        Text::tr("Keep the data in FILE instead of the usual lifetally.ini."), file);
     parser.addOption(settings);
     QList<QCommandLineOption> exports;
     for (const ExportOption& e : kExportOptions) {
-        exports.append(QCommandLineOption(QLatin1String(e.name), QLatin1String(e.description),
-                                          QStringLiteral("FILE")));
+        exports.append(QCommandLineOption(QLatin1String(e.name), Text::tr(e.description), file));
         parser.addOption(exports.constLast());
     }
     const QCommandLineOption table(
         QStringLiteral("table"),
-        QStringLiteral("The table --export-chart draws: hours (the default), money or "
-                       "frequency."),
-        QStringLiteral("TABLE"));
+        Text::tr("The table --export-chart draws: hours (the default), money or frequency."),
+        //: The value of --table in --help; the values themselves stay English.
+        Text::tr("TABLE"));
     const QCommandLineOption bar(QStringLiteral("bar"),
-                                 QStringLiteral("Draw --export-chart as bars, not as a pie."));
+                                 Text::tr("Draw --export-chart as bars, not as a pie."));
     const QCommandLineOption age(
         QStringLiteral("age"),
-        QStringLiteral(
-            "The age --export-look-ahead looks ahead to and --export-timeline runs to (80 unless "
-            "given)."),
-        QStringLiteral("N"));
+        Text::tr("The age --export-look-ahead looks ahead to and --export-timeline runs to (%1 "
+                 "unless given).")
+            .arg(loc::formatNumber(kLookAheadDefaultAge, 0)),
+        //: The value of --age in --help: a number.
+        Text::tr("N"));
     parser.addOption(table);
     parser.addOption(bar);
     parser.addOption(age);
@@ -174,21 +192,22 @@ CommandLine parseCommandLine(const QStringList& arguments) {
     if (!refuseRepeats(parser, QList{help, version, settings, table, bar, age} + exports, result))
         return result;
     if (!parser.positionalArguments().isEmpty()) {
-        fail(result, QStringLiteral("Unexpected argument '%1'.")
-                         .arg(parser.positionalArguments().constFirst()));
+        fail(result,
+             Text::tr("Unexpected argument '%1'.").arg(parser.positionalArguments().constFirst()));
     } else if (parser.isSet(help)) {
         result.action = CommandLine::Action::Help;
         // The usage line names the program, whatever it was started as.
         QString text = parser.helpText();
         text.remove(0, text.indexOf(QLatin1Char('\n')) + 1);
-        result.text = QStringLiteral("Usage: lifetally [options]\n") + text +
-                      QStringLiteral("\nMore in the manual page (man lifetally) and at %1\n")
-                          .arg(makerWebAddress());
+        result.text =
+            Text::tr("Usage: lifetally [options]") + u'\n' + text + u'\n' +
+            Text::tr("More in the manual page (man lifetally) and at %1").arg(makerWebAddress()) +
+            u'\n';
     } else if (parser.isSet(version)) {
         result.action = CommandLine::Action::Version;
         result.text = QStringLiteral("Lifetally %1\n").arg(programVersion());
     } else if (parser.isSet(settings) && parser.value(settings).isEmpty()) {
-        fail(result, QStringLiteral("The settings file name is empty."));
+        fail(result, Text::tr("The settings file name is empty."));
     } else {
         result.settingsFile = parser.value(settings);
         readExports(parser, table, bar, result) && readLookAheadAge(parser, age, result);
@@ -201,8 +220,8 @@ CommandLine refuseUndecodable(const QList<QByteArray>& arguments) {
     for (const QByteArray& a : arguments) {
         const QString text = QFile::decodeName(a);
         if (QFile::encodeName(text) != a) {
-            fail(result, QStringLiteral("'%1' is not valid UTF-8, so Lifetally could not name "
-                                        "that file exactly; rename it.")
+            fail(result, Text::tr("'%1' is not valid UTF-8, so Lifetally could not name that file "
+                                  "exactly; rename it.")
                              .arg(text));
             break;
         }
@@ -211,8 +230,8 @@ CommandLine refuseUndecodable(const QList<QByteArray>& arguments) {
 }
 
 QString commandLineErrorText(const CommandLine& line) {
-    return QStringLiteral("lifetally: %1\nTry 'lifetally --help' for more information.\n")
-        .arg(line.text);
+    return QStringLiteral("lifetally: %1\n%2\n")
+        .arg(line.text, Text::tr("Try 'lifetally --help' for more information."));
 }
 
 bool mayBeQtOption(const QString& argument) {
@@ -227,9 +246,9 @@ bool canShowWindows(const std::function<QString(const char*)>& env, const QStrin
 }
 
 QString noDisplayText() {
-    return QStringLiteral(
-        "lifetally: the window needs a graphical session, and none was found (no DISPLAY or "
-        "WAYLAND_DISPLAY); the --export-* options work without one.\n");
+    return QStringLiteral("lifetally: %1\n")
+        .arg(Text::tr("the window needs a graphical session, and none was found (no DISPLAY or "
+                      "WAYLAND_DISPLAY); the --export-* options work without one."));
 }
 
 }  // namespace lt

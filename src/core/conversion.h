@@ -31,6 +31,9 @@ auto readAt(const QString& place, F&& read) -> decltype(read()) {
     }
 }
 
+// "Your birthdate", the place of a birth date that does not read.
+QString birthDatePlace();
+
 // Locale short-date parsing; throws "'%s' is not a valid date".
 QDate strToDate(const QString& text);
 // Strict 32-bit decimal integer; throws "'%s' is not a valid integer value".

@@ -1,10 +1,17 @@
 #include "core/date_span.h"
 
+#include <QCoreApplication>
 #include <QDate>
 
-#include "core/date_wording.h"
-
 namespace lt {
+namespace {
+struct Text {
+    Q_DECLARE_TR_FUNCTIONS(DateSpan)
+};
+const char* const units[] = {QT_TRANSLATE_N_NOOP("DateSpan", "%Ln years"),
+                             QT_TRANSLATE_N_NOOP("DateSpan", "%Ln months"),
+                             QT_TRANSLATE_N_NOOP("DateSpan", "%Ln days")};
+}  // namespace
 
 void computedatediff(TDateDiff& r, DateTime a, DateTime b) {
     r = TDateDiff{};
@@ -58,17 +65,12 @@ TDateDiff computedatediff(DateTime a, DateTime b) {
     return r;
 }
 
-QString ymd(const TDateDiff& d, bool shortForm) {
-    static const char* const longUnits[] = {"year", "month", "day"};
-    static const char* const shortUnits[] = {"yr", "mo", "dy"};
+QString ymd(const TDateDiff& d) {
     const int values[] = {d.years, d.months, d.days};
     QString text;
     for (int i = 0; i < 3; ++i) {
         if (values[i] <= 0) continue;
-        text += QStringLiteral("%1 %2%3 ")
-                    .arg(values[i])
-                    .arg(QLatin1String(shortForm ? shortUnits[i] : longUnits[i]))
-                    .arg(pluralSuffix(values[i]));
+        text += Text::tr(units[i], nullptr, values[i]) + QLatin1Char(' ');
     }
     return text;
 }

@@ -20,7 +20,8 @@ struct TDateDiff {
 void computedatediff(TDateDiff& diff, DateTime a, DateTime b);
 TDateDiff computedatediff(DateTime a, DateTime b);
 
-// "36 years 1 month 5 days " (or "yr/mo/dy" when shortForm); every part ends in a blank.
-QString ymd(const TDateDiff& diff, bool shortForm);
+// "36 years 1 month 5 days ", in the program's language and its locale's digits; every
+// part ends in a blank.
+QString ymd(const TDateDiff& diff);
 
 }  // namespace lt

@@ -1,11 +1,37 @@
 #include "core/date_wording.h"
 
+#include <QCoreApplication>
 #include <cmath>
 
 namespace lt {
 namespace {
-QString mons(int months) {
-    return QStringLiteral("%1 mon%2").arg(months).arg(months > 1 ? "s" : "");
+struct Text {
+    Q_DECLARE_TR_FUNCTIONS(DateWording)
+};
+
+QString weeks(int n) { return Text::tr("%Ln wks", nullptr, n); }
+QString months(int n) { return Text::tr("%Ln mons", nullptr, n); }
+// Years, and the months after them when there are any.
+QString yearsMonths(int years, int months) {
+    const QString y = Text::tr("%Ln yrs", nullptr, years);
+    if (months <= 0) return y;
+    //: Years, then months: "3 yrs 2 mons".
+    return Text::tr("%1 %2").arg(y, Text::tr("%Ln mons", nullptr, months));
+}
+
+// The span of a wording counted in weeks, months or years.
+QString spanText(const DateWhen& w) {
+    switch (w.unit) {
+        case DateWhen::Unit::Weeks:
+            return weeks(w.weeks);
+        case DateWhen::Unit::Months:
+            return months(w.months);
+        case DateWhen::Unit::Years:
+            return yearsMonths(w.years, w.months);
+        case DateWhen::Unit::Word:
+            break;
+    }
+    return {};
 }
 }  // namespace
 
@@ -17,11 +43,11 @@ DateWhen dateWhen(DateTime r, DateTime d) {
     const bool future = wholeDay(r) < wholeDay(d);
     w.days = static_cast<int>(std::abs(wholeDay(r) - wholeDay(d)));
     if (w.days == 0) {
-        w.text = QStringLiteral("Today");
+        w.text = Text::tr("Today");
         return w;
     }
     if (w.days == 1) {
-        w.text = future ? QStringLiteral("Tomorrow") : QStringLiteral("Yesterday");
+        w.text = future ? Text::tr("Tomorrow") : Text::tr("Yesterday");
         return w;
     }
     if (future) {
@@ -30,19 +56,24 @@ DateWhen dateWhen(DateTime r, DateTime d) {
         w.months = (dd.year * 12 + dd.month) - (rd.year * 12 + rd.month);
         w.years = dd.year - rd.year;
         if (w.days <= 7 - wdR) {
-            w.text = QStringLiteral("This week");
-        } else if (w.weeks < 2) {
-            w.text = QStringLiteral("Next week");
-        } else if (w.months < 3) {
-            w.text = QStringLiteral("%1 wks").arg(w.weeks);
+            w.text = Text::tr("This week");
+            return w;
+        }
+        if (w.weeks < 2) {
+            w.text = Text::tr("Next week");
+            return w;
+        }
+        if (w.months < 3) {
+            w.unit = DateWhen::Unit::Weeks;
         } else if (w.years <= 2) {
-            w.text = mons(w.months);
+            w.unit = DateWhen::Unit::Months;
         } else {
+            w.unit = DateWhen::Unit::Years;
             w.years = w.months / 12;
             w.months = w.months % 12;
-            w.text = QStringLiteral("%1 yrs").arg(w.years);
-            if (w.months > 0) w.text += QLatin1Char(' ') + mons(w.months);
         }
+        //: A time ahead, under a future date: "6 wks", "3 yrs 1 mon".
+        w.text = Text::tr("%1", "ahead").arg(spanText(w));
         return w;
     }
     const int wdD = dayOfWeek(d);
@@ -50,20 +81,24 @@ DateWhen dateWhen(DateTime r, DateTime d) {
     w.months = (rd.year * 12 + rd.month) - (dd.year * 12 + dd.month);
     w.years = rd.year - dd.year;
     if (w.weeks == 0) {
-        w.text = QStringLiteral("This week");
-    } else if (w.weeks == 1) {
-        w.text = QStringLiteral("Last week");
-    } else if (w.months < 3) {
-        w.text = QStringLiteral("%1 wks ago").arg(w.weeks);
+        w.text = Text::tr("This week");
+        return w;
+    }
+    if (w.weeks == 1) {
+        w.text = Text::tr("Last week");
+        return w;
+    }
+    if (w.months < 3) {
+        w.unit = DateWhen::Unit::Weeks;
     } else if (w.years <= 2) {
-        w.text = mons(w.months) + QStringLiteral(" ago");
+        w.unit = DateWhen::Unit::Months;
     } else {
+        w.unit = DateWhen::Unit::Years;
         w.years = w.months / 12;
         w.months = w.months % 12;
-        w.text = QStringLiteral("%1 yrs ").arg(w.years);
-        if (w.months > 0) w.text += mons(w.months) + QLatin1Char(' ');
-        w.text += QStringLiteral("ago");
     }
+    //: A time ago: "3 wks ago", "3 yrs 2 mons ago".
+    w.text = Text::tr("%1 ago").arg(spanText(w));
     return w;
 }
 
@@ -73,25 +108,18 @@ QString dateWhenAge(DateTime d, DateTime b) {
     QString text = dateWhenNow(d);
     if (wholeDay(d) <= wholeDay(b)) return text;
     const DateWhen birth = dateWhen(d, b);
-    QString age;
-    const int ago = birth.text.indexOf(QStringLiteral("ago"));
-    if (birth.days < 14 || ago < 0) {
-        // Under two weeks old, count days: the calendar-week wording would say "Last week"
-        // or, for a birth on a Saturday eight days back, already "2 wks".
-        age = QStringLiteral("%1 day%2 old").arg(birth.days).arg(pluralSuffix(birth.days));
-    } else {
-        age = birth.text;
-        age.remove(ago, 3);
-        age += QStringLiteral("old");
-    }
+    // Under two weeks old, count days: the calendar-week wording would say "Last week"
+    // or, for a birth on a Saturday eight days back, already "2 wks".
+    const QString age = birth.days < 14 || birth.unit == DateWhen::Unit::Word
+                            ? Text::tr("%Ln days", nullptr, birth.days)
+                            : spanText(birth);
     const double dayD = wholeDay(d);
     const double dayNow = wholeDay(nowDateTime());
-    const QString joiner = dayD < dayNow    ? QStringLiteral("   You were ")
-                           : dayD == dayNow ? QStringLiteral("   You are ")
-                                            : QStringLiteral("   You will be ");
-    return text + joiner + age;
+    //: The age at a date: "You were 10 yrs 3 mons old".
+    const QString sentence = dayD < dayNow    ? Text::tr("You were %1 old")
+                             : dayD == dayNow ? Text::tr("You are %1 old")
+                                              : Text::tr("You will be %1 old");
+    return text + QStringLiteral("   ") + sentence.arg(age);
 }
-
-QString pluralSuffix(int n) { return n == 1 ? QString() : QStringLiteral("s"); }
 
 }  // namespace lt

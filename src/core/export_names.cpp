@@ -1,5 +1,7 @@
 #include "core/export_names.h"
 
+#include <QCoreApplication>
+
 #include "core/table_description.h"
 
 namespace lt {
@@ -23,14 +25,26 @@ QString chartFileName(TableKind kind, bool bars, ImageFormat format) {
              format == ImageFormat::Svg ? QStringLiteral("svg") : QStringLiteral("png"));
 }
 
-QString fileNameEndingRefusal(const QString& what, const QStringList& suffixes) {
+QString fileNameEndingRefusal(NamedFile file, const QStringList& suffixes) {
     QStringList endings;
     for (const QString& s : suffixes) endings << u'.' + s;
     const QString last = endings.takeLast();
-    const QString all = endings.isEmpty()
-                            ? last
-                            : endings.join(QStringLiteral(", ")) + QStringLiteral(" or ") + last;
-    return QStringLiteral("The %1 name must end in %2.").arg(what, all);
+    const QString all = endings.isEmpty() ? last
+                                          //: A list's last two items, as in ".png or .svg".
+                                          : QCoreApplication::translate("FileNames", "%1 or %2")
+                                                .arg(endings.join(QStringLiteral(", ")), last);
+    switch (file) {
+        case NamedFile::Chart:
+            return QCoreApplication::translate("FileNames", "The chart file name must end in %1.")
+                .arg(all);
+        case NamedFile::Timeline:
+            return QCoreApplication::translate("FileNames",
+                                               "The timeline file name must end in %1.")
+                .arg(all);
+        case NamedFile::Any:
+            break;
+    }
+    return QCoreApplication::translate("FileNames", "The file name must end in %1.").arg(all);
 }
 
 }  // namespace lt

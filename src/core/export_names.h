@@ -20,8 +20,10 @@ QString timelineFileName(int age, ImageFormat format);
 // "lifetally-hours-pie.png": the table, pie or bars, and the picture's kind.
 QString chartFileName(TableKind kind, bool bars, ImageFormat format);
 
+// The file a refused name was meant for.
+enum class NamedFile { Any, Chart, Timeline };
 // "The chart file name must end in .png or .svg.": the refusal of a name whose ending
 // says a kind of file that cannot be written; `suffixes` without their dots.
-QString fileNameEndingRefusal(const QString& what, const QStringList& suffixes);
+QString fileNameEndingRefusal(NamedFile file, const QStringList& suffixes);
 
 }  // namespace lt

@@ -123,7 +123,7 @@ QString chooseFormats(const std::vector<StoredValue>& values,
 // in use; s.currency becomes the file's. A record the values contradict gives way to the
 // formats in use when those read every value; otherwise the reason the file cannot be read.
 QString bringIntoProgramFormats(StoredSettings& s, const PrivateProfile& ini) {
-    std::vector<StoredValue> dates{{&s.birthDateText, QStringLiteral("Your birthdate")}};
+    std::vector<StoredValue> dates{{&s.birthDateText, birthDatePlace()}};
     std::vector<StoredValue> amounts;
     for (const TableDescription& layout : tableDescriptions()) {
         auto& table = s.tables[size_t(tableIndex(layout.kind))];

@@ -1,5 +1,7 @@
 #include "core/totals.h"
 
+#include <QCoreApplication>
+
 #include "core/conversion.h"
 #include "core/locale_format.h"
 #include "core/table_description.h"
@@ -58,24 +60,33 @@ QString totalText(TableKind kind, const RowTotal& t) {
 }
 
 QString cellPlace(TableKind kind, int row, int col) {
-    // The amount column is named by its heading: time, amount, frequency.
-    const QString column = col == 1
-                               ? QString::fromLatin1(tableDescription(kind).headings[1]).toLower()
-                               : QLatin1String(std::array{"activity", "", "period", "starting date",
-                                                          "ending date", "total"}[size_t(col)]);
-    return QStringLiteral("%1, row %2, %3").arg(tableTitle(kind)).arg(row).arg(column);
+    // The amount column is named as its heading names it.
+    static const char* const columns[] = {
+        QT_TRANSLATE_NOOP("Totals", "activity"),    QT_TRANSLATE_NOOP("Totals", "time"),
+        QT_TRANSLATE_NOOP("Totals", "amount"),      QT_TRANSLATE_NOOP("Totals", "frequency"),
+        QT_TRANSLATE_NOOP("Totals", "period"),      QT_TRANSLATE_NOOP("Totals", "starting date"),
+        QT_TRANSLATE_NOOP("Totals", "ending date"), QT_TRANSLATE_NOOP("Totals", "total")};
+    const size_t at =
+        col == 0   ? 0
+        : col == 1 ? 1 + size_t(kind == TableKind::Money) + 2 * size_t(kind == TableKind::Freq)
+                   : size_t(col) + 2;
+    //: Where a value of a table stands: "Hours, row 3, ending date".
+    return QCoreApplication::translate("Totals", "%1, row %2, %3")
+        .arg(tableTitle(kind), loc::formatNumber(row, 0),
+             QCoreApplication::translate("Totals", columns[at]));
 }
 
 QString ageLine(const QString& birthDateText, DateTime now) {
-    const DateTime birth = readAt(QStringLiteral("Your birthdate"),
-                                  [&] { return toDateTime(strToDate(birthDateText)); });
+    const DateTime birth =
+        readAt(birthDatePlace(), [&] { return toDateTime(strToDate(birthDateText)); });
     const TDateDiff span = computedatediff(now, birth);
-    return QStringLiteral("Age: ") + ymd(span, false) + QStringLiteral(" Hours: ") +
-           loc::formatNumber(span.totalHours, 0);
+    //: The results page and the report: "Age: 36 years 9 months 8 days  Hours: 322,381".
+    return QCoreApplication::translate("Totals", "Age: %1 Hours: %2")
+        .arg(ymd(span), loc::formatNumber(span.totalHours, 0));
 }
 
 QString incomeLine(const QString& incomeDisplayText) {
-    return QStringLiteral("Lifetime income: ") + incomeDisplayText;
+    return QCoreApplication::translate("Totals", "Lifetime income: %1").arg(incomeDisplayText);
 }
 
 void computeTableTotals(ActivityTable& table, double base, DateTime now) {
@@ -90,10 +101,7 @@ double shownSubTotal(const ActivityTable& table) {
     for (int r = 1, n = filledRows(table); r <= n; ++r) {
         const Activity& a = table[size_t(r - 1)];
         // A row without a total reads as an empty total cell did.
-        if (!a.total)
-            readCell(a.kind, r, 5, []() -> double {
-                throw ConversionError(QStringLiteral("'' is not a valid floating point value"));
-            });
+        if (!a.total) readCell(a.kind, r, 5, [] { return strToFloat(QString()); });
         sum += shownWholeTotal(a.total->total);
     }
     return sum;

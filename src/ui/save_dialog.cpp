@@ -56,7 +56,7 @@ QString askExportPath(QWidget* parent, const QString& caption, const QString& su
                           parent))
             return QString();
     } else if (!settings.suffixes.contains(suffix, Qt::CaseInsensitive)) {
-        showError(fileNameEndingRefusal(QStringLiteral("file"), settings.suffixes), parent);
+        showError(fileNameEndingRefusal(NamedFile::Any, settings.suffixes), parent);
         return QString();
     }
     lastExportFolder() = QFileInfo(path).absolutePath();

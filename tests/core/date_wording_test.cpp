@@ -131,11 +131,13 @@ INSTANTIATE_TEST_SUITE_P(
         AgeCase{QDate(2026, 12, 6), QDate(2026, 11, 28), "Today   You are 8 days old"},
         AgeCase{QDate(2026, 12, 6), QDate(2026, 11, 22), "Today   You are 2 wks old"}));
 
-TEST(Utility, PluralSuffix) {
-    EXPECT_EQ(pluralSuffix(0), QStringLiteral("s"));
-    EXPECT_EQ(pluralSuffix(1), QString());
-    EXPECT_EQ(pluralSuffix(2), QStringLiteral("s"));
-    EXPECT_EQ(pluralSuffix(-1), QStringLiteral("s"));
+// Counts are written in the numbers' locale's digits, whatever the language of the words.
+TEST(DateWhen, CountsInTheLocalesDigits) {
+    test::PinnedEnv env(test::PinnedEnv::defaultNow(), QLocale(QLocale::Arabic, QLocale::Egypt));
+    EXPECT_EQ(dateWhenAge(day(2000, 6, 15), day(1990, 3, 20)),
+              QString::fromUtf8("٢٦ yrs ٦ mons ago   You were ١٠ yrs ٣ mons old"));
+    EXPECT_EQ(dateWhenAge(day(2026, 12, 5), day(2026, 12, 4)),
+              QString::fromUtf8("Yesterday   You were ١ day old"));
 }
 
 }  // namespace
