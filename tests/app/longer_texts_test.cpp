@@ -1,5 +1,6 @@
 #include <QComboBox>
 #include <QDialog>
+#include <QGroupBox>
 #include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
@@ -41,6 +42,8 @@ QString cutText(const QWidget* w) {
         const int room = b->style()->subElementRect(contents, &opt, b).width();
         return wide(b->text()) <= room ? QString() : b->text();
     }
+    if (const auto* g = qobject_cast<const QGroupBox*>(w))
+        return g->minimumSizeHint().width() <= g->width() ? QString() : g->title();
     if (const auto* c = qobject_cast<const QComboBox*>(w))
         return c->sizeHint().width() <= c->width() ? QString() : c->currentText();
     if (const auto* h = qobject_cast<const QHeaderView*>(w)) {
