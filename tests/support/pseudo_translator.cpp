@@ -18,7 +18,7 @@ QString PseudoTranslator::lengthen(const QString& text) {
     QString out;
     int letters = 0;
     qsizetype at = 0;
-    auto lengthenPart = [&](QStringView part) {
+    const auto lengthenPart = [&](QStringView part) {
         for (const QChar c : part) {
             const qsizetype i = plain.indexOf(c);
             const QChar shown = i >= 0 ? accented[i] : c;

@@ -7,10 +7,8 @@ namespace lt::test {
 // it; access keys, %1 and %n placeholders, entities and HTML tags are kept as they are.
 class PseudoTranslator : public QTranslator {
 public:
-    using QTranslator::QTranslator;
     bool isEmpty() const override { return false; }
-    QString translate(const char* context, const char* source, const char* disambiguation,
-                      int n) const override;
+    QString translate(const char* context, const char* source, const char*, int) const override;
     static QString lengthen(const QString& text);
 };
 
