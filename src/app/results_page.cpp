@@ -7,8 +7,13 @@
 #include <QShortcut>
 #include <QVBoxLayout>
 
+#include "core/clock.h"
+#include "core/input_masks.h"
+#include "core/locale_format.h"
 #include "core/table_description.h"
+#include "core/totals.h"
 #include "ui/look.h"
+#include "ui/text_room.h"
 
 namespace lt {
 
@@ -31,6 +36,10 @@ void ResultsPage::ensureBuilt() {
         l->setGeometry(0, y, 590, 24);
         y += 32;
     }
+    // The lines change with the birth date and the income: room for the longest.
+    const QDate oldest = today().addYears(-120).addDays(1);
+    reserveTexts(ageLabel_, {ageLine(loc::formatDate(oldest), nowDateTime())});
+    reserveTexts(incomeLabel_, {incomeLine(loc::maskedNumber(kMaxIncome, incomeMask()))});
     // Two rows of two under the lines, the chart buttons' box below them.
     const struct {
         const char* text;

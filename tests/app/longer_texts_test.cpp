@@ -5,10 +5,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
-#include <QRadioButton>
-#include <QStackedWidget>
 #include <QStyleOptionButton>
-#include <QTabBar>
 #include <QToolButton>
 #include <map>
 
@@ -29,17 +26,14 @@ QString cutText(const QWidget* w) {
                               : l->sizeHint().boundedTo(l->size()) == l->sizeHint())
                    ? QString()
                    : l->text();
-    if (const auto* b = qobject_cast<const QAbstractButton*>(w); b && !b->text().isEmpty()) {
+    if (const auto* b = qobject_cast<const QPushButton*>(w)) {
         QStyleOptionButton opt;
         opt.initFrom(b);
-        opt.text = b->text();
-        const auto contents = qobject_cast<const QPushButton*>(b) ? QStyle::SE_PushButtonContents
-                              : qobject_cast<const QRadioButton*>(b)
-                                  ? QStyle::SE_RadioButtonContents
-                                  : QStyle::SE_CheckBoxContents;
-        const int room = b->style()->subElementRect(contents, &opt, b).width();
+        const int room = b->style()->subElementRect(QStyle::SE_PushButtonContents, &opt, b).width();
         return wide(b->text()) <= room ? QString() : b->text();
     }
+    if (const auto* b = qobject_cast<const QAbstractButton*>(w))  // radio and check boxes
+        return b->sizeHint().width() <= b->width() ? QString() : b->text();
     if (const auto* g = qobject_cast<const QGroupBox*>(w))
         return g->minimumSizeHint().width() <= g->width() ? QString() : g->title();
     if (const auto* c = qobject_cast<const QComboBox*>(w))
@@ -51,22 +45,17 @@ QString cutText(const QWidget* w) {
             if (!h->isSectionHidden(i) && wide(t) + margins > h->sectionSize(i)) return t;
         }
     }
-    if (const auto* t = qobject_cast<const QTabBar*>(w))
-        for (int i = 0; i < t->count(); ++i)
-            if (wide(t->tabText(i)) >= t->tabRect(i).width()) return t->tabText(i);
     return {};
-}
-
-bool isControl(const QWidget* w) {
-    const auto* l = qobject_cast<const QLabel*>(w);
-    return (l && !l->text().isEmpty()) || qobject_cast<const QAbstractButton*>(w) ||
-           qobject_cast<const QLineEdit*>(w) || w->inherits("QAbstractSpinBox") ||
-           qobject_cast<const QComboBox*>(w);
 }
 
 // Every text of `window` whole, no control over another or past its parent's edge, and
 // the window within a 1024 x 768 screen.
 QStringList faults(QWidget* window) {
+    const auto isControl = [](const QWidget* w) {
+        return w->inherits("QAbstractButton") || w->inherits("QLineEdit") ||
+               w->inherits("QAbstractSpinBox") || w->inherits("QComboBox") ||
+               (w->inherits("QLabel") && !static_cast<const QLabel*>(w)->text().isEmpty());
+    };
     QStringList out;
     const QString name = QString::fromLatin1(window->metaObject()->className());
     const QSize size = window->size().expandedTo(window->minimumSize());
