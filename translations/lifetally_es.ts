@@ -194,6 +194,35 @@
     </message>
 </context>
 <context>
+    <name>Chart</name>
+    <message numerus="yes">
+        <source>%Ln more, %1</source>
+        <extracomment>One pie mark for the smallest slices, whose own marks found no room: how many there are and their share together, for example &quot;7 more, 3.5 %&quot;.</extracomment>
+        <translation>
+            <numerusform>%Ln más, %1</numerusform>
+            <numerusform>%Ln más, %1</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Other</source>
+        <extracomment>The chart&apos;s slice for the rest of the hours lived or of the lifetime income, beside the activities.</extracomment>
+        <translation>Otros</translation>
+    </message>
+    <message>
+        <source>%1: %2 (%3)</source>
+        <extracomment>What a screen reader says of one point of a chart: %1 is the activity, %2 its value and %3 its share, for example &quot;Reading: 1,234 (5.2 %)&quot;.</extracomment>
+        <translation>%1: %2 (%3)</translation>
+    </message>
+</context>
+<context>
+    <name>Credits</name>
+    <message>
+        <source>Lifetally from %1 - %2</source>
+        <extracomment>The credit line of the Intro page, the charts and the report: %1 is the maker&apos;s name, %2 its web address.</extracomment>
+        <translation>Lifetally, de %1 - %2</translation>
+    </message>
+</context>
+<context>
     <name>LookAhead</name>
     <message>
         <source>%1 (%2)</source>
@@ -285,6 +314,65 @@
     </message>
 </context>
 <context>
+    <name>Printing</name>
+    <message>
+        <source>The print job has already been started.</source>
+        <translation>La impresión ya se ha iniciado.</translation>
+    </message>
+    <message>
+        <source>The print job could not be started.</source>
+        <translation>No se pudo iniciar la impresión.</translation>
+    </message>
+    <message>
+        <source>The print job has not been started.</source>
+        <translation>La impresión no se ha iniciado.</translation>
+    </message>
+    <message>
+        <source>The printer could not start a new page.</source>
+        <translation>La impresora no pudo empezar una página nueva.</translation>
+    </message>
+    <message>
+        <source>Page %1 of %2</source>
+        <extracomment>At the foot of each page of the report: &quot;Page 2 of 5&quot;.</extracomment>
+        <translation>Página %1 de %2</translation>
+    </message>
+    <message>
+        <source>The printer reported an error.</source>
+        <translation>La impresora notificó un error.</translation>
+    </message>
+    <message>
+        <source>The print job could not be finished.</source>
+        <translation>No se pudo terminar la impresión.</translation>
+    </message>
+</context>
+<context>
+    <name>Report</name>
+    <message>
+        <source>Lifetally  - version 1.0</source>
+        <extracomment>The printed report&apos;s first line, as it has always read: two blanks before the dash.</extracomment>
+        <translation>Lifetally  - versión 1.0</translation>
+    </message>
+    <message>
+        <source>Printed : %1  %2</source>
+        <extracomment>The report&apos;s heading: %1 is the date and %2 the time it was printed.</extracomment>
+        <translation>Impreso el %1 a las %2</translation>
+    </message>
+    <message>
+        <source>Lifetally report</source>
+        <extracomment>The title a saved report&apos;s PDF carries.</extracomment>
+        <translation>Informe de Lifetally</translation>
+    </message>
+    <message>
+        <source>Preview report</source>
+        <translation>Vista previa del informe</translation>
+    </message>
+    <message>
+        <source>Error printing report ... quitting</source>
+        <extracomment>The report&apos;s own error message, as it has always read.</extracomment>
+        <translation>Error al imprimir el informe… se cancela</translation>
+    </message>
+</context>
+<context>
     <name>SaveDialog</name>
     <message>
         <source>%1 already exists.
@@ -373,6 +461,84 @@ Do you want to replace it?</source>
     <message>
         <source>Graph results of &amp;frequency</source>
         <translation>Gráfico de &amp;frecuencia</translation>
+    </message>
+</context>
+<context>
+    <name>Timeline</name>
+    <message>
+        <source>Age %1</source>
+        <extracomment>The first age under the timeline&apos;s axis: &quot;Age 10&quot;; the later ones are numbers.</extracomment>
+        <translation>%1 años</translation>
+    </message>
+    <message>
+        <source>Today</source>
+        <extracomment>Above the timeline&apos;s axis, where today is.</extracomment>
+        <translation>Hoy</translation>
+    </message>
+    <message>
+        <source>So far</source>
+        <extracomment>The timeline&apos;s key: the solid part of a band, up to today.</extracomment>
+        <translation>Hasta ahora</translation>
+    </message>
+    <message>
+        <source>If it goes on</source>
+        <extracomment>The timeline&apos;s key: the lighter part of a band, from today to the chosen age.</extracomment>
+        <translation>Si la actividad continúa</translation>
+    </message>
+    <message numerus="yes">
+        <source>%Ln hrs</source>
+        <extracomment>A timeline total in hours, short: &quot;116,376 hrs&quot;.</extracomment>
+        <translation>
+            <numerusform>%Ln h</numerusform>
+            <numerusform>%Ln h</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%Ln times</source>
+        <extracomment>A timeline total of how often something was done: &quot;3 times&quot;.</extracomment>
+        <translation>
+            <numerusform>%Ln vez</numerusform>
+            <numerusform>%Ln veces</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>on %1</source>
+        <extracomment>When a one-off activity happened, for a screen reader: %1 is its date.</extracomment>
+        <translation>el %1</translation>
+    </message>
+    <message>
+        <source>from %1 to today, and on to age %2 on %3 if it goes on</source>
+        <extracomment>When an activity that has not ended runs, for a screen reader: %1 is its start, %2 the age the timeline goes to and %3 that birthday.</extracomment>
+        <translation>del %1 a hoy, y hasta los %2 años, el %3, si la actividad continúa</translation>
+    </message>
+    <message>
+        <source>from %1 to %2</source>
+        <extracomment>When an activity ran, for a screen reader: from its start date to its end date.</extracomment>
+        <translation>del %1 al %2</translation>
+    </message>
+    <message>
+        <source>The life of %1 to age %2</source>
+        <extracomment>The timeline&apos;s title: %1 is the user&apos;s name, %2 the age it runs to.</extracomment>
+        <translation>La vida de %1 hasta los %2 años</translation>
+    </message>
+    <message>
+        <source>%1 — %2</source>
+        <extracomment>A timeline row&apos;s label: %1 is the activity, %2 its rate (&quot;8 Hrs a day&quot;).</extracomment>
+        <translation>%1 — %2</translation>
+    </message>
+    <message>
+        <source>%1 so far, %2 by %3</source>
+        <extracomment>A row&apos;s total so far and by the age the timeline runs to (%3).</extracomment>
+        <translation>%1 hasta ahora, %2 a los %3 años</translation>
+    </message>
+    <message>
+        <source>%1 so far</source>
+        <translation>%1 hasta ahora</translation>
+    </message>
+    <message>
+        <source>%1, %2: %3</source>
+        <extracomment>What a screen reader says of a timeline row: its label, when it runs and its total.</extracomment>
+        <translation>%1, %2: %3</translation>
     </message>
 </context>
 <context>
@@ -549,6 +715,74 @@ Do you want to replace it?</source>
         <source>Couldn&apos;t open web browser for home page %1</source>
         <extracomment>%1 is the web address.</extracomment>
         <translation>No se pudo abrir el navegador para la página de inicio %1</translation>
+    </message>
+</context>
+<context>
+    <name>lt::TfrmGraph</name>
+    <message>
+        <source>Activity Graph</source>
+        <translation>Gráfico de actividades</translation>
+    </message>
+    <message>
+        <source>Click or press Space to start or stop the pie</source>
+        <translation>Haga clic o pulse Espacio para hacer girar o detener el gráfico</translation>
+    </message>
+    <message>
+        <source>P&amp;ie</source>
+        <extracomment>Show the chart as a pie.</extracomment>
+        <translation>&amp;Circular</translation>
+    </message>
+    <message>
+        <source>&amp;Bar</source>
+        <extracomment>Show the chart as horizontal bars.</extracomment>
+        <translation>&amp;Barras</translation>
+    </message>
+    <message>
+        <source>&amp;Reduce # visible points</source>
+        <extracomment>Removes the chart&apos;s last point, down to three.</extracomment>
+        <translation>&amp;Reducir puntos visibles</translation>
+    </message>
+    <message>
+        <source>&amp;Save image...</source>
+        <translation>&amp;Guardar imagen…</translation>
+    </message>
+    <message>
+        <source>Pre&amp;view</source>
+        <translation>&amp;Vista previa</translation>
+    </message>
+    <message>
+        <source>&amp;Print</source>
+        <translation>&amp;Imprimir</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Cerrar</translation>
+    </message>
+    <message>
+        <source>Print the chart (%1)</source>
+        <extracomment>%1 is the shortcut, &quot;Ctrl+P&quot;.</extracomment>
+        <translation>Imprimir el gráfico (%1)</translation>
+    </message>
+    <message>
+        <source>Save the chart as a PNG or SVG image (%1)</source>
+        <extracomment>%1 is the shortcut, &quot;Ctrl+S&quot;.</extracomment>
+        <translation>Guardar el gráfico como imagen PNG o SVG (%1)</translation>
+    </message>
+    <message>
+        <source>The chart could not be printed.</source>
+        <translation>No se pudo imprimir el gráfico.</translation>
+    </message>
+    <message>
+        <source>Save image</source>
+        <translation>Guardar imagen</translation>
+    </message>
+    <message>
+        <source>PNG image</source>
+        <translation>Imagen PNG</translation>
+    </message>
+    <message>
+        <source>SVG image</source>
+        <translation>Imagen SVG</translation>
     </message>
 </context>
 <context>
@@ -795,6 +1029,62 @@ Do you want to replace it?</source>
         <source>Minutes</source>
         <extracomment>Above the field for the minutes of the time spent.</extracomment>
         <translation>Minutos</translation>
+    </message>
+</context>
+<context>
+    <name>lt::TfrmTimeline</name>
+    <message>
+        <source>Timeline</source>
+        <translation>Línea de tiempo</translation>
+    </message>
+    <message>
+        <source>&amp;Save image...</source>
+        <translation>&amp;Guardar imagen…</translation>
+    </message>
+    <message>
+        <source>Pre&amp;view</source>
+        <translation>&amp;Vista previa</translation>
+    </message>
+    <message>
+        <source>&amp;Print</source>
+        <translation>&amp;Imprimir</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Cerrar</translation>
+    </message>
+    <message>
+        <source>Print the timeline (%1)</source>
+        <extracomment>%1 is the shortcut, &quot;Ctrl+P&quot;.</extracomment>
+        <translation>Imprimir la línea de tiempo (%1)</translation>
+    </message>
+    <message>
+        <source>Save the timeline as a PNG or SVG image (%1)</source>
+        <extracomment>%1 is the shortcut, &quot;Ctrl+S&quot;.</extracomment>
+        <translation>Guardar la línea de tiempo como imagen PNG o SVG (%1)</translation>
+    </message>
+    <message>
+        <source>The timeline could not be printed.</source>
+        <translation>No se pudo imprimir la línea de tiempo.</translation>
+    </message>
+    <message>
+        <source>Save image</source>
+        <translation>Guardar imagen</translation>
+    </message>
+    <message>
+        <source>PNG image</source>
+        <translation>Imagen PNG</translation>
+    </message>
+    <message>
+        <source>SVG image</source>
+        <translation>Imagen SVG</translation>
+    </message>
+</context>
+<context>
+    <name>lt::TimelineCanvas</name>
+    <message>
+        <source>Timeline</source>
+        <translation>Línea de tiempo</translation>
     </message>
 </context>
 <context>

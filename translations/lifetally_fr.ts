@@ -194,6 +194,35 @@
     </message>
 </context>
 <context>
+    <name>Chart</name>
+    <message numerus="yes">
+        <source>%Ln more, %1</source>
+        <extracomment>One pie mark for the smallest slices, whose own marks found no room: how many there are and their share together, for example &quot;7 more, 3.5 %&quot;.</extracomment>
+        <translation>
+            <numerusform>%Ln autre, %1</numerusform>
+            <numerusform>%Ln autres, %1</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Other</source>
+        <extracomment>The chart&apos;s slice for the rest of the hours lived or of the lifetime income, beside the activities.</extracomment>
+        <translation>Autres</translation>
+    </message>
+    <message>
+        <source>%1: %2 (%3)</source>
+        <extracomment>What a screen reader says of one point of a chart: %1 is the activity, %2 its value and %3 its share, for example &quot;Reading: 1,234 (5.2 %)&quot;.</extracomment>
+        <translation>%1&#xa0;: %2 (%3)</translation>
+    </message>
+</context>
+<context>
+    <name>Credits</name>
+    <message>
+        <source>Lifetally from %1 - %2</source>
+        <extracomment>The credit line of the Intro page, the charts and the report: %1 is the maker&apos;s name, %2 its web address.</extracomment>
+        <translation>Lifetally, par %1 - %2</translation>
+    </message>
+</context>
+<context>
     <name>LookAhead</name>
     <message>
         <source>%1 (%2)</source>
@@ -285,6 +314,65 @@
     </message>
 </context>
 <context>
+    <name>Printing</name>
+    <message>
+        <source>The print job has already been started.</source>
+        <translation>L’impression a déjà commencé.</translation>
+    </message>
+    <message>
+        <source>The print job could not be started.</source>
+        <translation>L’impression n’a pas pu démarrer.</translation>
+    </message>
+    <message>
+        <source>The print job has not been started.</source>
+        <translation>L’impression n’a pas commencé.</translation>
+    </message>
+    <message>
+        <source>The printer could not start a new page.</source>
+        <translation>L’imprimante n’a pas pu commencer une nouvelle page.</translation>
+    </message>
+    <message>
+        <source>Page %1 of %2</source>
+        <extracomment>At the foot of each page of the report: &quot;Page 2 of 5&quot;.</extracomment>
+        <translation>Page %1 sur %2</translation>
+    </message>
+    <message>
+        <source>The printer reported an error.</source>
+        <translation>L’imprimante a signalé une erreur.</translation>
+    </message>
+    <message>
+        <source>The print job could not be finished.</source>
+        <translation>L’impression n’a pas pu se terminer.</translation>
+    </message>
+</context>
+<context>
+    <name>Report</name>
+    <message>
+        <source>Lifetally  - version 1.0</source>
+        <extracomment>The printed report&apos;s first line, as it has always read: two blanks before the dash.</extracomment>
+        <translation>Lifetally  - version 1.0</translation>
+    </message>
+    <message>
+        <source>Printed : %1  %2</source>
+        <extracomment>The report&apos;s heading: %1 is the date and %2 the time it was printed.</extracomment>
+        <translation>Imprimé le %1 à %2</translation>
+    </message>
+    <message>
+        <source>Lifetally report</source>
+        <extracomment>The title a saved report&apos;s PDF carries.</extracomment>
+        <translation>Rapport Lifetally</translation>
+    </message>
+    <message>
+        <source>Preview report</source>
+        <translation>Aperçu du rapport</translation>
+    </message>
+    <message>
+        <source>Error printing report ... quitting</source>
+        <extracomment>The report&apos;s own error message, as it has always read.</extracomment>
+        <translation>Erreur d’impression du rapport… abandon</translation>
+    </message>
+</context>
+<context>
     <name>SaveDialog</name>
     <message>
         <source>%1 already exists.
@@ -373,6 +461,84 @@ Voulez-vous le remplacer&#xa0;?</translation>
     <message>
         <source>Graph results of &amp;frequency</source>
         <translation>Graphique de la &amp;fréquence</translation>
+    </message>
+</context>
+<context>
+    <name>Timeline</name>
+    <message>
+        <source>Age %1</source>
+        <extracomment>The first age under the timeline&apos;s axis: &quot;Age 10&quot;; the later ones are numbers.</extracomment>
+        <translation>%1 ans</translation>
+    </message>
+    <message>
+        <source>Today</source>
+        <extracomment>Above the timeline&apos;s axis, where today is.</extracomment>
+        <translation>Aujourd’hui</translation>
+    </message>
+    <message>
+        <source>So far</source>
+        <extracomment>The timeline&apos;s key: the solid part of a band, up to today.</extracomment>
+        <translation>Jusqu’ici</translation>
+    </message>
+    <message>
+        <source>If it goes on</source>
+        <extracomment>The timeline&apos;s key: the lighter part of a band, from today to the chosen age.</extracomment>
+        <translation>Si l’activité continue</translation>
+    </message>
+    <message numerus="yes">
+        <source>%Ln hrs</source>
+        <extracomment>A timeline total in hours, short: &quot;116,376 hrs&quot;.</extracomment>
+        <translation>
+            <numerusform>%Ln h</numerusform>
+            <numerusform>%Ln h</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%Ln times</source>
+        <extracomment>A timeline total of how often something was done: &quot;3 times&quot;.</extracomment>
+        <translation>
+            <numerusform>%Ln fois</numerusform>
+            <numerusform>%Ln fois</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>on %1</source>
+        <extracomment>When a one-off activity happened, for a screen reader: %1 is its date.</extracomment>
+        <translation>le %1</translation>
+    </message>
+    <message>
+        <source>from %1 to today, and on to age %2 on %3 if it goes on</source>
+        <extracomment>When an activity that has not ended runs, for a screen reader: %1 is its start, %2 the age the timeline goes to and %3 that birthday.</extracomment>
+        <translation>du %1 à aujourd’hui, puis jusqu’à %2 ans, le %3, si l’activité continue</translation>
+    </message>
+    <message>
+        <source>from %1 to %2</source>
+        <extracomment>When an activity ran, for a screen reader: from its start date to its end date.</extracomment>
+        <translation>du %1 au %2</translation>
+    </message>
+    <message>
+        <source>The life of %1 to age %2</source>
+        <extracomment>The timeline&apos;s title: %1 is the user&apos;s name, %2 the age it runs to.</extracomment>
+        <translation>La vie de %1 jusqu’à %2 ans</translation>
+    </message>
+    <message>
+        <source>%1 — %2</source>
+        <extracomment>A timeline row&apos;s label: %1 is the activity, %2 its rate (&quot;8 Hrs a day&quot;).</extracomment>
+        <translation>%1 — %2</translation>
+    </message>
+    <message>
+        <source>%1 so far, %2 by %3</source>
+        <extracomment>A row&apos;s total so far and by the age the timeline runs to (%3).</extracomment>
+        <translation>%1 jusqu’ici, %2 à %3 ans</translation>
+    </message>
+    <message>
+        <source>%1 so far</source>
+        <translation>%1 jusqu’ici</translation>
+    </message>
+    <message>
+        <source>%1, %2: %3</source>
+        <extracomment>What a screen reader says of a timeline row: its label, when it runs and its total.</extracomment>
+        <translation>%1, %2&#xa0;: %3</translation>
     </message>
 </context>
 <context>
@@ -549,6 +715,74 @@ Voulez-vous le remplacer&#xa0;?</translation>
         <source>Couldn&apos;t open web browser for home page %1</source>
         <extracomment>%1 is the web address.</extracomment>
         <translation>Impossible d’ouvrir le navigateur pour la page d’accueil %1</translation>
+    </message>
+</context>
+<context>
+    <name>lt::TfrmGraph</name>
+    <message>
+        <source>Activity Graph</source>
+        <translation>Graphique des activités</translation>
+    </message>
+    <message>
+        <source>Click or press Space to start or stop the pie</source>
+        <translation>Cliquez ou appuyez sur Espace pour faire tourner ou arrêter le graphique</translation>
+    </message>
+    <message>
+        <source>P&amp;ie</source>
+        <extracomment>Show the chart as a pie.</extracomment>
+        <translation>&amp;Secteurs</translation>
+    </message>
+    <message>
+        <source>&amp;Bar</source>
+        <extracomment>Show the chart as horizontal bars.</extracomment>
+        <translation>&amp;Barres</translation>
+    </message>
+    <message>
+        <source>&amp;Reduce # visible points</source>
+        <extracomment>Removes the chart&apos;s last point, down to three.</extracomment>
+        <translation>&amp;Réduire les points visibles</translation>
+    </message>
+    <message>
+        <source>&amp;Save image...</source>
+        <translation>&amp;Enregistrer l’image…</translation>
+    </message>
+    <message>
+        <source>Pre&amp;view</source>
+        <translation>&amp;Aperçu</translation>
+    </message>
+    <message>
+        <source>&amp;Print</source>
+        <translation>&amp;Imprimer</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Fermer</translation>
+    </message>
+    <message>
+        <source>Print the chart (%1)</source>
+        <extracomment>%1 is the shortcut, &quot;Ctrl+P&quot;.</extracomment>
+        <translation>Imprimer le graphique (%1)</translation>
+    </message>
+    <message>
+        <source>Save the chart as a PNG or SVG image (%1)</source>
+        <extracomment>%1 is the shortcut, &quot;Ctrl+S&quot;.</extracomment>
+        <translation>Enregistrer le graphique comme image PNG ou SVG (%1)</translation>
+    </message>
+    <message>
+        <source>The chart could not be printed.</source>
+        <translation>Le graphique n’a pas pu être imprimé.</translation>
+    </message>
+    <message>
+        <source>Save image</source>
+        <translation>Enregistrer l’image</translation>
+    </message>
+    <message>
+        <source>PNG image</source>
+        <translation>Image PNG</translation>
+    </message>
+    <message>
+        <source>SVG image</source>
+        <translation>Image SVG</translation>
     </message>
 </context>
 <context>
@@ -795,6 +1029,62 @@ Voulez-vous le remplacer&#xa0;?</translation>
         <source>Minutes</source>
         <extracomment>Above the field for the minutes of the time spent.</extracomment>
         <translation>Minutes</translation>
+    </message>
+</context>
+<context>
+    <name>lt::TfrmTimeline</name>
+    <message>
+        <source>Timeline</source>
+        <translation>Chronologie</translation>
+    </message>
+    <message>
+        <source>&amp;Save image...</source>
+        <translation>&amp;Enregistrer l’image…</translation>
+    </message>
+    <message>
+        <source>Pre&amp;view</source>
+        <translation>&amp;Aperçu</translation>
+    </message>
+    <message>
+        <source>&amp;Print</source>
+        <translation>&amp;Imprimer</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Fermer</translation>
+    </message>
+    <message>
+        <source>Print the timeline (%1)</source>
+        <extracomment>%1 is the shortcut, &quot;Ctrl+P&quot;.</extracomment>
+        <translation>Imprimer la chronologie (%1)</translation>
+    </message>
+    <message>
+        <source>Save the timeline as a PNG or SVG image (%1)</source>
+        <extracomment>%1 is the shortcut, &quot;Ctrl+S&quot;.</extracomment>
+        <translation>Enregistrer la chronologie comme image PNG ou SVG (%1)</translation>
+    </message>
+    <message>
+        <source>The timeline could not be printed.</source>
+        <translation>La chronologie n’a pas pu être imprimée.</translation>
+    </message>
+    <message>
+        <source>Save image</source>
+        <translation>Enregistrer l’image</translation>
+    </message>
+    <message>
+        <source>PNG image</source>
+        <translation>Image PNG</translation>
+    </message>
+    <message>
+        <source>SVG image</source>
+        <translation>Image SVG</translation>
+    </message>
+</context>
+<context>
+    <name>lt::TimelineCanvas</name>
+    <message>
+        <source>Timeline</source>
+        <translation>Chronologie</translation>
     </message>
 </context>
 <context>
