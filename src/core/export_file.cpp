@@ -3,6 +3,7 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <QCoreApplication>
 #include <QFile>
 
 #include "core/file_io.h"
@@ -29,9 +30,10 @@ bool isExportSource(const QString& path) {
 void setExportSource(const QString& settingsPath) { exportSource() = settingsPath; }
 
 QString writeExportFile(const QString& path, const QByteArray& bytes) {
-    if (bytes.isEmpty()) return QStringLiteral("Nothing was made to write");
+    if (bytes.isEmpty()) return QCoreApplication::translate("FileIo", "Nothing was made to write");
     if (isExportSource(path))
-        return QStringLiteral("It is the settings file, which an export never writes");
+        return QCoreApplication::translate("FileIo",
+                                           "It is the settings file, which an export never writes");
     return path == u"-" ? writeStandardOutput(bytes) : writeWholeFile(path, bytes);
 }
 

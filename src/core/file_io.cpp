@@ -5,6 +5,7 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -14,7 +15,14 @@
 #include <limits>
 #include <utility>
 
+#include "core/locale_format.h"
+
 namespace lt {
+namespace {
+struct Text {
+    Q_DECLARE_TR_FUNCTIONS(FileIo)
+};
+}  // namespace
 namespace {
 
 FileFault& fault() {
@@ -92,10 +100,9 @@ FileStamp stampOf(const struct stat& st) {
 QString notPlainFile(const struct stat& st) {
     if (S_ISREG(st.st_mode)) return QString();
     if (S_ISDIR(st.st_mode)) return systemReason(EISDIR);
-    if (S_ISFIFO(st.st_mode)) return QStringLiteral("It is a named pipe, not a file");
-    if (S_ISCHR(st.st_mode) || S_ISBLK(st.st_mode))
-        return QStringLiteral("It is a device, not a file");
-    return QStringLiteral("It is not a plain file");
+    if (S_ISFIFO(st.st_mode)) return Text::tr("It is a named pipe, not a file");
+    if (S_ISCHR(st.st_mode) || S_ISBLK(st.st_mode)) return Text::tr("It is a device, not a file");
+    return Text::tr("It is not a plain file");
 }
 
 // Makes the missing folders of `folder` for the user alone, as the base-directory rules
@@ -258,8 +265,10 @@ QString writeInPlace(const QByteArray& target, const QByteArray& bytes) {
     if (e) {
         const bool restored = writeAll(fd.get(), old, 0, FileStep::Restore) == 0 &&
                               ::ftruncate(fd.get(), old.size()) == 0 && ::fsync(fd.get()) == 0;
-        return systemReason(e) +
-               (restored ? QString() : QStringLiteral(". Its old content could not be put back"));
+        //: The system's reason a write failed, then that the file could not be mended.
+        return restored
+                   ? systemReason(e)
+                   : Text::tr("%1. Its old content could not be put back").arg(systemReason(e));
     }
     if (const int c = fd.close()) return systemReason(c);
     return QString();
@@ -303,7 +312,8 @@ FileRead readWholeFile(const QString& path) {
         return failed(systemReason(errno));
     }
     if (const QString why = notPlainFile(st); !why.isEmpty()) return failed(why);
-    const QString tooLarge = QStringLiteral("It is larger than %1 MiB").arg(kMaxReadSize >> 20);
+    const QString tooLarge =
+        Text::tr("It is larger than %1 MiB").arg(loc::formatNumber(kMaxReadSize >> 20, 0));
     if (st.st_size > kMaxReadSize) return failed(tooLarge);
     Descriptor fd(::open(native(path).constData(), O_RDONLY | O_NONBLOCK | O_CLOEXEC | O_NOCTTY));
     if (fd.get() < 0) return failed(systemReason(errno));
@@ -326,7 +336,7 @@ QString writeWholeFile(const QString& path, const QByteArray& bytes, const Write
     // so that no other file is.
     const QString targetName = QFile::decodeName(target);
     if (QFile::encodeName(targetName) != target)
-        return QStringLiteral("Its name (%1) is not valid UTF-8").arg(targetName);
+        return Text::tr("Its name (%1) is not valid UTF-8").arg(targetName);
     struct stat st {};
     if (::stat(target.constData(), &st) != 0) {
         if (errno != ENOENT) return systemReason(errno);

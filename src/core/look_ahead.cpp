@@ -3,6 +3,7 @@
 #include <QCoreApplication>
 #include <algorithm>
 #include <cmath>
+#include <limits>
 
 #include "core/chart_points.h"
 #include "core/conversion.h"
@@ -134,13 +135,18 @@ QString hoursAsYearsAndDays(double hours) {
     // holds.
     const double years = std::floor(days / kDaysPerYear);
     const double rest = std::clamp(std::floor(days - years * kDaysPerYear), 0.0, 365.0);
-    QStringList parts;
-    for (const auto& [n, unit] : {std::pair{years, "year"}, std::pair{rest, "day"}}) {
-        if (n > 0)
-            parts << QStringLiteral("%1 %2%3").arg(loc::formatNumber(n, 0), QLatin1String(unit),
-                                                   n == 1 ? QString() : QStringLiteral("s"));
-    }
-    return parts.join(u' ');
+    // The count chooses the plural form; years beyond an int's range read as many.
+    const auto form = [](double n) {
+        return int(std::min(n, double(std::numeric_limits<int>::max())));
+    };
+    //: %1 is the number of years, written by the program.
+    const QString y = Text::tr("%1 years", nullptr, form(years)).arg(loc::formatNumber(years, 0));
+    //: %1 is the number of days, written by the program.
+    const QString d = Text::tr("%1 days", nullptr, form(rest)).arg(loc::formatNumber(rest, 0));
+    if (years <= 0) return d;
+    if (rest <= 0) return y;
+    //: Years, then days: "12 years 94 days".
+    return Text::tr("%1 %2").arg(y, d);
 }
 
 QByteArray lookAheadCsv(const LookAhead& look) {

@@ -1,5 +1,6 @@
 #include "core/session.h"
 
+#include <QCoreApplication>
 #include <algorithm>
 
 #include "core/activity_words.h"
@@ -114,8 +115,16 @@ bool hasRowsToChart(const ActivityTable& table) {
 }
 
 QString noRowsToChartText(TableKind kind) {
-    return QStringLiteral("The %1 table has no rows to chart.")
-        .arg(QLatin1String(tableDescription(kind).word));
+    switch (kind) {
+        case TableKind::Money:
+            return QCoreApplication::translate("Session", "The money table has no rows to chart.");
+        case TableKind::Freq:
+            return QCoreApplication::translate("Session",
+                                               "The frequency table has no rows to chart.");
+        case TableKind::Hours:
+            break;
+    }
+    return QCoreApplication::translate("Session", "The hours table has no rows to chart.");
 }
 
 }  // namespace lt

@@ -1,5 +1,6 @@
 #include "core/settings_file.h"
 
+#include <QCoreApplication>
 #include <QCryptographicHash>
 #include <QFileInfo>
 #include <QLockFile>
@@ -17,6 +18,11 @@
 #include "core/totals.h"
 
 namespace lt {
+namespace {
+struct Text {
+    Q_DECLARE_TR_FUNCTIONS(SettingsFile)
+};
+}  // namespace
 
 namespace {
 
@@ -60,10 +66,9 @@ PrivateProfile loadSettings(const QString& path, FileStamp* stamp, bool requireS
     if (read.status == FileRead::Status::Failed) throw SettingsReadError(path, read.reason);
     if (stamp) *stamp = read.stamp;
     PrivateProfile ini(read.bytes);
-    if (!ini.makesSense())
-        throw SettingsReadError(path, QStringLiteral("It is not a settings file"));
+    if (!ini.makesSense()) throw SettingsReadError(path, Text::tr("It is not a settings file"));
     if (requireSettings && read.status == FileRead::Status::Ok && !holdsProgramSections(ini))
-        throw SettingsReadError(path, QStringLiteral("It holds no Lifetally settings"));
+        throw SettingsReadError(path, Text::tr("It holds no Lifetally settings"));
     return ini;
 }
 
@@ -115,7 +120,8 @@ QString chooseFormats(const std::vector<StoredValue>& values,
         use(running);
         return {};
     }
-    return QStringLiteral("%1: '%2' does not read in the formats the file records (%3)")
+    //: A value of the file, where it stands, and the locale the file says it was written in.
+    return Text::tr("%1: '%2' does not read in the formats the file records (%3)")
         .arg(bad->place, *bad->text, recordName);
 }
 
@@ -218,14 +224,17 @@ StoredSettings settingsOf(const PrivateProfile& ini) {
 }  // namespace
 
 QString unableToWrite(const QString& path, const QString& reason) {
-    const QString where =
-        path == u"-" ? QStringLiteral("standard output") : QFileInfo(path).absoluteFilePath();
-    if (reason.isEmpty()) return QStringLiteral("Unable to write to %1").arg(where);
-    return QStringLiteral("Unable to write to %1: %2").arg(where, reason);
+    if (path == u"-")
+        return reason.isEmpty() ? Text::tr("Unable to write to standard output")
+                                : Text::tr("Unable to write to standard output: %1").arg(reason);
+    const QString where = QFileInfo(path).absoluteFilePath();
+    //: A file's path, then the reason, often the system's.
+    if (reason.isEmpty()) return Text::tr("Unable to write to %1").arg(where);
+    return Text::tr("Unable to write to %1: %2").arg(where, reason);
 }
 
 QString cannotRead(const QString& path, const QString& reason) {
-    return QStringLiteral("Cannot read %1: %2.").arg(QFileInfo(path).absoluteFilePath(), reason);
+    return Text::tr("Cannot read %1: %2.").arg(QFileInfo(path).absoluteFilePath(), reason);
 }
 
 SettingsWriteError::SettingsWriteError(const QString& path, const QString& reason)
@@ -298,8 +307,8 @@ void writeSettingsFile(const QString& path, const StoredSettings& s, bool overwr
     // A file too large to read again would lose everything at the next start.
     if (bytes.size() > kMaxReadSize)
         throw SettingsWriteError(
-            fullPath, QStringLiteral("It would be larger than %1 MiB, more than Lifetally reads")
-                          .arg(kMaxReadSize >> 20));
+            fullPath, Text::tr("It would be larger than %1 MiB, more than Lifetally reads")
+                          .arg(loc::formatNumber(kMaxReadSize >> 20, 0)));
     const QString reason = writeWholeFile(path, bytes, options);
     if (!reason.isEmpty()) throw SettingsWriteError(fullPath, reason);
 }

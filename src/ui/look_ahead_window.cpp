@@ -5,6 +5,7 @@
 #include <QHeaderView>
 #include <QLabel>
 #include <QPushButton>
+#include <QScrollBar>
 #include <QSignalBlocker>
 #include <QSpinBox>
 #include <QTabWidget>
@@ -184,6 +185,11 @@ void TfrmLookAhead::showLook() {
             }
         }
         g->resizeColumnsToContents();
+        // Room for every column as wide as its contents; the window grows with it.
+        int width = g->verticalHeader()->width() + 2 * g->frameWidth() +
+                    g->verticalScrollBar()->sizeHint().width();
+        for (int c = 0; c < g->columnCount(); ++c) width += g->columnWidth(c);
+        g->setMinimumWidth(width);
         g->horizontalHeader()->setSectionResizeMode(0, QHeaderView::Stretch);
         g->setAccessibleName(tr(kTableNames[t]).arg(loc::formatNumber(look_.age, 0)));
     }
