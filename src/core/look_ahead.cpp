@@ -5,6 +5,7 @@
 #include <cmath>
 #include <limits>
 
+#include "core/bidi_text.h"
 #include "core/chart_points.h"
 #include "core/conversion.h"
 #include "core/csv_export.h"
@@ -65,7 +66,8 @@ QString lookAheadRefusal(int age, const QDate& birth, const QDate& today) {
         return ahead ? Text::tr("Ages go up to %1: choose an age from %2 to %1.")
                            .arg(oldest, ageText(youngest))
                      : Text::tr("Ages go up to %1: no age up to %1 lies ahead.").arg(oldest);
-    const QString reached = loc::formatDate(nthBirthday(birth, age));
+    // A date written right to left keeps its place between the numbers around it.
+    const QString reached = isolated(loc::formatDate(nthBirthday(birth, age)));
     //: %1 is an age, %2 the date of that birthday.
     return ahead ? Text::tr("You reached the age of %1 on %2: choose an age from %3 to %4.")
                        .arg(ageText(age), reached, ageText(youngest), oldest)
@@ -100,7 +102,7 @@ LookAhead lookAhead(const std::array<ActivityTable, 3>& tables, const QDate& bir
 QString lookAheadLine(const LookAhead& look) {
     //: %1 is an age, %2 the date of that birthday, %3 a number of hours.
     return Text::tr("By age %1, on %2, you will have lived %3 hours.")
-        .arg(ageText(look.age), loc::formatLongDate(look.birthday),
+        .arg(ageText(look.age), isolated(loc::formatLongDate(look.birthday)),
              loc::formatNumber(look.hoursToBirthday, 0));
 }
 
@@ -177,7 +179,7 @@ TableChart lookAheadChart(const LookAhead& look, const QString& name) {
         sum += loc::roundHalfAway(row.byAge, 0);
     }
     //: The chart's title: %1 is the age looked ahead to, %2 the user's name.
-    return {Text::tr("Hours by age %1 for %2").arg(ageText(look.age), name),
+    return {Text::tr("Hours by age %1 for %2").arg(ageText(look.age), isolated(name)),
             chartPoints(rows, look.hoursToBirthday, sum, aColors())};
 }
 

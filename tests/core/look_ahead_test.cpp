@@ -190,7 +190,8 @@ INSTANTIATE_TEST_SUITE_P(Locales, LookAheadTables, ::testing::Values(
         tables({"Sleep, mostly", "8 Hrs", "Day", "١/١٢/٢٠٢٦", "Now"},
                {"=Books", "١٢٫٥٠ ج.م.‏", "Month", "١٥/١/٢٠٢٠", "١٥/٣/٢٠٢٠"},
                {"Moves", "٢", "Week", "١/١٢/٢٠٢٦", "١/٦/٢٠٢٧"}), "EGP",
-        "By age ٣٧, on الاثنين، ١ مارس ٢٠٢٧, you will have lived ٣٢٤٬٣٣٦ hours.",
+        // The right-to-left date set apart (U+2068 ... U+2069) from the numbers around it.
+        "By age ٣٧, on \u2068الاثنين، ١ مارس ٢٠٢٧\u2069, you will have lived ٣٢٤٬٣٣٦ hours.",
         {"Sleep, mostly", "٤٠ (١ day)", "٧٢٠ (٣٠ days)", "٦٨٠ (٢٨ days)", "٠٫٢٢%"}, "٣٧"}),
     [](const auto& info) { return std::string(info.param.name); });
 // clang-format on
