@@ -14,6 +14,11 @@
 #include <functional>
 
 #include "core/activity.h"
+#include "core/chart_points.h"
+#include "core/clock.h"
+#include "core/timeline_rows.h"
+#include "output/graph_window.h"
+#include "output/timeline_window.h"
 #include "support/main_window_harness.h"
 #include "ui/about_window.h"
 #include "ui/look_ahead_window.h"
@@ -125,6 +130,22 @@ TEST_F(TranslatedTexts, EveryDialog) {
          {"Label4", "Label7"},
          14},
         {"look ahead", [&] { return new TfrmLookAhead(nullptr, ahead, 80); }, {}, 9},
+        {"chart",
+         [] {
+             auto* g = new TfrmGraph(nullptr);
+             g->setTitle(chartTitle(TableKind::Hours, QStringLiteral("Ann"), QString()));
+             g->setPoints(chartPoints({{QStringLiteral("Reading"), 10}}, 40, 10, {}));
+             return g;
+         },
+         {},
+         10},
+        {"timeline",
+         [&] {
+             return new TfrmTimeline(nullptr, timelineOf(QStringLiteral("Ann"), ahead.tables,
+                                                         ahead.birth, 80, toDateTime(now())));
+         },
+         {},
+         8},
         // The month's name, the year and the age are the date's, in the locale's formats.
         {"date picker",
          [&] { return new TfrmPickDate(birth); },
