@@ -7,6 +7,7 @@
 #include <cmath>
 #include <numbers>
 
+#include "core/bidi_text.h"
 #include "core/chart_points.h"
 #include "core/locale_format.h"
 
@@ -359,8 +360,14 @@ QStringList wrapText(const QString& text, double width, const ChartTextMetrics& 
             cut = 1;
             while (cut < rest.size() && fits(rest.left(cut + 1))) ++cut;
         }
-        lines << rest.left(cut).trimmed();
-        rest = rest.mid(cut).trimmed();
+        // Each line is drawn on its own: an isolated name broken at one of its blanks is
+        // closed on this line and opened again on the next.
+        const QString head = rest.left(cut);
+        QString tail = rest.mid(cut);
+        while (!tail.isEmpty() && tail.front().isSpace()) tail.remove(0, 1);
+        auto [line, next] = splitIsolated(head + tail, head.size());
+        lines << line.trimmed();
+        rest = next.trimmed();
     }
     return lines;
 }

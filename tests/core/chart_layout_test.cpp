@@ -296,6 +296,10 @@ TEST(ChartLayout, TitleUsesItsWidthBeforeItWraps) {
                 {100, {"Hours", "spent for", "Ann  Age:", "36 years"}},
                 {30, {"Hou", "rs", "spe", "nt", "for", "Ann", "Age", ":", "36", "yea", "rs"}}};
     for (const auto& r : rows) EXPECT_EQ(wrapTitle(title, r.width, m), r.lines) << r.width;
+    // A right-to-left name broken at its blank: each line holds a whole isolate, so the
+    // second does not take its direction from the name.
+    EXPECT_EQ(wrapTitle("Hours spent for \u2068שלום עולם\u2069  Age: 36", 210, m),
+              QStringList({"Hours spent for \u2068שלום\u2069", "\u2068עולם\u2069  Age: 36"}));
 }
 
 // Round steps from 0 past the largest value.
