@@ -191,7 +191,8 @@ StoredSettings settingsOf(const PrivateProfile& ini) {
     StoredSettings s;
     s.currency = loc::currencyOf(loc::moneyLocale());
     s.name =
-        ini.readString(QStringLiteral("Name"), QStringLiteral("name"), QStringLiteral("Your name"));
+        //: The name field's text at a first start; once saved it is the user's data.
+        ini.readString(QStringLiteral("Name"), QStringLiteral("name"), Text::tr("Your name"));
     s.birthDateText = ini.readString(QStringLiteral("DOB"), QStringLiteral("Date"), QString());
     if (s.birthDateText.isEmpty()) s.birthDateText = loc::formatDate(today());
     // As stored, even where the income field cannot show it: the window says so and keeps it.
