@@ -85,7 +85,7 @@ void BioPage::setIncome(double income) {
 }
 
 QString BioPage::incomeText() const {
-    return incomeField_ ? incomeField_->text() : loc::maskedNumber(income_, kIncomeMask);
+    return incomeField_ ? incomeField_->text() : loc::shownNumber(income_, kIncomeMask);
 }
 
 QLineEdit* BioPage::birthDateEdit() {

@@ -4,6 +4,7 @@
 #include <array>
 
 #include "core/cell_text.h"
+#include "core/input_masks.h"
 #include "core/locale_format.h"
 #include "core/totals.h"
 
@@ -53,6 +54,20 @@ QString minutesWord(int n) {
     //: Minutes in the table's time column, short ("30 Mins").
     return ActivityWords::tr("%Ln Mins", nullptr, n);
 }
+
+// The amount from its value, where the stored text is what the dialog writes of it.
+QString shownAmount(const Activity& a, double value) {
+    const QString& stored = a.texts[1];
+    if (a.kind == TableKind::Hours) {
+        // The dialog writes whole hours and minutes from 0 up; a hand-edited "-2 Hrs"
+        // stays as it stands.
+        const bool written =
+            a.hours >= 0 && a.minutes >= 0 && stored == timeText(a.hours, a.minutes);
+        return written ? shownTime(a.hours, a.minutes) : stored;
+    }
+    const QString mask = amountMask(tableDescription(a.kind).amount);
+    return stored == loc::maskedNumber(value, mask) ? loc::shownNumber(value, mask) : stored;
+}
 }  // namespace
 
 QString shownWords(const char* text) { return ActivityWords::tr(text); }
@@ -95,12 +110,7 @@ QString shownCell(const Activity& a, int col) {
     const QString& stored = a.texts[size_t(std::min(col, 4))];
     switch (col) {
         case 1:
-            // The dialog writes whole hours and minutes from 0 up; a hand-edited "-2 Hrs"
-            // stays as it stands.
-            if (a.kind == TableKind::Hours && a.amount.value && a.hours >= 0 && a.minutes >= 0 &&
-                stored == timeText(a.hours, a.minutes))
-                return shownTime(a.hours, a.minutes);
-            return stored;
+            return a.amount.value ? shownAmount(a, *a.amount.value) : stored;
         case 2:
             return a.period != Period::None && stored == storedPeriod(a.period)
                        ? shownPeriod(a.period)

@@ -302,10 +302,13 @@ QString formatYear(int year) {
     return locale.toString(year);
 }
 
-QString formatMoney0(double value) {
+QString formatMoney(double value, int decimals) {
     // The file's currency in the money locale's pattern ("$1,235" in ja_JP, "1.235 $" in de_DE).
-    return moneyLocale().toCurrencyString(roundHalfAway(value, 0), currencySymbol(), 0);
+    return moneyLocale().toCurrencyString(roundHalfAway(value, decimals), shownCurrency(),
+                                          decimals);
 }
+
+QString formatMoney0(double value) { return formatMoney(value, 0); }
 
 std::optional<double> parseNumber(const QString& text) {
     const QLocale l = programLocale();
@@ -369,6 +372,11 @@ QString currencySymbol() { return programCurrency().symbol; }
 
 QString currencyCode() { return programCurrency().code; }
 
+QString shownCurrency() {
+    const QString symbol = currencySymbol();
+    return symbol.isEmpty() ? currencyCode() : symbol;
+}
+
 namespace {
 QString signOf(const QString& symbol) {
     return symbol.left(symbol.size() > 1 && symbol[0].isHighSurrogate() ? 2 : 1);
@@ -380,6 +388,10 @@ QString currencySign() { return signOf(currencySymbol()); }
 // The name as it stands alone (Russian "март"), not the form inside a date ("марта").
 QString monthName(int month) {
     return dateLocale().standaloneMonthName(month, QLocale::LongFormat);
+}
+
+QString shownNumber(double value, const QString& mask) {
+    return mask.contains(u'$') ? formatMoney(value, maskDecimals(mask)) : maskedNumber(value, mask);
 }
 
 int maskDecimals(const QString& mask) {

@@ -66,7 +66,10 @@ QString formatLongTime(const QTime& time);
 
 // "%.0n" / "%.2n": grouped, fixed decimals, halves rounded away from zero.
 QString formatNumber(double value, int decimals);
-// "%.0m": the locale's currency format without decimals.
+// Money as every window shows it: the money locale's currency format, in its digits, with
+// the file's currency ("$1,234.50", "1.234,50 €", "١٬٢٣٤٫٥٠ ج.م.‏").
+QString formatMoney(double value, int decimals);
+// "%.0m": the same without decimals.
 QString formatMoney0(double value);
 // A year in the locale's digits, without grouping: "2026", "٢٠٢٦".
 QString formatYear(int year);
@@ -85,6 +88,8 @@ QString plainNumber(double value, int decimals);
 QChar decimalSeparator();
 QChar groupSeparator();
 QString currencySymbol();
+// What money is shown with: the currency's symbol, else its ISO code ("ETB" in aa_ET).
+QString shownCurrency();
 // The ISO 4217 code of the locale's currency ("USD", "EUR").
 QString currencyCode();
 // The currency symbol cut to its first character (a whole code point), as the "$" of a
@@ -94,6 +99,9 @@ QString currencySign();
 // locale's grouping, ".##" the decimals ("$###,###,###" shows 250000 as "$250,000").
 QString maskedNumber(double value, const QString& mask);
 QString maskedNumber(double value, const QString& mask, const Currency& currency);
+// What a field with a picture mask shows of a value: money ("$" in the mask) in the
+// currency format, other numbers as maskedNumber writes them. The file keeps maskedNumber's.
+QString shownNumber(double value, const QString& mask);
 int maskDecimals(const QString& mask);
 QString monthName(int month);  // full name on its own, 1..12
 

@@ -18,7 +18,7 @@ QString incomeNotShownText(qint64 stored) {
                "The stored income %1 cannot be shown: the income field holds %2 to %3. The "
                "settings file keeps it unless you change the income.")
         .arg(stored)
-        .arg(loc::maskedNumber(0, incomeMask()), loc::maskedNumber(kMaxIncome, incomeMask()));
+        .arg(loc::shownNumber(0, incomeMask()), loc::shownNumber(kMaxIncome, incomeMask()));
 }
 
 Session openSession(const StoredSettings& stored, DateTime now) {
@@ -32,7 +32,7 @@ Session openSession(const StoredSettings& stored, DateTime now) {
     // What the income field can show; the stored income is worked with as the window has it.
     s.income = static_cast<double>(std::clamp(stored.income, qint64(0), kMaxIncome));
     s.incomeNote = incomeNotShownText(stored.income);
-    s.incomeText = loc::maskedNumber(s.income, incomeMask());
+    s.incomeText = loc::shownNumber(s.income, incomeMask());
     for (int t = 0; t < 3; ++t)
         s.tables[size_t(t)] =
             readActivityTable(static_cast<TableKind>(t), stored.tables[size_t(t)]);

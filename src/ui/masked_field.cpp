@@ -10,9 +10,12 @@
 namespace lt {
 
 namespace {
-// Asked each time: the currency is the settings file's, known once it is read.
-QString signOf(const QString& mask) {
-    return mask.contains(u'$') ? loc::currencySign() : QString();
+// The digits of a shown or typed amount, without its currency: the whole symbol as the
+// currency format writes it, or its first character as typed. Asked each time: the
+// currency is the settings file's, known once it is read.
+QString digitsOf(QString text, const QString& mask) {
+    if (!mask.contains(u'$')) return loc::shownNumberDigits(text, QString());
+    return loc::shownNumberDigits(text.remove(loc::shownCurrency()), loc::currencySign());
 }
 }  // namespace
 
@@ -37,14 +40,14 @@ void MaskedNumberField::setValueText(const QString& text) {
     if (const auto v = loc::parseNumber(text)) setValue(*v);
 }
 
-QString MaskedNumberField::textFromValue(double v) const { return loc::maskedNumber(v, mask_); }
+QString MaskedNumberField::textFromValue(double v) const { return loc::shownNumber(v, mask_); }
 
 double MaskedNumberField::valueFromText(const QString& text) const {
-    return loc::parseNumber(loc::shownNumberDigits(text, signOf(mask_))).value_or(0);
+    return loc::parseNumber(digitsOf(text, mask_)).value_or(0);
 }
 
 QValidator::State MaskedNumberField::validate(QString& input, int& /*pos*/) const {
-    const QString t = loc::shownNumberDigits(input, signOf(mask_));
+    const QString t = digitsOf(input, mask_);
     if (t.isEmpty()) return QValidator::Intermediate;
     const QChar dec = loc::decimalSeparator();
     int decimalsSeen = -1;
@@ -61,7 +64,7 @@ QValidator::State MaskedNumberField::validate(QString& input, int& /*pos*/) cons
 }
 
 bool MaskedNumberField::typedOutOfRange() const {
-    const auto v = loc::parseNumber(loc::shownNumberDigits(lineEdit()->text(), signOf(mask_)));
+    const auto v = loc::parseNumber(digitsOf(lineEdit()->text(), mask_));
     return v && (*v < minimum() || *v > maximum());
 }
 

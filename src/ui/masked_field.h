@@ -4,8 +4,8 @@
 namespace lt {
 
 // A numeric field shaped by a picture mask: "$" is the locale's currency sign (one
-// character), "," turns on the locale's grouping, ".##" gives two decimals. The text
-// it shows is what the program stores and prints.
+// character), "," turns on the locale's grouping, ".##" gives two decimals. It shows
+// money in the locale's currency format (shownNumber); the program stores the value.
 class MaskedNumberField : public QDoubleSpinBox {
     Q_OBJECT
 public:

@@ -9,6 +9,7 @@
 #include "core/activity.h"
 #include "core/activity_words.h"
 #include "core/cell_text.h"
+#include "core/locale_format.h"
 #include "ui/activity_grid.h"
 #include "ui/masked_field.h"
 #include "ui/message_boxes.h"
@@ -27,9 +28,9 @@ void writeTimeRow(ActivityGrid* grid, int r, const TfrmTime& d) {
 }
 
 void writeMoneyRow(ActivityGrid* grid, int r, const TfrmMoney& d) {
-    grid->setRow(r,
-                 {d.edName->text(), d.numMoney->text(), periodFromIndex(d.cbWhen->currentIndex()),
-                  d.edDate->text(), d.storedEndDate()});
+    grid->setRow(
+        r, {d.edName->text(), loc::maskedNumber(d.numMoney->value(), d.numMoney->pictureMask()),
+            periodFromIndex(d.cbWhen->currentIndex()), d.edDate->text(), d.storedEndDate()});
 }
 
 // The end-date part from a row: its end date as it was entered, or until today.

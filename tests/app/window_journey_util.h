@@ -68,6 +68,11 @@ struct Style {
         out.replace(u'$', QStringLiteral("\u20ac"));
         return out;
     }
+    // How the window shows an amount the file keeps as field() writes it: in the currency
+    // format, "€12,50" as "12,50 €".
+    QString shownMoney(const QString& field) const {
+        return german ? field.mid(1) + QStringLiteral("\u00a0\u20ac") : field;
+    }
     // A money total ("$6,000" and "6.00"): the currency format, then the share.
     QString moneyTotal(const QString& usAmount, const QString& usPercent = QString()) const {
         QString amount = german ? num(usAmount) + QStringLiteral("\u00a0\u20ac")

@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <QRegularExpression>
 #include <QTemporaryDir>
 #include <optional>
 
@@ -67,18 +68,20 @@ struct ShownCase {
     const char* name;
     bool german;         // the test translation below installed
     const char* locale;  // the program's formats
+    TableKind kind;
     StoredRow texts;
-    std::array<const char*, 3> shown;  // cells 1, 2 and 4
+    std::array<const char*, 4> shown;  // cells 1, 2, 4 and the total (5), worked out when dated
 };
 void PrintTo(const ShownCase& c, std::ostream* os) { *os << c.name; }
 
 class ShownWords : public ::testing::TestWithParam<ShownCase> {};
 
-// The cells show the words of the user's language and the locale's digits; what the file
-// keeps stays in its own English words.
+// The cells show the words of the user's language, the locale's digits and money in the
+// one currency format of the totals; what the file keeps stays in its own words.
 TEST_P(ShownWords, CellsShowTheLanguageAndTheFileKeepsItsWords) {
     const ShownCase& c = GetParam();
-    PinnedEnv env(PinnedEnv::defaultNow(), QLocale(QString::fromUtf8(c.locale)));
+    const QLocale locale(QString::fromUtf8(c.locale));
+    PinnedEnv env(PinnedEnv::defaultNow(), locale);
     std::optional<test::WordTranslator> german;
     if (c.german)
         german.emplace(test::WordTranslator::Words{{{"ActivityWords", "Now"}, "Jetzt"},
@@ -86,21 +89,36 @@ TEST_P(ShownWords, CellsShowTheLanguageAndTheFileKeepsItsWords) {
                                                    {{"ActivityWords", "%Ln Hrs"}, "%Ln Std."},
                                                    {{"ActivityWords", "%Ln Min"}, "%Ln Min."},
                                                    {{"ActivityWords", "%1 %2"}, "%1 %2"}});
-    const Activity a = readActivity(K::Hours, c.texts, 1);
-    for (int i = 0; i < 3; ++i)
-        EXPECT_EQ(shownCell(a, std::array{1, 2, 4}[size_t(i)]),
+    ActivityTable table{readActivity(c.kind, c.texts, 1)};
+    if (!c.texts[3].isEmpty()) computeTableTotals(table, 0, toDateTime(QDate(2026, 12, 6)));
+    for (int i = 0; i < 4; ++i)
+        EXPECT_EQ(shownCell(table[0], std::array{1, 2, 4, 5}[size_t(i)]),
                   QString::fromUtf8(c.shown[size_t(i)]));
-    EXPECT_EQ(storedSettingsOf({}, {}, 0, {ActivityTable{a}, {}, {}}).tables[0][0], c.texts);
+    std::array<ActivityTable, 3> tables;
+    tables[size_t(tableIndex(c.kind))] = table;
+    EXPECT_EQ(storedSettingsOf({}, {}, 0, tables).tables[size_t(tableIndex(c.kind))][0], c.texts);
+    // Arabic-Indic digits, no Latin ones among them.
+    static const QRegularExpression latin(QStringLiteral("[0-9]"));
+    for (int col = 0; col < kTableCols && locale.language() == QLocale::Arabic; ++col) {
+        EXPECT_FALSE(shownCell(table[0], col).contains(latin))
+            << qPrintable(shownCell(table[0], col));
+    }
 }
 
 // clang-format off
 INSTANTIATE_TEST_SUITE_P(Rows, ShownWords, ::testing::Values(
-    ShownCase{"English", false, "en_US", {"A", "2 Hrs 1 Min", "Week", "", "Now"}, {"2 Hrs 1 Min", "Week", "Now"}},
-    ShownCase{"German", true, "de_DE", {"A", "2 Hrs 1 Min", "Week", "", "Now"}, {"2 Std. 1 Min.", "Woche", "Jetzt"}},
-    ShownCase{"ArabicDigits", false, "ar_EG", {"A", "12 Hrs 30 Mins", "Week", "", "Now"}, {"١٢ Hrs ٣٠ Mins", "Week", "Now"}},
-    ShownCase{"NoTimeAtAll", false, "ar_EG", {"A", "0 Hr 0 Min", "Day", "", ""}, {"٠ Hr ٠ Min", "Day", ""}},
-    // Texts the dialogs never write are shown as they stand.
-    ShownCase{"HandEdited", true, "ar_EG", {"A", "-2 Hrs", "Weekly", "", "now"}, {"-2 Hrs", "Weekly", "now"}}));
+    ShownCase{"English", false, "en_US", K::Hours, {"A", "2 Hrs 1 Min", "Week", "", "Now"}, {"2 Hrs 1 Min", "Week", "Now", ""}},
+    ShownCase{"German", true, "de_DE", K::Hours, {"A", "2 Hrs 1 Min", "Week", "", "Now"}, {"2 Std. 1 Min.", "Woche", "Jetzt", ""}},
+    ShownCase{"ArabicDigits", false, "ar_EG", K::Hours, {"A", "12 Hrs 30 Mins", "Week", "", "Now"}, {"١٢ Hrs ٣٠ Mins", "Week", "Now", ""}},
+    ShownCase{"NoTimeAtAll", false, "ar_EG", K::Hours, {"A", "0 Hr 0 Min", "Day", "", ""}, {"٠ Hr ٠ Min", "Day", "", ""}},
+    // Money as the dialog writes it, shown as the total shows money.
+    ShownCase{"EnglishMoney", false, "en_US", K::Money, {"A", "$1,234.50", "Once", "1/1/2020", "Now"}, {"$1,234.50", "Once", "Now", "$1,235"}},
+    ShownCase{"GermanMoney", false, "de_DE", K::Money, {"A", "€1.234,50", "Once", "01.01.2020", "Now"}, {"1.234,50\u00A0€", "Once", "Now", "1.235\u00A0€"}},
+    ShownCase{"ArabicMoney", false, "ar_EG", K::Money, {"كتب", "ج١٢٫٥٠", "Once", "١\u200F/١\u200F/٢٠٢٠", "Now"}, {"١٢٫٥٠\u00A0ج.م.\u200F", "Once", "Now", "١٣\u00A0ج.م.\u200F"}},
+    ShownCase{"ArabicCount", false, "ar_EG", K::Freq, {"كتب", "١٬٢٠٠", "Once", "١\u200F/١\u200F/٢٠٢٠", "Now"}, {"١٬٢٠٠", "Once", "Now", "١٬٢٠٠"}},
+    // Texts the dialogs never write are shown as they stand; more decimals keep their worth.
+    ShownCase{"HandEdited", true, "de_DE", K::Hours, {"A", "-2 Hrs", "Weekly", "", "now"}, {"-2 Hrs", "Weekly", "now", ""}},
+    ShownCase{"HandEditedMoney", false, "en_US", K::Money, {"A", "$1,234.505", "Once", "1/1/2020", "Now"}, {"$1,234.505", "Once", "Now", "$1,235"}}));
 // clang-format on
 
 TEST(Activity, UntilTodayIsTheExactWordAndDatesFailWhereTheyAreUsed) {

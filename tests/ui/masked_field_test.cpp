@@ -41,7 +41,9 @@ TEST(MaskedNumberField, ShowsTheValueShapedByItsMask) {
         {QLocale::English, QLocale::UnitedStates, "$###,###.##", 0.01, "$0.01"},
         {QLocale::English, QLocale::UnitedStates, "###,###", 1234567, "1,234,567"},
         {QLocale::English, QLocale::UnitedStates, "###", 720, "720"},
-        {QLocale::German, QLocale::Germany, "$###,###.##", 1234.5, "\u20AC1.234,50"},
+        {QLocale::German, QLocale::Germany, "$###,###.##", 1234.5, "1.234,50\u00A0\u20AC"},
+        // The currency format, in the locale's digits, as the totals write money.
+        {QLocale::Arabic, QLocale::Egypt, "$###,###,###", 250000, "٢٥٠٬٠٠٠\u00A0ج.م.\u200F"},
         {QLocale::German, QLocale::Germany, "###,###", 9999999, "9.999.999"},
     };
     for (const ShapeCase& c : cases) {

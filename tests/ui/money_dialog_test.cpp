@@ -178,8 +178,8 @@ const AmountCase kAmounts[] = {
      "$9,999,999.00"},
     {"us_number", QLocale::English, QLocale::UnitedStates, false, 12, "12"},
     {"us_number_above_mask", QLocale::English, QLocale::UnitedStates, false, 1234567, "1,234,567"},
-    {"de_money", QLocale::German, QLocale::Germany, true, 12.5, "\u20AC12,50"},
-    {"de_money_grouped", QLocale::German, QLocale::Germany, true, 1234.5, "\u20AC1.234,50"},
+    {"de_money", QLocale::German, QLocale::Germany, true, 12.5, "12,50\u00A0\u20AC"},
+    {"de_money_grouped", QLocale::German, QLocale::Germany, true, 1234.5, "1.234,50\u00A0\u20AC"},
     {"de_number", QLocale::German, QLocale::Germany, false, 1234567, "1.234.567"},
 };
 
