@@ -103,15 +103,17 @@ const StoredValue* firstUnread(const std::vector<StoredValue>& values, Reads rea
 }
 
 // Reads the values by the record when it reads them all, else by the formats in use when
-// those read them all; the chosen formats are given to `use`. Otherwise says which value
-// the record does not read.
-template <typename Formats, typename Reads, typename Use>
+// those read them all; the chosen formats are given to `use`. A record that is the formats
+// in use and reads most of the values stands too: the rest are hand edits ("$3.14159",
+// "2/30/2020") that keep their meaning, as nothing is converted, and are reported where
+// they are used. Otherwise says which value the record does not read.
+template <typename Formats, typename Reads, typename Same, typename Use>
 QString chooseFormats(const std::vector<StoredValue>& values,
                       const std::optional<Formats>& recorded, const Formats& running, Reads reads,
-                      Use use, const QString& recordName) {
+                      Same same, Use use, const QString& recordName) {
     if (!recorded) return {};
-    const StoredValue* bad =
-        firstUnread(values, [&](const StoredValue& v) { return reads(v, *recorded); });
+    const auto byRecord = [&](const StoredValue& v) { return reads(v, *recorded); };
+    const StoredValue* bad = firstUnread(values, byRecord);
     if (!bad) {
         use(*recorded);
         return {};
@@ -119,6 +121,15 @@ QString chooseFormats(const std::vector<StoredValue>& values,
     if (!firstUnread(values, [&](const StoredValue& v) { return reads(v, running); })) {
         use(running);
         return {};
+    }
+    if (same(*recorded, running)) {
+        qsizetype read = 0, unread = 0;
+        for (const StoredValue& v : values)
+            if (hasDigit(*v.text)) ++(byRecord(v) ? read : unread);
+        if (read > unread) {
+            use(*recorded);
+            return {};
+        }
     }
     //: A value of the file, where it stands, and the locale the file says it was written in.
     return Text::tr("%1: '%2' does not read in the formats the file records (%3)")
@@ -169,9 +180,13 @@ QString bringIntoProgramFormats(StoredSettings& s, const PrivateProfile& ini) {
             if (const auto value = amountOf(v, m))
                 *v.text = loc::maskedNumber(*value, amountMask(v.kind), m.second);
     };
+    const auto sameMoney = [](const Money& a, const Money& b) {
+        return a.first.name() == b.first.name() && a.second.code == b.second.code &&
+               a.second.symbol == b.second.symbol;
+    };
     const QString numbersName = recordedMoney ? recordedMoney->first.name() : QString();
-    QString why = chooseFormats<Money>(amounts, recordedMoney, runningMoney, readsAmount, useMoney,
-                                       numbersName);
+    QString why = chooseFormats<Money>(amounts, recordedMoney, runningMoney, readsAmount, sameMoney,
+                                       useMoney, numbersName);
     if (!why.isEmpty()) return why;
 
     const auto readsDate = [](const StoredValue& v, const QLocale& l) {
@@ -183,8 +198,9 @@ QString bringIntoProgramFormats(StoredSettings& s, const PrivateProfile& ini) {
             if (const auto d = loc::parseDateIn(*v.text, l)) *v.text = loc::formatDate(*d);
     };
     const auto recordedDates = recordedLocale(ini, kDatesKey);
-    return chooseFormats<QLocale>(dates, recordedDates, loc::dateLocale(), readsDate, useDates,
-                                  recordedDates ? recordedDates->name() : QString());
+    const auto sameDates = [](const QLocale& a, const QLocale& b) { return a.name() == b.name(); };
+    return chooseFormats<QLocale>(dates, recordedDates, loc::dateLocale(), readsDate, sameDates,
+                                  useDates, recordedDates ? recordedDates->name() : QString());
 }
 
 StoredSettings settingsOf(const PrivateProfile& ini) {

@@ -15,6 +15,7 @@
 #include <QTest>
 #include <QTextStream>
 #include <QToolButton>
+#include <tuple>
 
 #include "support/main_window_harness.h"
 #include "support/test_env.h"
@@ -335,6 +336,98 @@ TEST_F(MainWindowTest, ASecondCopyOnTheSameFileWarnsAStaleLockDoesNot) {
     boxes.reports.clear();
     auto third = start();
     EXPECT_TRUE(boxes.reports.isEmpty()) << boxes.reports.join(u'\n').toStdString();
+}
+
+// ---- round trips through the window --------------------------------------------------
+
+// A table's row sections `from` to 51 with empty values, as a save writes them.
+QByteArray blankRows(const char* section, const char* amountKey, int from, const char* end) {
+    QByteArray out;
+    for (int r = from; r <= 51; ++r)
+        out += QStringLiteral("[%1%2]%4Desc=%4%3=%4Per=%4Start=%4End=%4")
+                   .arg(QLatin1String(section))
+                   .arg(r)
+                   .arg(QLatin1String(amountKey), QLatin1String(end))
+                   .toUtf8();
+    return out;
+}
+
+// Three full tables as a save lays them out, with texts a hand edit leaves: words in
+// another case or inside longer words, a time word that is no number, amounts with stray
+// characters or more decimals than cents, a two-digit year, "now" that is not Now, dates
+// the wrong way round, a start after today or on no day, quotes and blanks around the
+// name, letters beyond ASCII; with or without the record of the formats it was written in.
+QByteArray fiftyRowFile(const char* end, bool record) {
+    const char* odd[][6] = {{"8 hrs", "Weekly", "$1,2 34.505x", "3 times", "1/1/20", "Now"},
+                            {"2 Hrs 30 Mins", "Month Year", "$3.14159", "2", "3/1/1990", "now"},
+                            {"1 Hr 90 Mins", "day", "12", "1,000", "12/31/2020", "1/1/2000"},
+                            {"x Hrs", "Fortnight", "$0.10", "7", "1/1/2030", "Now"},
+                            {"45 Mins", "Once", "$7", "12", "2/30/2020", "1/1/2021"}};
+    QByteArray f =
+        "[DOB]\nDate=3/1/1990\n[Name]\nname=\"  Jo = Smith \"\n[Income]\n"
+        "income=1250000\n";
+    for (const auto& [count, section, amountKey] : {std::tuple{"Hours", "Hour", "HrMin"},
+                                                    {"Money", "Money", "Amount"},
+                                                    {"Freq", "Freq", "Amount"}}) {
+        f += "[" + QByteArray(count) + "]\nCount=51\n";
+        for (int r = 1; r <= 50; ++r) {
+            const auto& o = odd[r % 5];
+            const QLatin1String amount(o[section[0] == 'H' ? 0 : section[0] == 'M' ? 2 : 3]);
+            f += QStringLiteral("[%1%2]\nDesc=Caf\u00e9 %2\n%3=%4\nPer=%5\nStart=%6\nEnd=%7\n")
+                     .arg(QLatin1String(section))
+                     .arg(r)
+                     .arg(QLatin1String(amountKey), amount, QLatin1String(o[1]),
+                          QLatin1String(o[4]), QLatin1String(o[5]))
+                     .toUtf8();
+        }
+        f += blankRows(section, amountKey, 51, "\n");
+    }
+    if (record)
+        f += "[Locale]\nName=en_US\nNumbers=en_US\nDates=en_US\nCurrency=USD\nCurrencySymbol=$\n";
+    if (QByteArray(end) != "\n") f.replace("\n", end);
+    return f;
+}
+
+// Opening the window and pressing Close leaves the file byte for byte as it was, whether
+// the pages were walked (every total worked out again) or not, and a second round
+// changes nothing. A file with fewer sections gains those a save writes, and nothing else.
+TEST_F(MainWindowTest, CloseWritesBackWhatItRead) {
+    QByteArray edited = fiftyRowFile("\r\n", false);
+    edited.replace("[Hour7]\r\n", "; edited by hand\r\n[hour7]\r\nNote=mine\r\n");
+    edited.replace("[Freq]\r\n", "[Window]\r\nLeft=10\r\n\r\n[Freq]\r\n");
+    // The sample's counts become 51 and its locale record gains the keys a save writes;
+    // the rows it lacks follow at the end, in the order they are written.
+    QByteArray sample = test::readFile(QStringLiteral(LT_SAMPLE_SETTINGS));
+    QByteArray saved = sample;
+    saved.replace("Count=3\n", "Count=51\n").replace("Count=2\n", "Count=51\n");
+    saved.replace("Count=1\n", "Count=51\n");
+    saved += "Numbers=en_US\nDates=en_US\nCurrency=USD\nCurrencySymbol=$\n" +
+             blankRows("Hour", "HrMin", 4, "\n") + blankRows("Money", "Amount", 3, "\n") +
+             blankRows("Freq", "Amount", 2, "\n");
+    // A file without the record of its formats gains it, in the file's line ends.
+    const QByteArray record =
+        "[Locale]\r\nName=en_US\r\nNumbers=en_US\r\nDates=en_US\r\nCurrency=USD\r\n"
+        "CurrencySymbol=$\r\n";
+    const struct {
+        const char* name;
+        QByteArray file, saved;
+    } cases[] = {{"fifty rows", fiftyRowFile("\n", true), {}},
+                 {"hand-edited, CRLF", edited, edited + record},
+                 {"the sample", sample, saved}};
+    for (const auto& c : cases) {
+        for (const bool walk : {false, true}) {
+            writeIni(c.file);
+            test::ScriptedBoxes boxes;
+            for (int round = 0; round < 2; ++round) {
+                auto w = start();
+                while (walk && w->btNext->isEnabled()) w->btNext->click();
+                w->btClose->click();
+                EXPECT_FALSE(w->window->isVisible()) << c.name;
+                EXPECT_EQ(iniBytes(), c.saved.isEmpty() ? c.file : c.saved)
+                    << c.name << (walk ? ", pages walked" : "") << ", round " << round;
+            }
+        }
+    }
 }
 
 }  // namespace
