@@ -2,38 +2,18 @@
 
 #include <gtest/gtest.h>
 
+#include "support/report_examples.h"
 #include "support/test_env.h"
 
 namespace {
 using namespace lt;
 
-// The hours table's widths on screen.
-const ColumnWidths kWidths{171, 87, 41, 66, 67, 119};
-
-const QString kHoursTitle = QStringLiteral(
-    "Activity                     Time           Per    Start date  End date    Total Hrs          "
-    " ");
-const QString kMoneyTitle = QStringLiteral(
-    "Activity                     Amount         Per    Start date  End date    Total Amt          "
-    " ");
-const QString kFreqTitle = QStringLiteral(
-    "Activity                     Frequency      Per    Start date  End date    Total Freq         "
-    " ");
-
-const QString kPerson =
-    QStringLiteral("Ann Example 3/1/1990 Age: 36 years 9 months 5 days  Hours: 322,306");
-const QString kIncome = QStringLiteral("Lifetime income: 250,000");
-
-TableTexts emptyOf(TableKind kind) { return emptyTable(kind); }
-
-ReportInput emptyInput() {
-    ReportInput in;
-    in.personLine = kPerson;
-    in.incomeLine = kIncome;
-    in.tables = {emptyOf(TableKind::Hours), emptyOf(TableKind::Money), emptyOf(TableKind::Freq)};
-    in.columnWidths = kWidths;
-    return in;
-}
+using test::kFreqTitle;
+using test::kHoursTitle;
+using test::kMoneyTitle;
+using test::kReportIncome;
+using test::kReportPerson;
+using test::kReportWidths;
 
 struct WidthCase {
     int pixels;
@@ -78,12 +58,12 @@ INSTANTIATE_TEST_SUITE_P(
 
 TEST(ReportLines, HeadingLines) {
     test::PinnedEnv env;
-    const QStringList lines =
-        reportHeadingLines(kPerson, kIncome, QDateTime(QDate(2026, 12, 6), QTime(10, 0)));
+    const QStringList lines = reportHeadingLines(kReportPerson, kReportIncome,
+                                                 QDateTime(QDate(2026, 12, 6), QTime(10, 0)));
     ASSERT_EQ(lines.size(), 5);
     EXPECT_EQ(lines[0], QStringLiteral("Lifetally  - version 1.0"));
-    EXPECT_EQ(lines[1], kPerson);
-    EXPECT_EQ(lines[2], kIncome);
+    EXPECT_EQ(lines[1], kReportPerson);
+    EXPECT_EQ(lines[2], kReportIncome);
     EXPECT_EQ(lines[3], QStringLiteral("Printed : 12/6/2026  10:00:00 AM"));
     EXPECT_EQ(lines[4],
               QStringLiteral("Lifetally from Tallyhouse Software - https://tallyhouse.example"));
@@ -98,7 +78,7 @@ TEST(ReportLines, PrintedLineFollowsTheLocale) {
 TEST(ReportLines, PersonLine) {
     EXPECT_EQ(personLine(QStringLiteral("Ann Example"), QStringLiteral("3/1/1990"),
                          QStringLiteral("Age: 36 years 9 months 5 days  Hours: 322,306")),
-              kPerson);
+              kReportPerson);
     // Without a name the line begins with the blank.
     EXPECT_EQ(personLine(QString(), QStringLiteral("3/1/1990"), QStringLiteral("Age: 1 year")),
               QStringLiteral(" 3/1/1990 Age: 1 year"));
@@ -109,11 +89,11 @@ TEST(ReportLines, PersonLine) {
 
 TEST(ReportLines, EmptyTablesGiveHeadingAndTitleLines) {
     test::PinnedEnv env;
-    const QStringList lines = reportLines(emptyInput(), test::PinnedEnv::defaultNow());
+    const QStringList lines = reportLines(test::emptyReportInput(), test::PinnedEnv::defaultNow());
     const QStringList expected{
         QStringLiteral("Lifetally  - version 1.0"),
-        kPerson,
-        kIncome,
+        kReportPerson,
+        kReportIncome,
         QStringLiteral("Printed : 12/6/2026  10:00:00 AM"),
         QStringLiteral("Lifetally from Tallyhouse Software - https://tallyhouse.example"),
         QString(),
@@ -131,7 +111,7 @@ TEST(ReportLines, EmptyTablesGiveHeadingAndTitleLines) {
 
 TEST(ReportLines, FiftyFilledRowsAllPrint) {
     test::PinnedEnv env;
-    ReportInput in = emptyInput();
+    ReportInput in = test::emptyReportInput();
     TableTexts& hours = in.tables[0];
     for (int r = 1; r <= 50; ++r)
         hours[r] = QStringList{QStringLiteral("Activity %1").arg(r),
@@ -159,7 +139,7 @@ TEST(ReportLines, FiftyFilledRowsAllPrint) {
 }
 
 TEST(ReportLines, LongActivityPushesOnlyItsOwnLine) {
-    ReportInput in = emptyInput();
+    ReportInput in = test::emptyReportInput();
     const QString activity = QStringLiteral("Practising the piano at nights");  // 30 characters
     ASSERT_EQ(activity.size(), 30);
     in.tables[0][1] = QStringList{activity,
@@ -202,7 +182,7 @@ TEST(ReportLines, RowsStopAtTheFirstEmptyActivity) {
     table[4] = QStringList{QStringLiteral("Cake"), QStringLiteral("1")};
     EXPECT_EQ(printedRowCount(table), 3);
     // A short row prints its missing cells as empty fields.
-    EXPECT_EQ(tableLine(table[1], kWidths),
+    EXPECT_EQ(tableLine(table[1], kReportWidths),
               QStringLiteral("Coffee                       3                                  "
                              "                               "));
 }

@@ -15,6 +15,7 @@
 
 #include "core/clock.h"
 #include "output/printer_stream.h"
+#include "support/report_examples.h"
 #include "support/test_env.h"
 #include "support/ui_seams.h"
 
@@ -24,10 +25,11 @@ inline void PrintTo(const QString& s, std::ostream* os) { *os << '"' << s.toStdS
 namespace {
 using namespace lt;
 
-const ColumnWidths kWidths{171, 87, 41, 66, 67, 119};
-const QString kPerson =
-    QStringLiteral("Ann Example 3/1/1990 Age: 36 years 9 months 5 days  Hours: 322,306");
-const QString kIncome = QStringLiteral("Lifetime income: 250,000");
+using test::kFreqTitle;
+using test::kHoursTitle;
+using test::kMoneyTitle;
+using test::kReportIncome;
+using test::kReportPerson;
 const QString kPrintError = QStringLiteral("Error printing report ... quitting");
 
 QStringList row(const QString& activity, const QString& amount, const QString& total) {
@@ -40,12 +42,7 @@ QStringList row(const QString& activity, const QString& amount, const QString& t
 }
 
 ReportInput sampleInput() {
-    ReportInput in;
-    in.personLine = kPerson;
-    in.incomeLine = kIncome;
-    in.tables = {emptyTable(TableKind::Hours), emptyTable(TableKind::Money),
-                 emptyTable(TableKind::Freq)};
-    in.columnWidths = kWidths;
+    ReportInput in = test::emptyReportInput();
     in.tables[0][1] = row(QStringLiteral("Alpha walking"), QStringLiteral("2 Hrs 30 Mins"),
                           QStringLiteral("1,305 (0.40%)"));
     in.tables[0][2] = row(QStringLiteral("Practising the piano at nights"), QStringLiteral("1 Hr"),
@@ -115,25 +112,13 @@ private:
     }
 };
 
-// Each cell in a field of its column's width in characters (171, 87, 41, 66, 67 and 119
-// pixels by 6: 28, 14, 6, 11, 11, 19), then one blank.
-const QString kHoursTitle = QStringLiteral(
-    "Activity                     Time           Per    Start date  End date    Total Hrs          "
-    " ");
-const QString kMoneyTitle = QStringLiteral(
-    "Activity                     Amount         Per    Start date  End date    Total Amt          "
-    " ");
-const QString kFreqTitle = QStringLiteral(
-    "Activity                     Frequency      Per    Start date  End date    Total Freq         "
-    " ");
-
 TEST(ReportWriter, WritesTheHeadingAndTheTablesInFixedFields) {
     test::PinnedEnv env;
     test::ScriptedBoxes boxes;
     FakeStream stream;
     writeReport(stream, sampleInput(), now());
     const QStringList expected{
-        QStringLiteral("Lifetally  - version 1.0"), kPerson, kIncome,
+        QStringLiteral("Lifetally  - version 1.0"), kReportPerson, kReportIncome,
         QStringLiteral("Printed : 12/6/2026  10:00:00 AM"),
         QStringLiteral("Lifetally from Tallyhouse Software - https://tallyhouse.example"),
         QString(), QString(), kHoursTitle,
@@ -369,7 +354,7 @@ TEST_F(PdfReport, PrintsLinesInOrderOverSeveralPagesInTheMonospaceStandIn) {
     ASSERT_FALSE(text.isEmpty());
     // Runs of blanks are compared as one: the extractor does not keep them.
     EXPECT_TRUE(linesInOrder(
-        text, {QStringLiteral("Lifetally - version 1.0"), kIncome,
+        text, {QStringLiteral("Lifetally - version 1.0"), kReportIncome,
                QStringLiteral("Printed : 12/6/2026 10:00:00 AM"),
                QStringLiteral("Lifetally from Tallyhouse Software - https://tallyhouse.example"),
                QStringLiteral("Activity Time Per Start date End date Total Hrs"),
@@ -391,7 +376,7 @@ TEST_F(PdfReport, PrintsLinesInOrderOverSeveralPagesInTheMonospaceStandIn) {
     EXPECT_GE(head.size(), 95);  // a full report line still fits on one
     EXPECT_EQ(lines[first + 1].simplified(),
               QString(150 - head.size(), QLatin1Char('X')) + QStringLiteral(" 3/1/1990 Age: 36"));
-    EXPECT_EQ(lines[first + 2].simplified(), kIncome);
+    EXPECT_EQ(lines[first + 2].simplified(), kReportIncome);
 
     // 159 table lines take several pages, none of them blank.
     QStringList pages = text.split(QLatin1Char('\f'));
