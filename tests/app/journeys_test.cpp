@@ -27,6 +27,7 @@
 #include <QStringDecoder>
 #include <QTemporaryDir>
 #include <QTest>
+#include <functional>
 #include <memory>
 
 #include "app/main_window.h"
@@ -74,6 +75,22 @@ protected:
         ASSERT_NE(a, nullptr) << item;
         a->trigger();
         w.PopupMenu1->hide();
+    }
+    // The next dialog to open is answered as a user answers it: `fill` types into it,
+    // then OK.
+    template <class Dialog>
+    void answerWith(std::function<void(Dialog&)> fill) {
+        boxes.onDialog = [fill](QDialog& d) {
+            auto* dialog = dynamic_cast<Dialog*>(&d);
+            if (!dialog) {
+                ADD_FAILURE() << "another dialog opened: " << d.metaObject()->className();
+                return int(QDialog::Rejected);
+            }
+            dialog->show();
+            fill(*dialog);
+            dialog->btOK->click();
+            return dialog->result();
+        };
     }
     void goTo(test::Wizard& w, int page) {
         while (w.Notebook1->currentIndex() < page) w.btNext->click();
@@ -127,68 +144,46 @@ TEST_P(Journey, FirstRunFillsEveryPageAndTheNextStartRestoresIt) {
         EXPECT_EQ(w->Label10->text(), ageLine);
 
         // One row per table, each through its dialog.
-        boxes.onDialog = [&](QDialog& d) {
-            auto* t = dynamic_cast<TfrmTime*>(&d);
-            if (!t) {
-                ADD_FAILURE() << "expected the time dialog";
-                return int(QDialog::Rejected);
-            }
-            t->show();
-            EXPECT_EQ(t->edDate->text(), born);  // preset from the birth date field
-            EXPECT_EQ(t->edEndDate->text(), QStringLiteral("Now"));
-            t->edName->setText(QStringLiteral("Walking"));
-            t->numHours->setValue(2);
-            t->numMin->setValue(30);
-            t->rbWeek->click();
-            t->edDate->setText(s.date(2020, 1, 1));
-            t->rbSpecific->click();
-            t->edEndDate->setText(s.date(2021, 1, 1));
-            t->btOK->click();
-            return t->result();
-        };
+        answerWith<TfrmTime>([&](TfrmTime& t) {
+            EXPECT_EQ(t.edDate->text(), born);  // preset from the birth date field
+            EXPECT_EQ(t.edEndDate->text(), QStringLiteral("Now"));
+            t.edName->setText(QStringLiteral("Walking"));
+            t.numHours->setValue(2);
+            t.numMin->setValue(30);
+            t.rbWeek->click();
+            t.edDate->setText(s.date(2020, 1, 1));
+            t.rbSpecific->click();
+            t.edEndDate->setText(s.date(2021, 1, 1));
+        });
         w->btAdd1->click();
         EXPECT_EQ(row(w->gridHours, 1), hoursRow);
         EXPECT_TRUE(boxes.errors.isEmpty()) << boxes.errors.join(u'|').toStdString();
-
-        w->btNext->click();
-        boxes.onDialog = [&](QDialog& d) {
-            auto* m = dynamic_cast<TfrmMoney*>(&d);
-            if (!m) {
-                ADD_FAILURE() << "expected the money dialog";
-                return int(QDialog::Rejected);
-            }
-            m->show();
-            EXPECT_TRUE(m->moneyMode);
-            m->edName->setText(QStringLiteral("Books"));
-            m->cbWhen->setCurrentIndex(2);
-            m->numMoney->setValue(12.5);
-            m->edDate->setText(s.date(2020, 1, 15));
-            m->rbSpecific->click();
-            m->edEndDate->setText(s.date(2020, 3, 15));
-            m->btOK->click();
-            return m->result();
-        };
-        w->btAdd2->click();
-        EXPECT_EQ(row(w->gridMoney, 1), moneyRow);
-
-        w->btNext->click();
-        boxes.onDialog = [&](QDialog& d) {
-            auto* m = dynamic_cast<TfrmMoney*>(&d);
-            if (!m) {
-                ADD_FAILURE() << "expected the frequency dialog";
-                return int(QDialog::Rejected);
-            }
-            m->show();
-            EXPECT_FALSE(m->moneyMode);
-            m->edName->setText(QStringLiteral("Moved house"));
-            m->cbWhen->setCurrentIndex(4);
-            m->numMoney->setValue(3);
-            m->edDate->setText(s.date(2000, 1, 1));
-            m->btOK->click();
-            return m->result();
-        };
-        w->btAdd3->click();
-        EXPECT_EQ(row(w->gridFreq, 1), freqRow);
+        // The money and frequency tables share one dialog.
+        const struct {
+            QPushButton* add;
+            ActivityGrid* grid;
+            const QStringList& row;
+            bool money;
+            int when;
+            double amount;
+            QDate end;  // none: Now
+        } amounts[] = {{w->btAdd2, w->gridMoney, moneyRow, true, 2, 12.5, QDate(2020, 3, 15)},
+                       {w->btAdd3, w->gridFreq, freqRow, false, 4, 3, QDate()}};
+        for (const auto& a : amounts) {
+            w->btNext->click();
+            answerWith<TfrmMoney>([&](TfrmMoney& m) {
+                EXPECT_EQ(m.moneyMode, a.money);
+                m.edName->setText(a.row[0]);
+                m.cbWhen->setCurrentIndex(a.when);
+                m.numMoney->setValue(a.amount);
+                m.edDate->setText(a.row[3]);
+                if (!a.end.isValid()) return;
+                m.rbSpecific->click();
+                m.edEndDate->setText(s.date(a.end));
+            });
+            a.add->click();
+            EXPECT_EQ(row(a.grid, 1), a.row);
+        }
         boxes.onDialog = nullptr;
 
         // The results.
