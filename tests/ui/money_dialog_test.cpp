@@ -246,21 +246,6 @@ TEST_F(MoneyDialog, EditThenOkWithoutChangesKeepsTheTexts) {
     EXPECT_EQ(d.edEndDate->text(), kNow);
 }
 
-TEST_F(MoneyDialog, EditingASpecificEndDateOpensWithItAndRestoresIt) {
-    presetRow(true, QStringLiteral("Rent"), QStringLiteral("$500.00"), 2,
-              QStringLiteral("6/15/2000"), QStringLiteral("6/1/2010"));
-    EXPECT_EQ(d.edEndDate->text(), QStringLiteral("6/1/2010"));
-    EXPECT_TRUE(d.edEndDate->isEnabled());
-    test::showActive(d);
-    EXPECT_TRUE(d.btEnd->isEnabled());
-    d.rbNow->click();
-    EXPECT_EQ(d.edEndDate->text(), kNow);
-    EXPECT_FALSE(d.btEnd->isEnabled());
-    d.rbSpecific->click();
-    EXPECT_EQ(d.edEndDate->text(), QStringLiteral("6/1/2010"));
-    EXPECT_TRUE(d.btEnd->isEnabled());
-}
-
 TEST_F(MoneyDialog, LeavingADateFieldRefreshesOnlyItsOwnWording) {
     presetNew(true);
     test::showActive(d);
@@ -302,26 +287,6 @@ TEST_F(MoneyDialog, StartCalendarRefreshesBothWordings) {
     EXPECT_EQ(QApplication::focusWidget(), d.edDate);
     EXPECT_EQ(d.Label4->text(), QStringLiteral("26 yrs 6 mons ago   You were 10 yrs 3 mons old"));
     EXPECT_EQ(d.Label7->text(), QStringLiteral("Today   You are 36 yrs 9 mons old"));
-}
-
-TEST_F(MoneyDialog, EndCalendarOnATextThatIsNoDateReportsAndChangesNothing) {
-    presetRow(true, QStringLiteral("Rent"), QStringLiteral("$500.00"), 2,
-              QStringLiteral("6/15/2000"), QStringLiteral("6/1/2010"));
-    test::showActive(d);
-    d.edEndDate->setText(QStringLiteral("June"));
-    d.btEnd->click();
-    EXPECT_EQ(boxes.reports,
-              QStringList{QStringLiteral("Ending date of activity: 'June' is not a valid date")});
-    EXPECT_EQ(d.edEndDate->text(), QStringLiteral("June"));
-    EXPECT_EQ(d.lastEndDate, QStringLiteral("6/1/2010"));
-}
-
-TEST_F(MoneyDialog, CancelChecksNothing) {
-    presetNew(true);
-    test::showActive(d);
-    d.btCancel->click();
-    EXPECT_TRUE(boxes.errors.isEmpty());
-    EXPECT_EQ(d.result(), QDialog::Rejected);
 }
 
 TEST_F(MoneyDialog, TypedAmountCountsWhenOkIsClicked) {
