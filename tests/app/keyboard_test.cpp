@@ -518,20 +518,28 @@ TEST_F(Keyboard, BioPageAndTimeDialogWithTheKeyboardOnly) {
         ASSERT_NE(target, nullptr);
         QTest::keyClick(target, k);
     };
+    // Each step: the focus is on `control`; `text` is typed there, or `key` pressed; then
+    // Tab goes on.
+    struct Step {
+        QWidget* control;
+        const char* text;
+        Qt::Key key = Qt::Key_Tab;
+    };
+    auto walk = [&](std::initializer_list<Step> steps) {
+        for (const Step& step : steps) {
+            EXPECT_EQ(test::focusedControl(), step.control) << step.text;
+            type(QLatin1String(step.text));
+            if (step.key != Qt::Key_Tab) press(step.key);
+            press(Qt::Key_Tab);
+        }
+    };
 
-    // Alt+N to the Bio page; from Next, Tab round to the first field.
+    // Alt+N to the Bio page; from Next, Tab round to the first field. A field reached by
+    // Tab has its text selected.
     altKey(Qt::Key_N);
     ASSERT_TRUE(QTest::qWaitFor([&] { return w->Notebook1->currentIndex() == 1; }, 2000));
     for (int i = 0; i < 3; ++i) press(Qt::Key_Tab);
-    ASSERT_EQ(test::focusedControl(), w->edName);
-    type(QStringLiteral("Ann Example"));  // a field reached by Tab has its text selected
-    press(Qt::Key_Tab);
-    ASSERT_EQ(test::focusedControl(), w->edDOB);
-    type(QStringLiteral("3/1/1990"));
-    press(Qt::Key_Tab);
-    ASSERT_EQ(test::focusedControl(), w->numIncome);
-    type(QStringLiteral("50000"));
-    press(Qt::Key_Tab);
+    walk({{w->edName, "Ann Example"}, {w->edDOB, "3/1/1990"}, {w->numIncome, "50000"}});
     EXPECT_EQ(w->edName->text(), QStringLiteral("Ann Example"));
     EXPECT_EQ(w->edDOB->text(), QStringLiteral("3/1/1990"));
     EXPECT_EQ(w->numIncome->value(), 50000);
@@ -549,25 +557,14 @@ TEST_F(Keyboard, BioPageAndTimeDialogWithTheKeyboardOnly) {
         auto* d = dynamic_cast<TfrmTime*>(&dialog);
         if (!d) return int(QDialog::Rejected);
         EXPECT_TRUE(test::activate(d));
-        EXPECT_EQ(test::focusedControl(), d->edName);
-        type(QStringLiteral("Walking"));
-        press(Qt::Key_Tab);
-        EXPECT_EQ(test::focusedControl(), d->rbDay);
-        press(Qt::Key_Down);  // Day to Week
-        press(Qt::Key_Tab);
-        EXPECT_EQ(test::focusedControl(), d->numHours);
-        type(QStringLiteral("2"));
-        press(Qt::Key_Tab);
-        EXPECT_EQ(test::focusedControl(), d->numMin);
-        type(QStringLiteral("30"));
-        press(Qt::Key_Tab);
-        EXPECT_EQ(test::focusedControl(), d->edDate);
-        type(QStringLiteral("1/1/2020"));
-        press(Qt::Key_Tab);
-        EXPECT_EQ(test::focusedControl(), d->rbNow);
-        press(Qt::Key_Left);  // Indefinite to Specific date
+        // Down: Day to Week; Left: Indefinite to Specific date.
+        walk({{d->edName, "Walking"},
+              {d->rbDay, "", Qt::Key_Down},
+              {d->numHours, "2"},
+              {d->numMin, "30"},
+              {d->edDate, "1/1/2020"},
+              {d->rbNow, "", Qt::Key_Left}});
         EXPECT_EQ(d->edEndDate->text(), QStringLiteral("12/6/2026"));  // today, to start from
-        press(Qt::Key_Tab);
         EXPECT_EQ(test::focusedControl(), d->edEndDate);
         type(QStringLiteral("1/1/2021"));
         press(Qt::Key_Return);  // the default button
