@@ -16,7 +16,7 @@
 namespace lt {
 
 TablePage::TablePage(const TableDescription& desc, const QBrush& background, QWidget* parent)
-    : QWidget(parent), desc_(desc), background_(background), pending_(emptyActivities(desc.kind)) {}
+    : QWidget(parent), desc_(desc), background_(background) {}
 
 void TablePage::ensureBuilt() {
     if (grid_) return;
@@ -46,7 +46,8 @@ void TablePage::ensureBuilt() {
         grid_->setColumnWidth(c, width);
     }
     grid_->setMinimumWidth(grid_->width() + wider);
-    grid_->setActivities(pending_);
+    // The grid starts blank; rows given before it was made take their place.
+    if (!pending_.empty()) grid_->setActivities(pending_);
     pending_.clear();
 
     using Handler = std::function<void()>;
@@ -135,8 +136,15 @@ ActivityGrid* TablePage::grid() {
     return grid_;
 }
 
+ActivityTable& TablePage::pendingRows() const {
+    // Blank until the settings file has been read: made when first asked for, not
+    // before the window is on screen.
+    if (pending_.empty()) pending_ = emptyActivities(desc_.kind);
+    return pending_;
+}
+
 const ActivityTable& TablePage::activities() const {
-    return grid_ ? grid_->activities() : pending_;
+    return grid_ ? grid_->activities() : pendingRows();
 }
 
 void TablePage::setActivities(const ActivityTable& rows) {
@@ -150,7 +158,7 @@ void TablePage::setTotal(int row, const RowTotal& total) {
     if (grid_)
         grid_->setTotal(row, total);
     else
-        pending_[size_t(row - 1)].total = total;
+        pendingRows()[size_t(row - 1)].total = total;
 }
 
 void TablePage::sort(SortKey key) {

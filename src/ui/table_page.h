@@ -43,10 +43,11 @@ signals:
 private:
     // Add (a new row in the first blank one) or Edit (the selected row).
     void openRow(bool editing);
+    ActivityTable& pendingRows() const;
 
     const TableDescription& desc_;
     QBrush background_;
-    ActivityTable pending_;  // the rows until the table is made
+    mutable ActivityTable pending_;  // the rows until the table is made
     ActivityGrid* grid_ = nullptr;
     std::function<EditContext()> context_;
 };
