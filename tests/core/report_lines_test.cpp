@@ -168,7 +168,7 @@ TEST(ReportLines, AHeadingLongerThanItsFieldWidensItsColumn) {
     table[0][3] = QStringLiteral("Anfangsdatum");  // 12 characters in an 11-character field
     table[1] = QStringList{
         QStringLiteral("Lesen"), {}, {}, QStringLiteral("1.1.2020"), QStringLiteral("Jetzt")};
-    const QStringList lines = tableLines(table, kWidths);
+    const QStringList lines = tableLines(table, kReportWidths);
     // 29 + 15 + 7 = 51 for the start date, then its 12 characters and a blank: 64, not 63.
     EXPECT_EQ(lines.value(0).indexOf(u"End date"), 64);
     EXPECT_EQ(lines.value(1).indexOf(u"Jetzt"), 64);

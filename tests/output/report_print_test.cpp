@@ -30,6 +30,7 @@ using test::kHoursTitle;
 using test::kMoneyTitle;
 using test::kReportIncome;
 using test::kReportPerson;
+using test::kReportWidths;
 const QString kPrintError = QStringLiteral("Error printing report ... quitting");
 
 QStringList row(const QString& activity, const QString& amount, const QString& total) {
@@ -249,7 +250,7 @@ struct DirectionRowCase {
 class ReportRowDirection : public ::testing::TestWithParam<DirectionRowCase> {};
 TEST_P(ReportRowDirection, EachFieldStaysInItsColumn) {
     const QStringList& cells = GetParam().cells;
-    const QString line = tableLine(cells, kWidths);
+    const QString line = tableLine(cells, kReportWidths);
     QTextLayout layout(line, reportFont());
     layout.setTextOption(QTextOption(Qt::AlignLeft));
     layout.beginLayout();
@@ -270,7 +271,7 @@ TEST_P(ReportRowDirection, EachFieldStaysInItsColumn) {
             EXPECT_LE(x, column + text.size() + 0.5) << "field " << f << " char " << i - at;
         }
         at += text.size();
-        column += fieldWidth(kWidths[f]) + 1;
+        column += fieldWidth(kReportWidths[f]) + 1;
     }
 }
 INSTANTIATE_TEST_SUITE_P(
