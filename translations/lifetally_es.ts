@@ -215,11 +215,285 @@
     </message>
 </context>
 <context>
+    <name>CommandLine</name>
+    <message>
+        <source>Write the report as a PDF to FILE (&apos;-&apos;: standard output) and quit, showing no window.</source>
+        <translation>Escribir el informe como PDF en ARCHIVO («-»: salida estándar) y salir sin mostrar ninguna ventana.</translation>
+    </message>
+    <message>
+        <source>Write the three tables as CSV to FILE (&apos;-&apos;: standard output) and quit, showing no window.</source>
+        <translation>Escribir las tres tablas como CSV en ARCHIVO («-»: salida estándar) y salir sin mostrar ninguna ventana.</translation>
+    </message>
+    <message>
+        <source>Write a table&apos;s chart to FILE (.png or .svg, which chooses the format; not &apos;-&apos;) and quit, showing no window.</source>
+        <translation>Escribir el gráfico de una tabla en ARCHIVO (.png o .svg, que elige el formato; no «-») y salir sin mostrar ninguna ventana.</translation>
+    </message>
+    <message>
+        <source>Write what the activities will add up to by an age as CSV to FILE (&apos;-&apos;: standard output) and quit, showing no window.</source>
+        <translation>Escribir como CSV en ARCHIVO lo que sumarán las actividades a una edad dada («-»: salida estándar) y salir sin mostrar ninguna ventana.</translation>
+    </message>
+    <message>
+        <source>Write the activities on a timeline from birth to an age to FILE (.png or .svg, which chooses the format; not &apos;-&apos;) and quit, showing no window.</source>
+        <translation>Escribir en ARCHIVO la línea de tiempo de las actividades, desde el nacimiento hasta una edad dada (.png o .svg, que elige el formato; no «-»), y salir sin mostrar ninguna ventana.</translation>
+    </message>
+    <message>
+        <source>The option &apos;%1&apos; is given more than once.</source>
+        <translation>La opción «%1» se indica más de una vez.</translation>
+    </message>
+    <message>
+        <source>The file name after &apos;--%1&apos; is empty.</source>
+        <translation>El nombre de archivo tras «--%1» está vacío.</translation>
+    </message>
+    <message>
+        <source>&apos;--table&apos; and &apos;--bar&apos; go with &apos;--export-chart&apos;.</source>
+        <translation>«--table» y «--bar» se usan con «--export-chart».</translation>
+    </message>
+    <message>
+        <source>&apos;--%1&apos; does not write to standard output (&apos;-&apos;): the chart&apos;s format comes from its file name&apos;s ending, .png or .svg.</source>
+        <translation>«--%1» no escribe en la salida estándar («-»): el formato del gráfico lo da la extensión del nombre de archivo, .png o .svg.</translation>
+    </message>
+    <message>
+        <source>&apos;--%1&apos; does not write to standard output (&apos;-&apos;): the timeline&apos;s format comes from its file name&apos;s ending, .png or .svg.</source>
+        <translation>«--%1» no escribe en la salida estándar («-»): el formato de la línea de tiempo lo da la extensión del nombre de archivo, .png o .svg.</translation>
+    </message>
+    <message>
+        <source>Unknown table &apos;%1&apos;: hours, money or frequency.</source>
+        <translation>Tabla desconocida «%1»: hours, money o frequency.</translation>
+    </message>
+    <message>
+        <source>&apos;--age&apos; goes with &apos;--export-look-ahead&apos; or &apos;--export-timeline&apos;.</source>
+        <translation>«--age» se usa con «--export-look-ahead» o «--export-timeline».</translation>
+    </message>
+    <message>
+        <source>The age after &apos;--age&apos; must be a whole number from %1 to %2.</source>
+        <translation>La edad tras «--age» debe ser un número entero de %1 a %2.</translation>
+    </message>
+    <message>
+        <source>How much of your life has gone into each of your activities.</source>
+        <translation>Cuánto de su vida ha dedicado a cada una de sus actividades.</translation>
+    </message>
+    <message>
+        <source>Displays this help.</source>
+        <translation>Muestra esta ayuda.</translation>
+    </message>
+    <message>
+        <source>FILE</source>
+        <extracomment>The value of --settings and the exports in --help; their texts call it so too.</extracomment>
+        <translation>ARCHIVO</translation>
+    </message>
+    <message>
+        <source>Keep the data in FILE instead of the usual lifetally.ini.</source>
+        <translation>Guardar los datos en ARCHIVO en lugar del lifetally.ini habitual.</translation>
+    </message>
+    <message>
+        <source>The table --export-chart draws: hours (the default), money or frequency.</source>
+        <translation>La tabla que dibuja --export-chart: hours (la predeterminada), money o frequency.</translation>
+    </message>
+    <message>
+        <source>TABLE</source>
+        <extracomment>The value of --table in --help; the values themselves stay English.</extracomment>
+        <translation>TABLA</translation>
+    </message>
+    <message>
+        <source>Draw --export-chart as bars, not as a pie.</source>
+        <translation>Dibujar --export-chart como barras y no como gráfico circular.</translation>
+    </message>
+    <message>
+        <source>The age --export-look-ahead looks ahead to and --export-timeline runs to (%1 unless given).</source>
+        <translation>La edad que alcanzan --export-look-ahead y --export-timeline (%1 si no se indica).</translation>
+    </message>
+    <message>
+        <source>N</source>
+        <extracomment>The value of --age in --help: a number.</extracomment>
+        <translation>N</translation>
+    </message>
+    <message>
+        <source>Unexpected argument &apos;%1&apos;.</source>
+        <translation>Argumento inesperado «%1».</translation>
+    </message>
+    <message>
+        <source>Usage: lifetally [options]</source>
+        <translation>Uso: lifetally [opciones]</translation>
+    </message>
+    <message>
+        <source>More in the manual page (man lifetally) and at %1</source>
+        <translation>Más información en la página de manual (man lifetally) y en %1</translation>
+    </message>
+    <message>
+        <source>The settings file name is empty.</source>
+        <translation>El nombre del archivo de configuración está vacío.</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; is not valid UTF-8, so Lifetally could not name that file exactly; rename it.</source>
+        <translation>«%1» no es UTF-8 válido, así que Lifetally no podría nombrar ese archivo con exactitud; cámbiele el nombre.</translation>
+    </message>
+    <message>
+        <source>Try &apos;lifetally --help&apos; for more information.</source>
+        <translation>Pruebe «lifetally --help» para obtener más información.</translation>
+    </message>
+    <message>
+        <source>the window needs a graphical session, and none was found (no DISPLAY or WAYLAND_DISPLAY); the --export-* options work without one.</source>
+        <translation>la ventana necesita una sesión gráfica y no se encontró ninguna (ni DISPLAY ni WAYLAND_DISPLAY); las opciones --export-* funcionan sin ella.</translation>
+    </message>
+</context>
+<context>
+    <name>Conversion</name>
+    <message>
+        <source>%1: %2</source>
+        <extracomment>Where a value stands, then what is wrong with it: &quot;Your birthdate: &apos;&apos; is not a valid date&quot;.</extracomment>
+        <translation>%1: %2</translation>
+    </message>
+    <message>
+        <source>Your birthdate</source>
+        <translation>Su fecha de nacimiento</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; is not a valid date</source>
+        <translation>«%1» no es una fecha válida</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; is not a valid integer value</source>
+        <translation>«%1» no es un número entero válido</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; is not a valid floating point value</source>
+        <translation>«%1» no es un número decimal válido</translation>
+    </message>
+</context>
+<context>
     <name>Credits</name>
     <message>
         <source>Lifetally from %1 - %2</source>
         <extracomment>The credit line of the Intro page, the charts and the report: %1 is the maker&apos;s name, %2 its web address.</extracomment>
         <translation>Lifetally, de %1 - %2</translation>
+    </message>
+</context>
+<context>
+    <name>DateSpan</name>
+    <message numerus="yes">
+        <source>%Ln years</source>
+        <translation>
+            <numerusform>%Ln año</numerusform>
+            <numerusform>%Ln años</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%Ln months</source>
+        <translation>
+            <numerusform>%Ln mes</numerusform>
+            <numerusform>%Ln meses</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%Ln days</source>
+        <translation>
+            <numerusform>%Ln día</numerusform>
+            <numerusform>%Ln días</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>DateWording</name>
+    <message numerus="yes">
+        <source>%Ln wks</source>
+        <translation>
+            <numerusform>%Ln semana</numerusform>
+            <numerusform>%Ln semanas</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%Ln mons</source>
+        <translation>
+            <numerusform>%Ln mes</numerusform>
+            <numerusform>%Ln meses</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%Ln yrs</source>
+        <translation>
+            <numerusform>%Ln año</numerusform>
+            <numerusform>%Ln años</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1 %2</source>
+        <extracomment>Years, then months: &quot;3 yrs 2 mons&quot;.</extracomment>
+        <translation>%1 %2</translation>
+    </message>
+    <message>
+        <source>Today</source>
+        <translation>Hoy</translation>
+    </message>
+    <message>
+        <source>Tomorrow</source>
+        <translation>Mañana</translation>
+    </message>
+    <message>
+        <source>Yesterday</source>
+        <translation>Ayer</translation>
+    </message>
+    <message>
+        <source>This week</source>
+        <translation>Esta semana</translation>
+    </message>
+    <message>
+        <source>Next week</source>
+        <translation>La semana que viene</translation>
+    </message>
+    <message>
+        <source>%1</source>
+        <comment>ahead</comment>
+        <extracomment>A time ahead, under a future date: &quot;6 wks&quot;, &quot;3 yrs 1 mon&quot;.</extracomment>
+        <translation>dentro de %1</translation>
+    </message>
+    <message>
+        <source>Last week</source>
+        <translation>La semana pasada</translation>
+    </message>
+    <message>
+        <source>%1 ago</source>
+        <extracomment>A time ago: &quot;3 wks ago&quot;, &quot;3 yrs 2 mons ago&quot;.</extracomment>
+        <translation>hace %1</translation>
+    </message>
+    <message numerus="yes">
+        <source>%Ln days</source>
+        <translation>
+            <numerusform>%Ln día</numerusform>
+            <numerusform>%Ln días</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>You were %1 old</source>
+        <extracomment>The age at a date: &quot;You were 10 yrs 3 mons old&quot;.</extracomment>
+        <translation>Tenía %1</translation>
+    </message>
+    <message>
+        <source>You are %1 old</source>
+        <translation>Tiene %1</translation>
+    </message>
+    <message>
+        <source>You will be %1 old</source>
+        <translation>Tendrá %1</translation>
+    </message>
+</context>
+<context>
+    <name>FileNames</name>
+    <message>
+        <source>%1 or %2</source>
+        <extracomment>A list&apos;s last two items, as in &quot;.png or .svg&quot;.</extracomment>
+        <translation>%1 o %2</translation>
+    </message>
+    <message>
+        <source>The chart file name must end in %1.</source>
+        <translation>El nombre del archivo del gráfico debe terminar en %1.</translation>
+    </message>
+    <message>
+        <source>The timeline file name must end in %1.</source>
+        <translation>El nombre del archivo de la línea de tiempo debe terminar en %1.</translation>
+    </message>
+    <message>
+        <source>The file name must end in %1.</source>
+        <translation>El nombre del archivo debe terminar en %1.</translation>
     </message>
 </context>
 <context>
@@ -539,6 +813,55 @@ Do you want to replace it?</source>
         <source>%1, %2: %3</source>
         <extracomment>What a screen reader says of a timeline row: its label, when it runs and its total.</extracomment>
         <translation>%1, %2: %3</translation>
+    </message>
+</context>
+<context>
+    <name>Totals</name>
+    <message>
+        <source>activity</source>
+        <translation>actividad</translation>
+    </message>
+    <message>
+        <source>time</source>
+        <translation>tiempo</translation>
+    </message>
+    <message>
+        <source>amount</source>
+        <translation>importe</translation>
+    </message>
+    <message>
+        <source>frequency</source>
+        <translation>frecuencia</translation>
+    </message>
+    <message>
+        <source>period</source>
+        <translation>periodo</translation>
+    </message>
+    <message>
+        <source>starting date</source>
+        <translation>fecha de inicio</translation>
+    </message>
+    <message>
+        <source>ending date</source>
+        <translation>fecha de fin</translation>
+    </message>
+    <message>
+        <source>total</source>
+        <translation>total</translation>
+    </message>
+    <message>
+        <source>%1, row %2, %3</source>
+        <extracomment>Where a value of a table stands: &quot;Hours, row 3, ending date&quot;.</extracomment>
+        <translation>%1, fila %2, %3</translation>
+    </message>
+    <message>
+        <source>Age: %1 Hours: %2</source>
+        <extracomment>The results page and the report: &quot;Age: 36 years 9 months 8 days Hours: 322,381&quot;.</extracomment>
+        <translation>Edad: %1 Horas: %2</translation>
+    </message>
+    <message>
+        <source>Lifetime income: %1</source>
+        <translation>Ingresos acumulados: %1</translation>
     </message>
 </context>
 <context>
@@ -882,11 +1205,6 @@ Do you want to replace it?</source>
     <message>
         <source>Your birthdate is mandatory to proceed to the next step.</source>
         <translation>Indique su fecha de nacimiento para pasar al paso siguiente.</translation>
-    </message>
-    <message>
-        <source>Your birthdate</source>
-        <extracomment>Names the field in a message about a text that is no date.</extracomment>
-        <translation>Su fecha de nacimiento</translation>
     </message>
     <message>
         <source>Save report as PDF</source>

@@ -215,11 +215,285 @@
     </message>
 </context>
 <context>
+    <name>CommandLine</name>
+    <message>
+        <source>Write the report as a PDF to FILE (&apos;-&apos;: standard output) and quit, showing no window.</source>
+        <translation>Écrire le rapport en PDF dans FICHIER («&#xa0;-&#xa0;»&#xa0;: sortie standard) et quitter, sans afficher de fenêtre.</translation>
+    </message>
+    <message>
+        <source>Write the three tables as CSV to FILE (&apos;-&apos;: standard output) and quit, showing no window.</source>
+        <translation>Écrire les trois tableaux en CSV dans FICHIER («&#xa0;-&#xa0;»&#xa0;: sortie standard) et quitter, sans afficher de fenêtre.</translation>
+    </message>
+    <message>
+        <source>Write a table&apos;s chart to FILE (.png or .svg, which chooses the format; not &apos;-&apos;) and quit, showing no window.</source>
+        <translation>Écrire le graphique d’un tableau dans FICHIER (.png ou .svg, qui choisit le format&#xa0;; pas «&#xa0;-&#xa0;») et quitter, sans afficher de fenêtre.</translation>
+    </message>
+    <message>
+        <source>Write what the activities will add up to by an age as CSV to FILE (&apos;-&apos;: standard output) and quit, showing no window.</source>
+        <translation>Écrire en CSV dans FICHIER ce que les activités totaliseront à un âge donné («&#xa0;-&#xa0;»&#xa0;: sortie standard) et quitter, sans afficher de fenêtre.</translation>
+    </message>
+    <message>
+        <source>Write the activities on a timeline from birth to an age to FILE (.png or .svg, which chooses the format; not &apos;-&apos;) and quit, showing no window.</source>
+        <translation>Écrire dans FICHIER la chronologie des activités, de la naissance à un âge donné (.png ou .svg, qui choisit le format&#xa0;; pas «&#xa0;-&#xa0;»), et quitter, sans afficher de fenêtre.</translation>
+    </message>
+    <message>
+        <source>The option &apos;%1&apos; is given more than once.</source>
+        <translation>L’option «&#xa0;%1&#xa0;» est donnée plus d’une fois.</translation>
+    </message>
+    <message>
+        <source>The file name after &apos;--%1&apos; is empty.</source>
+        <translation>Le nom de fichier après «&#xa0;--%1&#xa0;» est vide.</translation>
+    </message>
+    <message>
+        <source>&apos;--table&apos; and &apos;--bar&apos; go with &apos;--export-chart&apos;.</source>
+        <translation>«&#xa0;--table&#xa0;» et «&#xa0;--bar&#xa0;» s’utilisent avec «&#xa0;--export-chart&#xa0;».</translation>
+    </message>
+    <message>
+        <source>&apos;--%1&apos; does not write to standard output (&apos;-&apos;): the chart&apos;s format comes from its file name&apos;s ending, .png or .svg.</source>
+        <translation>«&#xa0;--%1&#xa0;» n’écrit pas sur la sortie standard («&#xa0;-&#xa0;»)&#xa0;: le format du graphique vient de l’extension du nom de fichier, .png ou .svg.</translation>
+    </message>
+    <message>
+        <source>&apos;--%1&apos; does not write to standard output (&apos;-&apos;): the timeline&apos;s format comes from its file name&apos;s ending, .png or .svg.</source>
+        <translation>«&#xa0;--%1&#xa0;» n’écrit pas sur la sortie standard («&#xa0;-&#xa0;»)&#xa0;: le format de la chronologie vient de l’extension du nom de fichier, .png ou .svg.</translation>
+    </message>
+    <message>
+        <source>Unknown table &apos;%1&apos;: hours, money or frequency.</source>
+        <translation>Tableau inconnu «&#xa0;%1&#xa0;»&#xa0;: hours, money ou frequency.</translation>
+    </message>
+    <message>
+        <source>&apos;--age&apos; goes with &apos;--export-look-ahead&apos; or &apos;--export-timeline&apos;.</source>
+        <translation>«&#xa0;--age&#xa0;» s’utilise avec «&#xa0;--export-look-ahead&#xa0;» ou «&#xa0;--export-timeline&#xa0;».</translation>
+    </message>
+    <message>
+        <source>The age after &apos;--age&apos; must be a whole number from %1 to %2.</source>
+        <translation>L’âge après «&#xa0;--age&#xa0;» doit être un nombre entier de %1 à %2.</translation>
+    </message>
+    <message>
+        <source>How much of your life has gone into each of your activities.</source>
+        <translation>La part de votre vie consacrée à chacune de vos activités.</translation>
+    </message>
+    <message>
+        <source>Displays this help.</source>
+        <translation>Affiche cette aide.</translation>
+    </message>
+    <message>
+        <source>FILE</source>
+        <extracomment>The value of --settings and the exports in --help; their texts call it so too.</extracomment>
+        <translation>FICHIER</translation>
+    </message>
+    <message>
+        <source>Keep the data in FILE instead of the usual lifetally.ini.</source>
+        <translation>Conserver les données dans FICHIER au lieu du lifetally.ini habituel.</translation>
+    </message>
+    <message>
+        <source>The table --export-chart draws: hours (the default), money or frequency.</source>
+        <translation>Le tableau que dessine --export-chart&#xa0;: hours (par défaut), money ou frequency.</translation>
+    </message>
+    <message>
+        <source>TABLE</source>
+        <extracomment>The value of --table in --help; the values themselves stay English.</extracomment>
+        <translation>TABLEAU</translation>
+    </message>
+    <message>
+        <source>Draw --export-chart as bars, not as a pie.</source>
+        <translation>Dessiner --export-chart en barres plutôt qu’en secteurs.</translation>
+    </message>
+    <message>
+        <source>The age --export-look-ahead looks ahead to and --export-timeline runs to (%1 unless given).</source>
+        <translation>L’âge visé par --export-look-ahead et --export-timeline (%1 par défaut).</translation>
+    </message>
+    <message>
+        <source>N</source>
+        <extracomment>The value of --age in --help: a number.</extracomment>
+        <translation>N</translation>
+    </message>
+    <message>
+        <source>Unexpected argument &apos;%1&apos;.</source>
+        <translation>Argument inattendu «&#xa0;%1&#xa0;».</translation>
+    </message>
+    <message>
+        <source>Usage: lifetally [options]</source>
+        <translation>Utilisation&#xa0;: lifetally [options]</translation>
+    </message>
+    <message>
+        <source>More in the manual page (man lifetally) and at %1</source>
+        <translation>Plus d’informations dans la page de manuel (man lifetally) et sur %1</translation>
+    </message>
+    <message>
+        <source>The settings file name is empty.</source>
+        <translation>Le nom du fichier de paramètres est vide.</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; is not valid UTF-8, so Lifetally could not name that file exactly; rename it.</source>
+        <translation>«&#xa0;%1&#xa0;» n’est pas de l’UTF-8 valide&#xa0;: Lifetally ne pourrait pas nommer ce fichier exactement&#xa0;; renommez-le.</translation>
+    </message>
+    <message>
+        <source>Try &apos;lifetally --help&apos; for more information.</source>
+        <translation>Essayez «&#xa0;lifetally --help&#xa0;» pour plus d’informations.</translation>
+    </message>
+    <message>
+        <source>the window needs a graphical session, and none was found (no DISPLAY or WAYLAND_DISPLAY); the --export-* options work without one.</source>
+        <translation>la fenêtre a besoin d’une session graphique, et aucune n’a été trouvée (ni DISPLAY ni WAYLAND_DISPLAY)&#xa0;; les options --export-* fonctionnent sans.</translation>
+    </message>
+</context>
+<context>
+    <name>Conversion</name>
+    <message>
+        <source>%1: %2</source>
+        <extracomment>Where a value stands, then what is wrong with it: &quot;Your birthdate: &apos;&apos; is not a valid date&quot;.</extracomment>
+        <translation>%1&#xa0;: %2</translation>
+    </message>
+    <message>
+        <source>Your birthdate</source>
+        <translation>Votre date de naissance</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; is not a valid date</source>
+        <translation>«&#xa0;%1&#xa0;» n’est pas une date valide</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; is not a valid integer value</source>
+        <translation>«&#xa0;%1&#xa0;» n’est pas un nombre entier valide</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; is not a valid floating point value</source>
+        <translation>«&#xa0;%1&#xa0;» n’est pas un nombre décimal valide</translation>
+    </message>
+</context>
+<context>
     <name>Credits</name>
     <message>
         <source>Lifetally from %1 - %2</source>
         <extracomment>The credit line of the Intro page, the charts and the report: %1 is the maker&apos;s name, %2 its web address.</extracomment>
         <translation>Lifetally, par %1 - %2</translation>
+    </message>
+</context>
+<context>
+    <name>DateSpan</name>
+    <message numerus="yes">
+        <source>%Ln years</source>
+        <translation>
+            <numerusform>%Ln an</numerusform>
+            <numerusform>%Ln ans</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%Ln months</source>
+        <translation>
+            <numerusform>%Ln mois</numerusform>
+            <numerusform>%Ln mois</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%Ln days</source>
+        <translation>
+            <numerusform>%Ln jour</numerusform>
+            <numerusform>%Ln jours</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>DateWording</name>
+    <message numerus="yes">
+        <source>%Ln wks</source>
+        <translation>
+            <numerusform>%Ln semaine</numerusform>
+            <numerusform>%Ln semaines</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%Ln mons</source>
+        <translation>
+            <numerusform>%Ln mois</numerusform>
+            <numerusform>%Ln mois</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%Ln yrs</source>
+        <translation>
+            <numerusform>%Ln an</numerusform>
+            <numerusform>%Ln ans</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1 %2</source>
+        <extracomment>Years, then months: &quot;3 yrs 2 mons&quot;.</extracomment>
+        <translation>%1 %2</translation>
+    </message>
+    <message>
+        <source>Today</source>
+        <translation>Aujourd’hui</translation>
+    </message>
+    <message>
+        <source>Tomorrow</source>
+        <translation>Demain</translation>
+    </message>
+    <message>
+        <source>Yesterday</source>
+        <translation>Hier</translation>
+    </message>
+    <message>
+        <source>This week</source>
+        <translation>Cette semaine</translation>
+    </message>
+    <message>
+        <source>Next week</source>
+        <translation>La semaine prochaine</translation>
+    </message>
+    <message>
+        <source>%1</source>
+        <comment>ahead</comment>
+        <extracomment>A time ahead, under a future date: &quot;6 wks&quot;, &quot;3 yrs 1 mon&quot;.</extracomment>
+        <translation>dans %1</translation>
+    </message>
+    <message>
+        <source>Last week</source>
+        <translation>La semaine dernière</translation>
+    </message>
+    <message>
+        <source>%1 ago</source>
+        <extracomment>A time ago: &quot;3 wks ago&quot;, &quot;3 yrs 2 mons ago&quot;.</extracomment>
+        <translation>il y a %1</translation>
+    </message>
+    <message numerus="yes">
+        <source>%Ln days</source>
+        <translation>
+            <numerusform>%Ln jour</numerusform>
+            <numerusform>%Ln jours</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>You were %1 old</source>
+        <extracomment>The age at a date: &quot;You were 10 yrs 3 mons old&quot;.</extracomment>
+        <translation>Vous aviez %1</translation>
+    </message>
+    <message>
+        <source>You are %1 old</source>
+        <translation>Vous avez %1</translation>
+    </message>
+    <message>
+        <source>You will be %1 old</source>
+        <translation>Vous aurez %1</translation>
+    </message>
+</context>
+<context>
+    <name>FileNames</name>
+    <message>
+        <source>%1 or %2</source>
+        <extracomment>A list&apos;s last two items, as in &quot;.png or .svg&quot;.</extracomment>
+        <translation>%1 ou %2</translation>
+    </message>
+    <message>
+        <source>The chart file name must end in %1.</source>
+        <translation>Le nom du fichier du graphique doit se terminer par %1.</translation>
+    </message>
+    <message>
+        <source>The timeline file name must end in %1.</source>
+        <translation>Le nom du fichier de la chronologie doit se terminer par %1.</translation>
+    </message>
+    <message>
+        <source>The file name must end in %1.</source>
+        <translation>Le nom du fichier doit se terminer par %1.</translation>
     </message>
 </context>
 <context>
@@ -539,6 +813,55 @@ Voulez-vous le remplacer&#xa0;?</translation>
         <source>%1, %2: %3</source>
         <extracomment>What a screen reader says of a timeline row: its label, when it runs and its total.</extracomment>
         <translation>%1, %2&#xa0;: %3</translation>
+    </message>
+</context>
+<context>
+    <name>Totals</name>
+    <message>
+        <source>activity</source>
+        <translation>activité</translation>
+    </message>
+    <message>
+        <source>time</source>
+        <translation>durée</translation>
+    </message>
+    <message>
+        <source>amount</source>
+        <translation>montant</translation>
+    </message>
+    <message>
+        <source>frequency</source>
+        <translation>fréquence</translation>
+    </message>
+    <message>
+        <source>period</source>
+        <translation>période</translation>
+    </message>
+    <message>
+        <source>starting date</source>
+        <translation>date de début</translation>
+    </message>
+    <message>
+        <source>ending date</source>
+        <translation>date de fin</translation>
+    </message>
+    <message>
+        <source>total</source>
+        <translation>total</translation>
+    </message>
+    <message>
+        <source>%1, row %2, %3</source>
+        <extracomment>Where a value of a table stands: &quot;Hours, row 3, ending date&quot;.</extracomment>
+        <translation>%1, ligne %2, %3</translation>
+    </message>
+    <message>
+        <source>Age: %1 Hours: %2</source>
+        <extracomment>The results page and the report: &quot;Age: 36 years 9 months 8 days Hours: 322,381&quot;.</extracomment>
+        <translation>Âge&#xa0;: %1 Heures&#xa0;: %2</translation>
+    </message>
+    <message>
+        <source>Lifetime income: %1</source>
+        <translation>Revenus cumulés&#xa0;: %1</translation>
     </message>
 </context>
 <context>
@@ -882,11 +1205,6 @@ Voulez-vous le remplacer&#xa0;?</translation>
     <message>
         <source>Your birthdate is mandatory to proceed to the next step.</source>
         <translation>Votre date de naissance est nécessaire pour passer à l’étape suivante.</translation>
-    </message>
-    <message>
-        <source>Your birthdate</source>
-        <extracomment>Names the field in a message about a text that is no date.</extracomment>
-        <translation>Votre date de naissance</translation>
     </message>
     <message>
         <source>Save report as PDF</source>
