@@ -40,6 +40,11 @@ void setHost(OutputsHost& host) { handedHost() = &host; }
 
 void OutputsImpl::setHost(OutputsHost& host) { lt::setHost(host); }
 
+void OutputsImpl::setFormats(const OutputFormats& formats) {
+    loc::setProgramLocales(formats.numbers, formats.dates, formats.money);
+    loc::setProgramCurrency(formats.currency);
+}
+
 void OutputsImpl::showGraph(QWidget* owner, const QString& title,
                             const std::vector<ChartPoint>& points, TableKind table) {
     lt::showGraph(owner, title, points, table);

@@ -7,6 +7,7 @@ namespace lt {
 class OutputsImpl : public Outputs {
 public:
     void setHost(OutputsHost& host) override;
+    void setFormats(const OutputFormats& formats) override;
     void showGraph(QWidget* owner, const QString& title, const std::vector<ChartPoint>& points,
                    TableKind table) override;
     void showTimeline(QWidget* owner, const TimelineInput& input) override;

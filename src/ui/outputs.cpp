@@ -17,6 +17,9 @@ Outputs*& linkedOutputs() {
 
 constexpr auto kLibraryName = "lifetally-outputs.so";
 
+// The outputs, linked in or loaded, as they are found.
+Outputs* loadedOutputs(QString* why);
+
 // The program's own boxes, dialogs and file writer, as the library is handed them.
 class ProgramHost : public OutputsHost {
 public:
@@ -83,6 +86,15 @@ QString outputsMismatch(const QJsonObject& metaData) {
 }
 
 Outputs* outputs(QString* why) {
+    Outputs* found = loadedOutputs(why);
+    if (found)
+        found->setFormats(
+            {loc::programLocale(), loc::dateLocale(), loc::moneyLocale(), loc::programCurrency()});
+    return found;
+}
+
+namespace {
+Outputs* loadedOutputs(QString* why) {
     if (linkedOutputs()) return linkedOutputs();
     // Loaded once and kept for the rest of the run; a failure is tried again next time.
     static Outputs* loaded = nullptr;
@@ -119,6 +131,7 @@ Outputs* outputs(QString* why) {
                    .arg(QDir::toNativeSeparators(path), reason);
     return loaded;
 }
+}  // namespace
 
 Outputs* outputsOrError(QWidget* parent) {
     QString why;

@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "core/chart_points.h"
+#include "core/locale_format.h"
 #include "core/report_lines.h"
 #include "core/timeline_rows.h"
 #include "ui/save_dialog.h"
@@ -59,6 +60,15 @@ struct ReportPage {
     QDateTime printedAt;
 };
 
+// The program's formats. The library writes with its own copy of the rules, whose formats
+// are its own until it is handed these.
+struct OutputFormats {
+    QLocale numbers;
+    QLocale dates;
+    QLocale money;
+    loc::Currency currency;
+};
+
 // Everything that needs Qt Charts, Qt Print Support or Qt SVG: the chart window, the
 // report on paper or as a PDF, and chart pictures. It lives in a library of its own
 // (lifetally-outputs.so) that is loaded the first time one of these is used, so that
@@ -68,6 +78,8 @@ public:
     virtual ~Outputs() = default;
     // Called once, before anything else.
     virtual void setHost(OutputsHost& host) = 0;
+    // Called before each use, since opening a settings file may change the currency.
+    virtual void setFormats(const OutputFormats& formats) = 0;
     // The chart window for `points` of `table`, modal; returns when it has closed.
     virtual void showGraph(QWidget* owner, const QString& title,
                            const std::vector<ChartPoint>& points, TableKind table) = 0;
@@ -103,5 +115,5 @@ QString outputsMismatch(const QJsonObject& metaData);
 
 }  // namespace lt
 
-#define LT_OUTPUTS_IID "example.tallyhouse.Lifetally.Outputs/3"
+#define LT_OUTPUTS_IID "example.tallyhouse.Lifetally.Outputs/4"
 Q_DECLARE_INTERFACE(lt::Outputs, LT_OUTPUTS_IID)

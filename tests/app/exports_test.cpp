@@ -559,6 +559,33 @@ TEST(ExportProgram, ExitCodes) {
     EXPECT_TRUE(fileBytes(at("c.svg")).contains("Money spent for Ann"));
 }
 
+// The report's library writes the date it was printed in the program's formats, not in
+// formats of its own.
+TEST(ExportProgram, ReportPrintedInTheProgramsDateFormat) {
+    QTemporaryDir dir;
+    const QString settings = dir.filePath("sample.ini");
+    ASSERT_TRUE(QFile::copy(QStringLiteral(LT_SAMPLE_SETTINGS), settings));
+    const std::array<const char*, 2> cases[] = {{"de_DE.UTF-8", "dd.MM.yyyy"},
+                                                {"en_GB.UTF-8", "dd/MM/yyyy"}};
+    for (const auto& [lang, format] : cases) {
+        const QDate before = QDate::currentDate();
+        QProcess p;
+        p.setEnvironment({QStringLiteral("LC_ALL=") + lang, QStringLiteral("LANGUAGE=en"),
+                          "PATH=" + qEnvironmentVariable("PATH")});
+        p.start(QStringLiteral(LT_PROGRAM),
+                {"--settings", settings, "--export-report", dir.filePath("r.pdf")});
+        ASSERT_TRUE(p.waitForFinished(30000));
+        EXPECT_EQ(p.exitCode(), 0) << lang;
+        const QString text = test::pdfText(dir.filePath("r.pdf"));
+        // Past midnight while it ran, either day will do.
+        const QString f = QLatin1String(format);
+        EXPECT_TRUE(text.contains("Printed : " + before.toString(f)) ||
+                    text.contains("Printed : " + QDate::currentDate().toString(f)))
+            << lang << '\n'
+            << text.toStdString();
+    }
+}
+
 // The sample, recorded in en_US, exported under other locale variables: its dollars and
 // dates read as written, whatever LC_NUMERIC, LC_TIME, LANG or LANGUAGE say.
 TEST(ExportProgram, TheSampleReadsInTheFormatsItRecords) {
