@@ -1,4 +1,5 @@
 // Usage: lifetally_screenshots <sample settings file> <output folder> [dark]
+// The language and the formats are the environment's (LANGUAGE, LC_ALL).
 // Run under a real X server (scripts/screenshots.sh uses Xvfb). With "dark" the pictures
 // are taken under the Fusion style with a dark palette, as a dark desktop theme sets.
 #include <QAbstractButton>
@@ -16,6 +17,7 @@
 
 #include "app/main_window.h"
 #include "core/clock.h"
+#include "core/language.h"
 #include "core/locale_format.h"
 #include "output/graph_window.h"
 #include "output/linked_outputs.h"
@@ -61,7 +63,9 @@ int main(int argc, char** argv) {
     outDir = QString::fromLocal8Bit(argv[2]);
     if (argc > 3 && QByteArray(argv[3]) == "dark") useDarkTheme();
     QDir().mkpath(outDir);
-    lt::loc::setProgramLocale(QLocale(QLocale::English, QLocale::UnitedStates));
+    // Words and formats as the program takes them; scripts/screenshots.sh pins both.
+    lt::installSystemTranslations();
+    lt::loc::initProgramLocale();
     const QDateTime fixed(QDate(2026, 12, 6), QTime(10, 0));
     lt::setClock([fixed] { return fixed; });
 
