@@ -296,10 +296,16 @@ QString formatNumber(double value, int decimals) {
     return programLocale().toString(roundHalfAway(value, decimals), 'f', decimals);
 }
 
-QString formatYear(int year) {
+QString formatDigits(qint64 value) {
     QLocale locale = programLocale();
     locale.setNumberOptions(QLocale::OmitGroupSeparator);
-    return locale.toString(year);
+    return locale.toString(value);
+}
+
+QString formatYear(int year) { return formatDigits(year); }
+
+QString formatDayOfMonth(const QDate& date) {
+    return dateLocale().toString(date, QStringLiteral("d"));
 }
 
 QString formatMoney(double value, int decimals) {

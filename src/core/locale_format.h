@@ -71,8 +71,11 @@ QString formatNumber(double value, int decimals);
 QString formatMoney(double value, int decimals);
 // "%.0m": the same without decimals.
 QString formatMoney0(double value);
-// A year in the locale's digits, without grouping: "2026", "٢٠٢٦".
+// A whole number in the locale's digits, without grouping: "2026", "٢٠٢٦".
+QString formatDigits(qint64 value);
 QString formatYear(int year);
+// The day of the month as the date locale writes it: "6", "٦".
+QString formatDayOfMonth(const QDate& date);
 // A number in the locale's notation (decimal separator, no grouping; digits of any
 // script, direction marks ignored); nullopt when it does not convert.
 std::optional<double> parseNumber(const QString& text);

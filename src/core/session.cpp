@@ -17,7 +17,7 @@ QString incomeNotShownText(qint64 stored) {
     return QStringLiteral(
                "The stored income %1 cannot be shown: the income field holds %2 to %3. The "
                "settings file keeps it unless you change the income.")
-        .arg(stored)
+        .arg(loc::formatDigits(stored))
         .arg(loc::shownNumber(0, incomeMask()), loc::shownNumber(kMaxIncome, incomeMask()));
 }
 

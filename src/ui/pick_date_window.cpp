@@ -151,7 +151,7 @@ protected:
             painter->drawRect(cell.adjusted(1, 1, -1, -1));
         }
         const QRect text = shownMonth && date == selectedDate() ? rect.translated(1, 1) : rect;
-        painter->drawText(text, Qt::AlignCenter | Qt::TextSingleLine, QString::number(date.day()));
+        painter->drawText(text, Qt::AlignCenter | Qt::TextSingleLine, loc::formatDayOfMonth(date));
         painter->restore();
     }
 };

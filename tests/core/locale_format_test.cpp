@@ -236,6 +236,12 @@ TEST(LocaleFormat, MoneyHasTheLocaleCurrencyAndNoDecimals) {
         EXPECT_EQ(loc::formatMoney0(25), QString::fromUtf8("25\u00a0€"));
         EXPECT_EQ(loc::formatMoney0(1234.5), QString::fromUtf8("1.235\u00a0€"));
     }
+    {
+        // Whole numbers written plain, and the calendar's days, in the locale's digits.
+        PinnedEnv env(PinnedEnv::defaultNow(), QLocale(QLocale::Arabic, QLocale::Egypt));
+        EXPECT_EQ(loc::formatDigits(100000000), QString::fromUtf8("١٠٠٠٠٠٠٠٠"));
+        EXPECT_EQ(loc::formatDayOfMonth(QDate(2026, 12, 6)), QString::fromUtf8("٦"));
+    }
 }
 
 // An amount reads only as the recorded formats write it: a grouping that is not the
