@@ -126,8 +126,8 @@ TEST(LongerTexts, EveryTextFitsInEnglishAndTheWindowsKeepTheirDesignedSizes) {
 TEST(LongerTexts, TextsFortyPercentLongerFitTheirControls) {
     test::PseudoTranslator longer;
     QCoreApplication::installTranslator(&longer);
-    EXPECT_EQ(test::PseudoTranslator::lengthen(QStringLiteral("&Once %1 <b>%n</b> s")),
-              QStringLiteral("&Oññçéé %1 <b>%n</b> š"));
+    EXPECT_EQ(test::PseudoTranslator::lengthen(QStringLiteral("&Once %1 <b>%n</b> %Ln s")),
+              QStringLiteral("&Oññçéé %1 <b>%n</b> %Ln š"));
     std::map<QString, QSize> sizes = expectEveryWindowWhole();
     // The dialogs grew for the longer texts; none kept its English size.
     EXPECT_GT(sizes["lt::TfrmTime"].width(), 444);

@@ -5,7 +5,7 @@
 namespace lt::test {
 
 // Every text about 40 % longer, with accented letters, as a longer language would make
-// it; access keys, %1 and %n placeholders, entities and HTML tags are kept as they are.
+// it; access keys, %1, %n and %Ln placeholders, entities and HTML tags are kept as they are.
 class PseudoTranslator : public QTranslator {
 public:
     bool isEmpty() const override { return false; }
@@ -15,7 +15,7 @@ public:
         return lengthen(QString::fromUtf8(source));
     }
     static QString lengthen(const QString& text) {
-        static const QRegularExpression kept(QStringLiteral("&&|&#?\\w+;|&.|%L?\\d+|%n|<[^>]*>"));
+        static const QRegularExpression kept(QStringLiteral("&&|&#?\\w+;|&.|%L?(\\d+|n)|<[^>]*>"));
         static const QString plain = QStringLiteral("aeiouAEIOUcCnNyYsSzZ");
         static const QString accented = QStringLiteral("áéíóúÁÉÍÓÚçÇñÑýÝšŠžŽ");
         QString out;
