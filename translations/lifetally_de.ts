@@ -22,7 +22,7 @@
     </message>
     <message>
         <source>Once</source>
-        <translation>Einmalig</translation>
+        <translation>Einmal</translation>
     </message>
     <message numerus="yes">
         <source>%Ln Hr</source>
@@ -98,7 +98,7 @@
     <message>
         <source>%1 once</source>
         <extracomment>An activity&apos;s rate: its amount, spent or done once.</extracomment>
-        <translation>%1 einmalig</translation>
+        <translation>%1 einmal</translation>
     </message>
     <message>
         <source>%1 a %2</source>
@@ -340,7 +340,7 @@ Möchten Sie die Datei ersetzen?</translation>
     </message>
     <message>
         <source>Note that the percentage is based on the number of hours you have been alive.  Percentages may not add up to 100 due to overlap.</source>
-        <translation>Der Prozentsatz bezieht sich auf die Stunden, die Sie bisher gelebt haben. Da sich Tätigkeiten überschneiden können, ergeben die Prozentsätze nicht unbedingt 100.</translation>
+        <translation>Die Prozentsätze beziehen sich auf Ihre bisher gelebten Stunden. Wegen Überschneidungen ergeben sie nicht unbedingt 100.</translation>
     </message>
     <message>
         <source>Graph results of &amp;hours</source>
@@ -356,7 +356,7 @@ Möchten Sie die Datei ersetzen?</translation>
     </message>
     <message>
         <source>Note that the percentage is based on your lifetime income.</source>
-        <translation>Der Prozentsatz bezieht sich auf Ihr Lebenseinkommen.</translation>
+        <translation>Die Prozentsätze beziehen sich auf Ihr Lebenseinkommen.</translation>
     </message>
     <message>
         <source>Graph results of &amp;money</source>
