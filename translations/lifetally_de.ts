@@ -194,6 +194,35 @@
     </message>
 </context>
 <context>
+    <name>Chart</name>
+    <message numerus="yes">
+        <source>%Ln more, %1</source>
+        <extracomment>One pie mark for the smallest slices, whose own marks found no room: how many there are and their share together, for example &quot;7 more, 3.5 %&quot;.</extracomment>
+        <translation>
+            <numerusform>%Ln weitere, %1</numerusform>
+            <numerusform>%Ln weitere, %1</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Other</source>
+        <extracomment>The chart&apos;s slice for the rest of the hours lived or of the lifetime income, beside the activities.</extracomment>
+        <translation>Sonstige</translation>
+    </message>
+    <message>
+        <source>%1: %2 (%3)</source>
+        <extracomment>What a screen reader says of one point of a chart: %1 is the activity, %2 its value and %3 its share, for example &quot;Reading: 1,234 (5.2 %)&quot;.</extracomment>
+        <translation>%1: %2 (%3)</translation>
+    </message>
+</context>
+<context>
+    <name>Credits</name>
+    <message>
+        <source>Lifetally from %1 - %2</source>
+        <extracomment>The credit line of the Intro page, the charts and the report: %1 is the maker&apos;s name, %2 its web address.</extracomment>
+        <translation>Lifetally von %1 – %2</translation>
+    </message>
+</context>
+<context>
     <name>LookAhead</name>
     <message>
         <source>%1 (%2)</source>
@@ -285,6 +314,65 @@
     </message>
 </context>
 <context>
+    <name>Printing</name>
+    <message>
+        <source>The print job has already been started.</source>
+        <translation>Der Druckauftrag wurde bereits gestartet.</translation>
+    </message>
+    <message>
+        <source>The print job could not be started.</source>
+        <translation>Der Druckauftrag konnte nicht gestartet werden.</translation>
+    </message>
+    <message>
+        <source>The print job has not been started.</source>
+        <translation>Der Druckauftrag wurde nicht gestartet.</translation>
+    </message>
+    <message>
+        <source>The printer could not start a new page.</source>
+        <translation>Der Drucker konnte keine neue Seite beginnen.</translation>
+    </message>
+    <message>
+        <source>Page %1 of %2</source>
+        <extracomment>At the foot of each page of the report: &quot;Page 2 of 5&quot;.</extracomment>
+        <translation>Seite %1 von %2</translation>
+    </message>
+    <message>
+        <source>The printer reported an error.</source>
+        <translation>Der Drucker hat einen Fehler gemeldet.</translation>
+    </message>
+    <message>
+        <source>The print job could not be finished.</source>
+        <translation>Der Druckauftrag konnte nicht abgeschlossen werden.</translation>
+    </message>
+</context>
+<context>
+    <name>Report</name>
+    <message>
+        <source>Lifetally  - version 1.0</source>
+        <extracomment>The printed report&apos;s first line, as it has always read: two blanks before the dash.</extracomment>
+        <translation>Lifetally  - Version 1.0</translation>
+    </message>
+    <message>
+        <source>Printed : %1  %2</source>
+        <extracomment>The report&apos;s heading: %1 is the date and %2 the time it was printed.</extracomment>
+        <translation>Gedruckt: %1  %2</translation>
+    </message>
+    <message>
+        <source>Lifetally report</source>
+        <extracomment>The title a saved report&apos;s PDF carries.</extracomment>
+        <translation>Lifetally-Bericht</translation>
+    </message>
+    <message>
+        <source>Preview report</source>
+        <translation>Berichtsvorschau</translation>
+    </message>
+    <message>
+        <source>Error printing report ... quitting</source>
+        <extracomment>The report&apos;s own error message, as it has always read.</extracomment>
+        <translation>Fehler beim Drucken des Berichts ... Abbruch</translation>
+    </message>
+</context>
+<context>
     <name>SaveDialog</name>
     <message>
         <source>%1 already exists.
@@ -373,6 +461,84 @@ Möchten Sie die Datei ersetzen?</translation>
     <message>
         <source>Graph results of &amp;frequency</source>
         <translation>&amp;Häufigkeit als Diagramm</translation>
+    </message>
+</context>
+<context>
+    <name>Timeline</name>
+    <message>
+        <source>Age %1</source>
+        <extracomment>The first age under the timeline&apos;s axis: &quot;Age 10&quot;; the later ones are numbers.</extracomment>
+        <translation>Alter %1</translation>
+    </message>
+    <message>
+        <source>Today</source>
+        <extracomment>Above the timeline&apos;s axis, where today is.</extracomment>
+        <translation>Heute</translation>
+    </message>
+    <message>
+        <source>So far</source>
+        <extracomment>The timeline&apos;s key: the solid part of a band, up to today.</extracomment>
+        <translation>Bisher</translation>
+    </message>
+    <message>
+        <source>If it goes on</source>
+        <extracomment>The timeline&apos;s key: the lighter part of a band, from today to the chosen age.</extracomment>
+        <translation>Wenn es so weitergeht</translation>
+    </message>
+    <message numerus="yes">
+        <source>%Ln hrs</source>
+        <extracomment>A timeline total in hours, short: &quot;116,376 hrs&quot;.</extracomment>
+        <translation>
+            <numerusform>%Ln Std.</numerusform>
+            <numerusform>%Ln Std.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%Ln times</source>
+        <extracomment>A timeline total of how often something was done: &quot;3 times&quot;.</extracomment>
+        <translation>
+            <numerusform>%Ln-mal</numerusform>
+            <numerusform>%Ln-mal</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>on %1</source>
+        <extracomment>When a one-off activity happened, for a screen reader: %1 is its date.</extracomment>
+        <translation>am %1</translation>
+    </message>
+    <message>
+        <source>from %1 to today, and on to age %2 on %3 if it goes on</source>
+        <extracomment>When an activity that has not ended runs, for a screen reader: %1 is its start, %2 the age the timeline goes to and %3 that birthday.</extracomment>
+        <translation>vom %1 bis heute und, wenn es so weitergeht, bis zum Alter von %2 am %3</translation>
+    </message>
+    <message>
+        <source>from %1 to %2</source>
+        <extracomment>When an activity ran, for a screen reader: from its start date to its end date.</extracomment>
+        <translation>vom %1 bis %2</translation>
+    </message>
+    <message>
+        <source>The life of %1 to age %2</source>
+        <extracomment>The timeline&apos;s title: %1 is the user&apos;s name, %2 the age it runs to.</extracomment>
+        <translation>Das Leben von %1 bis zum Alter von %2</translation>
+    </message>
+    <message>
+        <source>%1 — %2</source>
+        <extracomment>A timeline row&apos;s label: %1 is the activity, %2 its rate (&quot;8 Hrs a day&quot;).</extracomment>
+        <translation>%1 – %2</translation>
+    </message>
+    <message>
+        <source>%1 so far, %2 by %3</source>
+        <extracomment>A row&apos;s total so far and by the age the timeline runs to (%3).</extracomment>
+        <translation>%1 bisher, %2 bis Alter %3</translation>
+    </message>
+    <message>
+        <source>%1 so far</source>
+        <translation>%1 bisher</translation>
+    </message>
+    <message>
+        <source>%1, %2: %3</source>
+        <extracomment>What a screen reader says of a timeline row: its label, when it runs and its total.</extracomment>
+        <translation>%1, %2: %3</translation>
     </message>
 </context>
 <context>
@@ -549,6 +715,74 @@ Möchten Sie die Datei ersetzen?</translation>
         <source>Couldn&apos;t open web browser for home page %1</source>
         <extracomment>%1 is the web address.</extracomment>
         <translation>Der Webbrowser konnte für die Website %1 nicht geöffnet werden.</translation>
+    </message>
+</context>
+<context>
+    <name>lt::TfrmGraph</name>
+    <message>
+        <source>Activity Graph</source>
+        <translation>Diagramm der Tätigkeiten</translation>
+    </message>
+    <message>
+        <source>Click or press Space to start or stop the pie</source>
+        <translation>Klicken oder Leertaste drücken, um den Kreis zu drehen oder anzuhalten</translation>
+    </message>
+    <message>
+        <source>P&amp;ie</source>
+        <extracomment>Show the chart as a pie.</extracomment>
+        <translation>&amp;Kreis</translation>
+    </message>
+    <message>
+        <source>&amp;Bar</source>
+        <extracomment>Show the chart as horizontal bars.</extracomment>
+        <translation>&amp;Balken</translation>
+    </message>
+    <message>
+        <source>&amp;Reduce # visible points</source>
+        <extracomment>Removes the chart&apos;s last point, down to three.</extracomment>
+        <translation>&amp;Weniger Punkte zeigen</translation>
+    </message>
+    <message>
+        <source>&amp;Save image...</source>
+        <translation>Bild &amp;speichern …</translation>
+    </message>
+    <message>
+        <source>Pre&amp;view</source>
+        <translation>&amp;Vorschau</translation>
+    </message>
+    <message>
+        <source>&amp;Print</source>
+        <translation>&amp;Drucken</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Schließen</translation>
+    </message>
+    <message>
+        <source>Print the chart (%1)</source>
+        <extracomment>%1 is the shortcut, &quot;Ctrl+P&quot;.</extracomment>
+        <translation>Das Diagramm drucken (%1)</translation>
+    </message>
+    <message>
+        <source>Save the chart as a PNG or SVG image (%1)</source>
+        <extracomment>%1 is the shortcut, &quot;Ctrl+S&quot;.</extracomment>
+        <translation>Das Diagramm als PNG- oder SVG-Bild speichern (%1)</translation>
+    </message>
+    <message>
+        <source>The chart could not be printed.</source>
+        <translation>Das Diagramm konnte nicht gedruckt werden.</translation>
+    </message>
+    <message>
+        <source>Save image</source>
+        <translation>Bild speichern</translation>
+    </message>
+    <message>
+        <source>PNG image</source>
+        <translation>PNG-Bild</translation>
+    </message>
+    <message>
+        <source>SVG image</source>
+        <translation>SVG-Bild</translation>
     </message>
 </context>
 <context>
@@ -795,6 +1029,62 @@ Möchten Sie die Datei ersetzen?</translation>
         <source>Minutes</source>
         <extracomment>Above the field for the minutes of the time spent.</extracomment>
         <translation>Minuten</translation>
+    </message>
+</context>
+<context>
+    <name>lt::TfrmTimeline</name>
+    <message>
+        <source>Timeline</source>
+        <translation>Zeitleiste</translation>
+    </message>
+    <message>
+        <source>&amp;Save image...</source>
+        <translation>Bild &amp;speichern …</translation>
+    </message>
+    <message>
+        <source>Pre&amp;view</source>
+        <translation>&amp;Vorschau</translation>
+    </message>
+    <message>
+        <source>&amp;Print</source>
+        <translation>&amp;Drucken</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Schließen</translation>
+    </message>
+    <message>
+        <source>Print the timeline (%1)</source>
+        <extracomment>%1 is the shortcut, &quot;Ctrl+P&quot;.</extracomment>
+        <translation>Die Zeitleiste drucken (%1)</translation>
+    </message>
+    <message>
+        <source>Save the timeline as a PNG or SVG image (%1)</source>
+        <extracomment>%1 is the shortcut, &quot;Ctrl+S&quot;.</extracomment>
+        <translation>Die Zeitleiste als PNG- oder SVG-Bild speichern (%1)</translation>
+    </message>
+    <message>
+        <source>The timeline could not be printed.</source>
+        <translation>Die Zeitleiste konnte nicht gedruckt werden.</translation>
+    </message>
+    <message>
+        <source>Save image</source>
+        <translation>Bild speichern</translation>
+    </message>
+    <message>
+        <source>PNG image</source>
+        <translation>PNG-Bild</translation>
+    </message>
+    <message>
+        <source>SVG image</source>
+        <translation>SVG-Bild</translation>
+    </message>
+</context>
+<context>
+    <name>lt::TimelineCanvas</name>
+    <message>
+        <source>Timeline</source>
+        <translation>Zeitleiste</translation>
     </message>
 </context>
 <context>
