@@ -2,6 +2,49 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="de" sourcelanguage="en">
 <context>
+    <name>ActivityChecks</name>
+    <message>
+        <source>Starting date is earlier than date of birth</source>
+        <translation>Der Beginn liegt vor dem Geburtsdatum.</translation>
+    </message>
+    <message>
+        <source>Starting date is in the future</source>
+        <translation>Der Beginn liegt in der Zukunft.</translation>
+    </message>
+    <message>
+        <source>Description cannot be blank</source>
+        <translation>Die Beschreibung darf nicht leer sein.</translation>
+    </message>
+    <message>
+        <source>Starting date is not valid</source>
+        <translation>Der Beginn ist kein gültiges Datum.</translation>
+    </message>
+    <message>
+        <source>Ending date is not valid</source>
+        <translation>Das Ende ist kein gültiges Datum.</translation>
+    </message>
+    <message>
+        <source>Number of hours incorrect for days</source>
+        <translation>Zu viele Stunden für einen Tag.</translation>
+    </message>
+    <message>
+        <source>Number of hours/minutes incorrect for weeks</source>
+        <translation>Zu viele Stunden/Minuten für eine Woche.</translation>
+    </message>
+    <message>
+        <source>Number of hours/minutes incorrect for months</source>
+        <translation>Zu viele Stunden/Minuten für einen Monat.</translation>
+    </message>
+    <message>
+        <source>Starting date is after the ending date</source>
+        <translation>Der Beginn liegt nach dem Ende.</translation>
+    </message>
+    <message>
+        <source>Value cannot be set to 0</source>
+        <translation>Der Wert darf nicht 0 sein.</translation>
+    </message>
+</context>
+<context>
     <name>ActivityWords</name>
     <message>
         <source>Day</source>
@@ -215,11 +258,321 @@
     </message>
 </context>
 <context>
+    <name>CommandLine</name>
+    <message>
+        <source>Write the report as a PDF to FILE (&apos;-&apos;: standard output) and quit, showing no window.</source>
+        <translation>Den Bericht als PDF in DATEI schreiben (&apos;-&apos;: Standardausgabe) und ohne Fenster beenden.</translation>
+    </message>
+    <message>
+        <source>Write the three tables as CSV to FILE (&apos;-&apos;: standard output) and quit, showing no window.</source>
+        <translation>Die drei Tabellen als CSV in DATEI schreiben (&apos;-&apos;: Standardausgabe) und ohne Fenster beenden.</translation>
+    </message>
+    <message>
+        <source>Write a table&apos;s chart to FILE (.png or .svg, which chooses the format; not &apos;-&apos;) and quit, showing no window.</source>
+        <translation>Das Diagramm einer Tabelle in DATEI schreiben (.png oder .svg, die Endung wählt das Format; nicht &apos;-&apos;) und ohne Fenster beenden.</translation>
+    </message>
+    <message>
+        <source>Write what the activities will add up to by an age as CSV to FILE (&apos;-&apos;: standard output) and quit, showing no window.</source>
+        <translation>Als CSV in DATEI schreiben, was die Tätigkeiten bis zu einem Alter ergeben werden (&apos;-&apos;: Standardausgabe), und ohne Fenster beenden.</translation>
+    </message>
+    <message>
+        <source>Write the activities on a timeline from birth to an age to FILE (.png or .svg, which chooses the format; not &apos;-&apos;) and quit, showing no window.</source>
+        <translation>Die Tätigkeiten auf einer Zeitleiste von der Geburt bis zu einem Alter in DATEI schreiben (.png oder .svg, die Endung wählt das Format; nicht &apos;-&apos;) und ohne Fenster beenden.</translation>
+    </message>
+    <message>
+        <source>The option &apos;%1&apos; is given more than once.</source>
+        <translation>Die Option &apos;%1&apos; ist mehrfach angegeben.</translation>
+    </message>
+    <message>
+        <source>The file name after &apos;--%1&apos; is empty.</source>
+        <translation>Der Dateiname nach &apos;--%1&apos; ist leer.</translation>
+    </message>
+    <message>
+        <source>&apos;--table&apos; and &apos;--bar&apos; go with &apos;--export-chart&apos;.</source>
+        <translation>&apos;--table&apos; und &apos;--bar&apos; gehören zu &apos;--export-chart&apos;.</translation>
+    </message>
+    <message>
+        <source>&apos;--%1&apos; does not write to standard output (&apos;-&apos;): the chart&apos;s format comes from its file name&apos;s ending, .png or .svg.</source>
+        <translation>&apos;--%1&apos; schreibt nicht in die Standardausgabe (&apos;-&apos;): Das Format des Diagramms ergibt sich aus der Endung des Dateinamens, .png oder .svg.</translation>
+    </message>
+    <message>
+        <source>&apos;--%1&apos; does not write to standard output (&apos;-&apos;): the timeline&apos;s format comes from its file name&apos;s ending, .png or .svg.</source>
+        <translation>&apos;--%1&apos; schreibt nicht in die Standardausgabe (&apos;-&apos;): Das Format der Zeitleiste ergibt sich aus der Endung des Dateinamens, .png oder .svg.</translation>
+    </message>
+    <message>
+        <source>Unknown table &apos;%1&apos;: hours, money or frequency.</source>
+        <translation>Unbekannte Tabelle &apos;%1&apos;: hours, money oder frequency.</translation>
+    </message>
+    <message>
+        <source>&apos;--age&apos; goes with &apos;--export-look-ahead&apos; or &apos;--export-timeline&apos;.</source>
+        <translation>&apos;--age&apos; gehört zu &apos;--export-look-ahead&apos; oder &apos;--export-timeline&apos;.</translation>
+    </message>
+    <message>
+        <source>The age after &apos;--age&apos; must be a whole number from %1 to %2.</source>
+        <translation>Das Alter nach &apos;--age&apos; muss eine ganze Zahl von %1 bis %2 sein.</translation>
+    </message>
+    <message>
+        <source>How much of your life has gone into each of your activities.</source>
+        <translation>Wie viel Ihres Lebens in jede Ihrer Tätigkeiten geflossen ist.</translation>
+    </message>
+    <message>
+        <source>Displays this help.</source>
+        <translation>Zeigt diese Hilfe an.</translation>
+    </message>
+    <message>
+        <source>FILE</source>
+        <extracomment>The value of --settings and the exports in --help; their texts call it so too.</extracomment>
+        <translation>DATEI</translation>
+    </message>
+    <message>
+        <source>Keep the data in FILE instead of the usual lifetally.ini.</source>
+        <translation>Die Daten in DATEI statt in der üblichen lifetally.ini führen.</translation>
+    </message>
+    <message>
+        <source>The table --export-chart draws: hours (the default), money or frequency.</source>
+        <translation>Die Tabelle, die --export-chart zeichnet: hours (Vorgabe), money oder frequency.</translation>
+    </message>
+    <message>
+        <source>TABLE</source>
+        <extracomment>The value of --table in --help; the values themselves stay English.</extracomment>
+        <translation>TABELLE</translation>
+    </message>
+    <message>
+        <source>Draw --export-chart as bars, not as a pie.</source>
+        <translation>--export-chart als Balken statt als Kreis zeichnen.</translation>
+    </message>
+    <message>
+        <source>The age --export-look-ahead looks ahead to and --export-timeline runs to (%1 unless given).</source>
+        <translation>Das Alter, bis zu dem --export-look-ahead vorausblickt und --export-timeline reicht (ohne Angabe %1).</translation>
+    </message>
+    <message>
+        <source>N</source>
+        <extracomment>The value of --age in --help: a number.</extracomment>
+        <translation>N</translation>
+    </message>
+    <message>
+        <source>Unexpected argument &apos;%1&apos;.</source>
+        <translation>Unerwartetes Argument &apos;%1&apos;.</translation>
+    </message>
+    <message>
+        <source>Usage: lifetally [options]</source>
+        <translation>Aufruf: lifetally [Optionen]</translation>
+    </message>
+    <message>
+        <source>More in the manual page (man lifetally) and at %1</source>
+        <translation>Mehr dazu in der Handbuchseite (man lifetally) und unter %1</translation>
+    </message>
+    <message>
+        <source>The settings file name is empty.</source>
+        <translation>Der Name der Einstellungsdatei ist leer.</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; is not valid UTF-8, so Lifetally could not name that file exactly; rename it.</source>
+        <translation>&apos;%1&apos; ist kein gültiges UTF-8, daher kann Lifetally diese Datei nicht genau benennen; benennen Sie sie bitte um.</translation>
+    </message>
+    <message>
+        <source>Try &apos;lifetally --help&apos; for more information.</source>
+        <translation>Weitere Informationen mit &apos;lifetally --help&apos;.</translation>
+    </message>
+    <message>
+        <source>the window needs a graphical session, and none was found (no DISPLAY or WAYLAND_DISPLAY); the --export-* options work without one.</source>
+        <translation>das Fenster braucht eine grafische Sitzung, es wurde aber keine gefunden (weder DISPLAY noch WAYLAND_DISPLAY); die Optionen --export-* funktionieren auch ohne.</translation>
+    </message>
+</context>
+<context>
+    <name>Conversion</name>
+    <message>
+        <source>%1: %2</source>
+        <extracomment>Where a value stands, then what is wrong with it: &quot;Your birthdate: &apos;&apos; is not a valid date&quot;.</extracomment>
+        <translation>%1: %2</translation>
+    </message>
+    <message>
+        <source>Your birthdate</source>
+        <translation>Ihr Geburtsdatum</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; is not a valid date</source>
+        <translation>„%1“ ist kein gültiges Datum.</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; is not a valid integer value</source>
+        <translation>„%1“ ist keine gültige ganze Zahl.</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; is not a valid floating point value</source>
+        <translation>„%1“ ist keine gültige Zahl.</translation>
+    </message>
+</context>
+<context>
     <name>Credits</name>
     <message>
         <source>Lifetally from %1 - %2</source>
         <extracomment>The credit line of the Intro page, the charts and the report: %1 is the maker&apos;s name, %2 its web address.</extracomment>
         <translation>Lifetally von %1 – %2</translation>
+    </message>
+</context>
+<context>
+    <name>DateSpan</name>
+    <message numerus="yes">
+        <source>%Ln years</source>
+        <translation>
+            <numerusform>%Ln Jahr</numerusform>
+            <numerusform>%Ln Jahre</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%Ln months</source>
+        <translation>
+            <numerusform>%Ln Monat</numerusform>
+            <numerusform>%Ln Monate</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%Ln days</source>
+        <translation>
+            <numerusform>%Ln Tag</numerusform>
+            <numerusform>%Ln Tage</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>DateWording</name>
+    <message numerus="yes">
+        <source>%Ln wks</source>
+        <translation>
+            <numerusform>%Ln Wo.</numerusform>
+            <numerusform>%Ln Wo.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%Ln mons</source>
+        <translation>
+            <numerusform>%Ln Mon.</numerusform>
+            <numerusform>%Ln Mon.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%Ln yrs</source>
+        <translation>
+            <numerusform>%Ln J.</numerusform>
+            <numerusform>%Ln J.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1 %2</source>
+        <extracomment>Years, then months: &quot;3 yrs 2 mons&quot;.</extracomment>
+        <translation>%1 %2</translation>
+    </message>
+    <message>
+        <source>Today</source>
+        <translation>Heute</translation>
+    </message>
+    <message>
+        <source>Tomorrow</source>
+        <translation>Morgen</translation>
+    </message>
+    <message>
+        <source>Yesterday</source>
+        <translation>Gestern</translation>
+    </message>
+    <message>
+        <source>This week</source>
+        <translation>Diese Woche</translation>
+    </message>
+    <message>
+        <source>Next week</source>
+        <translation>Nächste Woche</translation>
+    </message>
+    <message>
+        <source>%1</source>
+        <comment>ahead</comment>
+        <extracomment>A time ahead, under a future date: &quot;6 wks&quot;, &quot;3 yrs 1 mon&quot;.</extracomment>
+        <translation>in %1</translation>
+    </message>
+    <message>
+        <source>Last week</source>
+        <translation>Letzte Woche</translation>
+    </message>
+    <message>
+        <source>%1 ago</source>
+        <extracomment>A time ago: &quot;3 wks ago&quot;, &quot;3 yrs 2 mons ago&quot;.</extracomment>
+        <translation>vor %1</translation>
+    </message>
+    <message numerus="yes">
+        <source>%Ln days</source>
+        <translation>
+            <numerusform>%Ln Tag</numerusform>
+            <numerusform>%Ln Tage</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>You were %1 old</source>
+        <extracomment>The age at a date: &quot;You were 10 yrs 3 mons old&quot;.</extracomment>
+        <translation>Sie waren %1 alt</translation>
+    </message>
+    <message>
+        <source>You are %1 old</source>
+        <translation>Sie sind %1 alt</translation>
+    </message>
+    <message>
+        <source>You will be %1 old</source>
+        <translation>Sie werden %1 alt sein</translation>
+    </message>
+</context>
+<context>
+    <name>FileIo</name>
+    <message>
+        <source>Nothing was made to write</source>
+        <translation>Es wurde nichts zum Schreiben erzeugt</translation>
+    </message>
+    <message>
+        <source>It is the settings file, which an export never writes</source>
+        <translation>Das ist die Einstellungsdatei, die ein Export nie schreibt</translation>
+    </message>
+    <message>
+        <source>It is a named pipe, not a file</source>
+        <translation>Das ist eine benannte Pipe, keine Datei</translation>
+    </message>
+    <message>
+        <source>It is a device, not a file</source>
+        <translation>Das ist ein Gerät, keine Datei</translation>
+    </message>
+    <message>
+        <source>It is not a plain file</source>
+        <translation>Das ist keine gewöhnliche Datei</translation>
+    </message>
+    <message>
+        <source>%1. Its old content could not be put back</source>
+        <extracomment>The system&apos;s reason a write failed, then that the file could not be mended.</extracomment>
+        <translation>%1. Der alte Inhalt konnte nicht wiederhergestellt werden</translation>
+    </message>
+    <message>
+        <source>It is larger than %1 MiB</source>
+        <translation>Die Datei ist größer als %1 MiB</translation>
+    </message>
+    <message>
+        <source>Its name (%1) is not valid UTF-8</source>
+        <translation>Der Dateiname (%1) ist kein gültiges UTF-8</translation>
+    </message>
+</context>
+<context>
+    <name>FileNames</name>
+    <message>
+        <source>%1 or %2</source>
+        <extracomment>A list&apos;s last two items, as in &quot;.png or .svg&quot;.</extracomment>
+        <translation>%1 oder %2</translation>
+    </message>
+    <message>
+        <source>The chart file name must end in %1.</source>
+        <translation>Der Dateiname des Diagramms muss auf %1 enden.</translation>
+    </message>
+    <message>
+        <source>The timeline file name must end in %1.</source>
+        <translation>Der Dateiname der Zeitleiste muss auf %1 enden.</translation>
+    </message>
+    <message>
+        <source>The file name must end in %1.</source>
+        <translation>Der Dateiname muss auf %1 enden.</translation>
     </message>
 </context>
 <context>
@@ -276,6 +629,27 @@
         <source>Hours by age %1 for %2</source>
         <extracomment>The chart&apos;s title: %1 is the age looked ahead to, %2 the user&apos;s name.</extracomment>
         <translation>Stunden von %2 bis zum Alter von %1</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 years</source>
+        <extracomment>%1 is the number of years, written by the program.</extracomment>
+        <translation>
+            <numerusform>%1 Jahr</numerusform>
+            <numerusform>%1 Jahre</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 days</source>
+        <extracomment>%1 is the number of days, written by the program.</extracomment>
+        <translation>
+            <numerusform>%1 Tag</numerusform>
+            <numerusform>%1 Tage</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1 %2</source>
+        <extracomment>Years, then days: &quot;12 years 94 days&quot;.</extracomment>
+        <translation>%1 %2</translation>
     </message>
 </context>
 <context>
@@ -382,6 +756,21 @@ Möchten Sie die Datei ersetzen?</translation>
     </message>
 </context>
 <context>
+    <name>Session</name>
+    <message>
+        <source>The money table has no rows to chart.</source>
+        <translation>Die Tabelle „Geld“ hat keine Zeilen für ein Diagramm.</translation>
+    </message>
+    <message>
+        <source>The frequency table has no rows to chart.</source>
+        <translation>Die Tabelle „Häufigkeit“ hat keine Zeilen für ein Diagramm.</translation>
+    </message>
+    <message>
+        <source>The hours table has no rows to chart.</source>
+        <translation>Die Tabelle „Stunden“ hat keine Zeilen für ein Diagramm.</translation>
+    </message>
+</context>
+<context>
     <name>Settings</name>
     <message>
         <source>Lifetally could not read %1 when it started. Overwrite it?</source>
@@ -390,6 +779,52 @@ Möchten Sie die Datei ersetzen?</translation>
     <message>
         <source>%1 was changed by another program since Lifetally read it. Overwrite it?</source>
         <translation>%1 wurde von einem anderen Programm geändert, seit Lifetally die Datei gelesen hat. Die Datei überschreiben?</translation>
+    </message>
+</context>
+<context>
+    <name>SettingsFile</name>
+    <message>
+        <source>It is not a settings file</source>
+        <translation>Das ist keine Einstellungsdatei</translation>
+    </message>
+    <message>
+        <source>It holds no Lifetally settings</source>
+        <translation>Sie enthält keine Einstellungen von Lifetally</translation>
+    </message>
+    <message>
+        <source>%1: &apos;%2&apos; does not read in the formats the file records (%3)</source>
+        <extracomment>A value of the file, where it stands, and the locale the file says it was written in.</extracomment>
+        <translation>%1: „%2“ lässt sich in den Formaten, die die Datei angibt (%3), nicht lesen</translation>
+    </message>
+    <message>
+        <source>Your name</source>
+        <extracomment>The name field&apos;s text at a first start; once saved it is the user&apos;s data.</extracomment>
+        <translation>Ihr Name</translation>
+    </message>
+    <message>
+        <source>Unable to write to standard output</source>
+        <translation>In die Standardausgabe kann nicht geschrieben werden</translation>
+    </message>
+    <message>
+        <source>Unable to write to standard output: %1</source>
+        <translation>In die Standardausgabe kann nicht geschrieben werden: %1</translation>
+    </message>
+    <message>
+        <source>Unable to write to %1</source>
+        <extracomment>A file&apos;s path, then the reason, often the system&apos;s.</extracomment>
+        <translation>In %1 kann nicht geschrieben werden</translation>
+    </message>
+    <message>
+        <source>Unable to write to %1: %2</source>
+        <translation>In %1 kann nicht geschrieben werden: %2</translation>
+    </message>
+    <message>
+        <source>Cannot read %1: %2.</source>
+        <translation>%1 kann nicht gelesen werden: %2.</translation>
+    </message>
+    <message>
+        <source>It would be larger than %1 MiB, more than Lifetally reads</source>
+        <translation>Sie würde größer als %1 MiB, mehr als Lifetally liest</translation>
     </message>
 </context>
 <context>
@@ -539,6 +974,55 @@ Möchten Sie die Datei ersetzen?</translation>
         <source>%1, %2: %3</source>
         <extracomment>What a screen reader says of a timeline row: its label, when it runs and its total.</extracomment>
         <translation>%1, %2: %3</translation>
+    </message>
+</context>
+<context>
+    <name>Totals</name>
+    <message>
+        <source>activity</source>
+        <translation>Tätigkeit</translation>
+    </message>
+    <message>
+        <source>time</source>
+        <translation>Zeit</translation>
+    </message>
+    <message>
+        <source>amount</source>
+        <translation>Betrag</translation>
+    </message>
+    <message>
+        <source>frequency</source>
+        <translation>Häufigkeit</translation>
+    </message>
+    <message>
+        <source>period</source>
+        <translation>Zeiteinheit</translation>
+    </message>
+    <message>
+        <source>starting date</source>
+        <translation>Beginn</translation>
+    </message>
+    <message>
+        <source>ending date</source>
+        <translation>Ende</translation>
+    </message>
+    <message>
+        <source>total</source>
+        <translation>Gesamtwert</translation>
+    </message>
+    <message>
+        <source>%1, row %2, %3</source>
+        <extracomment>Where a value of a table stands: &quot;Hours, row 3, ending date&quot;.</extracomment>
+        <translation>%1, Zeile %2, %3</translation>
+    </message>
+    <message>
+        <source>Age: %1 Hours: %2</source>
+        <extracomment>The results page and the report: &quot;Age: 36 years 9 months 8 days Hours: 322,381&quot;.</extracomment>
+        <translation>Alter: %1 Stunden: %2</translation>
+    </message>
+    <message>
+        <source>Lifetime income: %1</source>
+        <translation>Lebenseinkommen: %1</translation>
     </message>
 </context>
 <context>
@@ -882,11 +1366,6 @@ Möchten Sie die Datei ersetzen?</translation>
     <message>
         <source>Your birthdate is mandatory to proceed to the next step.</source>
         <translation>Ohne Ihr Geburtsdatum geht es nicht zum nächsten Schritt weiter.</translation>
-    </message>
-    <message>
-        <source>Your birthdate</source>
-        <extracomment>Names the field in a message about a text that is no date.</extracomment>
-        <translation>Ihr Geburtsdatum</translation>
     </message>
     <message>
         <source>Save report as PDF</source>
