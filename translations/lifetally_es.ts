@@ -2,6 +2,49 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="es" sourcelanguage="en">
 <context>
+    <name>ActivityChecks</name>
+    <message>
+        <source>Starting date is earlier than date of birth</source>
+        <translation>La fecha de inicio es anterior a la fecha de nacimiento</translation>
+    </message>
+    <message>
+        <source>Starting date is in the future</source>
+        <translation>La fecha de inicio está en el futuro</translation>
+    </message>
+    <message>
+        <source>Description cannot be blank</source>
+        <translation>La descripción no puede estar vacía</translation>
+    </message>
+    <message>
+        <source>Starting date is not valid</source>
+        <translation>La fecha de inicio no es válida</translation>
+    </message>
+    <message>
+        <source>Ending date is not valid</source>
+        <translation>La fecha de fin no es válida</translation>
+    </message>
+    <message>
+        <source>Number of hours incorrect for days</source>
+        <translation>Número de horas incorrecto para un día</translation>
+    </message>
+    <message>
+        <source>Number of hours/minutes incorrect for weeks</source>
+        <translation>Número de horas o minutos incorrecto para una semana</translation>
+    </message>
+    <message>
+        <source>Number of hours/minutes incorrect for months</source>
+        <translation>Número de horas o minutos incorrecto para un mes</translation>
+    </message>
+    <message>
+        <source>Starting date is after the ending date</source>
+        <translation>La fecha de inicio es posterior a la fecha de fin</translation>
+    </message>
+    <message>
+        <source>Value cannot be set to 0</source>
+        <translation>El valor no puede ser 0</translation>
+    </message>
+</context>
+<context>
     <name>ActivityWords</name>
     <message>
         <source>Day</source>
@@ -98,7 +141,7 @@
     <message>
         <source>%1 once</source>
         <extracomment>An activity&apos;s rate: its amount, spent or done once.</extracomment>
-        <translation>%1 una vez</translation>
+        <translation>%1 de una vez</translation>
     </message>
     <message>
         <source>%1 a %2</source>
@@ -477,6 +520,42 @@
     </message>
 </context>
 <context>
+    <name>FileIo</name>
+    <message>
+        <source>Nothing was made to write</source>
+        <translation>No se generó nada que escribir</translation>
+    </message>
+    <message>
+        <source>It is the settings file, which an export never writes</source>
+        <translation>Es el archivo de configuración, que una exportación nunca escribe</translation>
+    </message>
+    <message>
+        <source>It is a named pipe, not a file</source>
+        <translation>Es una tubería con nombre, no un archivo</translation>
+    </message>
+    <message>
+        <source>It is a device, not a file</source>
+        <translation>Es un dispositivo, no un archivo</translation>
+    </message>
+    <message>
+        <source>It is not a plain file</source>
+        <translation>No es un archivo normal</translation>
+    </message>
+    <message>
+        <source>%1. Its old content could not be put back</source>
+        <extracomment>The system&apos;s reason a write failed, then that the file could not be mended.</extracomment>
+        <translation>%1. No se pudo restaurar su contenido anterior</translation>
+    </message>
+    <message>
+        <source>It is larger than %1 MiB</source>
+        <translation>Ocupa más de %1 MiB</translation>
+    </message>
+    <message>
+        <source>Its name (%1) is not valid UTF-8</source>
+        <translation>Su nombre (%1) no es UTF-8 válido</translation>
+    </message>
+</context>
+<context>
     <name>FileNames</name>
     <message>
         <source>%1 or %2</source>
@@ -550,6 +629,27 @@
         <source>Hours by age %1 for %2</source>
         <extracomment>The chart&apos;s title: %1 is the age looked ahead to, %2 the user&apos;s name.</extracomment>
         <translation>Horas de %2 a los %1 años</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 years</source>
+        <extracomment>%1 is the number of years, written by the program.</extracomment>
+        <translation>
+            <numerusform>%1 año</numerusform>
+            <numerusform>%1 años</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 days</source>
+        <extracomment>%1 is the number of days, written by the program.</extracomment>
+        <translation>
+            <numerusform>%1 día</numerusform>
+            <numerusform>%1 días</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1 %2</source>
+        <extracomment>Years, then days: &quot;12 years 94 days&quot;.</extracomment>
+        <translation>%1 %2</translation>
     </message>
 </context>
 <context>
@@ -656,6 +756,21 @@ Do you want to replace it?</source>
     </message>
 </context>
 <context>
+    <name>Session</name>
+    <message>
+        <source>The money table has no rows to chart.</source>
+        <translation>La tabla de dinero no tiene filas que representar.</translation>
+    </message>
+    <message>
+        <source>The frequency table has no rows to chart.</source>
+        <translation>La tabla de frecuencia no tiene filas que representar.</translation>
+    </message>
+    <message>
+        <source>The hours table has no rows to chart.</source>
+        <translation>La tabla de horas no tiene filas que representar.</translation>
+    </message>
+</context>
+<context>
     <name>Settings</name>
     <message>
         <source>Lifetally could not read %1 when it started. Overwrite it?</source>
@@ -664,6 +779,52 @@ Do you want to replace it?</source>
     <message>
         <source>%1 was changed by another program since Lifetally read it. Overwrite it?</source>
         <translation>Otro programa ha modificado %1 desde que Lifetally lo leyó. ¿Desea sobrescribirlo?</translation>
+    </message>
+</context>
+<context>
+    <name>SettingsFile</name>
+    <message>
+        <source>It is not a settings file</source>
+        <translation>No es un archivo de configuración</translation>
+    </message>
+    <message>
+        <source>It holds no Lifetally settings</source>
+        <translation>No contiene ninguna configuración de Lifetally</translation>
+    </message>
+    <message>
+        <source>%1: &apos;%2&apos; does not read in the formats the file records (%3)</source>
+        <extracomment>A value of the file, where it stands, and the locale the file says it was written in.</extracomment>
+        <translation>%1: «%2» no se puede leer en los formatos que indica el archivo (%3)</translation>
+    </message>
+    <message>
+        <source>Your name</source>
+        <extracomment>The name field&apos;s text at a first start; once saved it is the user&apos;s data.</extracomment>
+        <translation>Su nombre</translation>
+    </message>
+    <message>
+        <source>Unable to write to standard output</source>
+        <translation>No se puede escribir en la salida estándar</translation>
+    </message>
+    <message>
+        <source>Unable to write to standard output: %1</source>
+        <translation>No se puede escribir en la salida estándar: %1</translation>
+    </message>
+    <message>
+        <source>Unable to write to %1</source>
+        <extracomment>A file&apos;s path, then the reason, often the system&apos;s.</extracomment>
+        <translation>No se puede escribir en %1</translation>
+    </message>
+    <message>
+        <source>Unable to write to %1: %2</source>
+        <translation>No se puede escribir en %1: %2</translation>
+    </message>
+    <message>
+        <source>Cannot read %1: %2.</source>
+        <translation>No se puede leer %1: %2.</translation>
+    </message>
+    <message>
+        <source>It would be larger than %1 MiB, more than Lifetally reads</source>
+        <translation>Ocuparía más de %1 MiB, más de lo que Lifetally lee</translation>
     </message>
 </context>
 <context>

@@ -2,6 +2,49 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="fr" sourcelanguage="en">
 <context>
+    <name>ActivityChecks</name>
+    <message>
+        <source>Starting date is earlier than date of birth</source>
+        <translation>La date de début précède la date de naissance</translation>
+    </message>
+    <message>
+        <source>Starting date is in the future</source>
+        <translation>La date de début est dans le futur</translation>
+    </message>
+    <message>
+        <source>Description cannot be blank</source>
+        <translation>La description ne peut pas être vide</translation>
+    </message>
+    <message>
+        <source>Starting date is not valid</source>
+        <translation>La date de début n’est pas valide</translation>
+    </message>
+    <message>
+        <source>Ending date is not valid</source>
+        <translation>La date de fin n’est pas valide</translation>
+    </message>
+    <message>
+        <source>Number of hours incorrect for days</source>
+        <translation>Nombre d’heures incorrect pour une journée</translation>
+    </message>
+    <message>
+        <source>Number of hours/minutes incorrect for weeks</source>
+        <translation>Nombre d’heures ou de minutes incorrect pour une semaine</translation>
+    </message>
+    <message>
+        <source>Number of hours/minutes incorrect for months</source>
+        <translation>Nombre d’heures ou de minutes incorrect pour un mois</translation>
+    </message>
+    <message>
+        <source>Starting date is after the ending date</source>
+        <translation>La date de début est postérieure à la date de fin</translation>
+    </message>
+    <message>
+        <source>Value cannot be set to 0</source>
+        <translation>La valeur ne peut pas être 0</translation>
+    </message>
+</context>
+<context>
     <name>ActivityWords</name>
     <message>
         <source>Day</source>
@@ -98,7 +141,7 @@
     <message>
         <source>%1 once</source>
         <extracomment>An activity&apos;s rate: its amount, spent or done once.</extracomment>
-        <translation>%1 une fois</translation>
+        <translation>%1 en une fois</translation>
     </message>
     <message>
         <source>%1 a %2</source>
@@ -477,6 +520,42 @@
     </message>
 </context>
 <context>
+    <name>FileIo</name>
+    <message>
+        <source>Nothing was made to write</source>
+        <translation>Rien n’a été produit à écrire</translation>
+    </message>
+    <message>
+        <source>It is the settings file, which an export never writes</source>
+        <translation>C’est le fichier de paramètres, qu’une exportation n’écrit jamais</translation>
+    </message>
+    <message>
+        <source>It is a named pipe, not a file</source>
+        <translation>C’est un tube nommé, pas un fichier</translation>
+    </message>
+    <message>
+        <source>It is a device, not a file</source>
+        <translation>C’est un périphérique, pas un fichier</translation>
+    </message>
+    <message>
+        <source>It is not a plain file</source>
+        <translation>Ce n’est pas un fichier ordinaire</translation>
+    </message>
+    <message>
+        <source>%1. Its old content could not be put back</source>
+        <extracomment>The system&apos;s reason a write failed, then that the file could not be mended.</extracomment>
+        <translation>%1. Son ancien contenu n’a pas pu être rétabli</translation>
+    </message>
+    <message>
+        <source>It is larger than %1 MiB</source>
+        <translation>Il dépasse %1 Mio</translation>
+    </message>
+    <message>
+        <source>Its name (%1) is not valid UTF-8</source>
+        <translation>Son nom (%1) n’est pas de l’UTF-8 valide</translation>
+    </message>
+</context>
+<context>
     <name>FileNames</name>
     <message>
         <source>%1 or %2</source>
@@ -550,6 +629,27 @@
         <source>Hours by age %1 for %2</source>
         <extracomment>The chart&apos;s title: %1 is the age looked ahead to, %2 the user&apos;s name.</extracomment>
         <translation>Heures de %2 à %1 ans</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 years</source>
+        <extracomment>%1 is the number of years, written by the program.</extracomment>
+        <translation>
+            <numerusform>%1 an</numerusform>
+            <numerusform>%1 ans</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 days</source>
+        <extracomment>%1 is the number of days, written by the program.</extracomment>
+        <translation>
+            <numerusform>%1 jour</numerusform>
+            <numerusform>%1 jours</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1 %2</source>
+        <extracomment>Years, then days: &quot;12 years 94 days&quot;.</extracomment>
+        <translation>%1 %2</translation>
     </message>
 </context>
 <context>
@@ -656,6 +756,21 @@ Voulez-vous le remplacer&#xa0;?</translation>
     </message>
 </context>
 <context>
+    <name>Session</name>
+    <message>
+        <source>The money table has no rows to chart.</source>
+        <translation>Le tableau de l’argent n’a aucune ligne à représenter.</translation>
+    </message>
+    <message>
+        <source>The frequency table has no rows to chart.</source>
+        <translation>Le tableau de la fréquence n’a aucune ligne à représenter.</translation>
+    </message>
+    <message>
+        <source>The hours table has no rows to chart.</source>
+        <translation>Le tableau des heures n’a aucune ligne à représenter.</translation>
+    </message>
+</context>
+<context>
     <name>Settings</name>
     <message>
         <source>Lifetally could not read %1 when it started. Overwrite it?</source>
@@ -664,6 +779,52 @@ Voulez-vous le remplacer&#xa0;?</translation>
     <message>
         <source>%1 was changed by another program since Lifetally read it. Overwrite it?</source>
         <translation>%1 a été modifié par un autre programme depuis que Lifetally l’a lu. Voulez-vous l’écraser&#xa0;?</translation>
+    </message>
+</context>
+<context>
+    <name>SettingsFile</name>
+    <message>
+        <source>It is not a settings file</source>
+        <translation>Ce n’est pas un fichier de paramètres</translation>
+    </message>
+    <message>
+        <source>It holds no Lifetally settings</source>
+        <translation>Il ne contient aucun paramètre de Lifetally</translation>
+    </message>
+    <message>
+        <source>%1: &apos;%2&apos; does not read in the formats the file records (%3)</source>
+        <extracomment>A value of the file, where it stands, and the locale the file says it was written in.</extracomment>
+        <translation>%1&#xa0;: «&#xa0;%2&#xa0;» ne se lit pas dans les formats que le fichier indique (%3)</translation>
+    </message>
+    <message>
+        <source>Your name</source>
+        <extracomment>The name field&apos;s text at a first start; once saved it is the user&apos;s data.</extracomment>
+        <translation>Votre nom</translation>
+    </message>
+    <message>
+        <source>Unable to write to standard output</source>
+        <translation>Impossible d’écrire sur la sortie standard</translation>
+    </message>
+    <message>
+        <source>Unable to write to standard output: %1</source>
+        <translation>Impossible d’écrire sur la sortie standard&#xa0;: %1</translation>
+    </message>
+    <message>
+        <source>Unable to write to %1</source>
+        <extracomment>A file&apos;s path, then the reason, often the system&apos;s.</extracomment>
+        <translation>Impossible d’écrire dans %1</translation>
+    </message>
+    <message>
+        <source>Unable to write to %1: %2</source>
+        <translation>Impossible d’écrire dans %1&#xa0;: %2</translation>
+    </message>
+    <message>
+        <source>Cannot read %1: %2.</source>
+        <translation>Impossible de lire %1&#xa0;: %2.</translation>
+    </message>
+    <message>
+        <source>It would be larger than %1 MiB, more than Lifetally reads</source>
+        <translation>Il dépasserait %1 Mio, plus que ce que Lifetally lit</translation>
     </message>
 </context>
 <context>
