@@ -523,7 +523,7 @@
     <name>FileIo</name>
     <message>
         <source>Nothing was made to write</source>
-        <translation>No se generó nada que escribir</translation>
+        <translation>No había nada que escribir</translation>
     </message>
     <message>
         <source>It is the settings file, which an export never writes</source>

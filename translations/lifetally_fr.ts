@@ -523,7 +523,7 @@
     <name>FileIo</name>
     <message>
         <source>Nothing was made to write</source>
-        <translation>Rien n’a été produit à écrire</translation>
+        <translation>Il n’y avait rien à écrire</translation>
     </message>
     <message>
         <source>It is the settings file, which an export never writes</source>
