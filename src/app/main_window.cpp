@@ -130,7 +130,6 @@ TfrmMain::TfrmMain(const QString& settingsFile, QWidget* parent)
             ->setObjectName(QLatin1String(s.name));
     }
 
-    fitFrame();
     bio_->setBirthDateText(loc::formatDate(today()));
     // The pages not shown yet are made once the Intro page has been painted.
     intro->installEventFilter(this);
@@ -218,6 +217,10 @@ void TfrmMain::showEvent(QShowEvent* event) {
 void TfrmMain::FormShow() {
     if (started_) return;
     started_ = true;
+    // Measuring the texts loads the fonts, which would cost more than all the rest before
+    // the map: the window maps at its designed size and takes what its texts need at once
+    // after, before its first paint.
+    fitFrame();
     // The settings file read and every total worked out as the exports do; the pages
     // keep what they are given until they are made. A file that cannot be read is said,
     // and the window opens on the defaults; Close then asks before it writes over it.
