@@ -261,23 +261,23 @@
     <name>CommandLine</name>
     <message>
         <source>Write the report as a PDF to FILE (&apos;-&apos;: standard output) and quit, showing no window.</source>
-        <translation>Den Bericht als PDF in DATEI schreiben (&apos;-&apos;: Standardausgabe) und ohne Fenster beenden.</translation>
+        <translation>Schreibt den Bericht als PDF in DATEI (&apos;-&apos;: Standardausgabe) und beendet sich, ohne ein Fenster zu zeigen.</translation>
     </message>
     <message>
         <source>Write the three tables as CSV to FILE (&apos;-&apos;: standard output) and quit, showing no window.</source>
-        <translation>Die drei Tabellen als CSV in DATEI schreiben (&apos;-&apos;: Standardausgabe) und ohne Fenster beenden.</translation>
+        <translation>Schreibt die drei Tabellen als CSV in DATEI (&apos;-&apos;: Standardausgabe) und beendet sich, ohne ein Fenster zu zeigen.</translation>
     </message>
     <message>
         <source>Write a table&apos;s chart to FILE (.png or .svg, which chooses the format; not &apos;-&apos;) and quit, showing no window.</source>
-        <translation>Das Diagramm einer Tabelle in DATEI schreiben (.png oder .svg, die Endung wählt das Format; nicht &apos;-&apos;) und ohne Fenster beenden.</translation>
+        <translation>Schreibt das Diagramm einer Tabelle in DATEI (.png oder .svg, die Endung wählt das Format; nicht &apos;-&apos;) und beendet sich, ohne ein Fenster zu zeigen.</translation>
     </message>
     <message>
         <source>Write what the activities will add up to by an age as CSV to FILE (&apos;-&apos;: standard output) and quit, showing no window.</source>
-        <translation>Als CSV in DATEI schreiben, was die Tätigkeiten bis zu einem Alter ergeben werden (&apos;-&apos;: Standardausgabe), und ohne Fenster beenden.</translation>
+        <translation>Schreibt als CSV in DATEI, was die Tätigkeiten bis zu einem Alter ergeben werden (&apos;-&apos;: Standardausgabe), und beendet sich, ohne ein Fenster zu zeigen.</translation>
     </message>
     <message>
         <source>Write the activities on a timeline from birth to an age to FILE (.png or .svg, which chooses the format; not &apos;-&apos;) and quit, showing no window.</source>
-        <translation>Die Tätigkeiten auf einer Zeitleiste von der Geburt bis zu einem Alter in DATEI schreiben (.png oder .svg, die Endung wählt das Format; nicht &apos;-&apos;) und ohne Fenster beenden.</translation>
+        <translation>Schreibt die Tätigkeiten auf einer Zeitleiste von der Geburt bis zu einem Alter in DATEI (.png oder .svg, die Endung wählt das Format; nicht &apos;-&apos;) und beendet sich, ohne ein Fenster zu zeigen.</translation>
     </message>
     <message>
         <source>The option &apos;%1&apos; is given more than once.</source>
@@ -326,7 +326,7 @@
     </message>
     <message>
         <source>Keep the data in FILE instead of the usual lifetally.ini.</source>
-        <translation>Die Daten in DATEI statt in der üblichen lifetally.ini führen.</translation>
+        <translation>Speichert die Daten in DATEI statt in der üblichen lifetally.ini.</translation>
     </message>
     <message>
         <source>The table --export-chart draws: hours (the default), money or frequency.</source>
@@ -339,7 +339,7 @@
     </message>
     <message>
         <source>Draw --export-chart as bars, not as a pie.</source>
-        <translation>--export-chart als Balken statt als Kreis zeichnen.</translation>
+        <translation>Zeichnet --export-chart als Balken statt als Kreis.</translation>
     </message>
     <message>
         <source>The age --export-look-ahead looks ahead to and --export-timeline runs to (%1 unless given).</source>
@@ -527,7 +527,7 @@
     </message>
     <message>
         <source>It is the settings file, which an export never writes</source>
-        <translation>Das ist die Einstellungsdatei, die ein Export nie schreibt</translation>
+        <translation>Das ist die Einstellungsdatei, die ein Export nie überschreibt</translation>
     </message>
     <message>
         <source>It is a named pipe, not a file</source>
@@ -584,11 +584,11 @@
     </message>
     <message>
         <source>Ages go up to %1: choose an age from %2 to %1.</source>
-        <translation>Das Alter reicht bis %1: Wählen Sie ein Alter von %2 bis %1.</translation>
+        <translation>Alter bis %1 sind möglich: Wählen Sie ein Alter von %2 bis %1.</translation>
     </message>
     <message>
         <source>Ages go up to %1: no age up to %1 lies ahead.</source>
-        <translation>Das Alter reicht bis %1: Bis %1 liegt kein Alter mehr vor Ihnen.</translation>
+        <translation>Alter bis %1 sind möglich: Bis %1 liegt kein Alter mehr vor Ihnen.</translation>
     </message>
     <message>
         <source>You reached the age of %1 on %2: choose an age from %3 to %4.</source>
@@ -789,7 +789,7 @@ Möchten Sie die Datei ersetzen?</translation>
     </message>
     <message>
         <source>It holds no Lifetally settings</source>
-        <translation>Sie enthält keine Einstellungen von Lifetally</translation>
+        <translation>Die Datei enthält keine Einstellungen von Lifetally</translation>
     </message>
     <message>
         <source>%1: &apos;%2&apos; does not read in the formats the file records (%3)</source>
@@ -824,7 +824,7 @@ Möchten Sie die Datei ersetzen?</translation>
     </message>
     <message>
         <source>It would be larger than %1 MiB, more than Lifetally reads</source>
-        <translation>Sie würde größer als %1 MiB, mehr als Lifetally liest</translation>
+        <translation>Die Datei würde größer als %1 MiB, mehr als Lifetally liest</translation>
     </message>
 </context>
 <context>
@@ -835,11 +835,11 @@ Möchten Sie die Datei ersetzen?</translation>
     </message>
     <message>
         <source>Nothing to edit</source>
-        <translation>Nichts zu bearbeiten</translation>
+        <translation>Nichts zu bearbeiten.</translation>
     </message>
     <message>
         <source>Nothing to delete</source>
-        <translation>Nichts zu löschen</translation>
+        <translation>Nichts zu löschen.</translation>
     </message>
     <message>
         <source>Really delete %1?</source>
@@ -1365,7 +1365,7 @@ Möchten Sie die Datei ersetzen?</translation>
     </message>
     <message>
         <source>Your birthdate is mandatory to proceed to the next step.</source>
-        <translation>Ohne Ihr Geburtsdatum geht es nicht zum nächsten Schritt weiter.</translation>
+        <translation>Für den nächsten Schritt ist Ihr Geburtsdatum erforderlich.</translation>
     </message>
     <message>
         <source>Save report as PDF</source>
@@ -1429,7 +1429,7 @@ Möchten Sie die Datei ersetzen?</translation>
     </message>
     <message>
         <source>Go to your birthdate</source>
-        <translation>Zu Ihrem Geburtsdatum</translation>
+        <translation>Zu Ihrem Geburtsdatum springen</translation>
     </message>
     <message>
         <source>&amp;Today</source>
@@ -1437,7 +1437,7 @@ Möchten Sie die Datei ersetzen?</translation>
     </message>
     <message>
         <source>Go to today</source>
-        <translation>Zu heute</translation>
+        <translation>Zum heutigen Tag springen</translation>
     </message>
     <message>
         <source>&amp;OK</source>
