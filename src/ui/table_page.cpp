@@ -8,6 +8,7 @@
 #include <QStyle>
 #include <algorithm>
 
+#include "core/activity_words.h"
 #include "core/table_description.h"
 #include "ui/activity_grid.h"
 #include "ui/look.h"
@@ -34,14 +35,23 @@ void TablePage::ensureBuilt() {
     grid_->horizontalHeader()->setFont(pixelFont(QStringLiteral("Times New Roman"), 13));
     grid_->setToolTip(tr("Double click to edit"));
     grid_->setRightAligned(desc.rightAligned);
-    // A heading longer than its column widens the column, and the table with it.
+    // A heading, period word or "Now" longer than its column (another language's) widens
+    // the column, and the table with it.
     QHeaderView* header = grid_->horizontalHeader();
     const int margins = 2 * header->style()->pixelMetric(QStyle::PM_HeaderMargin, nullptr, header);
+    QStringList words[kTableCols];
+    for (Period p : {Period::Day, Period::Week, Period::Month, Period::Year, Period::Once})
+        words[2] << shownPeriod(p);
+    words[4] << shownUntilToday();
+    if (desc.amount == AmountKind::Time) words[1] << shownTime(12, 30);  // two-digit amounts
     int wider = 0;
     for (int c = 0; c < kTableCols; ++c) {
-        const int heading =
-            header->fontMetrics().horizontalAdvance(grid_->horizontalHeaderItem(c)->text());
-        const int width = std::max(designedColumnWidth(c), heading + margins);
+        int need = header->fontMetrics().horizontalAdvance(grid_->horizontalHeaderItem(c)->text()) +
+                   margins;
+        // A cell's text is drawn 2 pixels in from either side.
+        for (const QString& word : words[c])
+            need = std::max(need, grid_->fontMetrics().horizontalAdvance(word) + 5);
+        const int width = std::max(designedColumnWidth(c), need);
         wider += width - designedColumnWidth(c);
         grid_->setColumnWidth(c, width);
     }

@@ -6,6 +6,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QStyleOptionButton>
+#include <QTableWidget>
 #include <QToolButton>
 #include <map>
 
@@ -34,6 +35,11 @@ QString cutText(const QWidget* w) {
     }
     if (const auto* b = qobject_cast<const QAbstractButton*>(w))  // radio and check boxes
         return b->sizeHint().width() <= b->width() ? QString() : b->text();
+    if (const auto* t = qobject_cast<const QTableWidget*>(w))  // cells are drawn 2 pixels in
+        for (int r = 0; r < t->rowCount() * t->columnCount(); ++r)
+            if (const auto* i = t->item(r / t->columnCount(), r % t->columnCount());
+                i && wide(i->text()) + 4 > t->columnWidth(i->column()))
+                return i->text();
     if (const auto* g = qobject_cast<const QGroupBox*>(w))
         return g->minimumSizeHint().width() <= g->width() ? QString() : g->title();
     if (const auto* c = qobject_cast<const QComboBox*>(w))
