@@ -141,7 +141,7 @@
     <message>
         <source>%1 once</source>
         <extracomment>An activity&apos;s rate: its amount, spent or done once.</extracomment>
-        <translation>%1 de una vez</translation>
+        <translation>%1 en una sola vez</translation>
     </message>
     <message>
         <source>%1 a %2</source>
@@ -487,7 +487,7 @@
         <source>%1</source>
         <comment>ahead</comment>
         <extracomment>A time ahead, under a future date: &quot;6 wks&quot;, &quot;3 yrs 1 mon&quot;.</extracomment>
-        <translation>dentro de %1</translation>
+        <translation>Dentro de %1</translation>
     </message>
     <message>
         <source>Last week</source>
@@ -496,7 +496,7 @@
     <message>
         <source>%1 ago</source>
         <extracomment>A time ago: &quot;3 wks ago&quot;, &quot;3 yrs 2 mons ago&quot;.</extracomment>
-        <translation>hace %1</translation>
+        <translation>Hace %1</translation>
     </message>
     <message numerus="yes">
         <source>%Ln days</source>
@@ -863,7 +863,7 @@ Do you want to replace it?</source>
     </message>
     <message>
         <source>Note that the percentage is based on the number of hours you have been alive.  Percentages may not add up to 100 due to overlap.</source>
-        <translation>El porcentaje se calcula sobre el número de horas que ha vivido.  Los porcentajes pueden no sumar 100 porque las actividades se solapan.</translation>
+        <translation>El porcentaje se calcula sobre el número de horas que ha vivido.  Los porcentajes pueden no sumar 100 si las actividades se solapan.</translation>
     </message>
     <message>
         <source>Graph results of &amp;hours</source>
@@ -1397,7 +1397,7 @@ Do you want to replace it?</source>
     </message>
     <message>
         <source>Frequency performed per:</source>
-        <translation>Veces por:</translation>
+        <translation>Frecuencia por:</translation>
     </message>
     <message>
         <source>Money</source>

@@ -487,7 +487,7 @@
         <source>%1</source>
         <comment>ahead</comment>
         <extracomment>A time ahead, under a future date: &quot;6 wks&quot;, &quot;3 yrs 1 mon&quot;.</extracomment>
-        <translation>dans %1</translation>
+        <translation>Dans %1</translation>
     </message>
     <message>
         <source>Last week</source>
@@ -496,7 +496,7 @@
     <message>
         <source>%1 ago</source>
         <extracomment>A time ago: &quot;3 wks ago&quot;, &quot;3 yrs 2 mons ago&quot;.</extracomment>
-        <translation>il y a %1</translation>
+        <translation>Il y a %1</translation>
     </message>
     <message numerus="yes">
         <source>%Ln days</source>
