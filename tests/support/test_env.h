@@ -32,18 +32,15 @@ void applyDefaults();
 class WordTranslator : public QTranslator {
 public:
     using Words = QHash<std::pair<QString, QString>, QString>;
-    explicit WordTranslator(Words words) : words_(std::move(words)) {
-        QCoreApplication::installTranslator(this);
+    explicit WordTranslator(Words words) : words(std::move(words)) {
+        qApp->installTranslator(this);
     }
-    ~WordTranslator() override { QCoreApplication::removeTranslator(this); }
+    ~WordTranslator() override { qApp->removeTranslator(this); }
     bool isEmpty() const override { return false; }
-    QString translate(const char* context, const char* source, const char* = nullptr,
-                      int = -1) const override {
-        return words_.value({QString::fromUtf8(context), QString::fromUtf8(source)});
+    QString translate(const char* c, const char* s, const char*, int) const override {
+        return words.value({QString::fromUtf8(c), QString::fromUtf8(s)});
     }
-
-private:
-    Words words_;
+    Words words;
 };
 
 // A file's bytes, or "<unreadable>" so that a missing file never passes for an empty one.

@@ -201,23 +201,17 @@ TEST_F(TableEditingTest, EditPresetsThePeriodButtonsAndTheIndefiniteEnd) {
 // the choice as the buttons' state: switching back and forth, and OK, store the file's
 // "Now" or the chosen date, in both dialogs.
 TEST_F(TableEditingTest, UntilTodayIsTheButtonsStateInEveryLanguage) {
-    const test::WordTranslator german({{{
-                                            "ActivityWords",
-                                            "Now",
-                                        },
-                                        "Jetzt"}});
+    const test::WordTranslator german({{{"ActivityWords", "Now"}, "Jetzt"}});
+    // The row's ending date, "Specific date" chosen, the ending date written back, shown.
     struct Case {
         ActivityGrid* grid;
         QPushButton* edit;
-        const char* end;     // the row's ending date
-        bool endSpecific;    // the choice made in the dialog
-        const char* stored;  // the ending date written back
-        const char* shown;
+        const char *end, *specific, *stored, *shown;
     };
-    for (const Case& c : {Case{w->gridHours, w->btEdit1, "Now", false, "Now", "Jetzt"},
-                          Case{w->gridHours, w->btEdit1, "Now", true, "12/6/2026", "12/6/2026"},
-                          Case{w->gridMoney, w->btEdit2, "1/1/2021", false, "Now", "Jetzt"},
-                          Case{w->gridFreq, w->btEdit3, "Now", true, "12/6/2026", "12/6/2026"}}) {
+    for (const Case& c : {Case{w->gridHours, w->btEdit1, "Now", nullptr, "Now", "Jetzt"},
+                          Case{w->gridHours, w->btEdit1, "Now", "", "12/6/2026", "12/6/2026"},
+                          Case{w->gridMoney, w->btEdit2, "1/1/2021", nullptr, "Now", "Jetzt"},
+                          Case{w->gridFreq, w->btEdit3, "Now", "", "12/6/2026", "12/6/2026"}}) {
         const QStringList cells = {"Walk", c.grid == w->gridHours ? "1 Hr" : "$1.00", "Day",
                                    "1/1/2020", QString::fromUtf8(c.end)};
         for (int col = 0; col < 5; ++col) c.grid->setCell(col, 1, cells[col]);
@@ -232,7 +226,7 @@ TEST_F(TableEditingTest, UntilTodayIsTheButtonsStateInEveryLanguage) {
             (now ? d.rbSpecific : d.rbNow)->click();
             (now ? d.rbNow : d.rbSpecific)->click();
             EXPECT_EQ(d.edEndDate->text(), now ? "Jetzt" : c.end);
-            (c.endSpecific ? d.rbSpecific : d.rbNow)->click();
+            (c.specific ? d.rbSpecific : d.rbNow)->click();
             // The script runs unshown: the money dialog loads its amount when shown.
             if (auto* m = dynamic_cast<TfrmMoney*>(&dlg)) m->numMoney->setValue(1);
             d.btOK->click();
