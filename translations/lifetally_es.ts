@@ -261,23 +261,23 @@
     <name>CommandLine</name>
     <message>
         <source>Write the report as a PDF to FILE (&apos;-&apos;: standard output) and quit, showing no window.</source>
-        <translation>Escribir el informe como PDF en ARCHIVO («-»: salida estándar) y salir sin mostrar ninguna ventana.</translation>
+        <translation>Escribe el informe como PDF en ARCHIVO (- para la salida estándar) y sale sin mostrar ninguna ventana.</translation>
     </message>
     <message>
         <source>Write the three tables as CSV to FILE (&apos;-&apos;: standard output) and quit, showing no window.</source>
-        <translation>Escribir las tres tablas como CSV en ARCHIVO («-»: salida estándar) y salir sin mostrar ninguna ventana.</translation>
+        <translation>Escribe las tres tablas como CSV en ARCHIVO (- para la salida estándar) y sale sin mostrar ninguna ventana.</translation>
     </message>
     <message>
         <source>Write a table&apos;s chart to FILE (.png or .svg, which chooses the format; not &apos;-&apos;) and quit, showing no window.</source>
-        <translation>Escribir el gráfico de una tabla en ARCHIVO (.png o .svg, que elige el formato; no «-») y salir sin mostrar ninguna ventana.</translation>
+        <translation>Escribe el gráfico de una tabla en ARCHIVO (.png o .svg, que elige el formato, no la salida estándar) y sale sin mostrar ninguna ventana.</translation>
     </message>
     <message>
         <source>Write what the activities will add up to by an age as CSV to FILE (&apos;-&apos;: standard output) and quit, showing no window.</source>
-        <translation>Escribir como CSV en ARCHIVO lo que sumarán las actividades a una edad dada («-»: salida estándar) y salir sin mostrar ninguna ventana.</translation>
+        <translation>Escribe como CSV en ARCHIVO lo que sumarán las actividades a una edad dada (- para la salida estándar) y sale sin mostrar ninguna ventana.</translation>
     </message>
     <message>
         <source>Write the activities on a timeline from birth to an age to FILE (.png or .svg, which chooses the format; not &apos;-&apos;) and quit, showing no window.</source>
-        <translation>Escribir en ARCHIVO la línea de tiempo de las actividades, desde el nacimiento hasta una edad dada (.png o .svg, que elige el formato; no «-»), y salir sin mostrar ninguna ventana.</translation>
+        <translation>Escribe en ARCHIVO la línea de tiempo de las actividades, desde el nacimiento hasta una edad dada (.png o .svg, que elige el formato, no la salida estándar), y sale sin mostrar ninguna ventana.</translation>
     </message>
     <message>
         <source>The option &apos;%1&apos; is given more than once.</source>
@@ -326,7 +326,7 @@
     </message>
     <message>
         <source>Keep the data in FILE instead of the usual lifetally.ini.</source>
-        <translation>Guardar los datos en ARCHIVO en lugar del lifetally.ini habitual.</translation>
+        <translation>Guarda los datos en ARCHIVO en lugar del lifetally.ini habitual.</translation>
     </message>
     <message>
         <source>The table --export-chart draws: hours (the default), money or frequency.</source>
@@ -339,7 +339,7 @@
     </message>
     <message>
         <source>Draw --export-chart as bars, not as a pie.</source>
-        <translation>Dibujar --export-chart como barras y no como gráfico circular.</translation>
+        <translation>Dibuja --export-chart como barras y no como gráfico circular.</translation>
     </message>
     <message>
         <source>The age --export-look-ahead looks ahead to and --export-timeline runs to (%1 unless given).</source>
@@ -1183,7 +1183,7 @@ Do you want to replace it?</source>
     <message>
         <source>Tallyhouse &amp;home page</source>
         <extracomment>Tallyhouse is the maker&apos;s name.</extracomment>
-        <translation>&amp;Página de inicio de Tallyhouse</translation>
+        <translation>Sitio &amp;web de Tallyhouse</translation>
     </message>
     <message>
         <source>Open the %1 home page in your web browser</source>

@@ -261,23 +261,23 @@
     <name>CommandLine</name>
     <message>
         <source>Write the report as a PDF to FILE (&apos;-&apos;: standard output) and quit, showing no window.</source>
-        <translation>Écrire le rapport en PDF dans FICHIER («&#xa0;-&#xa0;»&#xa0;: sortie standard) et quitter, sans afficher de fenêtre.</translation>
+        <translation>Écrire le rapport en PDF dans FICHIER (- pour la sortie standard) et quitter, sans afficher de fenêtre.</translation>
     </message>
     <message>
         <source>Write the three tables as CSV to FILE (&apos;-&apos;: standard output) and quit, showing no window.</source>
-        <translation>Écrire les trois tableaux en CSV dans FICHIER («&#xa0;-&#xa0;»&#xa0;: sortie standard) et quitter, sans afficher de fenêtre.</translation>
+        <translation>Écrire les trois tableaux en CSV dans FICHIER (- pour la sortie standard) et quitter, sans afficher de fenêtre.</translation>
     </message>
     <message>
         <source>Write a table&apos;s chart to FILE (.png or .svg, which chooses the format; not &apos;-&apos;) and quit, showing no window.</source>
-        <translation>Écrire le graphique d’un tableau dans FICHIER (.png ou .svg, qui choisit le format&#xa0;; pas «&#xa0;-&#xa0;») et quitter, sans afficher de fenêtre.</translation>
+        <translation>Écrire le graphique d’un tableau dans FICHIER (.png ou .svg, qui choisit le format, pas la sortie standard) et quitter, sans afficher de fenêtre.</translation>
     </message>
     <message>
         <source>Write what the activities will add up to by an age as CSV to FILE (&apos;-&apos;: standard output) and quit, showing no window.</source>
-        <translation>Écrire en CSV dans FICHIER ce que les activités totaliseront à un âge donné («&#xa0;-&#xa0;»&#xa0;: sortie standard) et quitter, sans afficher de fenêtre.</translation>
+        <translation>Écrire en CSV dans FICHIER ce que les activités totaliseront à un âge donné (- pour la sortie standard) et quitter, sans afficher de fenêtre.</translation>
     </message>
     <message>
         <source>Write the activities on a timeline from birth to an age to FILE (.png or .svg, which chooses the format; not &apos;-&apos;) and quit, showing no window.</source>
-        <translation>Écrire dans FICHIER la chronologie des activités, de la naissance à un âge donné (.png ou .svg, qui choisit le format&#xa0;; pas «&#xa0;-&#xa0;»), et quitter, sans afficher de fenêtre.</translation>
+        <translation>Écrire dans FICHIER la chronologie des activités, de la naissance à un âge donné (.png ou .svg, qui choisit le format, pas la sortie standard), et quitter, sans afficher de fenêtre.</translation>
     </message>
     <message>
         <source>The option &apos;%1&apos; is given more than once.</source>
@@ -317,7 +317,7 @@
     </message>
     <message>
         <source>Displays this help.</source>
-        <translation>Affiche cette aide.</translation>
+        <translation>Afficher cette aide.</translation>
     </message>
     <message>
         <source>FILE</source>
@@ -1183,7 +1183,7 @@ Voulez-vous le remplacer&#xa0;?</translation>
     <message>
         <source>Tallyhouse &amp;home page</source>
         <extracomment>Tallyhouse is the maker&apos;s name.</extracomment>
-        <translation>&amp;Page d’accueil de Tallyhouse</translation>
+        <translation>&amp;Site web de Tallyhouse</translation>
     </message>
     <message>
         <source>Open the %1 home page in your web browser</source>
