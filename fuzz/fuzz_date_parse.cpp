@@ -14,7 +14,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
         if (lt::loc::parseDate(lt::loc::formatDate(*d)) != d) std::abort();
         const lt::DateTime t = lt::toDateTime(*d);
         lt::dateWhenAge(t, lt::toDateTime(QDate(1990, 3, 20)));
-        lt::ymd(lt::computedatediff(lt::nowDateTime(), t), false);
+        lt::ymd(lt::computedatediff(lt::nowDateTime(), t));
     }
     return 0;
 }

@@ -356,8 +356,11 @@ QStringList wrapText(const QString& text, double width, const ChartTextMetrics& 
             cut = at;
         }
         if (cut <= 0) {
-            // One word too long for the line: as much of it as fits.
+            // One word too long for the line: as much of it as fits, and at least one
+            // character that shows, for an isolate's opening mark alone would come back
+            // on the next line and never end.
             cut = 1;
+            while (cut < rest.size() && rest.at(cut - 1).category() == QChar::Other_Format) ++cut;
             while (cut < rest.size() && fits(rest.left(cut + 1))) ++cut;
         }
         // Each line is drawn on its own: an isolated name broken at one of its blanks is

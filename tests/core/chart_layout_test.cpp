@@ -300,6 +300,11 @@ TEST(ChartLayout, TitleUsesItsWidthBeforeItWraps) {
     // second does not take its direction from the name.
     EXPECT_EQ(wrapTitle("Hours spent for \u2068שלום עולם\u2069  Age: 36", 210, m),
               QStringList({"Hours spent for \u2068שלום\u2069", "\u2068עולם\u2069  Age: 36"}));
+    // Narrower than a character (a window not yet sized): a letter a line, each in its
+    // isolate, and the text ends.
+    EXPECT_EQ(
+        wrapTitle("\u2068שלום\u2069 x", -20, m),
+        QStringList({"\u2068ש\u2069", "\u2068ל\u2069", "\u2068ו\u2069", "\u2068ם\u2069", "x"}));
 }
 
 // Round steps from 0 past the largest value.
